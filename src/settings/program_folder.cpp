@@ -1,0 +1,68 @@
+#include "settings/program_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+QString g_programFolder;
+
+QString withOneTrailingSlash(QString folder)
+{
+    while (folder.size() > 1 && folder.endsWith('/'))
+        folder.chop(1);
+    if (folder == "/")
+        return folder;
+    return folder + '/';
+}
+} // namespace
+
+QString folderOfExecutable(const QString &executablePath)
+{
+    const qsizetype cut = executablePath.lastIndexOf('/');
+    if (cut < 0)
+        return QStringLiteral("./");
+    if (cut == 0)
+        return QStringLiteral("/");
+    return withOneTrailingSlash(executablePath.left(cut));
+}
+
+QString programFolder()
+{
+    if (g_programFolder.isEmpty() && QCoreApplication::instance())
+        g_programFolder = withOneTrailingSlash(QCoreApplication::applicationDirPath());
+    if (g_programFolder.isEmpty())
+        g_programFolder = withOneTrailingSlash(QDir::currentPath());
+    return g_programFolder;
+}
+
+void setProgramFolder(const QString &folder)
+{
+    g_programFolder = withOneTrailingSlash(folder);
+}
+
+QString dataPath(const QString &relativeName)
+{
+    QString path = programFolder();
+    const QStringList parts = QString(relativeName).replace('\\', '/').split('/', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString &part = parts[i];
+        QString found = part;
+        const QDir dir(path);
+        if (!QFileInfo::exists(path + part)) {
+            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            for (const QString &entry : entries) {
+                if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                    found = entry;
+                    break;
+                }
+            }
+        }
+        path += found;
+        if (i + 1 < parts.size())
+            path += '/';
+    }
+    if (relativeName.endsWith('\\') || relativeName.endsWith('/'))
+        path += '/';
+    return path;
+}

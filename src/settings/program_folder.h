@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the executable, with exactly one trailing '/'. Every
+// data path of the game is this folder followed by a relative name.
+QString programFolder();
+
+// Tests and tools point the game at another folder.
+void setProgramFolder(const QString &folder);
+
+// The folder part of an executable path, ending in exactly one '/'; a leading
+// "//" of a network path stays as it is.
+QString folderOfExecutable(const QString &executablePath);
+
+// ProgramFolder + relative name. Backslashes in the name become '/', and each
+// part of the name is matched without regard to case against what is on disk
+// (so "xq\\splash1.bmp" finds "xq/Splash1.BMP"). A part that does not exist is
+// kept as written.
+QString dataPath(const QString &relativeName);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The 36 split formats of the Options dialog, in index order: the letter
+// count of a word and the lengths of the cells it is cut into.
+inline constexpr int SplitFormatCount = 36;
+const QStringList &splitFormats();
+
+// The letter count before the first space ("5 letters: 2-1-2" gives 5).
+int splitFormatLetterCount(const QString &format);
+
+// The cell lengths after ": " ("5 letters: 2-1-2" gives 2, 1, 2).
+QList<int> splitFormatCellLengths(const QString &format);

@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::puts("splitwick-kb: not built yet");
+    return 1;
+}
