@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QtGlobal>
+
+class QAction;
+class QLabel;
+class QTimer;
+
+// The help banner in the status line LB: 14 help lines that creep leftwards
+// one character per 100 ms tick of bTimer, cycling once through the list.
+// Other writers of LB may put a message there: with bTimer on it scrolls
+// away and the next help line follows; with bTimer off it stays.
+class Banner : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int LineCount = 14;
+    static constexpr int LeadingBlanks = 33;
+    static constexpr int TrailingBlanks = 25;
+    static constexpr int TickMs = 100;
+
+    enum class State { Running, Resting, Holding };
+
+    // lb: the status-line label (set up here: plain text, one line, no wrap,
+    // fixed 285 x 14). bannerAction: Options > "Banner", made checkable and
+    // ticked. timer: bTimer; when null the banner owns one. The timer's
+    // timeout is connected to bTimerTimer(); its period is set to 100 ms.
+    Banner(QLabel *lb, QAction *bannerAction, QTimer *timer = nullptr, QObject *parent = nullptr);
+
+    // Help line 1 ... 14, word for word.
+    static QString helpLine(int number);
+
+    void ShowNextBannerLine();
+    void bTimerTimer();
+    void BannerClick(); // inverts the tick of "Banner" itself
+
+    QTimer *timer() const { return m_timer; }
+    void startTimer(); // (re)starts the 100 ms period
+    void stopTimer();
+    bool timerActive() const;
+
+    quint16 lineCounter() const { return m_counter; }
+    State state() const;
+
+    QString line() const;                // LB's text
+    void setLine(const QString &text);   // another Part's message (font and colour untouched)
+    void clear();                        // empties LB (close)
+
+    static const QColor &bannerColour(); // navy
+
+private:
+    QLabel *m_label;
+    QAction *m_action;
+    QTimer *m_timer;
+    quint16 m_counter = 0;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+// The trace window: a sizeable window with one memo, filled at every round
+// setup and shown only when "trace" is set.
+class TfrmDebug : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TfrmDebug(QWidget *parent = nullptr);
+
+    QPlainTextEdit *debug() const { return m_debug; }
+    void clear();
+    void append(const QString &line);
+    QStringList lines() const;
+
+private:
+    QPlainTextEdit *m_debug;
+};
