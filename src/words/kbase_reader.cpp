@@ -1,0 +1,257 @@
+#include "words/kbase_reader.h"
+
+#include "settings/game_error.h"
+
+#include <cstring>
+
+namespace {
+
+// Value type bytes of the component stream.
+enum ValueType : quint8 {
+    EndOfList = 0,
+    ListStart = 1,
+    Int8 = 2,
+    Int16 = 3,
+    Int32 = 4,
+    ShortText = 6,
+    Identifier = 7,
+    False = 8,
+    True = 9,
+    Set = 11,
+    LongText = 12,
+    Collection = 14,
+};
+
+constexpr char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+}
+
+bool sameName(QByteArrayView name, const char *expected)
+{
+    qsizetype i = 0;
+    for (; i < name.size(); ++i) {
+        if (expected[i] == '\0' || asciiLower(name[i]) != asciiLower(expected[i]))
+            return false;
+    }
+    return expected[i] == '\0';
+}
+
+bool isIdentifierStart(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+bool isIdentifier(QByteArrayView name)
+{
+    if (name.isEmpty() || !isIdentifierStart(name[0]))
+        return false;
+    for (char c : name) {
+        if (!isIdentifierStart(c) && !(c >= '0' && c <= '9'))
+            return false;
+    }
+    return true;
+}
+
+// Entry property by name: 0..7 are the texts n..r, 8..11 the windows a1..a4,
+// -1 for a name the entry does not have.
+int entryProperty(QByteArrayView name)
+{
+    if (name.size() == 1) {
+        switch (asciiLower(name[0])) {
+        case 'n': return TKbItem::N;
+        case 'd': return TKbItem::D;
+        case 'a': return TKbItem::A;
+        case 'f': return TKbItem::F;
+        case 's': return TKbItem::S;
+        case 'j': return TKbItem::J;
+        case 'p': return TKbItem::P;
+        case 'r': return TKbItem::R;
+        default: return -1;
+        }
+    }
+    if (name.size() == 2 && asciiLower(name[0]) == 'a' && name[1] >= '1' && name[1] <= '4')
+        return TKbItem::TextCount + (name[1] - '1');
+    return -1;
+}
+
+} // namespace
+
+KbaseReader::KbaseReader(tZRVDictionary &store)
+    : m_store(store),
+      m_pos(store.m_items.m_buffer.constData()),
+      m_end(store.m_items.m_buffer.constData() + store.m_items.m_buffer.size())
+{
+}
+
+void KbaseReader::fail()
+{
+    throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+}
+
+quint8 KbaseReader::byte()
+{
+    if (m_pos == m_end)
+        fail();
+    return quint8(*m_pos++);
+}
+
+QByteArrayView KbaseReader::bytes(size_t count)
+{
+    if (size_t(m_end - m_pos) < count)
+        fail();
+    const QByteArrayView view(m_pos, qsizetype(count));
+    m_pos += count;
+    return view;
+}
+
+qint32 KbaseReader::integerPayload(quint8 type)
+{
+    switch (type) {
+    case Int8:
+        return qint8(byte());
+    case Int16: {
+        const QByteArrayView b = bytes(2);
+        return qint16(quint16(quint8(b[0]) | quint8(b[1]) << 8));
+    }
+    case Int32: {
+        const QByteArrayView b = bytes(4);
+        return qint32(quint32(quint8(b[0])) | quint32(quint8(b[1])) << 8 | quint32(quint8(b[2])) << 16
+                      | quint32(quint8(b[3])) << 24);
+    }
+    default:
+        fail();
+    }
+}
+
+void KbaseReader::read()
+{
+    if (bytes(4) != QByteArrayView("TPF0"))
+        fail();
+    // Flags prefix of an inherited or positioned child; bit 1 carries the position.
+    if (m_pos != m_end && quint8(*m_pos) >= 0xF0) {
+        if (byte() & 0x02)
+            integerValue();
+    }
+    shortString(); // class name: the game does not look at it
+    const QByteArrayView objectName = shortString();
+    if (!objectName.isEmpty() && !isIdentifier(objectName))
+        fail();
+    for (;;) {
+        const QByteArrayView name = shortString();
+        if (name.isEmpty())
+            break;
+        storeProperty(name);
+    }
+    // The store has no child objects: their list is empty.
+    if (byte() != EndOfList)
+        fail();
+    // Bytes after the object are not looked at.
+}
+
+void KbaseReader::storeProperty(QByteArrayView name)
+{
+    if (sameName(name, "Items")) {
+        if (byte() != Collection)
+            fail();
+        readCollection();
+    } else if (sameName(name, "QuickDestroy")) {
+        switch (byte()) {
+        case False:
+            m_store.m_quickDestroy = false;
+            break;
+        case True:
+            m_store.m_quickDestroy = true;
+            break;
+        case Identifier: {
+            const QByteArrayView value = shortString();
+            if (sameName(value, "False"))
+                m_store.m_quickDestroy = false;
+            else if (sameName(value, "True"))
+                m_store.m_quickDestroy = true;
+            else
+                fail();
+            break;
+        }
+        default:
+            fail();
+        }
+    } else if (sameName(name, "Tag")) {
+        m_store.m_tag = integerValue();
+    } else if (sameName(name, "Left") || sameName(name, "Top")) {
+        integerValue(); // design position
+    } else {
+        fail();
+    }
+}
+
+void KbaseReader::readCollection()
+{
+    TKbItems &items = m_store.m_items;
+    // A second Items value replaces the first, like any later duplicate.
+    items.clearEntries();
+    for (;;) {
+        quint8 type = byte();
+        if (type == EndOfList)
+            return;
+        if (type == Int8 || type == Int16 || type == Int32) {
+            integerPayload(type); // item index
+            type = byte();
+        }
+        if (type != ListStart)
+            fail();
+        // The entry exists from its list start on, so a fault inside it
+        // leaves what was read so far.
+        TKbItem &item = items.Add();
+        for (;;) {
+            const QByteArrayView name = shortString();
+            if (name.isEmpty())
+                break;
+            readEntryProperty(item, name);
+        }
+    }
+}
+
+void KbaseReader::readEntryProperty(TKbItem &item, QByteArrayView name)
+{
+    const int property = entryProperty(name);
+    if (property < 0)
+        fail();
+    const quint8 type = byte();
+    if (property >= TKbItem::TextCount) {
+        if (type != Set)
+            fail();
+        item.m_windows[property - TKbItem::TextCount] = readSet();
+        return;
+    }
+    QByteArrayView value;
+    if (type == ShortText) {
+        value = shortString();
+    } else if (type == LongText) {
+        const qint32 length = integerPayload(Int32);
+        if (length < 0)
+            fail();
+        value = bytes(size_t(length));
+    } else {
+        fail();
+    }
+    item.setView(TKbItem::Text(property), value.data(), quint32(value.size()));
+}
+
+quint32 KbaseReader::readSet()
+{
+    // Every window names its bits by the names of ordinals 0..31; a name of a
+    // higher ordinal is accepted and sets nothing.
+    quint32 bits = 0;
+    for (;;) {
+        const QByteArrayView name = shortString();
+        if (name.isEmpty())
+            return bits;
+        const std::optional<TKbiAttribute> attribute = attributeByName(name);
+        if (!attribute)
+            fail();
+        const int ordinal = int(*attribute);
+        if (ordinal < 32)
+            bits |= 1u << ordinal;
+    }
+}
