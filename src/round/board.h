@@ -1,0 +1,146 @@
+#pragma once
+
+#include "round/tile_colours.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+// The tile of one slot as the view shows it. The view draws every visible
+// tile at (left, top, width, height) with the caption in tileColour(state);
+// texts are Windows-1252 bytes (see words/windows1252.h to draw them).
+struct TilePanel
+{
+    QByteArray caption;
+    TileState state = TileState::Retired;
+    int left = 1;
+    int top = 1;
+    int width = 11;
+    int height = 0;
+    bool visible = false;
+    QByteArray hint;       // the row's definition
+    bool showHint = false; // the tile's own show-hint flag
+    int tag = 0;           // the slot number
+    bool draggable() const { return state == TileState::Movable; } // also: accepts drops
+};
+
+// One slot of the pool.
+struct tTile
+{
+    qint32 RowIndex = 0;    // 0-based row in RoundWords; RetiredRow once absorbed by a join
+    qint32 Column = 0;      // column block 1..3
+    qint32 RowInColumn = 0; // row inside the block, 1..44
+    TilePanel Panel;
+    QByteArray CorrectText; // the text that belongs here
+    quint16 CellsInRow = 0;
+    QByteArray RowWord; // the whole word, upper case; "?" once retired
+    bool FirstInRow = false;
+};
+
+inline constexpr qint32 RetiredRow = 99;
+inline constexpr int TileSlots = 250;
+inline constexpr int RowWidth = 222;
+
+struct tWord
+{
+    QByteArray Word;       // upper case, accents folded
+    QByteArray Definition; // the hint of every tile of the row
+};
+
+struct RoundParameters
+{
+    qint32 Level = 0;
+    qint32 Pop = 5;       // seconds between penalty ticks
+    qint32 Penalty = -1;  // rating change per penalty tick
+    qint32 Good = 1;      // per tile placed
+    qint32 Bad = -5;      // per drop that places nothing
+    qint32 WordBonus = 0; // extra when a row completes
+    qint32 Start = 30;    // the starting rating
+    qint32 Delay = 5;     // seconds until the penalty clock starts
+    qint32 ClueCost = -6;
+    qint32 CluesLeft = 0;
+    qint32 WordsLeft = 0;
+    quint16 WordCount = 0;
+};
+
+// Told of every change to a tile, so the view can repaint it.
+class BoardListener
+{
+public:
+    virtual ~BoardListener() = default;
+    virtual void tileChanged(int slot) = 0; // anything of Tiles(slot).Panel changed
+    virtual void tileRaised(int slot) { Q_UNUSED(slot); } // bring the tile in front of its neighbours
+};
+
+// The board: the 250-slot tile pool, the round's words and numbers.
+class Board
+{
+public:
+    Board();
+
+    // Slot 1..250; any other number throws std::out_of_range.
+    const tTile &Tiles(int slot) const;
+    quint16 TileCount() const { return m_tileCount; }
+
+    // The view listens (nullptr: nobody); the pump lets pending events run
+    // where the board wants a repaint (end of FitRow).
+    void setListener(BoardListener *listener) { m_listener = listener; }
+    void setEventPump(std::function<void()> pump) { m_pump = std::move(pump); }
+
+    // Height of the template tile, set by the view at start-up before MakeTiles.
+    int templateHeight() const { return m_templateHeight; }
+    void setTemplateHeight(int height) { m_templateHeight = height; }
+
+    // Resets all 250 tiles to hidden, width 11, template height, empty caption, (1,1).
+    void MakeTiles();
+    // Fills slot TileCount+1 and counts it; a 251st slot throws std::out_of_range.
+    // showHint is the "Show Definitions" option at the time of filling.
+    void SetTile(int width, const QByteArray &text, const QByteArray &definition, bool fixed, int left, int top,
+                 int rowIndex, int column, int cellsInRow, const QByteArray &rowWord, int rowInColumn,
+                 bool firstInRow, bool showHint);
+    // Spreads the row at (column, rowInColumn) over width pixels by the lengths of its captions.
+    // A row that no slot holds throws std::out_of_range.
+    void FitRow(int column, int rowInColumn, int width);
+
+    // Round setup empties the pool before refilling it.
+    void clearTileCount() { m_tileCount = 0; }
+
+    // Tile mutations; each tells the listener.
+    void setCaption(int slot, const QByteArray &caption);
+    void setState(int slot, TileState state);
+    void setLeft(int slot, int left);
+    void setWidth(int slot, int width);
+    void setVisible(int slot, bool visible);
+    void setShowHint(int slot, bool on);
+    void raise(int slot);
+    // Slot fields (no view change).
+    void setCorrectText(int slot, const QByteArray &text);
+    void setRowIndex(int slot, qint32 rowIndex);
+    void setRowWord(int slot, const QByteArray &word);
+
+    QList<tWord> RoundWords;
+    QList<QByteArray> ChosenEntries; // "word,definition" per drawn entry
+    RoundParameters Parameters;
+    bool Busy = false;
+    char TimerPhase = 'W';
+    bool ShowParameters = false;
+    quint16 Moves = 0;
+    QString LoadedDictionary;
+
+private:
+    tTile &slotRef(int slot);
+    void changed(int slot)
+    {
+        if (m_listener)
+            m_listener->tileChanged(slot);
+    }
+
+    std::array<tTile, TileSlots> m_tiles;
+    quint16 m_tileCount = 0;
+    int m_templateHeight = 33;
+    BoardListener *m_listener = nullptr;
+    std::function<void()> m_pump;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "round/round_host.h"
+
+#include <QTimer>
+
+// RoundTimer on a QTimer: connect timer()'s timeout to the handler
+// (RoundEngine::Timer1Timer, the banner's tick). A period of 0 or less does
+// not run (a QTimer would fire continuously).
+class QtRoundTimer : public RoundTimer
+{
+public:
+    explicit QtRoundTimer(int intervalMs);
+
+    QTimer *timer() { return &m_timer; }
+
+    void start() override;
+    void stop() override;
+    bool isActive() const override { return m_timer.isActive(); }
+    int interval() const override { return m_interval; }
+    void setInterval(int ms) override;
+
+private:
+    QTimer m_timer;
+    int m_interval;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Dictionary and board texts are Windows-1252 bytes.
+
+// Upper case by the Windows-1252 rules: a-z, the small letters 224..254 except
+// 247, and 154, 156, 158, 255 (to 138, 140, 142, 159).
+char upperCase1252(char c);
+QByteArray upperCase1252(QByteArrayView text);
+// Equal without regard to letter case (by upperCase1252).
+bool equalsIgnoreCase1252(QByteArrayView a, QByteArrayView b);
+// For drawing.
+QString fromWindows1252(QByteArrayView text);
