@@ -16,6 +16,9 @@ public:
     // The program picture: three tiles in the game's colours.
     static QPixmap programPicture();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QPushButton *m_ok;
 };

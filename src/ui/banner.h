@@ -27,6 +27,8 @@ public:
     // fixed 285 x 14). bannerAction: Options > "Banner", made checkable and
     // ticked. timer: bTimer; when null the banner owns one. The timer's
     // timeout is connected to bTimerTimer(); its period is set to 100 ms.
+    // Choosing the "Banner" item (Qt toggles its tick) runs the rest of
+    // BannerClick; BannerClick() itself is the direct call that inverts the tick.
     Banner(QLabel *lb, QAction *bannerAction, QTimer *timer = nullptr, QObject *parent = nullptr);
 
     // Help line 1 ... 14, word for word.
@@ -51,6 +53,8 @@ public:
     static const QColor &bannerColour(); // navy
 
 private:
+    void applyBannerTick();
+
     QLabel *m_label;
     QAction *m_action;
     QTimer *m_timer;

@@ -23,6 +23,11 @@ void setEnabled(bool on); // off also hides a tool tip being shown
 // Options > "Hover Hints": inverts the action's tick and sets the switch to it.
 void mHintsClick(QAction *mHints);
 
+// Makes mHints checkable and ticked and follows it: choosing the item (Qt
+// toggles the tick itself) sets the switch to the new tick. Use this to wire
+// the menu; mHintsClick is the same step for a direct call.
+void bindHintsAction(QAction *mHints);
+
 // Gives a widget a hint (its tool tip) shown for 7000 ms.
 void setHint(QWidget *widget, const QString &text);
 
