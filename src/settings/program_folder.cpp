@@ -38,7 +38,8 @@ QString programFolder()
 
 void setProgramFolder(const QString &folder)
 {
-    g_programFolder = withOneTrailingSlash(folder);
+    // An empty folder goes back to the executable's, not to the root.
+    g_programFolder = folder.isEmpty() ? QString() : withOneTrailingSlash(folder);
 }
 
 QString dataPath(const QString &relativeName)
@@ -62,7 +63,7 @@ QString dataPath(const QString &relativeName)
         if (i + 1 < parts.size())
             path += '/';
     }
-    if (relativeName.endsWith('\\') || relativeName.endsWith('/'))
+    if ((relativeName.endsWith('\\') || relativeName.endsWith('/')) && !path.endsWith('/'))
         path += '/';
     return path;
 }

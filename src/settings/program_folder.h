@@ -6,7 +6,8 @@
 // data path of the game is this folder followed by a relative name.
 QString programFolder();
 
-// Tests and tools point the game at another folder.
+// Tests and tools point the game at another folder; an empty one goes back
+// to the executable's folder.
 void setProgramFolder(const QString &folder);
 
 // The folder part of an executable path, ending in exactly one '/'; a leading

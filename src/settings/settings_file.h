@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // The game's one settings file ("ZRV_XQ.INI"), an INI file read and written
 // through at once: no cache, so another running copy sees every write.
@@ -11,11 +12,20 @@
 // the file, the file to the disk) and replaces the file atomically. A write that
 // cannot be done throws GameError("Unable to write to <path>"); so does a key,
 // section or value holding a line break, which would inject other entries.
+//
+// Hand-edited files: lines starting with ';' or '#' and blank lines are kept;
+// of duplicate sections or keys the first is the one read and rewritten; lines
+// before the first section are kept and never read. The file is UTF-8; lines
+// may end in "\r\n" or "\n", and a rewrite keeps the ending of the file's first
+// line ("\r\n" for a new file).
 class SettingsFile
 {
 public:
     explicit SettingsFile(const QString &path); // touches no file
     QString path() const { return m_path; }
+
+    // Texts read back cut to their first MaxTextLength characters.
+    static constexpr int MaxTextLength = 2047;
 
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     qint32 readInteger(const QString &section, const QString &key, qint32 defaultValue) const;
@@ -28,3 +38,10 @@ public:
 private:
     QString m_path;
 };
+
+// The settings file's integer rule: leading blanks skipped, an optional sign,
+// then decimal digits, or hexadecimal digits after "$", "0x", "0X", "x" or "X";
+// nothing may follow. Decimal must fit a signed 32-bit integer; hexadecimal may
+// use all 32 bits ("$FFFFFFFF" is -1). Returns false (value untouched) for
+// anything else, an empty text included.
+bool parseSettingsInteger(QStringView text, qint32 &value);

@@ -1,0 +1,86 @@
+#include "settings/program_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class ProgramFolderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void folderOfExecutable_data();
+    void folderOfExecutable();
+    void setFolderKeepsOneSlash();
+    void dataPath_data();
+    void dataPath();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void ProgramFolderTest::folderOfExecutable_data()
+{
+    QTest::addColumn<QString>("executable");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("absolute") << "/usr/games/splitwick" << "/usr/games/";
+    QTest::newRow("doubled slashes before the name") << "/opt/sw//splitwick" << "/opt/sw/";
+    QTest::newRow("root") << "/splitwick" << "/";
+    QTest::newRow("relative") << "bin/splitwick" << "bin/";
+    QTest::newRow("bare name") << "splitwick" << "./";
+    QTest::newRow("network path") << "//server/share/splitwick" << "//server/share/";
+}
+
+void ProgramFolderTest::folderOfExecutable()
+{
+    QFETCH(QString, executable);
+    QFETCH(QString, folder);
+    QCOMPARE(::folderOfExecutable(executable), folder);
+}
+
+void ProgramFolderTest::setFolderKeepsOneSlash()
+{
+    setProgramFolder("/tmp/game///");
+    QCOMPARE(programFolder(), QString("/tmp/game/"));
+    setProgramFolder("/tmp/game");
+    QCOMPARE(programFolder(), QString("/tmp/game/"));
+    setProgramFolder(QString()); // back to the default, never the root
+    QCOMPARE(programFolder(), QDir::currentPath() + '/');
+}
+
+void ProgramFolderTest::dataPath_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("expected"); // below the program folder
+    QTest::newRow("exact") << "Kbs/Words.DIC" << "Kbs/Words.DIC";
+    QTest::newRow("backslashes, other case") << "kbs\\words.dic" << "Kbs/Words.DIC";
+    QTest::newRow("picture") << "XQ\\splash1.bmp" << "xq/Splash1.BMP";
+    QTest::newRow("exact case preferred") << "music/a.mp3" << "music/a.mp3";
+    QTest::newRow("other case of two") << "MUSIC/B.MP3" << "music/b.mp3";
+    QTest::newRow("missing file kept as written") << "ZRV_XQ.INI" << "ZRV_XQ.INI";
+    QTest::newRow("missing folder kept as written") << "Sound\\x.wav" << "Sound/x.wav";
+    QTest::newRow("folder with trailing separator") << "kbs\\" << "Kbs/";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("separator only") << "/" << "";
+}
+
+void ProgramFolderTest::dataPath()
+{
+    QFETCH(QString, relative);
+    QFETCH(QString, expected);
+    QVERIFY(m_dir.isValid());
+    const QDir root(m_dir.path());
+    for (const char *folder : {"Kbs", "xq", "music"})
+        root.mkpath(folder);
+    for (const char *file : {"Kbs/Words.DIC", "xq/Splash1.BMP", "music/a.mp3", "music/A.MP3", "music/b.mp3"}) {
+        QFile f(root.filePath(file));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    setProgramFolder(m_dir.path());
+    QCOMPARE(::dataPath(relative), m_dir.path() + '/' + expected);
+    setProgramFolder(QString());
+}
+
+QTEST_APPLESS_MAIN(ProgramFolderTest)
+#include "program_folder_test.moc"
