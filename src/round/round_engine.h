@@ -85,14 +85,20 @@ public:
     QString parameterText() const { return m_parameterText; }
     QString statusText() const { return m_statusText; } // the last text the engine wrote
     bool boardEnabled() const { return m_boardEnabled; }
+    bool inPlay() const { return m_inPlay; } // a round's board takes moves (from the timer start to its end)
     // The outer window geometry of the last round built (left, top, width, height).
     int windowLeft() const { return m_windowLeft; }
     int windowTop() const { return m_windowTop; }
     int windowWidth() const { return m_windowWidth; }
     int windowHeight() const { return m_windowHeight; }
 
+    // Ratings, background colours.
+    static constexpr QRgb Navy = 0xFF000080;
+    static QRgb ratingBand(int rating);
+
 private:
     void loseRound();
+    bool roundChanged(quint64 serial) const { return serial != m_serial; }
     void placeTile(int slot);
     void raiseDifficulty();
     void setStatus(const QString &text);
@@ -114,15 +120,16 @@ private:
     std::unique_ptr<tZRVDictionary> m_dictionary;
 
     int m_rating = 0;
-    QString m_ratingCaption;
-    QRgb m_ratingBackground = 0xFF000080;
+    QString m_ratingCaption = QStringLiteral("0");
+    QRgb m_ratingBackground = 0xFFF5150A;
     RoundCommands m_commands;
     QString m_modeText;
     QString m_parameterText;
     QString m_statusText;
     bool m_boardEnabled = true;
     bool m_inClue = false;
-    bool m_clueWon = false;
+    bool m_inPlay = false;
+    quint64 m_serial = 0; // counts round setups: work that let events run notices a new round
     int m_windowLeft = 0;
     int m_windowTop = 0;
     int m_windowWidth = 0;

@@ -1,0 +1,58 @@
+#include "round/round_engine.h"
+
+#include "settings/game_error.h"
+#include "settings/options_model.h"
+#include "settings/program_folder.h"
+#include "settings/split_formats.h"
+#include "words/kbase.h"
+#include "words/word_selection.h"
+
+#include <stdexcept>
+
+// Draws the round's words. The rating label counts them as they are found;
+// resetting it first runs the lost-round steps on the previous board.
+void RoundEngine::GetWords()
+{
+    Board &b = m_board;
+    b.ChosenEntries.clear();
+    m_rating = 0;
+    ChangeRating(0);
+    b.RoundWords.clear();
+
+    const QString format = m_options.presetsText();
+    setRatingCaption(QString::number(b.Parameters.WordCount));
+
+    const auto fail = [this](const QString &message) {
+        m_board.ChosenEntries.clear();
+        m_board.RoundWords.clear();
+        m_host.showError(message);
+    };
+    try {
+        const int letterCount = splitFormatLetterCount(format);
+        if (letterCount < 1 || letterCount > 30)
+            throw std::out_of_range("Range check error");
+        const QString name = m_options.dictionary();
+        if (name != b.LoadedDictionary) {
+            m_dictionary->LoadFromFile(dataPath(QStringLiteral("kbs/") + name + QStringLiteral(".dic")));
+            b.LoadedDictionary = name;
+        }
+        WordDraw draw = drawWords(*m_dictionary, letterCount, b.Parameters.WordCount, [this] { ChangeRating(1); });
+        if (!draw.complete) {
+            m_host.showWarning(QStringLiteral("Insufficient words in dictionary matching your criteria.\n"
+                                              "Please change your options."));
+            b.ChosenEntries.clear();
+            RoundCommands c = m_commands;
+            c.mSettings = true;
+            updateCommands(c);
+            m_options.setSettingsPageEnabled(true);
+            return;
+        }
+        b.ChosenEntries = std::move(draw.chosenEntries);
+        b.RoundWords = std::move(draw.roundWords);
+    } catch (const GameError &e) {
+        // The player is told; the next "New Game" tries again.
+        fail(e.message());
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+    }
+}

@@ -1,0 +1,386 @@
+#include "round/random_source.h"
+#include "round/round_engine.h"
+
+#include "settings/options_model.h"
+#include "settings/program_folder.h"
+#include "settings/settings_file.h"
+#include "settings/split_formats.h"
+#include "words/windows1252.h"
+
+#include <QFileInfo>
+
+namespace {
+constexpr int BoardMargin = 10;
+constexpr int ColumnPitch = 240;
+constexpr int FirstTileWidth = 50;
+
+// A new column block starts before row r of a round of `rows` rows.
+bool blockBreak(int rows, int r)
+{
+    switch (rows) {
+    case 20: return r == 10;
+    case 24: return r == 8 || r == 16;
+    case 30: return r == 15;
+    case 45: return r == 15 || r == 30;
+    default: return false;
+    }
+}
+
+int rowsHeight(int rows, int pitch)
+{
+    switch (rows) {
+    case 10:
+    case 20: return pitch * 10;
+    case 24: return pitch * 8;
+    case 15:
+    case 30:
+    case 45: return pitch * 15;
+    default: return BoardMargin + rows * pitch;
+    }
+}
+} // namespace
+
+void RoundEngine::New1Click()
+{
+    Board &b = m_board;
+    if (b.Busy)
+        return;
+    ++m_serial;
+
+    setRatingBackground(Navy);
+    RoundCommands c = m_commands;
+    c.mRevealCaption = QStringLiteral("Clue");
+    updateCommands(c);
+    m_host.clearDebug();
+    setStatus(QString());
+
+    b.Busy = true;
+    m_host.setBusyCursor(true);
+    m_host.processEvents();
+    m_modeText.clear();
+    c = m_commands;
+    c.Game1 = false;
+    updateCommands(c);
+
+    m_host.showNextBannerLine();
+    if (b.Parameters.WordsLeft > 0)
+        HideTiles();
+    setStatus(QString());
+    m_host.processEvents();
+
+    b.Parameters.WordCount = quint16(m_options.wordCount());
+    GetWords();
+    setStatus(QString());
+    m_host.processEvents();
+
+    for (int slot = 1; slot <= b.TileCount(); ++slot)
+        b.setVisible(slot, false);
+
+    const int rows = int(b.ChosenEntries.size());
+    if (rows > 0) {
+        BuildRows();
+        DrawGrid();
+        ShuffleTiles();
+        FitRows();
+        ShowTiles();
+
+        RoundParameters &p = b.Parameters;
+        p.Level = b.TileCount() / rows + b.TileCount() / 25 + (m_options.showDefinitions() ? 1 : 0);
+        ReadLevel(p.Level);
+        const auto parameterLine = [&p] {
+            return QStringLiteral("level=%1 pop=%2 penalty=%3 good=%4 bad=%5 word=%6 start=%7 delay=%8")
+                .arg(p.Level)
+                .arg(p.Pop)
+                .arg(p.Penalty)
+                .arg(p.Good)
+                .arg(p.Bad)
+                .arg(p.WordBonus)
+                .arg(p.Start)
+                .arg(p.Delay);
+        };
+        m_parameterText = parameterLine();
+        const int h = m_options.handicap();
+        if (h != 0) {
+            applyHandicap(h);
+            m_parameterText += QStringLiteral("\r\n") + parameterLine();
+        }
+        // No round may be lost before it begins.
+        if (p.Start < 1)
+            p.Start = 1;
+
+        m_rating = 0;
+        ChangeRating(p.Start);
+        p.CluesLeft = qBound(2, p.Level, 20);
+        if (b.ShowParameters)
+            m_host.showInformation(m_parameterText);
+
+        setStatus(QString(25, QLatin1Char(' ')) +
+                  QStringLiteral("%1 words to find, level: %2, dictionary: %3")
+                      .arg(rows)
+                      .arg(p.Level)
+                      .arg(m_options.dictionary()));
+        m_bTimer.start();
+
+        if (QFileInfo::exists(dataPath(QStringLiteral("c999"))))
+            p.CluesLeft = 999;
+        m_host.appendDebugLine(QStringLiteral("%1 %2 %3").arg(p.Pop).arg(m_timer1.interval()).arg(p.CluesLeft));
+        if (p.CluesLeft < 100) {
+            c = m_commands;
+            c.mRevealCaption = QStringLiteral("Clue (%1)").arg(p.CluesLeft);
+            updateCommands(c);
+        }
+
+        b.TimerPhase = 'W';
+        m_inPlay = true;
+        startPenaltyTimer(p.Delay * 1000);
+    }
+
+    setRatingBackground(Navy);
+    m_host.setBusyCursor(false);
+    m_host.processEvents();
+    c = m_commands;
+    c.Game1 = true;
+    updateCommands(c);
+    b.Busy = false;
+
+    if (rows > 0) {
+        c = m_commands;
+        c.bNewWords = true;
+        b.Parameters.WordsLeft = rows;
+        c.mSolve = c.mReveal = c.Solve1 = c.Clue1 = true;
+        updateCommands(c);
+        m_options.setSettingsPageEnabled(false);
+        b.Moves = 0;
+        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::NewGame));
+    }
+}
+
+void RoundEngine::ReadLevel(int level)
+{
+    const QString digit = QString::number(qBound(0, level, 9));
+    const QString section = QStringLiteral("Levels");
+    RoundParameters &p = m_board.Parameters;
+    p.Pop = m_settings.readInteger(section, QStringLiteral("TIMER") + digit, 5);
+    p.Penalty = m_settings.readInteger(section, QStringLiteral("PENALTY") + digit, -1);
+    p.Good = m_settings.readInteger(section, QStringLiteral("GOOD") + digit, 1);
+    p.Bad = m_settings.readInteger(section, QStringLiteral("BAD") + digit, -5);
+    p.WordBonus = m_settings.readInteger(section, QStringLiteral("WORD") + digit, 0);
+    p.Start = m_settings.readInteger(section, QStringLiteral("START") + digit, 30);
+    p.Delay = m_settings.readInteger(section, QStringLiteral("DELAY") + digit, 5);
+    // The first tick needs a positive period.
+    if (p.Delay < 1)
+        p.Delay = 1;
+    p.ClueCost = p.Bad - 1;
+}
+
+void RoundEngine::applyHandicap(int h)
+{
+    RoundParameters &p = m_board.Parameters;
+    // Pop * 0.1 * h truncated toward zero, in exact arithmetic.
+    p.Pop = qBound(2, p.Pop - p.Pop * h / 10, 90);
+    p.Penalty = qMin(p.Penalty - h, -1);
+    p.Good = qMax(h > 0 ? p.Good - 1 : p.Good + 1, 1);
+    p.Bad = qMin(p.Bad - h, -1);
+    p.Start = qBound(30, p.Start - 10 * h, 100);
+    p.Delay = p.Delay - 10 * h;
+    if (p.Delay <= 0)
+        p.Delay = 1;
+}
+
+void RoundEngine::chooseFixedCell(int cells, bool fixed[8]) const
+{
+    int position = 0;
+    if (m_options.fixedCell(FixedCell::Random))
+        position = 1 + RandomSource::random(cells);
+    else if (m_options.fixedCell(FixedCell::NotFirst))
+        position = 2 + RandomSource::random(cells - 1);
+    else if (m_options.fixedCell(FixedCell::First))
+        position = 1;
+    else if (m_options.fixedCell(FixedCell::Middle))
+        position = cells == 4 ? 2 + RandomSource::random(2) : (cells + 1) / 2;
+    else if (m_options.fixedCell(FixedCell::Last))
+        position = cells;
+    if (position >= 1 && position <= cells)
+        fixed[position] = true;
+}
+
+void RoundEngine::BuildRows()
+{
+    Board &b = m_board;
+    b.clearTileCount();
+    const QList<int> lengths = splitFormatCellLengths(m_options.presetsText());
+    const int cells = int(lengths.size());
+    const int pitch = b.templateHeight() + 2;
+    const int rows = int(b.RoundWords.size());
+    const bool showHints = m_options.showDefinitions();
+
+    int x0 = BoardMargin;
+    int y = BoardMargin;
+    int column = 1;
+    int rowInColumn = 1;
+    for (int r = 0; r < rows; ++r) {
+        if (blockBreak(rows, r)) {
+            ++column;
+            rowInColumn = 1;
+            x0 += ColumnPitch;
+            y = BoardMargin;
+        }
+        bool fixed[8] = {};
+        chooseFixedCell(cells, fixed);
+
+        const tWord &word = b.RoundWords[r];
+        qsizetype used = 0;
+        int x = x0;
+        for (int i = 1; i <= cells; ++i) {
+            const QByteArray text = word.Word.mid(used, lengths[i - 1]);
+            b.SetTile(FirstTileWidth, text, word.Definition, fixed[i], x, y, r, column, cells, word.Word,
+                      rowInColumn, i == 1, showHints);
+            m_host.processEvents();
+            used += lengths[i - 1];
+            x += FirstTileWidth;
+        }
+        y += pitch;
+        ++rowInColumn;
+    }
+    m_windowWidth = x0 + ColumnPitch;
+    m_windowHeight = rowsHeight(rows, pitch) + 86;
+}
+
+void RoundEngine::DrawGrid()
+{
+    const QSize screen = m_host.screenSize();
+    m_windowLeft = (screen.width() - m_windowWidth) / 2;
+    m_windowTop = (screen.height() - m_windowHeight) / 2;
+    m_host.setWindowGeometry(m_windowLeft, m_windowTop, m_windowWidth, m_windowHeight);
+}
+
+QString RoundEngine::traceLine(int firstSlot) const
+{
+    QStringList captions;
+    for (int slot = firstSlot; slot < firstSlot + 5; ++slot)
+        captions.append(fromWindows1252(m_board.Tiles(slot).Panel.caption));
+    return captions.join(QLatin1Char(':'));
+}
+
+void RoundEngine::ShuffleTiles()
+{
+    Board &b = m_board;
+    for (int first = 1; first <= 26; first += 5)
+        m_host.appendDebugLine(traceLine(first));
+    if (m_settings.readBool(QStringLiteral("Options"), QStringLiteral("trace"), false))
+        m_host.showDebugWindow();
+
+    const int count = b.TileCount();
+    int movable = 0;
+    for (int slot = 1; slot <= count; ++slot)
+        movable += b.Tiles(slot).Panel.state == TileState::Movable;
+    if (movable < 2)
+        return; // nothing to exchange with
+
+    const bool anyLengths = m_options.presetsIndex() <= 0;
+    const auto caption = [&b](int slot) -> const QByteArray & { return b.Tiles(slot).Panel.caption; };
+    const auto swap = [&b, &caption](int s, int p) {
+        const QByteArray text = caption(s);
+        b.setCaption(s, caption(p));
+        b.setCaption(p, text);
+    };
+
+    int budget = 9999;
+    int lastPartner = 0;
+    for (;;) {
+        quint16 passLimit = 5000;
+        for (int s = 1; s <= count; ++s) {
+            if (b.Tiles(s).Panel.state != TileState::Movable)
+                continue;
+            for (;;) {
+                --passLimit;
+                if (passLimit == 0) {
+                    if (lastPartner != 0)
+                        swap(s, lastPartner);
+                    break;
+                }
+                int p;
+                do {
+                    p = 1 + RandomSource::random(count);
+                } while (p == s || b.Tiles(p).Panel.state != TileState::Movable);
+                lastPartner = p;
+                const QByteArray &cs = caption(s);
+                const QByteArray &cp = caption(p);
+                const bool acceptable = cs != b.Tiles(p).CorrectText && cp != b.Tiles(s).CorrectText &&
+                                        (anyLengths || cs.size() == cp.size());
+                if (cs.size() == cp.size())
+                    --budget;
+                if (acceptable || budget < 0) {
+                    swap(s, p);
+                    break;
+                }
+            }
+        }
+        if (budget < 0)
+            break;
+        bool anyInPlace = false;
+        for (int slot = 1; slot <= count && !anyInPlace; ++slot) {
+            const tTile &t = b.Tiles(slot);
+            anyInPlace = t.Panel.state == TileState::Movable && t.Panel.caption == t.CorrectText;
+        }
+        if (!anyInPlace)
+            break;
+    }
+}
+
+void RoundEngine::FitRows()
+{
+    const int rows = int(m_board.RoundWords.size());
+    int column = 1;
+    int rowInColumn = 1;
+    for (int r = 0; r < rows; ++r) {
+        if (blockBreak(rows, r)) {
+            ++column;
+            rowInColumn = 1;
+        }
+        m_board.FitRow(column, rowInColumn, RowWidth);
+        ++rowInColumn;
+    }
+}
+
+void RoundEngine::ShowTiles()
+{
+    Board &b = m_board;
+    const int count = b.TileCount();
+    int hidden = 0;
+    for (int slot = 1; slot <= count; ++slot)
+        hidden += !b.Tiles(slot).Panel.visible;
+    while (hidden > 0) {
+        int k = 1 + RandomSource::random(count);
+        for (int step = 0; step < count && b.Tiles(k).Panel.visible; ++step)
+            k = k % count + 1;
+        if (b.Tiles(k).Panel.visible)
+            return; // something else showed them meanwhile
+        b.setVisible(k, true);
+        m_host.processEvents();
+        --hidden;
+    }
+}
+
+void RoundEngine::HideTiles()
+{
+    Board &b = m_board;
+    m_host.processEvents();
+    const int count = b.TileCount();
+    int visible = 0;
+    for (int slot = 1; slot <= count; ++slot)
+        visible += b.Tiles(slot).Panel.visible;
+    if (visible == 0)
+        return;
+    for (int toHide = visible; toHide > 0; --toHide) {
+        int k = 1 + RandomSource::random(count);
+        for (int step = 0; step < count && !b.Tiles(k).Panel.visible; ++step)
+            k = k % count + 1;
+        if (!b.Tiles(k).Panel.visible)
+            break;
+        b.setVisible(k, false);
+        if (toHide % 3 == 0)
+            m_host.processEvents();
+    }
+    m_host.processEvents();
+}
