@@ -1,0 +1,211 @@
+#include "ui/tile_widget.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(TileBorder)
+
+namespace {
+
+const QColor Face(204, 221, 187);
+const QColor Letters(251, 0, 0);
+const QColor Light(255, 255, 255);
+const QColor Dark(128, 128, 128);
+const QColor DarkShadow(64, 64, 64);
+const QColor Midlight(227, 227, 227);
+
+QPalette bevelPalette()
+{
+    QPalette pal;
+    pal.setColor(QPalette::Light, Light);
+    pal.setColor(QPalette::Dark, Dark);
+    pal.setColor(QPalette::Shadow, DarkShadow);
+    pal.setColor(QPalette::Midlight, Midlight);
+    return pal;
+}
+
+QImage paint(const TileBorder &border, const QString &caption = QString(), QSize size = QSize(60, 30))
+{
+    TileWidget tile;
+    tile.setPalette(bevelPalette());
+    tile.setTileColour(Face);
+    tile.setBorder(border);
+    tile.setCaption(caption);
+    tile.setLetterColour(Letters);
+    QFont font;
+    font.setPixelSize(20);
+    font.setBold(true);
+    tile.setTileFont(font);
+    tile.resize(size);
+    return tile.grab().toImage();
+}
+
+// Records the presses that reach it.
+class Board : public QWidget
+{
+public:
+    int presses = 0;
+    int doubleClicks = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+    void mouseDoubleClickEvent(QMouseEvent *) override { ++doubleClicks; }
+};
+
+} // namespace
+
+class TileWidgetTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void framePixels_data();
+    void framePixels();
+    void captionInLetterColour();
+    void buttonFaceFollowsPalette();
+    void mouseReachesTheBoard();
+    void hintOnlyWithOwnFlag();
+    void templateTileDesign();
+};
+
+void TileWidgetTest::framePixels_data()
+{
+    QTest::addColumn<TileBorder>("border");
+    QTest::addColumn<QPoint>("at"); // negative coordinates count from the right or bottom edge
+    QTest::addColumn<QColor>("expected");
+    const TileBorder panel21 = borderForStyleName(QStringLiteral("panel21")); // raised 3
+    const TileBorder panel1 = borderForStyleName(QStringLiteral("Panel1"));   // lowered 3
+    QTest::newRow("raised top-left") << panel21 << QPoint(0, 0) << Light;
+    QTest::newRow("raised third ring") << panel21 << QPoint(2, 5) << Light;
+    QTest::newRow("raised bottom-right") << panel21 << QPoint(-1, -1) << Dark;
+    QTest::newRow("raised top-right corner is dark") << panel21 << QPoint(-1, 0) << Dark;
+    QTest::newRow("raised inside") << panel21 << QPoint(3, 3) << Face;
+    QTest::newRow("lowered top-left") << panel1 << QPoint(1, 1) << Dark;
+    QTest::newRow("lowered bottom-right") << panel1 << QPoint(-3, -3) << Light;
+    QTest::newRow("lowered inside") << panel1 << QPoint(-4, -4) << Face;
+
+    const TileBorder panel12 = borderForStyleName(QStringLiteral("Panel12")); // gap 2, raised 1 inside
+    QTest::newRow("gap outside") << panel12 << QPoint(0, 0) << Face;
+    QTest::newRow("gap then bevel") << panel12 << QPoint(2, 2) << Light;
+    QTest::newRow("gap then bevel bottom") << panel12 << QPoint(-3, -3) << Dark;
+
+    const TileBorder panel11 = borderForStyleName(QStringLiteral("Panel11")); // raised 1, gap 2, raised 1
+    QTest::newRow("gap: outer bevel") << panel11 << QPoint(0, 0) << Light;
+    QTest::newRow("gap: first") << panel11 << QPoint(1, 1) << Face;
+    QTest::newRow("gap: second") << panel11 << QPoint(-3, -3) << Face;
+    QTest::newRow("gap: inner bevel") << panel11 << QPoint(3, 3) << Light;
+    QTest::newRow("gap: inner bevel bottom") << panel11 << QPoint(-4, -4) << Dark;
+
+    const TileBorder panel4 = borderForStyleName(QStringLiteral("Panel4")); // outer lowered, inner raised
+    QTest::newRow("outer lowered") << panel4 << QPoint(0, 0) << Dark;
+    QTest::newRow("inner raised") << panel4 << QPoint(1, 1) << Light;
+    QTest::newRow("inner raised bottom") << panel4 << QPoint(-2, -2) << Dark;
+    QTest::newRow("outer lowered bottom") << panel4 << QPoint(-1, -1) << Light;
+
+    const TileBorder panel8 = borderForStyleName(QStringLiteral("Panel8")); // single, raised 3
+    QTest::newRow("single: outer ring") << panel8 << QPoint(0, 0) << Dark;
+    QTest::newRow("single: inner ring") << panel8 << QPoint(1, 1) << DarkShadow;
+    QTest::newRow("single: outer ring bottom") << panel8 << QPoint(-1, -1) << Light;
+    QTest::newRow("single: inner ring bottom") << panel8 << QPoint(-2, -2) << Midlight;
+    QTest::newRow("single: bevel inside") << panel8 << QPoint(2, 2) << Light;
+    QTest::newRow("single: face") << panel8 << QPoint(5, 5) << Face;
+
+    const TileBorder flat{Bevel::None, Bevel::None, 3, BorderStyle::None, 0};
+    QTest::newRow("no bevel") << flat << QPoint(0, 0) << Face;
+}
+
+void TileWidgetTest::framePixels()
+{
+    QFETCH(TileBorder, border);
+    QFETCH(QPoint, at);
+    QFETCH(QColor, expected);
+    const QImage image = paint(border);
+    const QPoint p(at.x() < 0 ? image.width() + at.x() : at.x(), at.y() < 0 ? image.height() + at.y() : at.y());
+    QCOMPARE(image.pixelColor(p), expected);
+}
+
+void TileWidgetTest::captionInLetterColour()
+{
+    const QImage blank = paint(defaultTileBorder());
+    const QImage image = paint(defaultTileBorder(), QStringLiteral("HH"));
+    int letterPixels = 0;
+    int minX = image.width(), maxX = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == Letters) {
+                ++letterPixels;
+                minX = qMin(minX, x);
+                maxX = qMax(maxX, x);
+            }
+    QVERIFY(letterPixels > 20);
+    // Centred: the text's margins left and right differ by a pixel or two at most.
+    QVERIFY2(qAbs(minX - (image.width() - 1 - maxX)) <= 2, qPrintable(QStringLiteral("%1 %2").arg(minX).arg(maxX)));
+    // The frame is not painted over.
+    QCOMPARE(image.pixelColor(0, 0), blank.pixelColor(0, 0));
+}
+
+void TileWidgetTest::buttonFaceFollowsPalette()
+{
+    TileWidget tile;
+    tile.setBorder({Bevel::None, Bevel::None, 1, BorderStyle::None, 0});
+    tile.resize(20, 20);
+    QPalette pal = QApplication::palette();
+    pal.setColor(QPalette::Button, QColor(1, 2, 3));
+    QApplication::setPalette(pal);
+    QCOMPARE(tile.tileColour().stored, ButtonFaceStored);
+    QCOMPARE(tile.grab().toImage().pixelColor(10, 10), QColor(1, 2, 3));
+    QApplication::setPalette(QPalette());
+}
+
+void TileWidgetTest::mouseReachesTheBoard()
+{
+    Board board;
+    board.resize(200, 100);
+    auto *tile = new TileWidget(&board, 7);
+    tile->setGeometry(10, 10, 50, 30);
+    board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(board.presses, 1);
+    QTest::mouseDClick(tile, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(board.doubleClicks, 1);
+    QCOMPARE(tile->tag(), 7);
+}
+
+void TileWidgetTest::hintOnlyWithOwnFlag()
+{
+    TileWidget tile;
+    tile.setHintText(QStringLiteral("a small domestic animal"));
+    QCOMPARE(tile.toolTip(), QString());
+    tile.setShowHint(true);
+    QCOMPARE(tile.toolTip(), QStringLiteral("a small domestic animal"));
+    QCOMPARE(tile.toolTipDuration(), 7000);
+    tile.setHintText(QStringLiteral("<b>bold</b> claim"));
+    QVERIFY(tile.toolTip().contains(QStringLiteral("&lt;b&gt;")));
+    tile.setShowHint(false);
+    QCOMPARE(tile.toolTip(), QString());
+    QCOMPARE(tile.hintText(), QStringLiteral("<b>bold</b> claim"));
+}
+
+void TileWidgetTest::templateTileDesign()
+{
+    QWidget game;
+    TileWidget *pCopy = makeTemplateTile(&game);
+    QCOMPARE(pCopy->objectName(), QStringLiteral("pCopy"));
+    QCOMPARE(pCopy->caption(), QStringLiteral("W"));
+    QVERIFY(pCopy->isHidden());
+    QVERIFY(pCopy->tileFont().bold());
+    QCOMPARE(pCopy->tileFont().pixelSize(), 13);
+    QVERIFY(pCopy->border() == templateDesignBorder());
+    QVERIFY(pCopy->tileColour().isSystemColour());
+
+    TileWidget tile;
+    tile.copyLookFrom(*pCopy);
+    QVERIFY(tile.border() == pCopy->border());
+    QCOMPARE(tile.tileFont(), pCopy->tileFont());
+    QCOMPARE(tile.caption(), QString());
+}
+
+QTEST_MAIN(TileWidgetTest)
+#include "tile_widget_test.moc"
