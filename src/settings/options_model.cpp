@@ -138,6 +138,22 @@ void OptionsModel::setHandicap(int position)
     }
 }
 
+void OptionsModel::setMusicChoices(const QStringList &choices)
+{
+    if (choices != m_musicChoices) {
+        m_musicChoices = choices;
+        emit changed();
+    }
+}
+
+void OptionsModel::setSoundChoices(const QStringList &choices)
+{
+    if (choices != m_soundChoices) {
+        m_soundChoices = choices;
+        emit changed();
+    }
+}
+
 void OptionsModel::setSoundText(SoundSlot slot, const QString &text)
 {
     if (m_sounds[int(slot)] == text)

@@ -61,6 +61,13 @@ public:
     int handicap() const { return m_handicap; } // -3 (easier) to 3 (harder)
     void setHandicap(int position);
 
+    // The choices of the sound page: "None" followed by the files of the
+    // music folder, and of the sound folder (the sound list, in its order).
+    QStringList musicChoices() const { return m_musicChoices; }
+    void setMusicChoices(const QStringList &choices);
+    QStringList soundChoices() const { return m_soundChoices; }
+    void setSoundChoices(const QStringList &choices);
+
     QString soundText(SoundSlot slot) const { return m_sounds[int(slot)]; }
     void setSoundText(SoundSlot slot, const QString &text);
 
@@ -94,6 +101,8 @@ private:
     bool m_vowels = false;
     bool m_helpHints = false;
     int m_handicap = 0;
+    QStringList m_musicChoices;
+    QStringList m_soundChoices;
     std::array<QString, SoundSlotCount> m_sounds;
     int m_volume = 8;
     bool m_settingsPageEnabled = true;

@@ -1,0 +1,467 @@
+#include "settings/dialogs/options_dialog.h"
+
+#include "settings/dialogs/word_count_box.h"
+#include "settings/program_folder.h"
+#include "settings/settings_file.h"
+#include "settings/split_formats.h"
+#include "ui/help_links.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString None = QStringLiteral("None");
+const QString DownloadQuestion = QStringLiteral("Check our website via the internet for music and sound?");
+// The page name is kept scrambled (each character one code higher) and only
+// unscrambled when it is used: "sounds.htm".
+const QString ScrambledDownloadPage = QStringLiteral("tpvoet/iun");
+
+QString unscramble(const QString &scrambled)
+{
+    QString plain = scrambled;
+    for (QChar &c : plain)
+        c = QChar(char16_t(c.unicode() - 1));
+    return plain;
+}
+
+Tfo::Beep &beepHook()
+{
+    static Tfo::Beep hook;
+    return hook;
+}
+
+// The files of a folder matching the masks, without regard to case, sorted
+// by name without regard to case.
+QStringList listFolder(const QString &folder, const QStringList &masks)
+{
+    QStringList names = QDir(folder).entryList(masks, QDir::Files | QDir::Hidden, QDir::NoSort);
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int blind = a.compare(b, Qt::CaseInsensitive);
+        return blind != 0 ? blind < 0 : a < b;
+    });
+    return names;
+}
+
+QStringList itemsOf(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+void setItems(QComboBox *box, const QStringList &items)
+{
+    if (itemsOf(box) == items)
+        return;
+    box->clear();
+    box->addItems(items);
+}
+
+void setChooserText(QComboBox *box, const QString &text)
+{
+    if (box->currentText() == text)
+        return;
+    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    box->setEditText(text);
+}
+
+QLabel *boldLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+Tfo::Tfo(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("fo"));
+    setWindowTitle(QStringLiteral("Splitwick Options"));
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_settingsPage = buildSettingsPage();
+    m_pages->addTab(m_settingsPage, QStringLiteral("Settings"));
+    m_pages->addTab(buildSoundPage(), QStringLiteral("Sounds && Music"));
+
+    m_HelpHints = new QCheckBox(QStringLiteral("Help Hints"), this);
+    m_HelpHints->setObjectName(QStringLiteral("HelpHints"));
+    m_HelpHints->hide();
+
+    m_OK = new QPushButton(QStringLiteral("OK"), this);
+    m_OK->setObjectName(QStringLiteral("bOK"));
+    m_OK->setDefault(true);
+    m_NewCells = new QPushButton(QStringLiteral("New Cells"), this);
+    m_NewCells->setObjectName(QStringLiteral("bNewWords"));
+    connect(m_OK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_NewCells, &QPushButton::clicked, this, [this] { done(NewCellsResult); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_OK);
+    buttons->addWidget(m_NewCells);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+    layout->addLayout(buttons);
+
+    connectModel();
+    FormCreate();
+}
+
+Tfo::~Tfo() = default;
+
+QWidget *Tfo::buildSettingsPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet1"));
+
+    m_dictionaryLabel = new QLabel(QStringLiteral("Dictionary:"), page);
+    m_dictionaryLabel->setObjectName(QStringLiteral("lDictionary"));
+    m_dictionaryLabel->installEventFilter(this);
+    m_Dictionary = new QComboBox(page);
+    m_Dictionary->setObjectName(QStringLiteral("Dictionary"));
+    m_Dictionary->setEditable(false);
+    m_Dictionary->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    auto *wordsLabel = new QLabel(QStringLiteral("Number of Words:"), page);
+    m_nWords = new WordCountBox(page);
+    m_nWords->setObjectName(QStringLiteral("nWords"));
+    m_nWords->setRange(4, 45);
+    m_nWords->setValue(10);
+    m_nWords->setBeep(&Tfo::beep);
+    wordsLabel->setBuddy(m_nWords);
+
+    auto *fixedGroup = new QGroupBox(QStringLiteral("Initial Fixed Cell:"), page);
+    fixedGroup->setObjectName(QStringLiteral("FixedCell"));
+    auto *fixedLayout = new QVBoxLayout(fixedGroup);
+    // Display order; the model's order is First, Middle, Last, Random, NotFirst.
+    static const std::array<std::pair<FixedCell, const char *>, FixedCellCount> fixedCaptions = {{
+        {FixedCell::First, "First"},
+        {FixedCell::Middle, "Middle"},
+        {FixedCell::Last, "Last"},
+        {FixedCell::Random, "Random"},
+        {FixedCell::NotFirst, "Not First"},
+    }};
+    for (const auto &[choice, caption] : fixedCaptions) {
+        auto *button = new QRadioButton(QString::fromLatin1(caption), fixedGroup);
+        button->setObjectName(fixedCellName(choice));
+        // At most one is checked, and none may be: the model keeps that rule.
+        button->setAutoExclusive(false);
+        fixedLayout->addWidget(button);
+        m_fixed[int(choice)] = button;
+    }
+
+    m_Def = new QCheckBox(QStringLiteral("Show Definitions"), page);
+    m_Def->setObjectName(QStringLiteral("Def"));
+    m_Proximity = new QCheckBox(QStringLiteral("Proximity"), page);
+    m_Proximity->setObjectName(QStringLiteral("Proximity"));
+    m_Proximity->hide();
+    m_Vowels = new QCheckBox(QStringLiteral("Vowels"), page);
+    m_Vowels->setObjectName(QStringLiteral("Vowels"));
+    m_Vowels->hide();
+
+    auto *handicapGroup = new QGroupBox(QStringLiteral("Handicap Level:"), page);
+    handicapGroup->setObjectName(QStringLiteral("HandicapLevel"));
+    m_handicap = new QSlider(Qt::Vertical, handicapGroup);
+    m_handicap->setObjectName(QStringLiteral("handicap"));
+    m_handicap->setRange(-3, 3);
+    m_handicap->setSingleStep(1);
+    m_handicap->setPageStep(1);
+    m_handicap->setTickPosition(QSlider::TicksBothSides);
+    m_handicap->setTickInterval(1);
+    // -3 at the top, and Up moves the handle up.
+    m_handicap->setInvertedAppearance(true);
+    m_handicap->setInvertedControls(true);
+    m_handicap->setValue(0);
+    auto *handicapLayout = new QGridLayout(handicapGroup);
+    handicapLayout->addWidget(m_handicap, 0, 0, 3, 1);
+    handicapLayout->addWidget(new QLabel(QStringLiteral("Easier to play"), handicapGroup), 0, 1, Qt::AlignTop);
+    handicapLayout->addWidget(new QLabel(QStringLiteral("Neutral"), handicapGroup), 1, 1, Qt::AlignVCenter);
+    handicapLayout->addWidget(new QLabel(QStringLiteral("Greater challenge"), handicapGroup), 2, 1,
+                              Qt::AlignBottom);
+
+    auto *presetsBox = new QGroupBox(QStringLiteral("Split Word Format:"), page);
+    presetsBox->setObjectName(QStringLiteral("Presets"));
+    m_Presets = new QButtonGroup(presetsBox);
+    m_Presets->setObjectName(QStringLiteral("PresetsGroup"));
+    auto *presetsLayout = new QGridLayout(presetsBox);
+    const int perColumn = 12;
+    for (int i = 0; i < SplitFormatCount; ++i) {
+        auto *button = new QRadioButton(splitFormats()[i], presetsBox);
+        button->setObjectName(QStringLiteral("Presets%1").arg(i));
+        m_Presets->addButton(button, i);
+        presetsLayout->addWidget(button, i % perColumn, i / perColumn); // column by column
+    }
+
+    auto *top = new QGridLayout;
+    top->addWidget(m_dictionaryLabel, 0, 0);
+    top->addWidget(m_Dictionary, 0, 1);
+    top->addWidget(wordsLabel, 1, 0);
+    top->addWidget(m_nWords, 1, 1, Qt::AlignLeft);
+    auto *left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(fixedGroup);
+    left->addWidget(m_Def);
+    left->addWidget(handicapGroup);
+    left->addStretch();
+    auto *layout = new QHBoxLayout(page);
+    layout->addLayout(left);
+    layout->addWidget(presetsBox, 1);
+    return page;
+}
+
+QWidget *Tfo::buildSoundPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet2"));
+    auto *choosers = new QGridLayout;
+    int row = 0;
+    for (int i = 0; i < SoundSlotCount; ++i) {
+        const auto slot = SoundSlot(i);
+        if (slot == SoundSlot::GoodDrop)
+            choosers->addWidget(boldLabel(QStringLiteral("Sound Effects ..."), page), row++, 0, 1, 2);
+        auto *box = new QComboBox(page);
+        box->setObjectName(soundSlotName(slot));
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setMinimumContentsLength(16);
+        QLabel *label = slot == SoundSlot::Music ? boldLabel(soundSlotCaption(slot), page)
+                                                 : new QLabel(soundSlotCaption(slot), page);
+        label->setBuddy(box);
+        choosers->addWidget(label, row, 0);
+        choosers->addWidget(box, row, 1);
+        ++row;
+        m_soundBoxes[i] = box;
+    }
+
+    m_tbSound = new QSlider(Qt::Vertical, page);
+    m_tbSound->setObjectName(QStringLiteral("tbSound"));
+    m_tbSound->setRange(1, 15);
+    m_tbSound->setPageStep(1);
+    m_tbSound->setTickPosition(QSlider::TicksBothSides);
+    m_tbSound->setTickInterval(1);
+    m_tbSound->setInvertedAppearance(true); // 1, the loudest, at the top
+    m_tbSound->setInvertedControls(true);
+    m_tbSound->setValue(8);
+    auto *volume = new QGridLayout;
+    volume->addWidget(new QLabel(QStringLiteral("Louder"), page), 0, 0, Qt::AlignHCenter);
+    volume->addWidget(m_tbSound, 1, 0, Qt::AlignHCenter);
+    // A label shows "&" as it stands (no mnemonic without a buddy).
+    auto *volumeCaption = new QLabel(QStringLiteral("Sound & Music Volume"), page);
+    volumeCaption->setWordWrap(true);
+    volume->addWidget(volumeCaption, 1, 1);
+    volume->addWidget(new QLabel(QStringLiteral("Quieter"), page), 2, 0, Qt::AlignHCenter);
+
+    m_bMusic = new QPushButton(QStringLiteral("Download More Sounds && Music"), page);
+    m_bMusic->setObjectName(QStringLiteral("bMusic"));
+    connect(m_bMusic, &QPushButton::clicked, this, [this] { bMusicClick(); });
+
+    auto *upper = new QHBoxLayout;
+    upper->addLayout(choosers, 1);
+    upper->addLayout(volume);
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(upper);
+    layout->addWidget(m_bMusic, 0, Qt::AlignLeft);
+    layout->addStretch();
+    return page;
+}
+
+void Tfo::connectModel()
+{
+    connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
+    connect(&m_options, &OptionsModel::settingsPageEnabledChanged, this, &Tfo::updateFromModel);
+
+    connect(m_Dictionary, &QComboBox::currentIndexChanged, &m_options, &OptionsModel::setDictionaryIndex);
+    // While a number is typed the field already reads as it will end up.
+    connect(m_nWords, &WordCountBox::readingChanged, &m_options, &OptionsModel::setWordCount);
+    for (int i = 0; i < FixedCellCount; ++i) {
+        // A click always checks, as on a radio button; the model unchecks the rest.
+        connect(m_fixed[i], &QRadioButton::clicked, this,
+                [this, i] { m_options.setFixedCell(FixedCell(i), true); });
+    }
+    connect(m_Def, &QCheckBox::toggled, &m_options, &OptionsModel::setShowDefinitions);
+    connect(m_Proximity, &QCheckBox::toggled, &m_options, &OptionsModel::setProximity);
+    connect(m_Vowels, &QCheckBox::toggled, &m_options, &OptionsModel::setVowels);
+    connect(m_HelpHints, &QCheckBox::toggled, &m_options, &OptionsModel::setHelpHints);
+    connect(m_handicap, &QSlider::valueChanged, &m_options, &OptionsModel::setHandicap);
+    connect(m_Presets, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            m_options.setPresetsIndex(id);
+    });
+    for (int i = 0; i < SoundSlotCount; ++i) {
+        connect(m_soundBoxes[i], &QComboBox::currentTextChanged, this,
+                [this, i](const QString &text) { m_options.setSoundText(SoundSlot(i), text); });
+    }
+    connect(m_tbSound, &QSlider::valueChanged, &m_options, &OptionsModel::setVolumePosition);
+}
+
+void Tfo::updateFromModel()
+{
+    {
+        const QSignalBlocker block(m_Dictionary);
+        setItems(m_Dictionary, m_options.dictionaryNames());
+        m_Dictionary->setCurrentIndex(m_options.dictionaryIndex());
+    }
+    if (m_nWords->reading() != m_options.wordCount()) {
+        const QSignalBlocker block(m_nWords);
+        m_nWords->setValue(m_options.wordCount());
+    }
+    for (int i = 0; i < FixedCellCount; ++i) {
+        const QSignalBlocker block(m_fixed[i]);
+        m_fixed[i]->setChecked(m_options.fixedCell(FixedCell(i)));
+    }
+    const std::array<std::pair<QCheckBox *, bool>, 4> boxes = {{{m_Def, m_options.showDefinitions()},
+                                                               {m_Proximity, m_options.proximity()},
+                                                               {m_Vowels, m_options.vowels()},
+                                                               {m_HelpHints, m_options.helpHints()}}};
+    for (const auto &[box, on] : boxes) {
+        const QSignalBlocker block(box);
+        box->setChecked(on);
+    }
+    {
+        const QSignalBlocker block(m_handicap);
+        m_handicap->setValue(m_options.handicap());
+    }
+    {
+        const QSignalBlocker block(m_Presets);
+        const int index = m_options.presetsIndex();
+        if (index < 0) {
+            // An exclusive group cannot uncheck its last button.
+            m_Presets->setExclusive(false);
+            for (QAbstractButton *button : m_Presets->buttons()) {
+                const QSignalBlocker blockButton(button);
+                button->setChecked(false);
+            }
+            m_Presets->setExclusive(true);
+        } else if (!m_Presets->button(index)->isChecked()) {
+            m_Presets->button(index)->setChecked(true);
+        }
+    }
+    for (int i = 0; i < SoundSlotCount; ++i) {
+        QComboBox *box = m_soundBoxes[i];
+        const QSignalBlocker block(box);
+        setItems(box, SoundSlot(i) == SoundSlot::Music ? m_options.musicChoices() : m_options.soundChoices());
+        setChooserText(box, m_options.soundText(SoundSlot(i)));
+    }
+    {
+        const QSignalBlocker block(m_tbSound);
+        m_tbSound->setValue(m_options.volumePosition());
+    }
+    m_settingsPage->setEnabled(m_options.settingsPageEnabled());
+}
+
+void Tfo::FormCreate()
+{
+    // 1. The music and sound folders fill the choosers, "None" first.
+    const QStringList soundMasks = {QStringLiteral("*.wav"), QStringLiteral("*.mp3"), QStringLiteral("*.music")};
+    const QString musicFolder = dataPath(QStringLiteral("music"));
+    const QString soundFolder = dataPath(QStringLiteral("sound"));
+    const QString kbsFolder = dataPath(QStringLiteral("kbs"));
+    for (const QString &folder : {musicFolder, soundFolder, kbsFolder}) {
+        if (!QDir(folder).exists())
+            m_missingFolders << QDir::toNativeSeparators(folder);
+    }
+    m_options.setMusicChoices(QStringList{None} + listFolder(musicFolder, soundMasks));
+    m_options.setSoundChoices(QStringList{None} + listFolder(soundFolder, soundMasks));
+
+    // 2. The run's one settings file.
+    m_settings = std::make_unique<SettingsFile>(dataPath(QStringLiteral("ZRV_XQ.INI")));
+
+    // 3. The dictionaries: file names minus their extension.
+    QStringList dictionaries = listFolder(kbsFolder, {QStringLiteral("*.dic")});
+    for (QString &name : dictionaries)
+        name.chop(4);
+    m_options.setDictionaryNames(dictionaries);
+
+    // 4. Every saved control.
+    m_options.restore(*m_settings);
+    updateFromModel();
+
+    // The installation is damaged, but the game can still run on what is there.
+    if (!m_missingFolders.isEmpty()) {
+        QStringList lines;
+        for (const QString &folder : m_missingFolders)
+            lines << QStringLiteral("Cannot open folder %1").arg(folder);
+        GameMessageBox::show(parentWidget(), GameMessageBox::Kind::Warning, QStringLiteral("Splitwick"),
+                             lines.join(u'\n'));
+    }
+}
+
+void Tfo::reject()
+{
+    done(QDialog::Accepted);
+}
+
+void Tfo::showEvent(QShowEvent *event)
+{
+    if (QWidget *owner = parentWidget()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(owner->window()->frameGeometry().center());
+        move(frame.topLeft());
+    }
+    QDialog::showEvent(event);
+}
+
+bool Tfo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_dictionaryLabel && event->type() == QEvent::MouseButtonDblClick) {
+        LabelDictionaryDblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Tfo::LabelDictionaryDblClick()
+{
+    beep();
+    *m_showParameters = !*m_showParameters;
+    emit showParametersChanged(*m_showParameters);
+}
+
+void Tfo::bMusicClick()
+{
+    HelpLinks::askAndOpen(this, DownloadQuestion, QUrl(downloadPageAddress()));
+}
+
+QString Tfo::downloadPageAddress()
+{
+    return HelpLinks::WebSiteAddress + unscramble(ScrambledDownloadPage);
+}
+
+Tfo::Beep Tfo::setBeepHook(Beep hook)
+{
+    Beep previous = std::move(beepHook());
+    beepHook() = std::move(hook);
+    return previous;
+}
+
+void Tfo::beep()
+{
+    if (beepHook())
+        beepHook()();
+    else
+        QApplication::beep();
+}
