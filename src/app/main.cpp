@@ -1,12 +1,11 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "ui/application.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Splitwick");
-    QMainWindow window;
-    window.setWindowTitle("Splitwick");
-    window.show();
-    return app.exec();
+    GameApplication app(argc, argv);
+    initialiseProgram();
+    const StartupSwitches switches = StartupSwitches::fromEnvironment();
+    switches.prepare();
+    GameProgram program;
+    return program.run(switches);
 }

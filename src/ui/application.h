@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+class OptionsModel;
+class SettingsFile;
+class TfrmAbout;
+class TfrmDebug;
+class TfrmMain;
+class TfrmSplash;
+
+// The application object with the program's one top-level error handler: an
+// error that no handler caught (GameError, or any other exception) is shown in
+// an error box and the program goes on with the next event.
+class GameApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    GameApplication(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // Shows an uncaught error's message the way notify() does.
+    static void showUncaughtError(const QString &message);
+};
+
+// Program-wide initialisation before any window exists: the random source,
+// the hint pop-up time, the program folder; and the application title.
+void initialiseProgram();
+
+// Start-up switches for measurements, read from the environment (the game
+// itself takes no command line): SPLITWICK_QUIT_AFTER_SHOW=1 skips the splash,
+// answers every message box with its default and quits once the main window
+// is shown; SPLITWICK_DEAL_ROUND=<words> deals a round of that many words of
+// the longest split format ("25 letters: 5-5-5-5-5") before quitting.
+struct StartupSwitches
+{
+    bool quitAfterShow = false;
+    int dealWords = 0;
+    static StartupSwitches fromEnvironment();
+    // Before the windows are made.
+    void prepare() const;
+};
+
+// The windows of one run, created hidden in the program's order: the main
+// window, a splash window that is never shown, the About box, the Options
+// dialog (with the settings file), the debug window.
+class GameProgram
+{
+public:
+    GameProgram();
+    ~GameProgram();
+    GameProgram(const GameProgram &) = delete;
+    GameProgram &operator=(const GameProgram &) = delete;
+
+    TfrmMain &mainWindow() { return *m_main; }
+    TfrmDebug &debugWindow() { return *m_debug; }
+    TfrmAbout &aboutBox() { return *m_about; }
+    OptionsModel &options() { return *m_options; }
+    SettingsFile &settings() { return *m_settings; }
+
+    // Shows the main window (its show handler runs the splash) and runs the
+    // message loop until the main window closes.
+    int run(const StartupSwitches &switches = {});
+
+private:
+    std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<TfrmSplash> m_splash;
+    std::unique_ptr<TfrmAbout> m_about;
+    std::unique_ptr<SettingsFile> m_settings;
+    std::unique_ptr<OptionsModel> m_options;
+    std::unique_ptr<TfrmDebug> m_debug;
+};
+
+// Fills the options the way the Options dialog's creation does: the
+// dictionary names from "kbs" (sorted without regard to case), then every
+// saved control restored from the settings file. A missing "kbs" folder is
+// reported in an error box; the restore still happens.
+void loadOptions(OptionsModel &options, const SettingsFile &settings);

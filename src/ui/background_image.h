@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// Image2: the board's background picture, stretched over the whole board or
+// shown at natural size from the top-left corner. It takes no mouse input, so
+// presses and double-clicks reach the board under it.
+class BackgroundImage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BackgroundImage(QWidget *parent = nullptr);
+
+    bool hasPicture() const { return !m_picture.isNull(); }
+    QImage picture() const { return m_picture; }
+    void setPicture(const QImage &picture);
+    void clearPicture() { setPicture(QImage()); }
+    // Loads a picture file; false (and the old picture kept) when it cannot be read.
+    bool loadPicture(const QString &path);
+    // Saves the picture as a bitmap; false when there is none or it cannot be written.
+    bool savePicture(const QString &path) const;
+
+    bool stretch() const { return m_stretch; }
+    void setStretch(bool on);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_picture;
+    bool m_stretch = true;
+};

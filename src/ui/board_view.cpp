@@ -1,0 +1,165 @@
+#include "ui/board_view.h"
+
+#include "round/round_engine.h"
+#include "ui/tile_widget.h"
+#include "words/windows1252.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+BoardView::BoardView(QWidget *board, TileWidget *templateTile, const Tiles &tiles, RoundEngine &engine,
+                     QObject *parent)
+    : QObject(parent), m_board(board), m_template(templateTile), m_tiles(tiles), m_engine(engine)
+{
+    m_board->installEventFilter(this);
+    m_engine.board().setListener(this);
+    refreshAll();
+}
+
+BoardView::~BoardView()
+{
+    m_engine.board().setListener(nullptr);
+    if (m_board)
+        m_board->removeEventFilter(this);
+    delete m_copy;
+}
+
+void BoardView::refreshAll()
+{
+    for (int slot = 1; slot <= TileSlots; ++slot)
+        tileChanged(slot);
+}
+
+void BoardView::tileChanged(int slot)
+{
+    TileWidget *tile = m_tiles[size_t(slot - 1)];
+    const TilePanel &panel = m_engine.board().Tiles(slot).Panel;
+    if (!panel.visible) {
+        tile->copyLookFrom(*m_template);
+        if (m_source == slot)
+            cancelDrag();
+    }
+    tile->setTag(panel.tag);
+    tile->setCaption(fromWindows1252(panel.caption));
+    tile->setLetterColour(QColor::fromRgb(tileColour(panel.state)));
+    tile->setGeometry(panel.left, panel.top, panel.width, panel.height);
+    tile->setHintText(fromWindows1252(panel.hint));
+    tile->setShowHint(panel.showHint);
+    tile->setVisible(panel.visible);
+}
+
+void BoardView::tileRaised(int slot)
+{
+    m_tiles[size_t(slot - 1)]->raise();
+    if (m_copy)
+        m_copy->raise();
+}
+
+int BoardView::slotAt(const QPoint &boardPos) const
+{
+    for (QWidget *w = m_board->childAt(boardPos); w && w != m_board; w = w->parentWidget()) {
+        if (auto *tile = qobject_cast<TileWidget *>(w)) {
+            for (size_t i = 0; i < m_tiles.size(); ++i) {
+                if (m_tiles[i] == tile)
+                    return int(i) + 1;
+            }
+            return 0;
+        }
+    }
+    return 0;
+}
+
+bool BoardView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_board)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton || m_source)
+            return false;
+        const QPoint pos = mouse->position().toPoint();
+        const int slot = slotAt(pos);
+        if (slot && m_engine.board().Tiles(slot).Panel.draggable()) {
+            startDrag(slot, pos);
+            return true;
+        }
+        return false;
+    }
+    case QEvent::MouseMove:
+        if (m_source) {
+            moveDrag(static_cast<QMouseEvent *>(event)->position().toPoint());
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonRelease: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (m_source && mouse->button() == Qt::LeftButton) {
+            endDrag(mouse->position().toPoint());
+            return true;
+        }
+        return false;
+    }
+    case QEvent::MouseButtonDblClick: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        // Only the board itself: a quick second click on a tile is no request for a new round.
+        if (mouse->button() == Qt::LeftButton && !slotAt(mouse->position().toPoint()) && m_onDoubleClick) {
+            m_onDoubleClick();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::EnabledChange:
+    case QEvent::Hide:
+        if (!m_board->isEnabled() || !m_board->isVisible())
+            cancelDrag();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void BoardView::startDrag(int slot, const QPoint &boardPos)
+{
+    TileWidget *tile = m_tiles[size_t(slot - 1)];
+    m_source = slot;
+    m_grabOffset = boardPos - tile->pos();
+    m_copy = new QLabel(m_board);
+    m_copy->setObjectName(QStringLiteral("dragCopy"));
+    m_copy->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_copy->setPixmap(tile->grab());
+    m_copy->resize(tile->size());
+    m_copy->move(tile->pos());
+    m_copy->show();
+    m_copy->raise();
+    moveDrag(boardPos);
+}
+
+void BoardView::moveDrag(const QPoint &boardPos)
+{
+    if (m_copy)
+        m_copy->move(boardPos - m_grabOffset);
+    const int target = slotAt(boardPos);
+    const bool accepted = target && m_engine.bgDragOver(target, m_source);
+    m_board->setCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+}
+
+void BoardView::endDrag(const QPoint &boardPos)
+{
+    const int source = m_source;
+    const int target = slotAt(boardPos);
+    cancelDrag();
+    if (target && m_engine.bgDragOver(target, source))
+        m_engine.bgDragDrop(target, source);
+}
+
+void BoardView::cancelDrag()
+{
+    m_source = 0;
+    if (m_copy) {
+        m_copy->hide();
+        m_copy->deleteLater();
+        m_copy = nullptr;
+    }
+    m_board->unsetCursor();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "round/board.h"
+
+#include <QLabel>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+class QWidget;
+class RoundEngine;
+class TileWidget;
+
+// Shows the board model on the board panel pGame: each of the 250 tile
+// widgets mirrors its slot (caption, state colour, geometry, visibility,
+// hint). A hidden tile takes the template tile's current look, so every tile
+// a round places shows the look of the moment it was placed.
+//
+// Dragging happens inside the window: a left press on a movable tile starts
+// it, a copy of the tile follows the pointer, and the release over a tile
+// that bgDragOver accepts drops there (bgDragDrop); anywhere else cancels.
+// The tiles ignore mouse input, so the press, the moves and the release all
+// reach the board panel, which the implicit mouse grab keeps receiving them.
+class BoardView : public QObject, public BoardListener
+{
+    Q_OBJECT
+public:
+    using Tiles = std::array<TileWidget *, TileSlots>;
+
+    BoardView(QWidget *board, TileWidget *templateTile, const Tiles &tiles, RoundEngine &engine,
+              QObject *parent = nullptr);
+    ~BoardView() override;
+
+    // A double-click on the board itself (not on a tile).
+    void setDoubleClickHandler(std::function<void()> handler) { m_onDoubleClick = std::move(handler); }
+
+    void tileChanged(int slot) override;
+    void tileRaised(int slot) override;
+    void refreshAll();
+
+    bool dragging() const { return m_source != 0; }
+    int dragSource() const { return m_source; }
+    QLabel *dragCopy() const { return m_copy; }
+
+    // The pool tile at a point of the board, or 0.
+    int slotAt(const QPoint &boardPos) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void startDrag(int slot, const QPoint &boardPos);
+    void moveDrag(const QPoint &boardPos);
+    void endDrag(const QPoint &boardPos);
+    void cancelDrag();
+
+    QPointer<QWidget> m_board;
+    TileWidget *m_template;
+    Tiles m_tiles;
+    RoundEngine &m_engine;
+    std::function<void()> m_onDoubleClick;
+
+    int m_source = 0;      // slot being dragged, 0 = none
+    QPoint m_grabOffset;   // pointer position inside the dragged tile
+    QPointer<QLabel> m_copy;
+};

@@ -1,0 +1,191 @@
+#pragma once
+
+#include "round/round_host.h"
+#include "ui/tile_style.h"
+
+#include <QFont>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+class ActivationTracker;
+class Banner;
+class BackgroundImage;
+class BoardView;
+class OptionsModel;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class QtRoundTimer;
+class RoundEngine;
+class SettingsFile;
+class SoundLayer;
+class TfrmAbout;
+class TfrmDebug;
+class TileWidget;
+
+// The game's one window: the board pGame above the status bar (rating and
+// banner line), the main menu and the board's pop-up menu. It owns the
+// tiles, the round engine (and with it the board and the knowledge base) and
+// the two timers, and it glues the round to the player's mouse and keys.
+class TfrmMain : public QMainWindow, private RoundHost
+{
+    Q_OBJECT
+public:
+    static constexpr int DesignClientWidth = 337;
+    static constexpr int DesignClientHeight = 157;
+    static constexpr int StatusHeight = 25;
+    static constexpr int TileCountInPool = 250;
+
+    explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    // Wiring at start-up, before the window is shown. The options and the
+    // settings file belong to the Options dialog; the round engine is built
+    // on them here.
+    void attachOptions(OptionsModel &options, SettingsFile &settings, QWidget *optionsDialog = nullptr);
+    void setDebugWindow(TfrmDebug *window) { m_debugWindow = window; }
+    void setAboutBox(TfrmAbout *box) { m_aboutBox = box; }
+    void setSoundLayer(std::unique_ptr<SoundLayer> sound);
+    // Runs instead of the modal Options dialog; returns whether it was closed
+    // through "New Cells". Used until the dialog is wired.
+    void setOptionsDialogRunner(std::function<bool()> runner) { m_runOptionsDialog = std::move(runner); }
+
+    // Start-up without the splash (measurements, tests of the shown window).
+    void setSplashEnabled(bool on) { m_splashEnabled = on; }
+
+    RoundEngine &engine() { return *m_engine; }
+    bool hasEngine() const { return bool(m_engine); }
+    SoundLayer &sound() { return *m_sound; }
+    Banner &banner() { return *m_banner; }
+    TileWidget *tile(int slot) const; // 1..250
+    TileWidget *templateTile() const { return m_pCopy; }
+    QWidget *board() const;
+    BackgroundImage *backgroundImage() const { return m_image2; }
+    TileColour tileColour() const { return m_tileColour; }
+    QFont tileFont() const { return m_tileFont; }
+
+    // Height of the full-screen client area, and the template tile height it gives.
+    int fullScreenClientHeight() const;
+    static int templateHeightFor(int clientHeight) { return (clientHeight - 200) / 15; }
+
+    // Sets the outer geometry (frame included) the way round setup computes it.
+    void setOuterGeometry(int left, int top, int width, int height);
+
+    // Day number of a date: whole days since 30 December 1899.
+    static int dayNumber(const QDate &date);
+
+    // Handlers (named after their controls and events).
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void New1Click();
+    void Options1Click();
+    void Exit1Click() { close(); }
+    void HonorRoll2Click();
+    void Styles1Click();
+    void About2Click();
+    void Contents1Click();
+    void mSOundClick();
+    void mMusicClick();
+    void WordGame1Click();
+    bool FormShortCut(int key, Qt::KeyboardModifiers modifiers);
+
+    int activationCount() const { return m_activationCount; }
+
+signals:
+    // After FormClose has run: the application ends.
+    void closed();
+
+protected:
+    void setVisible(bool visible) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildWidgets();
+    void buildMenus();
+    void buildPopupMenu();
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {});
+    void connectActions();
+    void applyCommands();
+    void restoreLook();
+    void newsCheck();
+    void notAvailableYet(const QString &what);
+    void FormClose();
+    void setRadioTick(QAction *chosen, bool ticked);
+
+    // RoundHost
+    void setStatusText(const QString &text) override;
+    void setStatusColour(QRgb colour, bool plainStyle) override;
+    void showNextBannerLine() override;
+    void setRatingCaption(const QString &caption) override;
+    void setRatingBackground(QRgb colour) override;
+    void PlaySoundEffect(const QString &text) override;
+    void showWarning(const QString &text) override;
+    void showInformation(const QString &text) override;
+    void showError(const QString &text) override;
+    void commandsChanged() override;
+    void openOptionsDialog() override;
+    bool hoverHints() const override;
+    void processEvents() override;
+    void setBoardEnabled(bool enabled) override;
+    void setBusyCursor(bool busy) override;
+    void clearDebug() override;
+    void appendDebugLine(const QString &line) override;
+    void showDebugWindow() override;
+    QSize screenSize() const override;
+    void setWindowGeometry(int left, int top, int width, int height) override;
+
+    // Widgets (object names as the component names).
+    QFrame *m_pGame = nullptr;
+    BackgroundImage *m_image2 = nullptr;
+    TileWidget *m_pCopy = nullptr;
+    QFrame *m_pStatus = nullptr;
+    QFrame *m_ppp = nullptr;
+    QFrame *m_ratingFrame = nullptr;
+    QLabel *m_counter = nullptr;
+    QLabel *m_lb = nullptr;
+    QLabel *m_lROund = nullptr;
+    QMenu *m_popup = nullptr;
+    std::array<TileWidget *, TileCountInPool> m_tiles{};
+
+    // Menu items.
+    QAction *m_HonorRoll2 = nullptr, *m_Exit1 = nullptr;
+    QAction *m_Game1 = nullptr, *m_mReveal = nullptr, *m_mSolve = nullptr;
+    QAction *m_mSettings = nullptr, *m_Styles1 = nullptr, *m_Banner = nullptr, *m_mHints = nullptr;
+    QAction *m_mSOund = nullptr, *m_mMusic = nullptr;
+    QAction *m_Contents1 = nullptr, *m_ByEmail1 = nullptr, *m_TryOtherGames1 = nullptr, *m_WebSite2 = nullptr,
+            *m_About3 = nullptr;
+    QAction *m_Help1 = nullptr, *m_New1 = nullptr, *m_WordGame1 = nullptr, *m_PhraseGame1 = nullptr,
+            *m_Settings1 = nullptr, *m_Solve1 = nullptr, *m_Clue1 = nullptr, *m_HonorRoll1 = nullptr,
+            *m_MakerWebsite1 = nullptr, *m_About1 = nullptr;
+
+    std::unique_ptr<QtRoundTimer> m_timer1;
+    std::unique_ptr<QtRoundTimer> m_bTimer;
+    Banner *m_banner = nullptr;
+    std::unique_ptr<SoundLayer> m_sound;
+    std::unique_ptr<RoundEngine> m_engine;
+    std::unique_ptr<BoardView> m_boardView;
+    ActivationTracker *m_activation = nullptr;
+
+    OptionsModel *m_options = nullptr;
+    SettingsFile *m_settings = nullptr;
+    QWidget *m_optionsDialog = nullptr;
+    std::function<bool()> m_runOptionsDialog;
+    TfrmDebug *m_debugWindow = nullptr;
+    TfrmAbout *m_aboutBox = nullptr;
+
+    // The look holders until the Styles dialog exists: its "Tile Color" and "Tile Font" panels.
+    TileColour m_tileColour = TileColour::fromColour(QColor(204, 221, 187));
+    QFont m_tileFont;
+
+    int m_swallowKey = 0; // a key the hook handled: its key press goes no further
+    bool m_splashEnabled = true;
+    bool m_shownOnce = false;
+    bool m_closed = false;
+    int m_activationCount = 0;
+};

@@ -1,0 +1,179 @@
+// What the round engine asks of the main window, and the keys the window
+// sees before its menus.
+#include "ui/main_window.h"
+
+#include "round/round_engine.h"
+#include "sound/sound_layer.h"
+#include "ui/background_image.h"
+#include "ui/banner.h"
+#include "ui/debug_window.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QWindow>
+
+void TfrmMain::setStatusText(const QString &text)
+{
+    m_banner->setLine(text);
+}
+
+void TfrmMain::setStatusColour(QRgb colour, bool plainStyle)
+{
+    QPalette palette = m_lb->palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(colour));
+    m_lb->setPalette(palette);
+    if (plainStyle) {
+        QFont font = m_lb->font();
+        font.setBold(false);
+        font.setItalic(false);
+        font.setUnderline(false);
+        font.setStrikeOut(false);
+        m_lb->setFont(font);
+    }
+}
+
+void TfrmMain::showNextBannerLine()
+{
+    m_banner->ShowNextBannerLine();
+}
+
+void TfrmMain::setRatingCaption(const QString &caption)
+{
+    m_counter->setText(caption);
+}
+
+void TfrmMain::setRatingBackground(QRgb colour)
+{
+    QPalette palette = m_counter->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+    m_counter->setPalette(palette);
+}
+
+void TfrmMain::PlaySoundEffect(const QString &text)
+{
+    m_sound->PlaySoundEffect(text);
+}
+
+void TfrmMain::showWarning(const QString &text)
+{
+    GameMessageBox::show(this, GameMessageBox::Kind::Warning, windowTitle(), text);
+}
+
+void TfrmMain::showInformation(const QString &text)
+{
+    GameMessageBox::show(this, GameMessageBox::Kind::Information, windowTitle(), text);
+}
+
+void TfrmMain::showError(const QString &text)
+{
+    GameMessageBox::show(this, GameMessageBox::Kind::Error, windowTitle(), text);
+}
+
+void TfrmMain::commandsChanged()
+{
+    applyCommands();
+}
+
+void TfrmMain::openOptionsDialog()
+{
+    Options1Click();
+}
+
+bool TfrmMain::hoverHints() const
+{
+    return m_mHints->isChecked();
+}
+
+void TfrmMain::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void TfrmMain::setBoardEnabled(bool enabled)
+{
+    m_pGame->setEnabled(enabled);
+}
+
+void TfrmMain::setBusyCursor(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+}
+
+void TfrmMain::clearDebug()
+{
+    if (m_debugWindow)
+        m_debugWindow->clear();
+}
+
+void TfrmMain::appendDebugLine(const QString &line)
+{
+    if (m_debugWindow)
+        m_debugWindow->append(line);
+}
+
+void TfrmMain::showDebugWindow()
+{
+    if (m_debugWindow)
+        m_debugWindow->show();
+}
+
+QSize TfrmMain::screenSize() const
+{
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+void TfrmMain::setWindowGeometry(int left, int top, int width, int height)
+{
+    setOuterGeometry(left, top, width, height);
+}
+
+bool TfrmMain::FormShortCut(int key, Qt::KeyboardModifiers modifiers)
+{
+    return m_engine && m_engine->FormShortCut(key, int(modifiers));
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pGame) {
+        if (event->type() == QEvent::Resize)
+            m_image2->setGeometry(m_pGame->contentsRect());
+        return false;
+    }
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+        return false;
+    // Only keys meant for this window: its widgets or its own window handle.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    const bool ours = widget ? widget->window() == this : watched == static_cast<QObject *>(windowHandle());
+    if (!ours || !isVisible())
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (type == QEvent::ShortcutOverride) {
+        // The hook acts on the way to the shortcut map, so a handled key never
+        // reaches a menu; the key press that follows is swallowed.
+        if (FormShortCut(key->key(), key->modifiers())) {
+            m_swallowKey = key->key();
+            event->accept();
+            return true;
+        }
+        m_swallowKey = 0;
+        return false;
+    }
+    if (m_swallowKey && key->key() == m_swallowKey) {
+        if (!key->isAutoRepeat())
+            m_swallowKey = 0;
+        return true;
+    }
+    // A key press that came without its shortcut check still passes the hook once.
+    return FormShortCut(key->key(), key->modifiers());
+}

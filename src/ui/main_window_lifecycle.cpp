@@ -1,0 +1,196 @@
+// The main window's show, activation and close steps, and the commands that
+// open other windows.
+#include "ui/main_window.h"
+
+#include "round/qt_round_timer.h"
+#include "round/round_engine.h"
+#include "settings/game_error.h"
+#include "settings/options_model.h"
+#include "settings/program_folder.h"
+#include "settings/settings_file.h"
+#include "sound/sound_layer.h"
+#include "ui/about_window.h"
+#include "ui/background_image.h"
+#include "ui/banner.h"
+#include "ui/help_links.h"
+#include "ui/message_box.h"
+#include "ui/splash_window.h"
+#include "ui/tile_widget.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+const QString OptionsSection = QStringLiteral("Options");
+
+int pointSizeOf(const QFont &font)
+{
+    if (font.pointSize() > 0)
+        return font.pointSize();
+    // Pixel-sized fonts at the classic 96 dots per inch.
+    return qRound(font.pixelSize() * 72.0 / 96.0);
+}
+} // namespace
+
+void TfrmMain::setVisible(bool visible)
+{
+    // The first show runs the show handler (the splash) before the window appears.
+    if (visible && !m_shownOnce && !m_closed) {
+        m_shownOnce = true;
+        FormShow();
+        if (m_closed)
+            return;
+    }
+    QMainWindow::setVisible(visible);
+    if (visible) {
+        raise();
+        activateWindow();
+    }
+}
+
+void TfrmMain::FormShow()
+{
+    if (m_mMusic->isChecked())
+        m_sound->StartMusic();
+    m_sound->setOutputLevel(SoundLevels::Quiet);
+    if (m_splashEnabled)
+        runSplashSequence([this](int level) { m_sound->setOutputLevel(level); }, this);
+    m_banner->startTimer();
+}
+
+void TfrmMain::FormActivate()
+{
+    ++m_activationCount;
+    if (m_settings) {
+        restoreLook();
+        newsCheck();
+    }
+    if (m_options && m_options->dictionaryIndex() < 0)
+        m_options->setDictionaryIndex(1);
+    m_banner->ShowNextBannerLine();
+}
+
+void TfrmMain::restoreLook()
+{
+    const SettingsFile &settings = *m_settings;
+    // The tile colour and tile font holders, then the template tile from them.
+    m_tileColour = TileColour{settings.readInteger(OptionsSection, QStringLiteral("Color"),
+                                                   m_pCopy->tileColour().stored)};
+    const QFont templateFont = m_pCopy->tileFont();
+    m_tileFont.setFamily(settings.readString(OptionsSection, QStringLiteral("FontName"), templateFont.family()));
+    m_tileFont.setPointSize(
+        qMax(1, settings.readInteger(OptionsSection, QStringLiteral("FontSize"), pointSizeOf(templateFont))));
+    if (settings.readBool(OptionsSection, QStringLiteral("FontBold"), false)) {
+        m_tileFont.setBold(true);
+        m_tileFont.setItalic(false);
+        m_tileFont.setUnderline(false);
+        m_tileFont.setStrikeOut(false);
+    }
+
+    const QString background = dataPath(QStringLiteral("XQBG.BMP"));
+    if (QFileInfo::exists(background))
+        m_image2->loadPicture(background); // an unreadable picture keeps the old one
+    m_image2->setStretch(settings.readBool(OptionsSection, QStringLiteral("Stretch"), true));
+
+    m_pCopy->setTileColour(m_tileColour);
+    m_pCopy->setTileFont(m_tileFont);
+    m_pCopy->setBorder(borderForStyleName(settings.readString(OptionsSection, QStringLiteral("Style"),
+                                                              QStringLiteral("panel1"))));
+}
+
+void TfrmMain::newsCheck()
+{
+    const int today = dayNumber(QDate::currentDate());
+    const int last = m_settings->readInteger(OptionsSection, QStringLiteral("lnd"), 0);
+    if (today - last > 30) {
+        HelpLinks::TryOtherGames1Click(this);
+        m_settings->writeInteger(OptionsSection, QStringLiteral("lnd"), today);
+    }
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        FormClose();
+    }
+    event->accept();
+    emit closed();
+}
+
+void TfrmMain::FormClose()
+{
+    m_banner->clear();
+    QCoreApplication::processEvents();
+    // Nothing here may keep the program from ending: a failed write is shown and closing goes on.
+    if (m_options && m_settings) {
+        try {
+            m_options->save(*m_settings);
+        } catch (const GameError &error) {
+            showError(error.message());
+        }
+    }
+    m_bTimer->stop();
+    m_timer1->stop();
+    if (m_mMusic->isChecked())
+        fadeOutMusic(*m_sound, [] { QCoreApplication::processEvents(); });
+    m_sound->stopAll();
+    m_sound->restoreDeviceVolume();
+    if (m_image2->hasPicture()) {
+        const QString path = dataPath(QStringLiteral("XQBG.BMP"));
+        if (!m_image2->savePicture(path))
+            showError(QStringLiteral("Unable to write to %1").arg(path));
+    }
+}
+
+void TfrmMain::New1Click()
+{
+    if (m_engine)
+        m_engine->New1Click();
+}
+
+void TfrmMain::Options1Click()
+{
+    bool newCells = false;
+    if (m_runOptionsDialog)
+        newCells = m_runOptionsDialog();
+    else
+        notAvailableYet(QStringLiteral("Settings"));
+    if (newCells)
+        New1Click();
+}
+
+void TfrmMain::HonorRoll2Click()
+{
+    notAvailableYet(QStringLiteral("Statistics"));
+}
+
+void TfrmMain::Styles1Click()
+{
+    notAvailableYet(QStringLiteral("Styles"));
+}
+
+void TfrmMain::About2Click()
+{
+    if (m_aboutBox) {
+        m_aboutBox->exec();
+        return;
+    }
+    TfrmAbout about(this);
+    about.exec();
+}
+
+void TfrmMain::Contents1Click()
+{
+    HelpLinks::Contents1Click();
+}
+
+void TfrmMain::notAvailableYet(const QString &what)
+{
+    GameMessageBox::show(this, GameMessageBox::Kind::Information, windowTitle(),
+                         QStringLiteral("%1 is not available yet.").arg(what));
+}
