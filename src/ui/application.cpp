@@ -6,6 +6,7 @@
 #include "settings/options_model.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
+#include "settings/dialogs/options_dialog.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/hover_hints.h"
@@ -13,9 +14,7 @@
 #include "ui/message_box.h"
 #include "ui/splash_window.h"
 
-#include <QDir>
 #include <QTimer>
-#include <algorithm>
 #include <exception>
 
 GameApplication::GameApplication(int &argc, char **argv) : QApplication(argc, argv) {}
@@ -67,44 +66,35 @@ void StartupSwitches::prepare() const
     }
 }
 
-void loadOptions(OptionsModel &options, const SettingsFile &settings)
-{
-    const QString folder = dataPath(QStringLiteral("kbs"));
-    QStringList names;
-    if (QDir(folder).exists()) {
-        QStringList files = QDir(folder).entryList({QStringLiteral("*.dic")}, QDir::Files, QDir::NoSort);
-        std::sort(files.begin(), files.end(),
-                  [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-        for (const QString &file : files)
-            names << file.left(file.size() - 4);
-    } else {
-        GameMessageBox::show(nullptr, GameMessageBox::Kind::Error, QStringLiteral("Splitwick"),
-                             QStringLiteral("Cannot open folder %1").arg(QDir::toNativeSeparators(folder)));
-    }
-    options.setDictionaryNames(names);
-    options.restore(settings);
-}
-
 GameProgram::GameProgram()
 {
     m_main = std::make_unique<TfrmMain>();
     m_splash = std::make_unique<TfrmSplash>();
-    m_about = std::make_unique<TfrmAbout>(m_main.get());
-    m_settings = std::make_unique<SettingsFile>(dataPath(QStringLiteral("ZRV_XQ.INI")));
-    m_options = std::make_unique<OptionsModel>();
-    loadOptions(*m_options, *m_settings);
+    m_about = new TfrmAbout(m_main.get());
+    m_fo = new Tfo(m_main.get());
+    // The statistics window, the Background and Styles dialogs come here when they exist;
+    // the news page opens in the system's browser.
     m_debug = std::make_unique<TfrmDebug>();
 
-    m_main->attachOptions(*m_options, *m_settings);
-    m_main->setAboutBox(m_about.get());
+    m_main->attachOptionsDialog(*m_fo);
+    m_main->setAboutBox(m_about);
     m_main->setDebugWindow(m_debug.get());
 }
 
 GameProgram::~GameProgram()
 {
-    // The About box is the main window's child: it goes with the window's own children.
-    m_about.reset();
+    // The engine goes before the Options dialog whose options it reads.
     m_main.reset();
+}
+
+OptionsModel &GameProgram::options()
+{
+    return m_fo->options();
+}
+
+SettingsFile &GameProgram::settings()
+{
+    return m_fo->settings();
 }
 
 int GameProgram::run(const StartupSwitches &switches)
@@ -115,8 +105,8 @@ int GameProgram::run(const StartupSwitches &switches)
         QTimer::singleShot(0, m_main.get(), [this, switches] {
             m_main->show();
             if (switches.dealWords > 0) {
-                m_options->setPresetsIndex(35);
-                m_options->setWordCount(switches.dealWords);
+                options().setPresetsIndex(35);
+                options().setWordCount(switches.dealWords);
                 m_main->New1Click();
             }
             QTimer::singleShot(0, m_main.get(), [this] { m_main->close(); });

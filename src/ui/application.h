@@ -9,6 +9,7 @@ class TfrmAbout;
 class TfrmDebug;
 class TfrmMain;
 class TfrmSplash;
+class Tfo;
 
 // The application object with the program's one top-level error handler: an
 // error that no handler caught (GameError, or any other exception) is shown in
@@ -56,8 +57,9 @@ public:
     TfrmMain &mainWindow() { return *m_main; }
     TfrmDebug &debugWindow() { return *m_debug; }
     TfrmAbout &aboutBox() { return *m_about; }
-    OptionsModel &options() { return *m_options; }
-    SettingsFile &settings() { return *m_settings; }
+    Tfo &optionsDialog() { return *m_fo; }
+    OptionsModel &options();
+    SettingsFile &settings();
 
     // Shows the main window (its show handler runs the splash) and runs the
     // message loop until the main window closes.
@@ -66,14 +68,8 @@ public:
 private:
     std::unique_ptr<TfrmMain> m_main;
     std::unique_ptr<TfrmSplash> m_splash;
-    std::unique_ptr<TfrmAbout> m_about;
-    std::unique_ptr<SettingsFile> m_settings;
-    std::unique_ptr<OptionsModel> m_options;
+    TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window
+    Tfo *m_fo = nullptr;
     std::unique_ptr<TfrmDebug> m_debug;
 };
 
-// Fills the options the way the Options dialog's creation does: the
-// dictionary names from "kbs" (sorted without regard to case), then every
-// saved control restored from the settings file. A missing "kbs" folder is
-// reported in an error box; the restore still happens.
-void loadOptions(OptionsModel &options, const SettingsFile &settings);

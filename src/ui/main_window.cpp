@@ -2,6 +2,7 @@
 
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
+#include "settings/dialogs/options_dialog.h"
 #include "settings/options_model.h"
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
@@ -339,11 +340,17 @@ void TfrmMain::FormCreate()
     m_sound->saveDeviceVolume();
 }
 
-void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings, QWidget *optionsDialog)
+void TfrmMain::attachOptionsDialog(Tfo &dialog)
+{
+    attachOptions(dialog.options(), dialog.settings());
+    m_optionsDialog = &dialog;
+    dialog.setShowParametersFlag(&m_engine->board().ShowParameters);
+}
+
+void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings)
 {
     m_options = &options;
     m_settings = &settings;
-    m_optionsDialog = optionsDialog;
     m_boardView.reset();
     m_engine = std::make_unique<RoundEngine>(static_cast<RoundHost &>(*this), options, settings, *m_timer1,
                                              *m_bTimer);

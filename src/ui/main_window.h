@@ -25,6 +25,7 @@ class SettingsFile;
 class SoundLayer;
 class TfrmAbout;
 class TfrmDebug;
+class Tfo;
 class TileWidget;
 
 // The game's one window: the board pGame above the status bar (rating and
@@ -46,13 +47,12 @@ public:
     // Wiring at start-up, before the window is shown. The options and the
     // settings file belong to the Options dialog; the round engine is built
     // on them here.
-    void attachOptions(OptionsModel &options, SettingsFile &settings, QWidget *optionsDialog = nullptr);
+    void attachOptions(OptionsModel &options, SettingsFile &settings);
+    // The Options dialog: its options and settings file, shown by "Settings" (F7).
+    void attachOptionsDialog(Tfo &dialog);
     void setDebugWindow(TfrmDebug *window) { m_debugWindow = window; }
     void setAboutBox(TfrmAbout *box) { m_aboutBox = box; }
     void setSoundLayer(std::unique_ptr<SoundLayer> sound);
-    // Runs instead of the modal Options dialog; returns whether it was closed
-    // through "New Cells". Used until the dialog is wired.
-    void setOptionsDialogRunner(std::function<bool()> runner) { m_runOptionsDialog = std::move(runner); }
 
     // Start-up without the splash (measurements, tests of the shown window).
     void setSplashEnabled(bool on) { m_splashEnabled = on; }
@@ -174,8 +174,7 @@ private:
 
     OptionsModel *m_options = nullptr;
     SettingsFile *m_settings = nullptr;
-    QWidget *m_optionsDialog = nullptr;
-    std::function<bool()> m_runOptionsDialog;
+    Tfo *m_optionsDialog = nullptr;
     TfrmDebug *m_debugWindow = nullptr;
     TfrmAbout *m_aboutBox = nullptr;
 

@@ -4,6 +4,7 @@
 
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
+#include "settings/dialogs/options_dialog.h"
 #include "settings/game_error.h"
 #include "settings/options_model.h"
 #include "settings/program_folder.h"
@@ -155,12 +156,9 @@ void TfrmMain::New1Click()
 
 void TfrmMain::Options1Click()
 {
-    bool newCells = false;
-    if (m_runOptionsDialog)
-        newCells = m_runOptionsDialog();
-    else
-        notAvailableYet(QStringLiteral("Settings"));
-    if (newCells)
+    if (!m_optionsDialog)
+        return;
+    if (m_optionsDialog->exec() == Tfo::NewCellsResult)
         New1Click();
 }
 
