@@ -4,6 +4,8 @@
 #include "settings/split_formats.h"
 #include "words/kbase.h"
 
+#include <algorithm>
+
 RoundRig::RoundRig()
 {
     setProgramFolder(dir.path());
@@ -98,4 +100,45 @@ QList<int> RoundRig::rowSlots(int r)
             result << slot;
     }
     return result;
+}
+
+bool RoundRig::arrange(const QList<QByteArray> &texts)
+{
+    Board &b = board();
+    QList<QByteArray> now;
+    for (int slot = 1; slot <= texts.size(); ++slot)
+        now << b.Tiles(slot).Panel.caption;
+    QList<QByteArray> wanted = texts;
+    std::sort(now.begin(), now.end());
+    std::sort(wanted.begin(), wanted.end());
+    if (now != wanted)
+        return false;
+    for (int slot = 1; slot <= texts.size(); ++slot)
+        b.setCaption(slot, texts[slot - 1]);
+    return true;
+}
+
+bool RoundRig::rowComplete(int r)
+{
+    const QList<int> row = rowSlots(r);
+    return row.size() == 1 && tile(row.first()).Panel.state == TileState::Solved &&
+           tile(row.first()).Panel.caption == tile(row.first()).RowWord;
+}
+
+bool RoundRig::completeRow(int r)
+{
+    for (int guard = 0; guard < 10 && !rowComplete(r); ++guard) {
+        if (!engine->inPlay())
+            return false;
+        for (int slot : rowSlots(r)) {
+            if (tile(slot).Panel.state != TileState::Movable)
+                continue;
+            const int from = movableShowing(tile(slot).CorrectText, slot);
+            if (from == 0)
+                return false;
+            engine->bgDragDrop(slot, from);
+            break;
+        }
+    }
+    return rowComplete(r);
 }

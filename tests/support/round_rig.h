@@ -37,6 +37,14 @@ struct RoundRig
     int movableShowing(const QByteArray &text, int except = 0);
     // Slots of row r (0-based) in order, retired ones excluded.
     QList<int> rowSlots(int r);
+    // Sets the captions of slots 1.. to texts (which must be a permutation of
+    // the shown texts); returns false if it is not.
+    bool arrange(const QList<QByteArray> &texts);
+    // Plays row r to completion by dropping the right text onto each movable
+    // cell from the left; false if the round ends first or a text is missing.
+    bool completeRow(int r);
+    // True when row r shows one solved tile with its whole word.
+    bool rowComplete(int r);
 
     QTemporaryDir dir;
     OptionsModel options;
