@@ -201,8 +201,9 @@ TKbItem &TKbItems::Add()
 
 void TKbItems::clearEntries()
 {
+    // Every slot holds exactly a TKbItem: no virtual call needed.
     for (int i = 0; i < m_count; ++i)
-        std::destroy_at(&at(i));
+        at(i).TKbItem::~TKbItem();
     m_count = 0;
     for (TKbItem *block : m_blocks)
         std::allocator<TKbItem>().deallocate(block, BlockSize);

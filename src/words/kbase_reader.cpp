@@ -89,22 +89,6 @@ void KbaseReader::fail()
     throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
 }
 
-quint8 KbaseReader::byte()
-{
-    if (m_pos == m_end)
-        fail();
-    return quint8(*m_pos++);
-}
-
-QByteArrayView KbaseReader::bytes(size_t count)
-{
-    if (size_t(m_end - m_pos) < count)
-        fail();
-    const QByteArrayView view(m_pos, qsizetype(count));
-    m_pos += count;
-    return view;
-}
-
 qint32 KbaseReader::integerPayload(quint8 type)
 {
     switch (type) {

@@ -17,9 +17,24 @@ public:
     void read();
 
 private:
-    [[noreturn]] static void fail();
-    quint8 byte();
-    QByteArrayView bytes(size_t count);
+    [[noreturn, gnu::cold]] static void fail();
+
+    // The two primitives every read goes through; inline, as a load calls
+    // them for every property.
+    quint8 byte()
+    {
+        if (m_pos == m_end)
+            fail();
+        return quint8(*m_pos++);
+    }
+    QByteArrayView bytes(size_t count)
+    {
+        if (size_t(m_end - m_pos) < count)
+            fail();
+        const QByteArrayView view(m_pos, qsizetype(count));
+        m_pos += count;
+        return view;
+    }
     QByteArrayView shortString() { return bytes(byte()); }
     qint32 integerPayload(quint8 type);
     qint32 integerValue() { return integerPayload(byte()); }
