@@ -13,6 +13,7 @@
 #include "ui/help_links.h"
 #include "ui/hover_hints.h"
 #include "ui/tile_widget.h"
+#include "words/kbase.h"
 
 #include <QApplication>
 #include <QDate>
@@ -354,6 +355,7 @@ void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings)
     m_boardView.reset();
     m_engine = std::make_unique<RoundEngine>(static_cast<RoundHost &>(*this), options, settings, *m_timer1,
                                              *m_bTimer);
+    m_engine->dictionary().setQuickDestroy(true);
     m_engine->board().setTemplateHeight(m_pCopy->height());
     m_engine->board().setEventPump([] { QCoreApplication::processEvents(); });
     m_engine->board().MakeTiles();

@@ -47,10 +47,8 @@ void TfrmMain::setVisible(bool visible)
             return;
     }
     QMainWindow::setVisible(visible);
-    if (visible) {
-        raise();
+    if (visible)
         activateWindow();
-    }
 }
 
 void TfrmMain::FormShow()
