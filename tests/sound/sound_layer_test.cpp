@@ -1,0 +1,62 @@
+// The music fade at close, on a sound layer that records every level applied.
+#include "sound/sound_layer.h"
+
+#include <QList>
+#include <QTest>
+
+namespace {
+class RecordingSound : public SilentSoundLayer
+{
+public:
+    void setOutputLevel(int level) override
+    {
+        levels << level;
+        SilentSoundLayer::setOutputLevel(level);
+    }
+    QList<int> levels;
+};
+} // namespace
+
+class SoundLayerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fade_data();
+    void fade();
+};
+
+void SoundLayerTest::fade_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<int>("pumps");
+    QTest::newRow("after the splash") << 40960 << 369 << 4060 << 3;
+    QTest::newRow("just above the floor") << 4196 << 1 << 4096 << 0;
+    QTest::newRow("at the floor: one step all the same") << 4096 << 1 << 3996 << 0;
+    QTest::newRow("below one step: never under 0") << 50 << 1 << 0 << 0;
+    QTest::newRow("silent") << 0 << 1 << 0 << 0;
+    QTest::newRow("full") << 65535 << 615 << 4035 << 6;
+}
+
+void SoundLayerTest::fade()
+{
+    QFETCH(int, start);
+    QFETCH(int, steps);
+    QFETCH(int, end);
+    QFETCH(int, pumps);
+    RecordingSound sound;
+    sound.SilentSoundLayer::setOutputLevel(start);
+    int pumped = 0;
+    QCOMPARE(fadeOutMusic(sound, [&pumped] { ++pumped; }), steps);
+    QCOMPARE(sound.levels.size(), steps);
+    QCOMPARE(sound.levels.last(), end);
+    QCOMPARE(sound.outputLevel(), end);
+    QCOMPARE(pumped, pumps);
+    for (qsizetype i = 1; i < sound.levels.size(); ++i)
+        QCOMPARE(sound.levels[i - 1] - sound.levels[i], 100);
+}
+
+QTEST_APPLESS_MAIN(SoundLayerTest)
+#include "sound_layer_test.moc"
