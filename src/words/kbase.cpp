@@ -189,9 +189,10 @@ TKbItem &TKbItems::Add()
 {
     if (m_count == INT_MAX)
         throw GameError(QStringLiteral("Too many entries"));
-    if (size_t(m_count) == m_blocks.size() * BlockSize) {
+    // The blocks so far hold 64 * (2^blocks - 1) entries.
+    if (quint64(m_count) == ((quint64(1) << m_blocks.size()) - 1) << FirstBlockShift) {
         m_blocks.reserve(m_blocks.size() + 1);
-        m_blocks.push_back(std::allocator<TKbItem>().allocate(BlockSize));
+        m_blocks.push_back(std::allocator<TKbItem>().allocate(blockSize(m_blocks.size())));
     }
     TKbItem *item = std::construct_at(&at(m_count));
     item->m_collection = this;
@@ -205,8 +206,8 @@ void TKbItems::clearEntries()
     for (int i = 0; i < m_count; ++i)
         at(i).TKbItem::~TKbItem();
     m_count = 0;
-    for (TKbItem *block : m_blocks)
-        std::allocator<TKbItem>().deallocate(block, BlockSize);
+    for (size_t block = 0; block < m_blocks.size(); ++block)
+        std::allocator<TKbItem>().deallocate(m_blocks[block], blockSize(block));
     m_blocks.clear();
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <bit>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -150,16 +151,24 @@ private:
     friend class tZRVDictionary;
     friend class KbaseReader;
 
-    // Entries live in fixed blocks so that Add never moves one and a load
-    // allocates once per block rather than once per entry.
-    static constexpr int BlockShift = 12;
-    static constexpr int BlockSize = 1 << BlockShift;
+    // Entries live in blocks that double in size (64, 128, 256, ... entries),
+    // so Add never moves one, a load allocates once per block rather than once
+    // per entry, and a small dictionary takes a small block.
+    static constexpr int FirstBlockShift = 6;
+    static constexpr size_t blockSize(size_t block) { return size_t(1) << (FirstBlockShift + block); }
 
-    TKbItem &at(int index) const { return m_blocks[size_t(index) >> BlockShift][index & (BlockSize - 1)]; }
+    TKbItem &at(int index) const
+    {
+        // Block k starts at entry 64 * (2^k - 1).
+        const quint32 scaled = (quint32(index) >> FirstBlockShift) + 1;
+        const int block = 31 - std::countl_zero(scaled);
+        const int first = ((1 << block) - 1) << FirstBlockShift;
+        return m_blocks[size_t(block)][index - first];
+    }
     // Removes every entry but keeps the load buffer.
     void clearEntries();
 
-    std::vector<TKbItem *> m_blocks; // raw storage for BlockSize entries each
+    std::vector<TKbItem *> m_blocks; // raw storage, block k for blockSize(k) entries
     int m_count = 0;
     QByteArray m_buffer; // bytes of the last file loaded; loaded texts view into it
 };

@@ -674,10 +674,17 @@ void KbaseTest::textsWrittenAfterLoad()
     QCOMPARE(dumpOf(store), "changed\tdef\t\t\t\t\t\t" + QByteArray(70000, 'r') + "\tTVShow\n" + line("added"));
     // References stay valid while entries are added.
     const TKbItem *first = &store.Items()[0];
-    for (int i = 0; i < 10000; ++i)
-        store.Items().Add();
+    QList<const TKbItem *> addresses;
+    for (int i = 2; i < 10000; ++i) {
+        TKbItem &item = store.Items().Add();
+        item.setN(QByteArray::number(i));
+        addresses.append(&item);
+    }
     QCOMPARE(&store.Items()[0], first);
-    QCOMPARE(store.Items()[10001].n(), QByteArrayView());
+    for (int i = 2; i < 10000; ++i) {
+        QCOMPARE(&store.Items()[i], addresses[i - 2]);
+        QCOMPARE(store.Items()[i].n(), QByteArrayView(QByteArray::number(i)));
+    }
     store.Items().Clear();
     QCOMPARE(store.Items().Count(), 0);
 }
