@@ -241,6 +241,9 @@ void tZRVDictionary::LoadFromFile(const QString &fileName)
 void tZRVDictionary::LoadFromData(QByteArray data)
 {
     m_items.Clear();
+    // Entries view the buffer for as long as the store keeps it, so it must
+    // own its bytes (not wrap someone else's memory).
+    data.detach();
     m_items.m_buffer = std::move(data);
     KbaseReader(*this).read();
 }

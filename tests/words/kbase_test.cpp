@@ -82,6 +82,7 @@ private slots:
     void loadFromFileErrors();
     void secondLoadReplacesFirst();
     void textsWrittenAfterLoad();
+    void loadOwnsItsBytes();
 };
 
 void KbaseTest::attributeNames()
@@ -687,6 +688,15 @@ void KbaseTest::textsWrittenAfterLoad()
     }
     store.Items().Clear();
     QCOMPARE(store.Items().Count(), 0);
+}
+
+void KbaseTest::loadOwnsItsBytes()
+{
+    QByteArray bytes = oneItem(props(p().prop("n").text("word")));
+    tZRVDictionary store;
+    store.LoadFromData(QByteArray::fromRawData(bytes.constData(), bytes.size()));
+    bytes.fill('x');
+    QCOMPARE(store.Items()[0].n(), QByteArrayView("word"));
 }
 
 QTEST_APPLESS_MAIN(KbaseTest)
