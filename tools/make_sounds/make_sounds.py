@@ -497,8 +497,8 @@ def tile_garden():
             root, tones = CHORDS[name]
             for t in tones:
                 mix.add(at(bar, 0), pad(t, 4 * beat - 0.2), 0.10)
-            mix.add(at(bar, 0), bass(root, 1.6 * beat), 0.42)
-            mix.add(at(bar, 2), bass(root + 7, 1.6 * beat), 0.32)
+            mix.add(at(bar, 0), bass(root, 1.6 * beat), 0.34)
+            mix.add(at(bar, 2), bass(root + 7, 1.6 * beat), 0.26)
             # e-piano in eighths, up and back down the chord
             order = (0, 1, 2, 3, 2, 1, 2, 1)
             for k, idx in enumerate(order):
@@ -508,7 +508,7 @@ def tile_garden():
                 mix.add(at(bar, b), celesta(note, length * beat, 0.36))
                 mix.add(at(bar, b), epiano(note, length * beat, 0.10))
             for k in range(4):
-                mix.add(at(bar, k + 0.5), shaker(0.05, rng))
+                mix.add(at(bar, k + 0.5), shaker(0.25, rng))
 
     return loop_tune(90, 4, len(TILE_GARDEN), parts)
 
@@ -519,7 +519,7 @@ def evening_drift():
             root, tones = CHORDS[name]
             for t in tones[:3]:
                 mix.add(at(bar, 0), pad(t, 3 * beat - 0.15), 0.09)
-            mix.add(at(bar, 0), bass(root, 2.6 * beat), 0.40)
+            mix.add(at(bar, 0), bass(root, 2.6 * beat), 0.32)
             # harp: root, then the chord rising over an octave, in eighths
             figure = (root + 12, tones[0], tones[1], tones[2], tones[3], tones[2])
             for k, note in enumerate(figure):
