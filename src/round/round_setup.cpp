@@ -8,6 +8,7 @@
 #include "words/windows1252.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 constexpr int BoardMargin = 10;
@@ -55,6 +56,14 @@ void RoundEngine::New1Click()
     setStatus(QString());
 
     b.Busy = true;
+    // Should anything below throw, "New Game" must not stay blocked.
+    auto unblock = qScopeGuard([this] {
+        m_board.Busy = false;
+        m_host.setBusyCursor(false);
+        RoundCommands c = m_commands;
+        c.Game1 = true;
+        updateCommands(c);
+    });
     m_host.setBusyCursor(true);
     m_host.processEvents();
     m_modeText.clear();
@@ -142,6 +151,7 @@ void RoundEngine::New1Click()
     c.Game1 = true;
     updateCommands(c);
     b.Busy = false;
+    unblock.dismiss();
 
     if (rows > 0) {
         c = m_commands;

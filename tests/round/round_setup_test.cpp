@@ -1,4 +1,5 @@
 #include "round/random_source.h"
+#include "settings/game_error.h"
 #include "settings/split_formats.h"
 #include "support/round_rig.h"
 #include "words/kbase.h"
@@ -318,6 +319,22 @@ private slots:
         QCOMPARE(rig.host.bannerLines, 1);
         QCOMPARE(rig.board().Moves, quint16(0));
         QCOMPARE(rig.host.logged("sound:"), QStringList{"NewGameSound"});
+    }
+
+    void errorInTheMiddleLeavesNewGameUsable()
+    {
+        RoundRig rig;
+        int pumps = 0;
+        rig.host.onProcessEvents = [&pumps] {
+            if (++pumps == 5)
+                throw GameError("Unable to create stream");
+        };
+        QVERIFY_THROWS_EXCEPTION(GameError, startRound(rig, "6 letters: 2-2-2", 10));
+        QVERIFY(!rig.board().Busy);
+        QVERIFY(rig.engine->commands().Game1);
+        QVERIFY(!rig.host.busyCursor);
+        rig.engine->New1Click();
+        QVERIFY(rig.engine->inPlay());
     }
 
     void failedDraws_data()
