@@ -3,6 +3,9 @@
 // Builds dictionary component streams byte by byte, so tests can make files
 // the writer would never produce (odd cases, prefixes, indices, bad types).
 
+#include "words/kbase.h"
+#include "words/kbase_tsv.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -66,3 +69,30 @@ private:
     QByteArray m_bytes;
     QList<qsizetype> m_itemStarts;
 };
+
+// A store holding one item whose properties are given as raw bytes.
+inline QByteArray oneItem(const QByteArray &properties)
+{
+    return KbStream::header().beginItems().beginItem().raw(properties).end().endItems();
+}
+
+// The store's entries in the dictionary tool's text form.
+inline QByteArray dumpOf(const tZRVDictionary &store)
+{
+    QByteArray out;
+    for (int i = 0; i < store.Items().Count(); ++i)
+        appendTsvLine(out, store.Items()[i]);
+    return out;
+}
+
+// An expected dump line with only n, d and the attribute field set.
+inline QByteArray line(const QByteArray &n, const QByteArray &d = {}, const QByteArray &attributes = {})
+{
+    return n + '\t' + d + "\t\t\t\t\t\t\t" + attributes + '\n';
+}
+
+// Shorthand for the properties of one item: p().prop("n").text("word").
+inline KbStream p()
+{
+    return KbStream();
+}

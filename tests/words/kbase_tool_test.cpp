@@ -51,11 +51,6 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QByteArray oneItem(const KbStream &properties)
-{
-    return KbStream::header().beginItems().beginItem().raw(properties.bytes()).end().endItems();
-}
-
 } // namespace
 
 class KbaseToolTest : public QObject
