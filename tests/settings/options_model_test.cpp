@@ -45,7 +45,6 @@ private slots:
     void secondRestoreOfIndexZeroLeavesButtons();
     void choosingFormatZeroChecksMiddle();
     void fixedCellsAtMostOne();
-    void ranges();
     void saveWritesTwentyKeysInOrder();
     void saveRestoreRoundTrip();
 
@@ -156,32 +155,6 @@ void OptionsModelTest::fixedCellsAtMostOne()
     QCOMPARE(describe(fixedCells(model)), QString("vNotFirst"));
     model.setFixedCell(FixedCell::NotFirst, false);
     QCOMPARE(describe(fixedCells(model)), QString());
-}
-
-void OptionsModelTest::ranges()
-{
-    OptionsModel model;
-    QCOMPARE(model.wordCount(), 10);
-    QCOMPARE(model.handicap(), 0);
-    QCOMPARE(model.volumePosition(), 8);
-    const QList<std::pair<int, int>> words = {{60, 45}, {45, 45}, {3, 4}, {-1, 4}, {17, 17}};
-    for (const auto &[given, kept] : words) {
-        model.setWordCount(given);
-        QCOMPARE(model.wordCount(), kept);
-    }
-    model.setHandicap(-9);
-    QCOMPARE(model.handicap(), -3);
-    model.setHandicap(9);
-    QCOMPARE(model.handicap(), 3);
-    model.setVolumePosition(0);
-    QCOMPARE(model.volumePosition(), 1);
-    model.setVolumePosition(16);
-    QCOMPARE(model.volumePosition(), 15);
-    model.setDictionaryNames({"A", "B"});
-    model.setDictionaryIndex(2);
-    QCOMPARE(model.dictionaryIndex(), -1);
-    model.setDictionaryIndex(1);
-    QCOMPARE(model.dictionary(), QString("B"));
 }
 
 void OptionsModelTest::saveWritesTwentyKeysInOrder()
