@@ -14,6 +14,8 @@ public:
 
     QTimer *timer() { return &m_timer; }
 
+    using RoundTimer::start;
+
     void start() override;
     void stop() override;
     bool isActive() const override { return m_timer.isActive(); }

@@ -29,10 +29,19 @@ struct RoundCommands
 // to the handlers below; the engine reaches the world only through the host,
 // the two timers, the options model and the settings file.
 //
-// Wiring: connect the penalty timer's ticks to Timer1Timer(); the banner
-// timer belongs to the banner (the engine only starts and stops it). Tiles
-// are slot numbers 1..TileCount: a drag from a draggable tile onto a tile for
-// which bgDragOver() accepts ends in bgDragDrop(target, source).
+// Wiring:
+// - start-up: board().setTemplateHeight((client height - 200) / 15), then
+//   board().MakeTiles() and board().setListener(view);
+// - the penalty timer's ticks go to Timer1Timer(); the banner timer (period
+//   100 ms, set by its owner) belongs to the banner: the engine only calls
+//   its start() and stop();
+// - "New Game" items, F2 and a double-click on the board: New1Click();
+//   "Clue" items: Clue1Click(); "Solve" items: Solve1Click(); key-downs go
+//   first through FormShortCut(); enable and caption the items from
+//   commands() whenever the host hears commandsChanged();
+// - tiles are slot numbers 1..TileCount: a drag may start on a tile whose
+//   Panel.draggable(); a release over a tile for which bgDragOver(target,
+//   source) is true ends in bgDragDrop(target, source).
 class RoundEngine
 {
 public:

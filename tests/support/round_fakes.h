@@ -14,6 +14,8 @@ class ManualTimer : public RoundTimer
 public:
     explicit ManualTimer(int intervalMs = 0) : m_interval(intervalMs) {}
 
+    using RoundTimer::start;
+
     void start() override
     {
         m_active = m_interval > 0;
