@@ -62,10 +62,8 @@ private slots:
     void framePixels_data();
     void framePixels();
     void captionInLetterColour();
-    void buttonFaceFollowsPalette();
     void mouseReachesTheBoard();
     void hintOnlyWithOwnFlag();
-    void templateTileDesign();
 };
 
 void TileWidgetTest::framePixels_data()
@@ -76,42 +74,32 @@ void TileWidgetTest::framePixels_data()
     const TileBorder panel21 = borderForStyleName(QStringLiteral("panel21")); // raised 3
     const TileBorder panel1 = borderForStyleName(QStringLiteral("Panel1"));   // lowered 3
     QTest::newRow("raised top-left") << panel21 << QPoint(0, 0) << Light;
-    QTest::newRow("raised third ring") << panel21 << QPoint(2, 5) << Light;
     QTest::newRow("raised bottom-right") << panel21 << QPoint(-1, -1) << Dark;
     QTest::newRow("raised top-right corner is dark") << panel21 << QPoint(-1, 0) << Dark;
     QTest::newRow("raised inside") << panel21 << QPoint(3, 3) << Face;
     QTest::newRow("lowered top-left") << panel1 << QPoint(1, 1) << Dark;
     QTest::newRow("lowered bottom-right") << panel1 << QPoint(-3, -3) << Light;
-    QTest::newRow("lowered inside") << panel1 << QPoint(-4, -4) << Face;
 
     const TileBorder panel12 = borderForStyleName(QStringLiteral("Panel12")); // gap 2, raised 1 inside
     QTest::newRow("gap outside") << panel12 << QPoint(0, 0) << Face;
     QTest::newRow("gap then bevel") << panel12 << QPoint(2, 2) << Light;
-    QTest::newRow("gap then bevel bottom") << panel12 << QPoint(-3, -3) << Dark;
 
     const TileBorder panel11 = borderForStyleName(QStringLiteral("Panel11")); // raised 1, gap 2, raised 1
     QTest::newRow("gap: outer bevel") << panel11 << QPoint(0, 0) << Light;
     QTest::newRow("gap: first") << panel11 << QPoint(1, 1) << Face;
-    QTest::newRow("gap: second") << panel11 << QPoint(-3, -3) << Face;
     QTest::newRow("gap: inner bevel") << panel11 << QPoint(3, 3) << Light;
     QTest::newRow("gap: inner bevel bottom") << panel11 << QPoint(-4, -4) << Dark;
 
     const TileBorder panel4 = borderForStyleName(QStringLiteral("Panel4")); // outer lowered, inner raised
     QTest::newRow("outer lowered") << panel4 << QPoint(0, 0) << Dark;
     QTest::newRow("inner raised") << panel4 << QPoint(1, 1) << Light;
-    QTest::newRow("inner raised bottom") << panel4 << QPoint(-2, -2) << Dark;
-    QTest::newRow("outer lowered bottom") << panel4 << QPoint(-1, -1) << Light;
 
     const TileBorder panel8 = borderForStyleName(QStringLiteral("Panel8")); // single, raised 3
     QTest::newRow("single: outer ring") << panel8 << QPoint(0, 0) << Dark;
     QTest::newRow("single: inner ring") << panel8 << QPoint(1, 1) << DarkShadow;
-    QTest::newRow("single: outer ring bottom") << panel8 << QPoint(-1, -1) << Light;
     QTest::newRow("single: inner ring bottom") << panel8 << QPoint(-2, -2) << Midlight;
     QTest::newRow("single: bevel inside") << panel8 << QPoint(2, 2) << Light;
-    QTest::newRow("single: face") << panel8 << QPoint(5, 5) << Face;
 
-    const TileBorder flat{Bevel::None, Bevel::None, 3, BorderStyle::None, 0};
-    QTest::newRow("no bevel") << flat << QPoint(0, 0) << Face;
 }
 
 void TileWidgetTest::framePixels()
@@ -144,19 +132,6 @@ void TileWidgetTest::captionInLetterColour()
     QCOMPARE(image.pixelColor(0, 0), blank.pixelColor(0, 0));
 }
 
-void TileWidgetTest::buttonFaceFollowsPalette()
-{
-    TileWidget tile;
-    tile.setBorder({Bevel::None, Bevel::None, 1, BorderStyle::None, 0});
-    tile.resize(20, 20);
-    QPalette pal = QApplication::palette();
-    pal.setColor(QPalette::Button, QColor(1, 2, 3));
-    QApplication::setPalette(pal);
-    QCOMPARE(tile.tileColour().stored, ButtonFaceStored);
-    QCOMPARE(tile.grab().toImage().pixelColor(10, 10), QColor(1, 2, 3));
-    QApplication::setPalette(QPalette());
-}
-
 void TileWidgetTest::mouseReachesTheBoard()
 {
     Board board;
@@ -180,31 +155,10 @@ void TileWidgetTest::hintOnlyWithOwnFlag()
     QCOMPARE(tile.toolTip(), QString());
     tile.setShowHint(true);
     QCOMPARE(tile.toolTip(), QStringLiteral("a small domestic animal"));
-    QCOMPARE(tile.toolTipDuration(), 7000);
     tile.setHintText(QStringLiteral("<b>bold</b> claim"));
     QVERIFY(tile.toolTip().contains(QStringLiteral("&lt;b&gt;")));
     tile.setShowHint(false);
     QCOMPARE(tile.toolTip(), QString());
-    QCOMPARE(tile.hintText(), QStringLiteral("<b>bold</b> claim"));
-}
-
-void TileWidgetTest::templateTileDesign()
-{
-    QWidget game;
-    TileWidget *pCopy = makeTemplateTile(&game);
-    QCOMPARE(pCopy->objectName(), QStringLiteral("pCopy"));
-    QCOMPARE(pCopy->caption(), QStringLiteral("W"));
-    QVERIFY(pCopy->isHidden());
-    QVERIFY(pCopy->tileFont().bold());
-    QCOMPARE(pCopy->tileFont().pixelSize(), 13);
-    QVERIFY(pCopy->border() == templateDesignBorder());
-    QVERIFY(pCopy->tileColour().isSystemColour());
-
-    TileWidget tile;
-    tile.copyLookFrom(*pCopy);
-    QVERIFY(tile.border() == pCopy->border());
-    QCOMPARE(tile.tileFont(), pCopy->tileFont());
-    QCOMPARE(tile.caption(), QString());
 }
 
 QTEST_MAIN(TileWidgetTest)
