@@ -86,13 +86,12 @@ ANCHORS = {
     "Director": ("10088390", "10088200"),     # film maker / film director
     "Character": ("09587565",),
     "Genre": ("05845332",),
+    "Species": ("00015388", "00017222", "12992868"),  # animal, plant, fungus
 }
 # Whole lexicographer files that make a category.
 LEXFILE_ATTRIBUTES = {
     "noun.food": "Food",
     "noun.body": "BodyPart",
-    "noun.animal": "Species",
-    "noun.plant": "Species",
 }
 
 TAXON_PREFIXES = ("genus ", "family ", "order ", "class ", "phylum ", "subclass ",
@@ -329,12 +328,19 @@ def sense_records(wn, size50, size70):
     dictionary (length, noun.Tops, taxa, SCOWL) are applied here, once."""
     total_tags = collections.Counter()
     sense_count = collections.Counter()
+    first_noun = {}  # spelling -> order of its most frequent noun sense
+    not_only_noun = set()  # spellings that are also verbs, adjectives or adverbs
     records = []
     for (lemma_low, letter), senses in wn.senses.items():
         for number, offset, tags in senses:
             key = (letter, offset)
             synset = wn.synsets[key]
             spelling = next((l for l in synset.lemmas if l.lower() == lemma_low), lemma_low)
+            order = (-tags, number)
+            if letter == "n" and (spelling not in first_noun or order < first_noun[spelling]):
+                first_noun[spelling] = order
+            if letter != "n":
+                not_only_noun.add(spelling)
             word = normalise(spelling)
             if word is None:
                 continue
@@ -349,15 +355,16 @@ def sense_records(wn, size50, size70):
             if size is None:
                 continue
             records.append((low, (-tags, POS_ORDER[synset.pos], number), spelling, key, size, tags))
-    # A themed dictionary takes a sense only when it is what the word usually
-    # means: the best sense of its spelling, or one tagged in the corpus. So
-    # "Turkey" is a country there, but "blood" is no person.
-    best_of_spelling = {}
-    for record in records:
-        spelling, order = record[2], record[1]
-        if spelling not in best_of_spelling or order < best_of_spelling[spelling]:
-            best_of_spelling[spelling] = order
-    records = [r + (r[1] == best_of_spelling[r[2]] or r[5] > 0,) for r in records]
+    # A themed dictionary takes a noun sense only when it is what the noun
+    # usually means, its most frequent noun sense with that spelling (tagged in
+    # the corpus, when the spelling is also a verb or an adjective): so "Turkey"
+    # is a country and "bear" an animal there, but "head" is neither a person
+    # nor an animal, and "have" is no person.
+    def usual(r):
+        spelling, key, tags = r[2], r[3], r[5]
+        return (key[0] == "n" and (-tags, r[1][2]) == first_noun.get(spelling)
+                and (tags > 0 or spelling not in not_only_noun))
+    records = [r + (usual(r),) for r in records]
     return records, total_tags, sense_count
 
 
