@@ -50,7 +50,9 @@ class RoundPlayTest : public QObject
         QSet<int> counts;
         for (const QString &format : splitFormats())
             counts.insert(splitFormatLetterCount(format));
-        for (int count : counts) {
+        QList<int> ordered = counts.values(); // a fixed order: the same words every run
+        std::sort(ordered.begin(), ordered.end());
+        for (int count : ordered) {
             for (int i = 0; i < 80; ++i) {
                 QByteArray word;
                 for (int k = 0; k < count; ++k)
