@@ -219,14 +219,15 @@ def stable_hash(text):
 
 
 class WordNet:
-    def __init__(self, wordnet_dir):
+    def __init__(self, wordnet_dir, anchors=ANCHORS):
         self.synsets = read_synsets(wordnet_dir)
         self.senses = read_senses(wordnet_dir, read_tag_counts(wordnet_dir))
         self._closure = {}
         self.anchor_of = {}
-        for attribute, offsets in ANCHORS.items():
+        for attribute, offsets in anchors.items():
             for offset in offsets:
-                assert ("n", offset) in self.synsets, (attribute, offset)
+                if ("n", offset) not in self.synsets:
+                    raise SystemExit("anchor %s of %s is not a noun synset" % (offset, attribute))
                 self.anchor_of.setdefault(("n", offset), []).append(attribute)
         self.genera = set()
         for synset in self.synsets.values():
@@ -320,7 +321,7 @@ def hint_is_useful(hint):
 class Candidate:
     """One possible entry: a word and the sense chosen for it."""
     __slots__ = ("word", "key", "synset", "definition", "size", "tags", "total_tags",
-                 "senses", "fields", "attributes", "rank")
+                 "senses", "attributes", "rank")
 
 
 def sense_records(wn, size50, size70):
@@ -411,18 +412,13 @@ def collect_candidates(wn, senses, allow_synset, max_size, themed):
     return candidates
 
 
-def word_commonness(candidates_by_word, part):
-    c = candidates_by_word.get(part.lower())
-    return c.total_tags if c else 0
-
-
-def rank_candidates(candidates):
+def rank_candidates(candidates, word_tags):
     """Most common first: tag counts of the word, then the SCOWL size, then how
-    common the words of a phrase are, then the number of senses; a stable hash breaks ties."""
-    singles = {c.word.lower(): c for c in candidates if " " not in c.word}
+    common the words of a phrase are (the tag count of its rarest word, from
+    word_tags), then the number of senses; a stable hash breaks ties."""
     for c in candidates:
-        parts = c.word.split()
-        phrase = min(word_commonness(singles, p) for p in parts) if len(parts) > 1 else c.total_tags
+        parts = c.word.lower().split()
+        phrase = min(word_tags.get(p, 0) for p in parts) if len(parts) > 1 else c.total_tags
         c.rank = (-c.total_tags, c.size, -min(phrase, 50), -c.senses, stable_hash(c.word))
     candidates.sort(key=lambda c: c.rank)
     return candidates
@@ -585,15 +581,16 @@ def most_words(m, n):
 
 
 def letter_list(lengths):
-    """4, 5, 6, 7 and 20 -> "4 to 7 and 20"."""
+    """4, 5, 6, 7, 9, 10 and 20 -> "4 to 7, 9, 10 and 20"."""
     runs = []
     for n in lengths:
         if runs and n == runs[-1][1] + 1:
             runs[-1][1] = n
         else:
             runs.append([n, n])
-    parts = ["%d" % a if a == b else "%d and %d" % (a, b) if b == a + 1 else "%d to %d" % (a, b)
-             for a, b in runs]
+    parts = []
+    for a, b in runs:
+        parts += ["%d to %d" % (a, b)] if b > a + 1 else ["%d" % k for k in range(a, b + 1)]
     return parts[0] if len(parts) == 1 else ", ".join(parts[:-1]) + " and " + parts[-1]
 
 
@@ -664,7 +661,7 @@ def main(argv=None):
         candidates = collect_candidates(wn, senses, dictionary.allows, dictionary.scowl, dictionary.themed)
         if not dictionary.phrases:
             candidates = [c for c in candidates if " " not in c.word]
-        entries = balance(rank_candidates(candidates), dictionary.cap)
+        entries = balance(rank_candidates(candidates, senses[1]), dictionary.cap)
         tsv = os.path.join(tsv_dir, name + ".tsv")
         write_tsv(tsv, entries, wn)
         table = length_table(entries)
