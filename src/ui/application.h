@@ -25,15 +25,19 @@ public:
     static void showUncaughtError(const QString &message);
 };
 
+// Ends the message loop once the window is exposed and painted.
+void quitOnceShown(QWidget *window);
+
 // Program-wide initialisation before any window exists: the random source,
 // the hint pop-up time, the program folder; and the application title.
 void initialiseProgram();
 
 // Start-up switches for measurements, read from the environment (the game
 // itself takes no command line): SPLITWICK_QUIT_AFTER_SHOW=1 skips the splash,
-// answers every message box with its default and quits once the main window
-// is shown; SPLITWICK_DEAL_ROUND=<words> deals a round of that many words of
-// the longest split format ("25 letters: 5-5-5-5-5") before quitting.
+// answers every message box at once (No where there is one) and quits as soon
+// as the main window is shown and painted, without the close steps;
+// SPLITWICK_DEAL_ROUND=<words> with it deals a round of that many words of the
+// longest split format ("25 letters: 5-5-5-5-5") before quitting.
 struct StartupSwitches
 {
     bool quitAfterShow = false;
