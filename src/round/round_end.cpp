@@ -10,7 +10,10 @@ void RoundEngine::Clue1Click()
 {
     Board &b = m_board;
     RoundParameters &p = b.Parameters;
-    if (b.Busy || m_inClue || !m_inPlay || p.WordsLeft == 0 || p.ClueCost >= m_rating || p.CluesLeft <= 0)
+    // Not while a round is built, a clue or a drop is under way, or after the round.
+    if (b.Busy || m_inClue || !m_boardEnabled || !m_inPlay)
+        return;
+    if (p.WordsLeft == 0 || p.ClueCost >= m_rating || p.CluesLeft <= 0)
         return;
     const quint64 serial = m_serial;
     m_inClue = true;

@@ -425,6 +425,39 @@ private slots:
         QCOMPARE(rig.engine->rating(), 0);
     }
 
+    void clueOrSolveInTheMiddleOfADrop()
+    {
+        RoundRig rig;
+        startRound(rig);
+        QVERIFY(rig.arrange(texts(rig, "A2 A3 A1 B2 B3 B1 C2 C3 C1 D2 D3 D1")));
+        bool asked = false;
+        rig.host.onProcessEvents = [&] {
+            if (!asked && !rig.host.boardEnabled) {
+                asked = true;
+                rig.engine->Clue1Click(); // waits for the drop
+            }
+        };
+        rig.engine->bgDragDrop(1, 3);
+        QVERIFY(asked);
+        QCOMPARE(rig.engine->rating(), 31);
+        QCOMPARE(rig.board().Moves, quint16(1));
+
+        asked = false;
+        rig.host.onProcessEvents = [&] {
+            if (!asked && !rig.host.boardEnabled) {
+                asked = true;
+                rig.engine->Solve1Click();
+            }
+        };
+        rig.engine->bgDragDrop(7, 10);
+        QVERIFY(asked);
+        QCOMPARE(rig.host.statusText, QStringLiteral("Try again."));
+        QCOMPARE(rig.board().Moves, quint16(1)); // the drop no longer applied
+        for (int slot = 1; slot <= 12; ++slot)
+            QCOMPARE(rig.tile(slot).Panel.caption, rig.tile(slot).RowWord);
+        QVERIFY(rig.host.boardEnabled);
+    }
+
     void newRoundInTheMiddleOfADrop()
     {
         RoundRig rig;
