@@ -168,15 +168,20 @@ void RoundEngine::New1Click()
 void RoundEngine::ReadLevel(int level)
 {
     const QString digit = QString::number(qBound(0, level, 9));
-    const QString section = QStringLiteral("Levels");
+    const auto read = [this, &digit](const char *key, int defaultValue) {
+        // Hand-edited values stay within a million, so that no rating or
+        // timer arithmetic can overflow.
+        const int value = m_settings.readInteger(QStringLiteral("Levels"), QLatin1String(key) + digit, defaultValue);
+        return qBound(-1000000, value, 1000000);
+    };
     RoundParameters &p = m_board.Parameters;
-    p.Pop = m_settings.readInteger(section, QStringLiteral("TIMER") + digit, 5);
-    p.Penalty = m_settings.readInteger(section, QStringLiteral("PENALTY") + digit, -1);
-    p.Good = m_settings.readInteger(section, QStringLiteral("GOOD") + digit, 1);
-    p.Bad = m_settings.readInteger(section, QStringLiteral("BAD") + digit, -5);
-    p.WordBonus = m_settings.readInteger(section, QStringLiteral("WORD") + digit, 0);
-    p.Start = m_settings.readInteger(section, QStringLiteral("START") + digit, 30);
-    p.Delay = m_settings.readInteger(section, QStringLiteral("DELAY") + digit, 5);
+    p.Pop = read("TIMER", 5);
+    p.Penalty = read("PENALTY", -1);
+    p.Good = read("GOOD", 1);
+    p.Bad = read("BAD", -5);
+    p.WordBonus = read("WORD", 0);
+    p.Start = read("START", 30);
+    p.Delay = read("DELAY", 5);
     // The first tick needs a positive period.
     if (p.Delay < 1)
         p.Delay = 1;

@@ -139,6 +139,8 @@ private slots:
         QTest::newRow("START 500 capped") << "START4" << 500 << 100 << 5000;
         QTest::newRow("DELAY 0 read as 1") << "DELAY4" << 0 << 30 << 1000;
         QTest::newRow("DELAY -4 read as 1") << "DELAY4" << -4 << 30 << 1000;
+        QTest::newRow("DELAY huge kept in range") << "DELAY4" << 2147483647 << 30 << 1000000000;
+        QTest::newRow("START lowest") << "START4" << int(-2147483647 - 1) << 1 << 5000;
     }
     void settingsOutsideTheirRange()
     {
