@@ -35,8 +35,8 @@ bool GameApplication::notify(QObject *receiver, QEvent *event)
 
 void GameApplication::showUncaughtError(const QString &message)
 {
-    GameMessageBox::show(QApplication::activeWindow(), GameMessageBox::Kind::Error,
-                         QApplication::applicationDisplayName(), message);
+    GameMessageBox::show(QApplication::activeWindow(), GameMessageBox::Kind::Error, QStringLiteral("Splitwick"),
+                         message);
 }
 
 void initialiseProgram()
@@ -45,8 +45,9 @@ void initialiseProgram()
     // ChosenEntries belongs to the board, which the main window's engine creates.
     HoverHints::install();
     programFolder();
+    // The application title; no display name, which the window system would
+    // add to every other window's caption.
     QApplication::setApplicationName(QStringLiteral("Splitwick"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Splitwick"));
 }
 
 StartupSwitches StartupSwitches::fromEnvironment()

@@ -116,6 +116,7 @@ private:
     void newsCheck();
     void notAvailableYet(const QString &what);
     void FormClose();
+    void centreOnScreen();
     void setRadioTick(QAction *chosen, bool ticked);
 
     // RoundHost

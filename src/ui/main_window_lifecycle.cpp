@@ -22,6 +22,8 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QTimer>
 
@@ -45,10 +47,21 @@ void TfrmMain::setVisible(bool visible)
         FormShow();
         if (m_closed)
             return;
+        centreOnScreen();
     }
     QMainWindow::setVisible(visible);
     if (visible)
         activateWindow();
+}
+
+void TfrmMain::centreOnScreen()
+{
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
 void TfrmMain::FormShow()

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -124,6 +125,9 @@ void MainWindowTest::startWithoutSettingsFile()
     QCOMPARE(window.findChild<QWidget *>("pGame")->palette().color(QPalette::Window), QColor(188, 156, 248));
     QCOMPARE(window.palette().color(QPalette::Window), QColor(128, 128, 255));
     QCOMPARE(window.minimumSize(), window.maximumSize()); // fixed size
+    const QRect screen = window.screen()->geometry();
+    QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
     QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     for (int slot = 1; slot <= 250; ++slot)
         QVERIFY(window.tile(slot) && !window.tile(slot)->isVisible());
