@@ -107,17 +107,30 @@ KEEP_IN_HINT = {"the", "and", "for", "with", "from", "into", "onto", "upon", "ou
 
 BLANK = "___"
 
+# Slurs and obscenities stay out of a family game: senses in these usage
+# domains (ethnic slur; obscenity, vulgarism; disparagement) or glossed so.
+OFFENSIVE_USAGE = {"06718862", "07124340", "06717170"}
+# Words whose everyday reading is offensive although the sense WordNet would
+# give is not ("coon" as a rustic).
+OFFENSIVE_WORDS = {"coon", "cock", "prick", "queer", "screw", "slut", "whore"}
+OFFENSIVE_GLOSS = re.compile(r"ethnic slur|(offensive|obscene|vulgar|derogatory|disparaging) (term|name|word|slang)",
+                             re.IGNORECASE)
+
 
 class Synset:
-    __slots__ = ("offset", "pos", "lexfile", "lemmas", "hypernyms", "gloss")
+    __slots__ = ("offset", "pos", "lexfile", "lemmas", "hypernyms", "gloss", "usage")
 
-    def __init__(self, offset, pos, lexfile, lemmas, hypernyms, gloss):
+    def __init__(self, offset, pos, lexfile, lemmas, hypernyms, gloss, usage=()):
         self.offset = offset
         self.pos = pos
         self.lexfile = lexfile
         self.lemmas = lemmas
         self.hypernyms = hypernyms
         self.gloss = gloss
+        self.usage = usage  # offsets of its usage domains ("ethnic slur", "obscenity", ...)
+
+    def offensive(self):
+        return bool(set(self.usage) & OFFENSIVE_USAGE) or OFFENSIVE_GLOSS.search(self.gloss) is not None
 
 
 def read_synsets(wordnet_dir):
@@ -140,12 +153,15 @@ def read_synsets(wordnet_dir):
                 at = 4 + 2 * count
                 pointer_count = int(fields[at])
                 hypernyms = []
+                usage = []
                 for k in range(pointer_count):
                     symbol, target, target_pos = fields[at + 1 + 4 * k: at + 4 + 4 * k]
                     if symbol in ("@", "@i"):
                         hypernyms.append((target_pos.replace("s", "a"), target))
+                    elif symbol == ";u":
+                        usage.append(target)
                 synsets[(letter, offset)] = Synset(offset, ss_type, LEXFILES[lexfile],
-                                                   lemmas, hypernyms, gloss.strip())
+                                                   lemmas, hypernyms, gloss.strip(), tuple(usage))
     return synsets
 
 
@@ -331,6 +347,7 @@ def sense_records(wn, size50, size70):
     sense_count = collections.Counter()
     first_noun = {}  # spelling -> order of its most frequent noun sense
     not_only_noun = set()  # spellings that are also verbs, adjectives or adverbs
+    offensive = collections.Counter()  # word -> how many of its senses are offensive
     records = []
     for (lemma_low, letter), senses in wn.senses.items():
         for number, offset, tags in senses:
@@ -348,6 +365,9 @@ def sense_records(wn, size50, size70):
             low = word.lower()
             total_tags[low] += tags
             sense_count[low] += 1
+            if synset.offensive():
+                offensive[low] += 1
+                continue
             if len(word) not in FORMAT_LENGTHS or synset.lexfile == "noun.Tops":
                 continue
             if letter == "n" and wn.is_taxon(key, spelling):
@@ -365,7 +385,10 @@ def sense_records(wn, size50, size70):
         spelling, key, tags = r[2], r[3], r[5]
         return (key[0] == "n" and (-tags, r[1][2]) == first_noun.get(spelling)
                 and (tags > 0 or spelling not in not_only_noun))
-    records = [r + (usual(r),) for r in records]
+    # A word that is mostly a slur or an obscenity goes altogether ("coon"),
+    # one with a few such senses keeps its others ("boy", "cock" the bird).
+    records = [r + (usual(r),) for r in records
+               if 2 * offensive[r[0]] < sense_count[r[0]] and r[0] not in OFFENSIVE_WORDS]
     return records, total_tags, sense_count
 
 

@@ -26,6 +26,11 @@ DATA_NOUN = """\
 00000009 14 n 01 taxonomic_group 0 000 | a group of organisms
 00000010 05 n 01 head 0 001 @ 00000002 n 0000 | a single domestic animal
 00000011 13 n 01 decaffeinated_coffee 0 001 @ 00000001 n 0000 | coffee with the caffeine removed
+00000012 18 n 01 coon 0 001 ;u 06718862 n 0000 | a word used as an insult
+00000013 05 n 01 coon 0 001 @ 00000002 n 0000 | an omnivorous nocturnal mammal
+00000014 06 n 01 tool 0 001 @ 00000002 n 0000 | an implement used in a craft
+00000015 06 n 01 tool 0 000 | a faucet for drawing water
+00000016 08 n 01 tool 0 000 | obscene terms for penis
 """
 DATA_VERB = """\
 00000101 42 v 01 bear 0 000 | have or carry
@@ -34,6 +39,8 @@ INDEX_NOUN = """\
   1 licence header line
 animal n 1 1 @ 1 0 00000002
 bear n 1 1 @ 1 0 00000003
+tool n 3 1 @ 3 0 00000014 00000015 00000016
+coon n 2 1 @ 2 0 00000012 00000013
 country n 1 1 @ 1 0 00000005
 decaffeinated_coffee n 1 1 @ 1 0 00000011
 entity n 1 0 1 0 00000001
@@ -171,7 +178,8 @@ class Senses(unittest.TestCase):
     def setUpClass(cls):
         cls.folder = tempfile.TemporaryDirectory()
         cls.wn = fake_wordnet(cls.folder.name)
-        words = {"animal", "bear", "country", "turkey", "head", "coffee", "entity", "ursus", "arctos"}
+        words = {"animal", "bear", "country", "turkey", "head", "coffee", "entity", "ursus", "arctos",
+                 "coon", "tool"}
         cls.senses = iw.sense_records(cls.wn, words, words | {"decaffeinated"})
 
     @classmethod
@@ -188,6 +196,12 @@ class Senses(unittest.TestCase):
         self.assertNotIn("entity", words)          # noun.Tops
         self.assertNotIn("genus Ursus", words)     # under a taxonomic group
         self.assertNotIn("Ursus arctos", words)    # binomial of a genus
+
+    def test_slurs_and_obscenities_stay_out(self):
+        words = self.entries(None, themed=False)
+        self.assertNotIn("coon", words)  # half its senses are a slur: the word goes
+        self.assertEqual(words["tool"].definition, "an implement used in a craft")  # its other senses stay
+        self.assertNotIn("tool", self.entries(("noun.body",), themed=False))
 
     def test_the_most_tagged_sense_wins(self):
         words = self.entries(None, themed=False)
