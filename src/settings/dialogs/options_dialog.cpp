@@ -144,7 +144,8 @@ QWidget *Tfo::buildSettingsPage()
     m_Dictionary = new QComboBox(page);
     m_Dictionary->setObjectName(QStringLiteral("Dictionary"));
     m_Dictionary->setEditable(false);
-    m_Dictionary->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_Dictionary->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_Dictionary->setMinimumContentsLength(14);
 
     auto *wordsLabel = new QLabel(QStringLiteral("Number of Words:"), page);
     m_nWords = new WordCountBox(page);
@@ -196,6 +197,7 @@ QWidget *Tfo::buildSettingsPage()
     m_handicap->setInvertedAppearance(true);
     m_handicap->setInvertedControls(true);
     m_handicap->setValue(0);
+    m_handicap->setMinimumHeight(110);
     auto *handicapLayout = new QGridLayout(handicapGroup);
     handicapLayout->addWidget(m_handicap, 0, 0, 3, 1);
     handicapLayout->addWidget(new QLabel(QStringLiteral("Easier to play"), handicapGroup), 0, 1, Qt::AlignTop);
