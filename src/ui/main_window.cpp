@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -420,4 +421,7 @@ void TfrmMain::applyCommands()
     m_mSettings->setEnabled(c.mSettings);
     m_Settings1->setEnabled(c.mSettings);
     m_lROund->setText(m_engine->modeText());
+    if (m_optionsDialog)
+        if (auto *newCells = m_optionsDialog->findChild<QPushButton *>(QStringLiteral("bNewWords")))
+            newCells->setEnabled(c.bNewWords);
 }
