@@ -286,9 +286,15 @@ class WordNet:
         return False
 
 
+# Words a shortened hint should not end on.
+DANGLING = {"a", "an", "the", "and", "or", "of", "to", "in", "on", "at", "by", "for", "with",
+            "from", "as", "that", "which", "who", "is", "are", "its", "their", "into", "but"}
+
+
 def cut_gloss(gloss):
-    """The definition part of a gloss: up to the first ';', without examples,
-    shortened by its parenthetical remarks when it is too long. None when it stays too long."""
+    """The definition part of a gloss: up to the first ';', without examples.
+    When that is too long its parenthetical remarks go, and if it is still too
+    long it ends with "..." after a whole word. None when nothing usable is left."""
     text = gloss.split(";")[0].strip()
     if '"' in text:
         text = text.split('"')[0].strip()
@@ -296,9 +302,12 @@ def cut_gloss(gloss):
     if len(text) > MAX_GLOSS:
         text = re.sub(r"\s*\([^()]*\)", "", text).strip()
     text = " ".join(text.split())
-    if not text or len(text) > MAX_GLOSS:
-        return None
-    return text
+    if len(text) > MAX_GLOSS:
+        words = text[:MAX_GLOSS - 2].split(" ")[:-1]  # room for "...", no cut word
+        while words and (words[-1].lower() in DANGLING or not words[-1].strip(",:-")):
+            words.pop()
+        text = " ".join(words).rstrip(",:-") + "..." if len(words) >= 4 else ""
+    return text or None
 
 
 def word_forms(word):

@@ -89,6 +89,10 @@ class TextRules(unittest.TestCase):
         long_aside = "a word " + "(" + "x" * 120 + ") with an aside"
         self.assertEqual(iw.cut_gloss(long_aside), "a word with an aside")
         self.assertIsNone(iw.cut_gloss("y" * 120))
+        long_text = "a method of examining body organs by scanning them with X rays and using a computer " \
+                    "to construct a series of cross-sectional scans along a single axis"
+        self.assertEqual(iw.cut_gloss(long_text), "a method of examining body organs by scanning them with X rays "
+                                                   "and using a computer to construct a series...")
         self.assertEqual(len(iw.cut_gloss("y" * 119)), 119)
         self.assertIsNone(iw.cut_gloss('; "only an example"'))
 
