@@ -395,7 +395,7 @@ def sense_records(wn, size50, size70):
         return (key[0] == "n" and (-tags, r[1][2]) == first_noun.get(spelling)
                 and (tags > 0 or spelling not in not_only_noun))
     # A word that is mostly a slur or an obscenity goes altogether ("coon"),
-    # one with a few such senses keeps its others ("boy", "cock" the bird).
+    # one with a few such senses keeps its others ("boy").
     records = [r + (usual(r),) for r in records
                if 2 * offensive[r[0]] < sense_count[r[0]] and r[0] not in OFFENSIVE_WORDS]
     return records, total_tags, sense_count
