@@ -1,9 +1,7 @@
 #include "ui/application.h"
-#include "ui/font_warmup.h"
 
 int main(int argc, char *argv[])
 {
-    warmUpFontConfiguration();
     GameApplication app(argc, argv);
     initialiseProgram();
     const StartupSwitches switches = StartupSwitches::fromEnvironment();
