@@ -681,7 +681,8 @@ def main(argv=None):
     size50 = read_scowl(os.path.join(args.dict, "american-english"))
     size70 = read_scowl(os.path.join(args.dict, "american-english-large"))
 
-    tsv_dir = args.tsv or tempfile.mkdtemp(prefix="splitwick-kbs-")
+    scratch = None if args.tsv else tempfile.TemporaryDirectory(prefix="splitwick-kbs-")
+    tsv_dir = args.tsv or scratch.name
     os.makedirs(tsv_dir, exist_ok=True)
     if args.kb:
         os.makedirs(args.out, exist_ok=True)
@@ -706,6 +707,8 @@ def main(argv=None):
             build_dic(args.kb, tsv, os.path.join(args.out, name + ".dic"))
     if args.help_page:
         fill_help_page(args.help_page, help_section(summaries))
+    if scratch:
+        scratch.cleanup()
     return 0
 
 
