@@ -39,6 +39,7 @@ private slots:
     void modalWindowsDoNotActivate_data();
     void modalWindowsDoNotActivate();
     void debugWindowFocusReturnActivates();
+    void traceShowsTheDebugWindow();
     void lookIsReadAgainAtActivation();
     void trackerRules();
 };
@@ -102,6 +103,26 @@ void ActivationTest::debugWindowFocusReturnActivates()
     QVERIFY(activate(&window));
     QCOMPARE(window.activationCount(), 3);
     QCOMPARE(window.banner().lineCounter(), quint16(3));
+}
+
+void ActivationTest::traceShowsTheDebugWindow()
+{
+    GameFixture game;
+    game.writeQuietSettings();
+    game.ini().writeBool(QStringLiteral("Options"), QStringLiteral("trace"), true);
+    TfrmMain &window = game.start();
+    TfrmDebug &debug = game.program->debugWindow();
+    QVERIFY(!debug.isVisible());
+    game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
+    QVERIFY(debug.isVisible());
+    // Six lines of captions in their places, then the timer line.
+    QCOMPARE(debug.lines().size(), 7);
+    QVERIFY(debug.lines().first().contains(':'));
+    // The debug window took the focus; coming back to the board is an activation.
+    const int before = window.activationCount();
+    QVERIFY(activate(&debug));
+    QVERIFY(activate(&window));
+    QCOMPARE(window.activationCount(), before + 1);
 }
 
 void ActivationTest::lookIsReadAgainAtActivation()

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QContextMenuEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalSpy>
@@ -67,6 +68,7 @@ private slots:
     void soundAndMusicRadioItems();
     void popupItemsDoWhatTheMainMenuDoes();
     void keyHookTakesF2F3F7();
+    void menusInOrder();
     void optionsSavedAtCloseInComponentOrder();
     void closeFadesMusicOnlyWhenTicked_data();
     void closeFadesMusicOnlyWhenTicked();
@@ -104,6 +106,7 @@ void MainWindowTest::startWithoutSettingsFile()
     QVERIFY(window.findChild<QTimer *>("bTimer")->isActive());
     QCOMPARE(window.findChild<QTimer *>("bTimer")->interval(), 100);
     QVERIFY(!window.findChild<QTimer *>("Timer1")->isActive());
+    QCOMPARE(window.findChild<QTimer *>("Timer1")->interval(), 15000);
 
     // Defaults of the look: button face, the template's face at 10 pt not bold, Panel1, stretched.
     TileWidget *pCopy = window.templateTile();
@@ -364,6 +367,37 @@ void MainWindowTest::keyHookTakesF2F3F7()
     QTest::keyClick(&window, Qt::Key_F2);
     QCOMPARE(game.engine().board().TileCount(), 12);
     QCOMPARE(newGame.count(), 0); // the hook took it before the menu
+}
+
+void MainWindowTest::menusInOrder()
+{
+    GameFixture game;
+    game.writeQuietSettings();
+    TfrmMain &window = game.start();
+    QWidget *board = window.board();
+    auto *popup = window.findChild<QMenu *>("PopupMenu1");
+    QVERIFY(popup && !popup->isVisible());
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20), board->mapToGlobal(QPoint(20, 20)));
+    QCoreApplication::sendEvent(board, &request);
+    QVERIFY(popup->isVisible());
+    const auto captions = [](const QList<QAction *> &actions) {
+        QStringList list;
+        for (QAction *action : actions)
+            list << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return list;
+    };
+    QCOMPARE(captions(popup->actions()), QStringList({"Help", "New Game", "-", "Word Game", "Phrase Game", "-",
+                                                      "Settings", "Solve", "Clue", "Honor Roll", "-",
+                                                      "Maker Website", "About"}));
+    popup->close();
+
+    // The main menu, menu by menu.
+    QStringList menus;
+    for (QAction *menu : window.menuBar()->actions())
+        menus << menu->text() + ": " + captions(menu->menu()->actions()).join('|');
+    QCOMPARE(menus, QStringList({"File: Statistics|Exit", "Game: New Game|-|Clue|Solve",
+                                 "Options: Settings|Styles|-|Banner|Hover Hints|-|Sound Effects|Music",
+                                 "Help: How to Play|-|E-mail Support|News and New Games|Web Site|-|About"}));
 }
 
 void MainWindowTest::optionsSavedAtCloseInComponentOrder()
