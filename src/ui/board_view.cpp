@@ -76,8 +76,11 @@ bool BoardView::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::LeftButton || m_source)
+        if (mouse->button() != Qt::LeftButton)
             return false;
+        // A drag whose release never came (the pointer left the program) ends here.
+        if (m_source)
+            cancelDrag();
         const QPoint pos = mouse->position().toPoint();
         const int slot = slotAt(pos);
         if (slot && m_engine.board().Tiles(slot).Panel.draggable()) {

@@ -117,6 +117,7 @@ private:
     void notAvailableYet(const QString &what);
     void FormClose();
     void centreOnScreen();
+    void fitTemplateToFrame();
     void setRadioTick(QAction *chosen, bool ticked);
 
     // RoundHost

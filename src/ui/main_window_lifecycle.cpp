@@ -77,6 +77,8 @@ void TfrmMain::FormShow()
 void TfrmMain::FormActivate()
 {
     ++m_activationCount;
+    if (m_activationCount == 1)
+        fitTemplateToFrame();
     if (m_settings) {
         restoreLook();
         newsCheck();
@@ -84,6 +86,19 @@ void TfrmMain::FormActivate()
     if (m_options && m_options->dictionaryIndex() < 0)
         m_options->setDictionaryIndex(1);
     m_banner->ShowNextBannerLine();
+}
+
+void TfrmMain::fitTemplateToFrame()
+{
+    // At creation the window had no frame yet; now that the window system has
+    // given it one, the full-screen client height is known exactly. No round
+    // can have been dealt before the first activation.
+    const int height = templateHeightFor(fullScreenClientHeight());
+    if (height == m_pCopy->height() || !m_engine || m_engine->board().TileCount() > 0)
+        return;
+    m_pCopy->resize(m_pCopy->width(), height);
+    m_engine->board().setTemplateHeight(height);
+    m_engine->board().MakeTiles();
 }
 
 void TfrmMain::restoreLook()
