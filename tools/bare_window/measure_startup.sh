@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Start-up time and memory of the game against a bare Qt window, side by side.
+# Usage: tools/bare_window/measure_startup.sh [build folder, default build]
+# Build first (Release): cmake -S . -B build -DCMAKE_BUILD_TYPE=Release &&
+#   cmake --build build --target splitwick bare-window splitwick_data
+# Times are from process start until the window is shown and painted (the
+# game skips its splash); memory is the peak resident size, for the game also
+# after dealing a 45-word "25 letters" round. Uses hyperfine when installed.
+set -euo pipefail
+build=$(realpath "${1:-build}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$build/bin/." "$work/"
+cp "$build/tools/bare-window" "$work/"
+rm -f "$work/ZRV_XQ.INI"
+cd "$work"
+export QT_QPA_PLATFORM=offscreen SPLITWICK_QUIT_AFTER_SHOW=1
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+./splitwick >/dev/null 2>&1 # writes the settings file once
+
+median_ms() { # command: median wall time of 40 runs, in ms
+    for _ in $(seq 40); do
+        local start end
+        start=$(date +%s%N)
+        "$@" >/dev/null 2>&1
+        end=$(date +%s%N)
+        echo $(((end - start) / 1000))
+    done | sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] / 1000 }'
+}
+if command -v hyperfine >/dev/null; then
+    hyperfine -N --warmup 5 --runs 60 ./bare-window ./splitwick
+else
+    echo "bare window: $(median_ms ./bare-window) ms (median)"
+    echo "game:        $(median_ms ./splitwick) ms (median)"
+fi
+peak_kb() { /usr/bin/time -f "%M" "$@" 2>&1 >/dev/null | tail -1; }
+echo "peak memory, bare window:        $(peak_kb ./bare-window) KB"
+echo "peak memory, game shown:         $(peak_kb ./splitwick) KB"
+echo "peak memory, game after a round: $(SPLITWICK_DEAL_ROUND=45 peak_kb ./splitwick) KB"
