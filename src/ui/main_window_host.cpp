@@ -134,7 +134,10 @@ QSize TfrmMain::screenSize() const
 
 void TfrmMain::setWindowGeometry(int left, int top, int width, int height)
 {
-    setOuterGeometry(left, top, width, height);
+    // The engine centres on a screen whose corner is (0, 0); this window's screen may sit elsewhere.
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    setOuterGeometry(origin.x() + left, origin.y() + top, width, height);
 }
 
 bool TfrmMain::FormShortCut(int key, Qt::KeyboardModifiers modifiers)
