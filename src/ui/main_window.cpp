@@ -383,15 +383,8 @@ void TfrmMain::connectActions()
     connect(m_mSettings, &QAction::triggered, this, [this] { Options1Click(); });
     connect(m_Settings1, &QAction::triggered, this, [this] { Options1Click(); });
     connect(m_Styles1, &QAction::triggered, this, [this] { Styles1Click(); });
-    connect(m_Banner, &QAction::triggered, this, [this] {
-        // Banner inverts the tick itself; undo the action's own toggle first.
-        m_Banner->setChecked(!m_Banner->isChecked());
-        m_banner->BannerClick();
-    });
-    connect(m_mHints, &QAction::triggered, this, [this] {
-        m_mHints->setChecked(!m_mHints->isChecked());
-        HoverHints::mHintsClick(m_mHints);
-    });
+    // "Banner" is wired by the Banner itself; "Hover Hints" by the hint switch.
+    HoverHints::bindHintsAction(m_mHints);
     connect(m_mSOund, &QAction::triggered, this, [this] { mSOundClick(); });
     connect(m_mMusic, &QAction::triggered, this, [this] { mMusicClick(); });
     connect(m_WordGame1, &QAction::triggered, this, [this] { WordGame1Click(); });
