@@ -11,6 +11,7 @@
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/hover_hints.h"
+#include "ui/look_alike_fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/splash_window.h"
@@ -44,6 +45,7 @@ void initialiseProgram()
     RandomSource::seedFromClock();
     // ChosenEntries belongs to the board, which the main window's engine creates.
     HoverHints::install();
+    loadLookAlikeFonts();
     programFolder();
     // The application title; no display name, which the window system would
     // add to every other window's caption.

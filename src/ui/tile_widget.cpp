@@ -1,5 +1,9 @@
 #include "ui/tile_widget.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <algorithm>
+
 #include "ui/hover_hints.h"
 
 #include <QMouseEvent>
@@ -117,6 +121,23 @@ QRect TileWidget::contentRect() const
     return rect().adjusted(t, t, -t, -t);
 }
 
+// A narrow cell of a long word would cut its letters off; the font shrinks
+// until the caption fits (but stays legible), so every cell can be read.
+QFont TileWidget::fittingFont(const QFont &font, const QString &caption, int width)
+{
+    QFont fitted = font;
+    const int advance = QFontMetrics(font).horizontalAdvance(caption);
+    if (advance <= width || advance <= 0)
+        return fitted;
+    // Scale once, then step down: hinted glyphs do not shrink in proportion.
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    int size = std::max(MinimumFittedPixels, int(pixels * width / advance));
+    fitted.setPixelSize(size);
+    while (size > MinimumFittedPixels && QFontMetrics(fitted).horizontalAdvance(caption) > width)
+        fitted.setPixelSize(--size);
+    return fitted;
+}
+
 void TileWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -147,7 +168,7 @@ void TileWidget::paintEvent(QPaintEvent *)
     if (m_caption.isEmpty())
         return;
     p.setClipRect(r);
-    p.setFont(m_font);
+    p.setFont(fittingFont(m_font, m_caption, r.width()));
     p.setPen(m_letterColour);
     p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, m_caption);
 }

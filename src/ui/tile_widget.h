@@ -53,6 +53,10 @@ public:
     // Total frame thickness on each side, in pixels.
     static int frameThickness(const TileBorder &border);
 
+    // The tile font, shrunk (down to MinimumFittedPixels) so the caption fits the width.
+    static constexpr int MinimumFittedPixels = 7;
+    static QFont fittingFont(const QFont &font, const QString &caption, int width);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -64,6 +64,8 @@ private slots:
     void captionInLetterColour();
     void mouseReachesTheBoard();
     void hintOnlyWithOwnFlag();
+    void longCaptionShrinksToFit_data();
+    void longCaptionShrinksToFit();
 };
 
 void TileWidgetTest::framePixels_data()
@@ -159,6 +161,33 @@ void TileWidgetTest::hintOnlyWithOwnFlag()
     QVERIFY(tile.toolTip().contains(QStringLiteral("&lt;b&gt;")));
     tile.setShowHint(false);
     QCOMPARE(tile.toolTip(), QString());
+}
+
+void TileWidgetTest::longCaptionShrinksToFit_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("shrinks");
+    QTest::newRow("short caption keeps the font") << "AB" << 60 << false;
+    QTest::newRow("five letters in a fifth of a row") << "GASTR" << 38 << true;
+    QTest::newRow("too wide even at the smallest size") << "WWWWWWWW" << 20 << true;
+    QTest::newRow("a whole phrase") << "COMPREHENSIVE EXAMINATION" << 200 << true;
+}
+
+void TileWidgetTest::longCaptionShrinksToFit()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, width);
+    QFETCH(bool, shrinks);
+    QFont font("Tahoma");
+    font.setPixelSize(13);
+    font.setBold(true);
+    const QFont fitted = TileWidget::fittingFont(font, caption, width);
+    QCOMPARE(fitted.pixelSize() < font.pixelSize(), shrinks);
+    QVERIFY(fitted.pixelSize() >= TileWidget::MinimumFittedPixels);
+    if (shrinks) // fits, unless legibility set the floor first
+        QVERIFY(QFontMetrics(fitted).horizontalAdvance(caption) <= width
+                || fitted.pixelSize() == TileWidget::MinimumFittedPixels);
 }
 
 QTEST_MAIN(TileWidgetTest)
