@@ -83,7 +83,12 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     setWindowTitle(QStringLiteral("About Splitwick"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
+}
 
+void TfrmAbout::ensureWidgets()
+{
+    if (m_ok)
+        return;
     auto *panel = new QFrame(this);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
@@ -122,6 +127,13 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     layout->addWidget(panel);
     layout->addWidget(m_ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TfrmAbout::setVisible(bool visible)
+{
+    if (visible)
+        ensureWidgets();
+    QDialog::setVisible(visible);
 }
 
 void TfrmAbout::showEvent(QShowEvent *event)

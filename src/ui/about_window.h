@@ -11,14 +11,23 @@ class TfrmAbout : public QDialog
 public:
     explicit TfrmAbout(QWidget *parent = nullptr);
 
-    QPushButton *okButton() const { return m_ok; }
+    // The contents are built on first show (the title's font and the picture
+    // cost start-up time); this builds them earlier, once.
+    void ensureWidgets();
+    QPushButton *okButton()
+    {
+        ensureWidgets();
+        return m_ok;
+    }
 
     // The program picture: three tiles in the game's colours.
     static QPixmap programPicture();
+
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QPushButton *m_ok;
+    QPushButton *m_ok = nullptr;
 };

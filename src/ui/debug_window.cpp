@@ -12,14 +12,23 @@ TfrmDebug::TfrmDebug(QWidget *parent)
 
     m_debug = new QPlainTextEdit(this);
     m_debug->setObjectName(QStringLiteral("debug"));
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    m_debug->setFont(font);
     m_debug->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_debug);
+}
+
+void TfrmDebug::showEvent(QShowEvent *event)
+{
+    // Finding the fixed-pitch font takes a while, and most runs never show the memo.
+    if (!m_fontSet) {
+        m_fontSet = true;
+        QFont font(QStringLiteral("Courier New"));
+        font.setStyleHint(QFont::Monospace);
+        m_debug->setFont(font);
+    }
+    QWidget::showEvent(event);
 }
 
 void TfrmDebug::clear()

@@ -17,6 +17,10 @@ public:
     void append(const QString &line);
     QStringList lines() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QPlainTextEdit *m_debug;
+    bool m_fontSet = false;
 };

@@ -415,6 +415,5 @@ void TfrmMain::applyCommands()
     m_Settings1->setEnabled(c.mSettings);
     m_lROund->setText(m_engine->modeText());
     if (m_optionsDialog)
-        if (auto *newCells = m_optionsDialog->findChild<QPushButton *>(QStringLiteral("bNewWords")))
-            newCells->setEnabled(c.bNewWords);
+        m_optionsDialog->setNewCellsEnabled(c.bNewWords);
 }

@@ -160,6 +160,8 @@ void SmallWindowsTest::aboutBox()
 {
     TfrmAbout about;
     QCOMPARE(about.windowTitle(), QStringLiteral("About Splitwick"));
+    QVERIFY(!about.findChild<QLabel *>()); // built when first needed
+    about.ensureWidgets();
     auto *version = about.findChild<QLabel *>(QStringLiteral("Version"));
     QVERIFY(version);
     QCOMPARE(version->text(), QStringLiteral("Version 1.1"));

@@ -100,7 +100,15 @@ Tfo::Tfo(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("fo"));
     setWindowTitle(QStringLiteral("Splitwick Options"));
+    connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
+    connect(&m_options, &OptionsModel::settingsPageEnabledChanged, this, &Tfo::updateFromModel);
+    FormCreate();
+}
 
+void Tfo::ensureWidgets()
+{
+    if (m_pages)
+        return;
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_settingsPage = buildSettingsPage();
@@ -116,6 +124,7 @@ Tfo::Tfo(QWidget *parent) : QDialog(parent)
     m_OK->setDefault(true);
     m_NewCells = new QPushButton(QStringLiteral("New Cells"), this);
     m_NewCells->setObjectName(QStringLiteral("bNewWords"));
+    m_NewCells->setEnabled(m_newCellsEnabled);
     connect(m_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_NewCells, &QPushButton::clicked, this, [this] { done(NewCellsResult); });
 
@@ -127,8 +136,22 @@ Tfo::Tfo(QWidget *parent) : QDialog(parent)
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
 
+    updateFromModel();
     connectModel();
-    FormCreate();
+}
+
+void Tfo::setVisible(bool visible)
+{
+    if (visible)
+        ensureWidgets();
+    QDialog::setVisible(visible);
+}
+
+void Tfo::setNewCellsEnabled(bool enabled)
+{
+    m_newCellsEnabled = enabled;
+    if (m_NewCells)
+        m_NewCells->setEnabled(enabled);
 }
 
 Tfo::~Tfo() = default;
@@ -291,11 +314,9 @@ QWidget *Tfo::buildSoundPage()
     return page;
 }
 
+// The controls' edits go to the model; the model's changes come back through updateFromModel.
 void Tfo::connectModel()
 {
-    connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
-    connect(&m_options, &OptionsModel::settingsPageEnabledChanged, this, &Tfo::updateFromModel);
-
     connect(m_Dictionary, &QComboBox::currentIndexChanged, &m_options, &OptionsModel::setDictionaryIndex);
     // While a number is typed the field already reads as it will end up.
     connect(m_nWords, &WordCountBox::readingChanged, &m_options, &OptionsModel::setWordCount);
@@ -322,6 +343,8 @@ void Tfo::connectModel()
 
 void Tfo::updateFromModel()
 {
+    if (!m_pages)
+        return;
     {
         const QSignalBlocker block(m_Dictionary);
         setItems(m_Dictionary, m_options.dictionaryNames());
@@ -400,7 +423,6 @@ void Tfo::FormCreate()
 
     // 4. Every saved control.
     m_options.restore(*m_settings);
-    updateFromModel();
 
     // The installation is damaged, but the game can still run on what is there.
     if (!m_missingFolders.isEmpty()) {

@@ -26,7 +26,8 @@ class WordCountBox;
 // Creation lists the music and sound folders, opens the run's one settings
 // file (ProgramFolder + "ZRV_XQ.INI"), lists the dictionaries of "kbs" and
 // restores the saved controls. Missing folders are reported in one warning box
-// and creation goes on.
+// and creation goes on. The controls themselves are only built when the dialog
+// is first shown (or by ensureWidgets()): start-up does not pay for them.
 //
 // Shown modally by the main window: exec() returns QDialog::Accepted for "OK"
 // (or the frame's close box, or Esc) and NewCellsResult for "New Cells", on
@@ -41,6 +42,10 @@ public:
     explicit Tfo(QWidget *parent = nullptr);
     ~Tfo() override;
 
+    // Builds the controls and brings them in line with the options; showing
+    // the dialog does this too. Does nothing the second time.
+    void ensureWidgets();
+
     OptionsModel &options() { return m_options; }
     SettingsFile &settings() { return *m_settings; }
 
@@ -49,6 +54,9 @@ public:
     // dialog keeps its own.
     void setShowParametersFlag(bool *flag) { m_showParameters = flag ? flag : &m_ownShowParameters; }
     bool showParameters() const { return *m_showParameters; }
+
+    // "New Cells" follows the game's commands, built or not.
+    void setNewCellsEnabled(bool enabled);
 
     // Folders found missing at creation (full paths), in the order reported.
     QStringList missingFolders() const { return m_missingFolders; }
@@ -65,6 +73,7 @@ signals:
 
 public slots:
     void reject() override; // the close box and Esc close like "OK"
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -84,6 +93,7 @@ private:
     std::unique_ptr<SettingsFile> m_settings;
     bool m_ownShowParameters = false;
     bool *m_showParameters = &m_ownShowParameters;
+    bool m_newCellsEnabled = true;
     QStringList m_missingFolders;
 
     QTabWidget *m_pages = nullptr;

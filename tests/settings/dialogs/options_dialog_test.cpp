@@ -80,6 +80,7 @@ private slots:
     void cleanup();
 
     void controlsAndRanges();
+    void controlsBuiltOnFirstShow();
     void creationListsFolders();
     void restore_data();
     void restore();
@@ -142,7 +143,9 @@ void OptionsDialogTest::cleanup()
 
 std::unique_ptr<Tfo> OptionsDialogTest::makeDialog()
 {
-    return std::make_unique<Tfo>();
+    auto dialog = std::make_unique<Tfo>();
+    dialog->ensureWidgets();
+    return dialog;
 }
 
 void OptionsDialogTest::controlsAndRanges()
@@ -187,6 +190,35 @@ void OptionsDialogTest::controlsAndRanges()
     // -3, the easier end, is drawn at the top.
     auto *slider = dialog->findChild<QSlider *>("handicap");
     QVERIFY(slider->invertedAppearance());
+}
+
+void OptionsDialogTest::controlsBuiltOnFirstShow()
+{
+    touch(iniPath(), "[Options]\r\nPresets=4\r\nDictionary=Cities\r\n");
+    Tfo dialog;
+    QVERIFY(!dialog.findChild<QTabWidget *>());
+    QCOMPARE(dialog.options().presetsIndex(), 4);
+    QCOMPARE(dialog.options().dictionaryNames().size(), 3);
+
+    // What changed before the first showing is there when it comes.
+    dialog.options().setShowDefinitions(true);
+    dialog.setNewCellsEnabled(false);
+    dialog.show();
+    dialog.ensureWidgets();
+    QCOMPARE(dialog.findChildren<QTabWidget *>().size(), 1);
+    QCOMPARE(checkedPreset(dialog), 4);
+    QCOMPARE(dialog.findChild<QComboBox *>("Dictionary")->currentText(), QString("Cities"));
+    QVERIFY(dialog.findChild<QCheckBox *>("Def")->isChecked());
+    auto *newCells = dialog.findChild<QPushButton *>("bNewWords");
+    QVERIFY(!newCells->isEnabled());
+
+    // The controls edit the model, and the model moves them.
+    click(dialog.findChild<QRadioButton *>("Presets13"));
+    QCOMPARE(dialog.options().presetsIndex(), 13);
+    dialog.options().setPresetsIndex(20);
+    QCOMPARE(checkedPreset(dialog), 20);
+    dialog.setNewCellsEnabled(true);
+    QVERIFY(newCells->isEnabled());
 }
 
 void OptionsDialogTest::creationListsFolders()
