@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,11 +50,22 @@ Tfo::Beep &beepHook()
     return hook;
 }
 
-// The files of a folder matching the masks, without regard to case, sorted
-// by name without regard to case.
-QStringList listFolder(const QString &folder, const QStringList &masks)
+// The files of a folder whose extension is one of extensions (".wav"),
+// without regard to case, sorted by name without regard to case. Compared by
+// hand: name filters would build a regular expression per mask at start-up.
+QStringList listFolder(const QString &folder, const QStringList &extensions)
 {
-    QStringList names = QDir(folder).entryList(masks, QDir::Files | QDir::Hidden, QDir::NoSort);
+    QStringList names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        const QString name = it.nextFileInfo().fileName();
+        for (const QString &extension : extensions) {
+            if (name.endsWith(extension, Qt::CaseInsensitive)) {
+                names << name;
+                break;
+            }
+        }
+    }
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int blind = a.compare(b, Qt::CaseInsensitive);
         return blind != 0 ? blind < 0 : a < b;
@@ -401,7 +413,7 @@ void Tfo::updateFromModel()
 void Tfo::FormCreate()
 {
     // 1. The music and sound folders fill the choosers, "None" first.
-    const QStringList soundMasks = {QStringLiteral("*.wav"), QStringLiteral("*.mp3"), QStringLiteral("*.music")};
+    const QStringList soundExtensions = {QStringLiteral(".wav"), QStringLiteral(".mp3"), QStringLiteral(".music")};
     const QString musicFolder = dataPath(QStringLiteral("music"));
     const QString soundFolder = dataPath(QStringLiteral("sound"));
     const QString kbsFolder = dataPath(QStringLiteral("kbs"));
@@ -409,14 +421,14 @@ void Tfo::FormCreate()
         if (!QDir(folder).exists())
             m_missingFolders << QDir::toNativeSeparators(folder);
     }
-    m_options.setMusicChoices(QStringList{None} + listFolder(musicFolder, soundMasks));
-    m_options.setSoundChoices(QStringList{None} + listFolder(soundFolder, soundMasks));
+    m_options.setMusicChoices(QStringList{None} + listFolder(musicFolder, soundExtensions));
+    m_options.setSoundChoices(QStringList{None} + listFolder(soundFolder, soundExtensions));
 
     // 2. The run's one settings file.
     m_settings = std::make_unique<SettingsFile>(dataPath(QStringLiteral("ZRV_XQ.INI")));
 
     // 3. The dictionaries: file names minus their extension.
-    QStringList dictionaries = listFolder(kbsFolder, {QStringLiteral("*.dic")});
+    QStringList dictionaries = listFolder(kbsFolder, {QStringLiteral(".dic")});
     for (QString &name : dictionaries)
         name.chop(4);
     m_options.setDictionaryNames(dictionaries);
