@@ -40,9 +40,13 @@ void RoundEngine::bgDragDrop(int target, int source)
     const QByteArray targetText = t.Panel.caption;
     b.setCaption(target, s.Panel.caption);
     b.setCaption(source, targetText);
+    // Each re-lay lets events run too. Once the round has ended there (the
+    // board now shows the solution) or been replaced, neither row may be
+    // re-laid again and the drop does not count.
     b.FitRow(s.Column, s.RowInColumn, RowWidth);
-    b.FitRow(t.Column, t.RowInColumn, RowWidth);
-    if (roundChanged(serial)) {
+    if (!roundChanged(serial) && m_inPlay)
+        b.FitRow(t.Column, t.RowInColumn, RowWidth);
+    if (roundChanged(serial) || !m_inPlay) {
         setBoardEnabled(true);
         return;
     }
@@ -53,7 +57,7 @@ void RoundEngine::bgDragDrop(int target, int source)
         return panel.state == TileState::Movable && panel.caption == correct;
     };
     bool placed = false;
-    if (m_inPlay && isRight(target, targetCorrect) && isRight(source, sourceCorrect) && t.RowIndex == s.RowIndex) {
+    if (isRight(target, targetCorrect) && isRight(source, sourceCorrect) && t.RowIndex == s.RowIndex) {
         placeTile(target);
         m_host.PlaySoundEffect(goodDrop);
         if (m_inPlay)
@@ -73,7 +77,7 @@ void RoundEngine::bgDragDrop(int target, int source)
     if (placed) {
         if (m_inPlay)
             CheckWords();
-    } else if (m_inPlay) {
+    } else {
         ChangeRating(b.Parameters.Bad);
         m_host.PlaySoundEffect(m_options.soundText(SoundSlot::Incorrect));
     }

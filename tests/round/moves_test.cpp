@@ -403,8 +403,15 @@ private slots:
         QCOMPARE(rig.board().Moves, quint16(0));
     }
 
+    void tickInTheMiddleOfADrop_data()
+    {
+        QTest::addColumn<int>("pause"); // the drop's event pause the losing tick comes in
+        QTest::newRow("before the exchange") << 1;
+        QTest::newRow("re-laying the first row") << 2;
+    }
     void tickInTheMiddleOfADrop()
     {
+        QFETCH(int, pause);
         RoundRig rig;
         startRound(rig);
         QVERIFY(rig.arrange(texts(rig, "A2 A3 A1 B2 B3 B1 C2 C3 C1 D2 D3 D1")));
@@ -412,17 +419,21 @@ private slots:
         rig.timer1.fire();
         // The penalty tick that loses the round comes while the drop lets events run.
         bool fired = false;
+        int pauses = 0;
         rig.host.onProcessEvents = [&] {
-            if (!fired)
+            if (!fired && ++pauses == pause)
                 fired = rig.timer1.fire();
         };
         rig.engine->bgDragDrop(1, 3);
         QVERIFY(fired);
         QCOMPARE(rig.host.statusText, QStringLiteral("Sorry, please try again."));
-        for (int slot = 1; slot <= 12; ++slot)
+        for (int slot = 1; slot <= 12; ++slot) {
             QCOMPARE(rig.tile(slot).Panel.caption, rig.tile(slot).RowWord); // the solution stays intact
+            QCOMPARE(rig.tile(slot).Panel.width, RowWidth);
+        }
         QVERIFY(rig.host.boardEnabled);
         QCOMPARE(rig.engine->rating(), 0);
+        QCOMPARE(rig.board().Moves, quint16(0));
     }
 
     void clueOrSolveInTheMiddleOfADrop()
