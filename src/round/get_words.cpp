@@ -32,8 +32,12 @@ void RoundEngine::GetWords()
         if (letterCount < 1 || letterCount > 30)
             throw std::out_of_range("Range check error");
         const QString name = m_options.dictionary();
-        if (name != b.LoadedDictionary) {
+        // A failed load empties the store but leaves LoadedDictionary naming
+        // the file loaded before it, which must then be read again.
+        if (name != b.LoadedDictionary || m_storeLost) {
+            m_storeLost = true;
             m_dictionary->LoadFromFile(dataPath(QStringLiteral("kbs/") + name + QStringLiteral(".dic")));
+            m_storeLost = false;
             b.LoadedDictionary = name;
         }
         WordDraw draw = drawWords(*m_dictionary, letterCount, b.Parameters.WordCount, [this] { ChangeRating(1); });

@@ -138,6 +138,7 @@ private:
     bool m_boardEnabled = true;
     bool m_inClue = false;
     bool m_inPlay = false;
+    bool m_storeLost = false; // the last load failed: the store holds no dictionary's whole entries
     quint64 m_serial = 0; // counts round setups: work that let events run notices a new round
     int m_windowLeft = 0;
     int m_windowTop = 0;

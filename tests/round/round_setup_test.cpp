@@ -399,7 +399,7 @@ private slots:
         }
         QDir(rig.dir.path()).mkdir("kbs");
         saveDictionary(store, rig.dir.filePath("kbs/Fruit.dic"));
-        rig.options.setDictionaryNames({"test", "fruit"});
+        rig.options.setDictionaryNames({"test", "fruit", "missing"});
         rig.options.setDictionaryIndex(1);
         rig.setFormat("5 letters: 2-1-2");
         rig.options.setWordCount(4);
@@ -409,6 +409,16 @@ private slots:
         QCOMPARE(rig.board().RoundWords.size(), 4);
         for (const tWord &w : rig.board().RoundWords)
             QCOMPARE(w.Definition, "fruit " + w.Word.toLower().replace("mango", "Mango"));
+
+        // A failed load of another file empties the store: going back reads the file again.
+        rig.options.setDictionaryIndex(2);
+        rig.engine->New1Click();
+        QCOMPARE(rig.host.errors, QStringList{"Unable to create stream"});
+        rig.options.setDictionaryIndex(1);
+        rig.engine->New1Click();
+        QCOMPARE(rig.host.errors.size(), 1);
+        QCOMPARE(rig.host.warnings, QStringList());
+        QCOMPARE(rig.board().RoundWords.size(), 4);
     }
 
     void penaltyTimerOffWithTimerZero()
