@@ -96,9 +96,11 @@ struct Document
         const int header = findSection(section);
         if (header < 0)
             return -1;
-        const int end = sectionEnd(header);
-        for (int i = header + 1; i < end; ++i) {
+        // One pass to the next section header: every line is parsed once.
+        for (int i = header + 1; i < lines.size(); ++i) {
             ParsedLine line = parseLine(lines[i]);
+            if (line.kind == LineKind::Section)
+                break;
             if (line.kind == LineKind::Entry && sameName(line.name, key)) {
                 if (found)
                     *found = std::move(line);
