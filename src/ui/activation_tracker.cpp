@@ -1,5 +1,7 @@
 #include "ui/activation_tracker.h"
 
+#include "ui/application.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -34,7 +36,9 @@ void ActivationTracker::focusWindowChanged(QWindow *window)
     m_otherHeldFocus = false;
     if (run) {
         ++m_activations;
+        // The focus signal comes from the window system, not through notify():
+        // an error here (the settings file cannot be written) must not end the program.
         if (m_onActivate)
-            m_onActivate();
+            runShowingErrors(m_onActivate);
     }
 }

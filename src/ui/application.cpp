@@ -18,20 +18,14 @@
 
 #include <QTimer>
 #include <QWindow>
-#include <exception>
 
 GameApplication::GameApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 
 bool GameApplication::notify(QObject *receiver, QEvent *event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const GameError &error) {
-        showUncaughtError(error.message());
-    } catch (const std::exception &error) {
-        showUncaughtError(QString::fromLocal8Bit(error.what()));
-    }
-    return false;
+    bool result = false;
+    runShowingErrors([&] { result = QApplication::notify(receiver, event); });
+    return result;
 }
 
 void GameApplication::showUncaughtError(const QString &message)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "settings/game_error.h"
+
 #include <QApplication>
+#include <exception>
 #include <memory>
 
 class OptionsModel;
@@ -24,6 +27,21 @@ public:
     // Shows an uncaught error's message the way notify() does.
     static void showUncaughtError(const QString &message);
 };
+
+// Runs work and shows any error it throws in an error box, as notify() does;
+// for handlers that Qt calls outside event delivery, such as the focus-window
+// signal, where an exception would end the program.
+template <typename Work>
+void runShowingErrors(Work &&work)
+{
+    try {
+        work();
+    } catch (const GameError &error) {
+        GameApplication::showUncaughtError(error.message());
+    } catch (const std::exception &error) {
+        GameApplication::showUncaughtError(QString::fromLocal8Bit(error.what()));
+    }
+}
 
 // Ends the message loop once the window is exposed and painted.
 void quitOnceShown(QWidget *window);

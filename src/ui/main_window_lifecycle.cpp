@@ -135,7 +135,13 @@ void TfrmMain::newsCheck()
     const int last = m_settings->readInteger(OptionsSection, QStringLiteral("lnd"), 0);
     if (today - last > 30) {
         HelpLinks::TryOtherGames1Click(this);
-        m_settings->writeInteger(OptionsSection, QStringLiteral("lnd"), today);
+        // A settings file that cannot be written is reported; the rest of the
+        // activation (the dictionary, the banner) still runs.
+        try {
+            m_settings->writeInteger(OptionsSection, QStringLiteral("lnd"), today);
+        } catch (const GameError &error) {
+            showError(error.message());
+        }
     }
 }
 

@@ -42,6 +42,7 @@ private slots:
     void traceShowsTheDebugWindow();
     void lookIsReadAgainAtActivation();
     void trackerRules();
+    void unwritableSettingsAtActivation();
 };
 
 void ActivationTest::modalWindowsDoNotActivate_data()
@@ -183,6 +184,24 @@ void ActivationTest::trackerRules()
     tracker.focusWindowChanged(modal.windowHandle()); // the modal one had the focus last
     tracker.focusWindowChanged(m);
     QCOMPARE(runs, 3);
+}
+
+void ActivationTest::unwritableSettingsAtActivation()
+{
+    // No "lnd" yet, and a folder where the settings file should be: the news
+    // date cannot be written. The activation runs from the focus signal,
+    // outside notify(), and must still show the error instead of ending the program.
+    GameFixture game;
+    QVERIFY(QDir().mkdir(game.iniPath()));
+    TfrmMain &window = game.start();
+    QCOMPARE(window.activationCount(), 1);
+    QCOMPARE(game.countBoxes(GameMessageBox::Kind::Error), 1);
+    QVERIFY2(game.boxes.last().text.startsWith(QStringLiteral("Unable to write to")),
+             qPrintable(game.boxes.last().text));
+    QVERIFY(window.isVisible());
+    // The steps after the news check still ran.
+    QCOMPARE(game.options().dictionaryIndex(), 1);
+    QCOMPARE(window.banner().lineCounter(), quint16(1));
 }
 
 int main(int argc, char *argv[])
