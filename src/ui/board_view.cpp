@@ -34,11 +34,12 @@ void BoardView::tileChanged(int slot)
 {
     TileWidget *tile = m_tiles[size_t(slot - 1)];
     const TilePanel &panel = m_engine.board().Tiles(slot).Panel;
-    if (!panel.visible) {
+    if (!panel.visible)
         tile->copyLookFrom(*m_template);
-        if (m_source == slot)
-            cancelDrag();
-    }
+    // The dragged tile went or stopped being movable (a tick or Solve ended
+    // the round meanwhile): its copy must not go on floating over the board.
+    if (m_source == slot && !(panel.visible && panel.draggable()))
+        cancelDrag();
     tile->setTag(panel.tag);
     tile->setCaption(fromWindows1252(panel.caption));
     tile->setLetterColour(QColor::fromRgb(tileColour(panel.state)));

@@ -279,6 +279,22 @@ void BoardPlayTest::solveKey()
     QCOMPARE(lbText(window), QStringLiteral("Try again."));
     game.drag(1, 4);
     QCOMPARE(int(game.engine().board().Moves), 0);
+
+    // Solving while a tile is being dragged ends the drag with the round.
+    game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::Last);
+    int source = 0;
+    for (int s = 1; s <= 28 && !source; s += 3)
+        source = game.movable(s) ? s : 0; // the first cell of a row stays shown when the row joins
+    QVERIFY(source);
+    QWindow *handle = window.windowHandle();
+    const QPoint at = game.centreOf(source) + QPoint(9, 6);
+    QTest::mousePress(handle, Qt::LeftButton, {}, game.centreOf(source));
+    QTest::mouseMove(handle, at);
+    QVERIFY(window.findChild<QLabel *>("dragCopy"));
+    QTest::keyClick(&window, Qt::Key_F12);
+    QVERIFY(window.tile(source)->isVisible());
+    QVERIFY(!window.findChild<QLabel *>("dragCopy") || !window.findChild<QLabel *>("dragCopy")->isVisible());
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
 }
 
 void BoardPlayTest::wonRound()
