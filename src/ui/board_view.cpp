@@ -77,11 +77,13 @@ bool BoardView::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::LeftButton)
-            return false;
-        // A drag whose release never came (the pointer left the program) ends here.
+        // A drag whose release never came (the pointer left the program) ends
+        // here; so does one interrupted by another button (the pop-up menu
+        // would take the release and leave the copy floating).
         if (m_source)
             cancelDrag();
+        if (mouse->button() != Qt::LeftButton)
+            return false;
         const QPoint pos = mouse->position().toPoint();
         const int slot = slotAt(pos);
         if (slot && m_engine.board().Tiles(slot).Panel.draggable()) {

@@ -200,13 +200,25 @@ void BoardPlayTest::dropOutsideATileCancels()
     TfrmMain &window = game.start();
     game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
     const auto [source, target] = game.wrongMove();
-    Q_UNUSED(target);
     const QString text = window.tile(source)->caption();
     // The board's free right-hand margin, then the status bar.
     game.dragTo(source, window.board()->mapTo(&window, QPoint(window.board()->width() - 5, 5)));
     game.dragTo(source, window.findChild<QWidget *>("LB")->mapTo(&window, QPoint(3, 3)));
     // Dropping a tile on itself is no move.
     game.drag(source, source);
+    QCOMPARE(window.tile(source)->caption(), text);
+    QCOMPARE(int(game.engine().board().Moves), 0);
+
+    // The right button during a drag opens the pop-up menu and ends the drag.
+    QWindow *handle = window.windowHandle();
+    QTest::mousePress(handle, Qt::LeftButton, {}, game.centreOf(source));
+    QTest::mouseMove(handle, game.centreOf(target));
+    QVERIFY(window.findChild<QLabel *>("dragCopy"));
+    QTest::mousePress(handle, Qt::RightButton, {}, game.centreOf(target));
+    QVERIFY(!window.findChild<QLabel *>("dragCopy") || !window.findChild<QLabel *>("dragCopy")->isVisible());
+    if (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, game.centreOf(target));
     QCOMPARE(window.tile(source)->caption(), text);
     QCOMPARE(int(game.engine().board().Moves), 0);
 }
