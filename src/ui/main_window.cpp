@@ -15,6 +15,7 @@
 #include "ui/tile_widget.h"
 #include "words/kbase.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDate>
 #include <QEvent>
@@ -215,12 +216,15 @@ void TfrmMain::buildMenus()
     m_mHints->setCheckable(true);
     m_mHints->setChecked(true);
     options->addSeparator()->setObjectName(QStringLiteral("N8"));
-    // One radio group in which unticking the ticked item leaves both unticked:
-    // ticks are managed by hand, not by an exclusive action group.
+    // One radio group in which unticking the ticked item leaves both unticked.
     m_mSOund = addItem(options, "mSOund", QStringLiteral("Sound Effects"));
     m_mMusic = addItem(options, "mMusic", QStringLiteral("Music"));
-    m_mSOund->setCheckable(true);
-    m_mMusic->setCheckable(true);
+    auto *soundGroup = new QActionGroup(this);
+    soundGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction *item : {m_mSOund, m_mMusic}) {
+        item->setCheckable(true);
+        soundGroup->addAction(item);
+    }
     m_mMusic->setChecked(true);
 
     QMenu *help = bar->addMenu(QStringLiteral("Help"));
@@ -245,8 +249,11 @@ void TfrmMain::buildPopupMenu()
     m_popup->addSeparator()->setObjectName(QStringLiteral("N3"));
     m_WordGame1 = addItem(m_popup, "WordGame1", QStringLiteral("Word Game"));
     m_PhraseGame1 = addItem(m_popup, "PhraseGame1", QStringLiteral("Phrase Game"));
-    m_WordGame1->setCheckable(true);
-    m_PhraseGame1->setCheckable(true);
+    auto *gameGroup = new QActionGroup(this);
+    for (QAction *item : {m_WordGame1, m_PhraseGame1}) {
+        item->setCheckable(true);
+        gameGroup->addAction(item);
+    }
     m_WordGame1->setChecked(true);
     m_popup->addSeparator()->setObjectName(QStringLiteral("N2"));
     m_Settings1 = addItem(m_popup, "Settings1", QStringLiteral("Settings"), QKeySequence(Qt::Key_F7));
@@ -265,22 +272,9 @@ void TfrmMain::buildPopupMenu()
             [this](const QPoint &pos) { m_popup->popup(m_pGame->mapToGlobal(pos)); });
 }
 
-void TfrmMain::setRadioTick(QAction *chosen, bool ticked)
-{
-    chosen->setChecked(ticked);
-    if (ticked)
-        (chosen == m_mSOund ? m_mMusic : m_mSOund)->setChecked(false);
-}
-
-void TfrmMain::mSOundClick()
-{
-    // The action has inverted its own tick already.
-    setRadioTick(m_mSOund, m_mSOund->isChecked());
-}
-
 void TfrmMain::mMusicClick()
 {
-    setRadioTick(m_mMusic, m_mMusic->isChecked());
+    // The action group has set both ticks already.
     m_sound->stopAll();
     if (m_mMusic->isChecked())
         m_sound->StartMusic();
@@ -290,7 +284,6 @@ void TfrmMain::WordGame1Click()
 {
     // The game always plays words.
     m_WordGame1->setChecked(true);
-    m_PhraseGame1->setChecked(false);
 }
 
 TileWidget *TfrmMain::tile(int slot) const
@@ -385,7 +378,6 @@ void TfrmMain::connectActions()
     connect(m_Styles1, &QAction::triggered, this, [this] { Styles1Click(); });
     // "Banner" is wired by the Banner itself; "Hover Hints" by the hint switch.
     HoverHints::bindHintsAction(m_mHints);
-    connect(m_mSOund, &QAction::triggered, this, [this] { mSOundClick(); });
     connect(m_mMusic, &QAction::triggered, this, [this] { mMusicClick(); });
     connect(m_WordGame1, &QAction::triggered, this, [this] { WordGame1Click(); });
     connect(m_PhraseGame1, &QAction::triggered, this, [this] { WordGame1Click(); });

@@ -89,7 +89,6 @@ public:
     void Styles1Click();
     void About2Click();
     void Contents1Click();
-    void mSOundClick();
     void mMusicClick();
     void WordGame1Click();
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers);
@@ -118,7 +117,6 @@ private:
     void FormClose();
     void centreOnScreen();
     void fitTemplateToFrame();
-    void setRadioTick(QAction *chosen, bool ticked);
 
     // RoundHost
     void setStatusText(const QString &text) override;

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QContextMenuEvent>
@@ -276,6 +277,12 @@ void MainWindowTest::soundAndMusicRadioItems()
     QAction *sound = window.findChild<QAction *>("mSOund");
     QAction *music = window.findChild<QAction *>("mMusic");
     const auto ticks = [&] { return QPair<bool, bool>(sound->isChecked(), music->isChecked()); };
+    // Radio items (a menu draws them with radio marks): each pair in one exclusive group.
+    for (const auto &[first, second] : {qMakePair("mSOund", "mMusic"), qMakePair("WordGame1", "PhraseGame1")}) {
+        QActionGroup *group = window.findChild<QAction *>(first)->actionGroup();
+        QVERIFY2(group && group->isExclusive(), first);
+        QCOMPARE(window.findChild<QAction *>(second)->actionGroup(), group);
+    }
     sound->trigger();
     QCOMPARE(ticks(), qMakePair(true, false));
     sound->trigger(); // unticking the ticked one leaves both unticked
