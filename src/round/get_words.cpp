@@ -22,11 +22,8 @@ void RoundEngine::GetWords()
     const QString format = m_options.presetsText();
     setRatingCaption(QString::number(b.Parameters.WordCount));
 
-    const auto fail = [this](const QString &message) {
-        m_board.ChosenEntries.clear();
-        m_board.RoundWords.clear();
-        m_host.showError(message);
-    };
+    // Both lists stay empty unless the draw completes: the failures below
+    // only have to tell the player.
     try {
         const int letterCount = splitFormatLetterCount(format);
         if (letterCount < 1 || letterCount > 30)
@@ -44,7 +41,6 @@ void RoundEngine::GetWords()
         if (!draw.complete) {
             m_host.showWarning(QStringLiteral("Insufficient words in dictionary matching your criteria.\n"
                                               "Please change your options."));
-            b.ChosenEntries.clear();
             RoundCommands c = m_commands;
             c.mSettings = true;
             updateCommands(c);
@@ -55,8 +51,8 @@ void RoundEngine::GetWords()
         b.RoundWords = std::move(draw.roundWords);
     } catch (const GameError &e) {
         // The player is told; the next "New Game" tries again.
-        fail(e.message());
+        m_host.showError(e.message());
     } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
+        m_host.showError(QString::fromUtf8(e.what()));
     }
 }
