@@ -191,8 +191,10 @@ void RoundEngine::ReadLevel(int level)
 void RoundEngine::applyHandicap(int h)
 {
     RoundParameters &p = m_board.Parameters;
-    // Pop * 0.1 * h truncated toward zero, in exact arithmetic.
-    p.Pop = qBound(2, p.Pop - p.Pop * h / 10, 90);
+    // Pop * 0.1 * h truncated toward zero, in exact arithmetic. A level
+    // without penalty ticks (TIMER 0 or below) keeps none under a handicap.
+    if (p.Pop > 0)
+        p.Pop = qBound(2, p.Pop - p.Pop * h / 10, 90);
     p.Penalty = qMin(p.Penalty - h, -1);
     p.Good = qMax(h > 0 ? p.Good - 1 : p.Good + 1, 1);
     p.Bad = qMin(p.Bad - h, -1);

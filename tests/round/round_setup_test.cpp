@@ -421,19 +421,30 @@ private slots:
         QCOMPARE(rig.board().RoundWords.size(), 4);
     }
 
+    void penaltyTimerOffWithTimerZero_data()
+    {
+        QTest::addColumn<int>("handicap");
+        QTest::newRow("no handicap") << 0;
+        QTest::newRow("harder: the handicap's floor of 2 s does not bring ticks back") << 2;
+        QTest::newRow("easier") << -3;
+    }
+
     void penaltyTimerOffWithTimerZero()
     {
+        QFETCH(int, handicap);
         RoundRig rig;
         rig.setLevel("TIMER4", 0);
+        rig.options.setHandicap(handicap);
         startRound(rig, "6 letters: 2-2-2", 10);
         QVERIFY(rig.timer1.fire()); // the countdown starts...
         QCOMPARE(rig.host.sounds.last(), QStringLiteral("TimerStartSound"));
         QCOMPARE(rig.board().TimerPhase, 'G');
         QVERIFY(!rig.timer1.isActive()); // ...and never ticks
         QVERIFY(!rig.timer1.fire());
+        const int rating = rig.engine->rating();
         rig.engine->ChangeRating(5);
         QVERIFY(!rig.timer1.isActive());
-        QCOMPARE(rig.engine->rating(), 35);
+        QCOMPARE(rig.engine->rating(), rating + 5);
     }
 };
 
