@@ -71,15 +71,7 @@ void Banner::ShowNextBannerLine()
         m_counter = 0;
         return;
     }
-    QPalette pal = m_label->palette();
-    pal.setColor(QPalette::WindowText, bannerColour());
-    m_label->setPalette(pal);
-    QFont font = m_label->font();
-    font.setBold(false);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    m_label->setFont(font);
+    setLineColour(bannerColour(), true);
     m_label->setText(QString(LeadingBlanks, QLatin1Char(' ')) + helpLine(m_counter)
                      + QString(TrailingBlanks, QLatin1Char(' ')));
     startTimer();
@@ -142,6 +134,21 @@ QString Banner::line() const
 void Banner::setLine(const QString &text)
 {
     m_label->setText(text);
+}
+
+void Banner::setLineColour(const QColor &colour, bool plainStyle)
+{
+    QPalette pal = m_label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    m_label->setPalette(pal);
+    if (plainStyle) {
+        QFont font = m_label->font();
+        font.setBold(false);
+        font.setItalic(false);
+        font.setUnderline(false);
+        font.setStrikeOut(false);
+        m_label->setFont(font);
+    }
 }
 
 void Banner::clear()

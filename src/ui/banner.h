@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 class QAction;
+class QColor;
 class QLabel;
 class QTimer;
 
@@ -48,6 +49,8 @@ public:
 
     QString line() const;                // LB's text
     void setLine(const QString &text);   // another Part's message (font and colour untouched)
+    // LB's letter colour; plainStyle also drops bold, italic, underline and strike-out.
+    void setLineColour(const QColor &colour, bool plainStyle);
     void clear();                        // empties LB (close)
 
     static const QColor &bannerColour(); // navy

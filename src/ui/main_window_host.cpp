@@ -24,17 +24,7 @@ void TfrmMain::setStatusText(const QString &text)
 
 void TfrmMain::setStatusColour(QRgb colour, bool plainStyle)
 {
-    QPalette palette = m_lb->palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(colour));
-    m_lb->setPalette(palette);
-    if (plainStyle) {
-        QFont font = m_lb->font();
-        font.setBold(false);
-        font.setItalic(false);
-        font.setUnderline(false);
-        font.setStrikeOut(false);
-        m_lb->setFont(font);
-    }
+    m_banner->setLineColour(QColor::fromRgb(colour), plainStyle);
 }
 
 void TfrmMain::showNextBannerLine()
