@@ -62,7 +62,7 @@ void RoundEngine::Clue1Click()
     --p.CluesLeft;
     c = m_commands;
     if (p.CluesLeft < 100)
-        c.mRevealCaption = QStringLiteral("Clue (%1)").arg(p.CluesLeft);
+        c.mRevealCaption = clueCaption(p.CluesLeft);
     if (p.CluesLeft == 0)
         c.mRevealCaption = QStringLiteral("Clue (No more)");
     c.mReveal = m_inPlay && p.CluesLeft > 0;

@@ -104,6 +104,8 @@ public:
     // Ratings, background colours.
     static constexpr QRgb Navy = 0xFF000080;
     static QRgb ratingBand(int rating);
+    // The clue item's caption with a count of clues left: "Clue (4)".
+    static QString clueCaption(int cluesLeft) { return QStringLiteral("Clue (%1)").arg(cluesLeft); }
 
 private:
     void loseRound();

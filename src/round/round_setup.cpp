@@ -135,7 +135,7 @@ void RoundEngine::New1Click()
         m_host.appendDebugLine(QStringLiteral("%1 %2 %3").arg(p.Pop).arg(m_timer1.interval()).arg(p.CluesLeft));
         if (p.CluesLeft < 100) {
             c = m_commands;
-            c.mRevealCaption = QStringLiteral("Clue (%1)").arg(p.CluesLeft);
+            c.mRevealCaption = clueCaption(p.CluesLeft);
             updateCommands(c);
         }
 
