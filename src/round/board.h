@@ -1,6 +1,6 @@
 #pragma once
 
-#include "round/tile_colours.h"
+#include "round/shown_states.h"
 
 #include <QByteArray>
 #include <QList>
@@ -44,28 +44,6 @@ inline constexpr qint32 RetiredRow = 99;
 inline constexpr int TileSlots = 250;
 inline constexpr int RowWidth = 222;
 
-struct tWord
-{
-    QByteArray Word;       // upper case, accents folded
-    QByteArray Definition; // the hint of every tile of the row
-};
-
-struct RoundParameters
-{
-    qint32 Level = 0;
-    qint32 Pop = 5;       // seconds between penalty ticks
-    qint32 Penalty = -1;  // rating change per penalty tick
-    qint32 Good = 1;      // per tile placed
-    qint32 Bad = -5;      // per drop that places nothing
-    qint32 WordBonus = 0; // extra when a row completes
-    qint32 Start = 30;    // the starting rating
-    qint32 Delay = 5;     // seconds until the penalty clock starts
-    qint32 ClueCost = -6;
-    qint32 CluesLeft = 0;
-    qint32 WordsLeft = 0;
-    quint16 WordCount = 0;
-};
-
 // Told of every change to a tile, so the view can repaint it.
 class BoardListener
 {
@@ -75,7 +53,7 @@ public:
     virtual void tileRaised(int slot) { Q_UNUSED(slot); } // bring the tile in front of its neighbours
 };
 
-// The board: the 250-slot tile pool, the round's words and numbers.
+// The board: the 250-slot tile pool, its slots, rows and their fitting.
 class Board
 {
 public:
@@ -120,15 +98,6 @@ public:
     void setCorrectText(int slot, const QByteArray &text);
     void setRowIndex(int slot, qint32 rowIndex);
     void setRowWord(int slot, const QByteArray &word);
-
-    QList<tWord> RoundWords;
-    QList<QByteArray> ChosenEntries; // "word,definition" per drawn entry
-    RoundParameters Parameters;
-    bool Busy = false;
-    char TimerPhase = 'W';
-    bool ShowParameters = false;
-    quint16 Moves = 0;
-    QString LoadedDictionary;
 
 private:
     tTile &slotRef(int slot);

@@ -13,14 +13,13 @@
 // resetting it first runs the lost-round steps on the previous board.
 void RoundEngine::GetWords()
 {
-    Board &b = m_board;
-    b.ChosenEntries.clear();
+    m_round.ChosenEntries.clear();
     m_rating = 0;
     ChangeRating(0);
-    b.RoundWords.clear();
+    m_round.RoundWords.clear();
 
     const QString format = m_options.presetsText();
-    setRatingCaption(QString::number(b.Parameters.WordCount));
+    setRatingCaption(QString::number(m_round.Parameters.WordCount));
 
     // Both lists stay empty unless the draw completes: the failures below
     // only have to tell the player.
@@ -31,28 +30,28 @@ void RoundEngine::GetWords()
         const QString name = m_options.dictionary();
         // A failed load empties the store but leaves LoadedDictionary naming
         // the file loaded before it, which must then be read again.
-        if (name != b.LoadedDictionary || m_storeLost) {
+        if (name != m_round.LoadedDictionary || m_storeLost) {
             m_storeLost = true;
             m_dictionary->LoadFromFile(dataPath(QStringLiteral("kbs/") + name + QStringLiteral(".dic")));
             m_storeLost = false;
-            b.LoadedDictionary = name;
+            m_round.LoadedDictionary = name;
         }
-        WordDraw draw = drawWords(*m_dictionary, letterCount, b.Parameters.WordCount, [this] { ChangeRating(1); });
+        WordDraw draw = drawWords(*m_dictionary, letterCount, m_round.Parameters.WordCount, [this] { ChangeRating(1); });
         if (!draw.complete) {
-            m_host.showWarning(QStringLiteral("Insufficient words in dictionary matching your criteria.\n"
+            m_host.messages.showWarning(QStringLiteral("Insufficient words in dictionary matching your criteria.\n"
                                               "Please change your options."));
             RoundCommands c = m_commands;
-            c.mSettings = true;
+            c.settings = true;
             updateCommands(c);
             m_options.setSettingsPageEnabled(true);
             return;
         }
-        b.ChosenEntries = std::move(draw.chosenEntries);
-        b.RoundWords = std::move(draw.roundWords);
+        m_round.ChosenEntries = std::move(draw.chosenEntries);
+        m_round.RoundWords = std::move(draw.roundWords);
     } catch (const GameError &e) {
         // The player is told; the next "New Game" tries again.
-        m_host.showError(e.message());
+        m_host.messages.showError(e.message());
     } catch (const std::exception &e) {
-        m_host.showError(QString::fromUtf8(e.what()));
+        m_host.messages.showError(QString::fromUtf8(e.what()));
     }
 }

@@ -6,16 +6,17 @@
 bool RoundEngine::bgDragOver(int target, int source) const
 {
     const Board &b = m_board;
-    if (b.Busy || !m_inPlay || target < 1 || target > b.TileCount() || source < 1 || source > b.TileCount())
+    if (m_round.Busy || !m_inPlay || target < 1 || target > b.TileCount() || source < 1 || source > b.TileCount())
         return false;
     return b.Tiles(target).Panel.state == TileState::Movable && b.Tiles(source).Panel.state == TileState::Movable;
 }
 
-void RoundEngine::placeTile(int slot)
+// True when a new round took the board meanwhile (a negative reward lost this one).
+bool RoundEngine::placeTile(int slot)
 {
     m_board.setState(slot, TileState::Placed);
-    m_board.setShowHint(slot, m_host.hoverHints());
-    ChangeRating(m_board.Parameters.Good);
+    m_board.setShowHint(slot, m_host.window.hoverHints());
+    return changeRating(m_round.Parameters.Good);
 }
 
 // The two tiles exchange their texts; a tile that now shows its own text is placed.
@@ -26,12 +27,11 @@ void RoundEngine::bgDragDrop(int target, int source)
         return;
     const quint64 serial = m_serial;
     setBoardEnabled(false);
-    m_host.processEvents();
+    // Whatever ends the drop early hands the board back; a new round needs it too.
+    const auto stop = [this] { setBoardEnabled(true); };
     // A tick or a new round may have ended this round meanwhile: the drop no longer applies.
-    if (roundChanged(serial) || !m_inPlay) {
-        setBoardEnabled(true);
-        return;
-    }
+    if (pauseInterrupts(serial, Needs::RoundInPlay))
+        return stop();
 
     const tTile &t = b.Tiles(target);
     const tTile &s = b.Tiles(source);
@@ -44,55 +44,67 @@ void RoundEngine::bgDragDrop(int target, int source)
     // board now shows the solution) or been replaced, neither row may be
     // re-laid again and the drop does not count.
     b.FitRow(s.Column, s.RowInColumn, RowWidth);
-    if (!roundChanged(serial) && m_inPlay)
-        b.FitRow(t.Column, t.RowInColumn, RowWidth);
-    if (roundChanged(serial) || !m_inPlay) {
-        setBoardEnabled(true);
-        return;
-    }
+    if (pauseInterrupts(serial, Needs::RoundInPlay))
+        return stop();
+    b.FitRow(t.Column, t.RowInColumn, RowWidth);
+    if (pauseInterrupts(serial, Needs::RoundInPlay))
+        return stop();
 
-    const QString goodDrop = m_options.soundText(SoundSlot::GoodDrop);
     const auto isRight = [&b](int slot, const QByteArray &correct) {
         const TilePanel &panel = b.Tiles(slot).Panel;
         return panel.state == TileState::Movable && panel.caption == correct;
     };
+    // Placing rewards the rating, which may end the round and start a new one in its reveal.
+    const auto place = [this](int slot) {
+        if (placeTile(slot))
+            return true;
+        playSound(SoundSlot::GoodDrop);
+        return false;
+    };
     bool placed = false;
     if (isRight(target, targetCorrect) && isRight(source, sourceCorrect) && t.RowIndex == s.RowIndex) {
-        placeTile(target);
-        m_host.PlaySoundEffect(goodDrop);
-        if (m_inPlay)
-            placeTile(source);
+        if (place(target))
+            return stop();
+        if (m_inPlay && placeTile(source))
+            return stop();
         placed = true;
     }
     if (m_inPlay && isRight(target, targetCorrect)) {
-        placeTile(target);
-        m_host.PlaySoundEffect(goodDrop);
+        if (place(target))
+            return stop();
         placed = true;
     }
     if (m_inPlay && isRight(source, sourceCorrect)) {
-        placeTile(source);
-        m_host.PlaySoundEffect(goodDrop);
+        if (place(source))
+            return stop();
         placed = true;
     }
     if (placed) {
-        if (m_inPlay)
-            CheckWords();
+        if (m_inPlay && checkWords())
+            return stop();
     } else {
-        ChangeRating(b.Parameters.Bad);
-        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::Incorrect));
+        if (changeRating(m_round.Parameters.Bad))
+            return stop();
+        playSound(SoundSlot::Incorrect);
     }
-    ++b.Moves;
+    ++m_round.Moves;
     setBoardEnabled(true);
 }
 
-// Joins neighbouring cells that both show their own text, retiring the
-// right one's slot, and counts completed rows.
 void RoundEngine::CheckWords()
 {
+    (void)checkWords();
+}
+
+// Joins neighbouring cells that both show their own text, retiring the
+// right one's slot, and counts completed rows. True when a new round took
+// the board during a reveal.
+bool RoundEngine::checkWords()
+{
     Board &b = m_board;
-    RoundParameters &p = b.Parameters;
-    m_host.setBusyCursor(true);
-    const bool hints = m_host.hoverHints();
+    RoundParameters &p = m_round.Parameters;
+    m_host.window.setBusyCursor(true);
+    const bool hints = m_host.window.hoverHints();
     int i = 1;
     while (i < b.TileCount()) {
         const tTile &left = b.Tiles(i);
@@ -130,32 +142,39 @@ void RoundEngine::CheckWords()
 
         if (b.Tiles(i).Panel.caption == b.Tiles(i).RowWord) {
             --p.WordsLeft;
-            ChangeRating(b.Tiles(i).CellsInRow + p.WordBonus - 1);
-            if (!m_inPlay) {
+            const bool replaced = changeRating(b.Tiles(i).CellsInRow + p.WordBonus - 1);
+            if (replaced || !m_inPlay) {
                 // The row bonus lost the round: the board now shows the solution.
-                m_host.setBusyCursor(false);
-                return;
+                m_host.window.setBusyCursor(false);
+                return replaced;
             }
             raiseDifficulty();
-            m_host.PlaySoundEffect(QString());
-            m_host.PlaySoundEffect(m_options.soundText(SoundSlot::GoodWord));
+            stopSound();
+            playSound(SoundSlot::GoodWord);
             b.setState(i, TileState::Solved);
             b.setWidth(i, RowWidth);
         }
         i = 1;
     }
-    m_host.setBusyCursor(false);
+    m_host.window.setBusyCursor(false);
     if (p.WordsLeft == 0) {
         m_inPlay = false;
-        RevealWords();
+        // The win is this round's, whatever happens during the reveal.
+        const auto record = [this, rating = m_rating, moves = m_round.Moves, tiles = m_board.TileCount(),
+                             level = p.Level] { recordWin(rating, moves, tiles, level); };
+        if (RevealWords()) {
+            record();
+            return true;
+        }
         WinRound();
     }
+    return false;
 }
 
 // After most rows are done, the round gets a little harder.
 void RoundEngine::raiseDifficulty()
 {
-    RoundParameters &p = m_board.Parameters;
+    RoundParameters &p = m_round.Parameters;
     if (p.WordsLeft >= p.WordCount - p.WordCount / 5)
         return;
     switch (RandomSource::random(3)) {
@@ -165,7 +184,7 @@ void RoundEngine::raiseDifficulty()
         // Shorter penalty period, never below 2 s; a round without penalty ticks keeps none.
         if (p.Pop > 2) {
             --p.Pop;
-            if (m_board.TimerPhase == 'G' && m_timer1.isActive())
+            if (m_round.timerPhase == TimerPhase::Ticking && m_timer1.isActive())
                 m_timer1.setInterval(p.Pop * 1000);
         }
         break;

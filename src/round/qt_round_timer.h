@@ -1,6 +1,6 @@
 #pragma once
 
-#include "round/round_host.h"
+#include "round/round_timer.h"
 
 #include <QTimer>
 

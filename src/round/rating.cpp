@@ -2,26 +2,29 @@
 
 #include "settings/options_model.h"
 
-#include <Qt>
-
-QRgb RoundEngine::ratingBand(int rating)
+RatingBand RoundEngine::bandFor(int rating)
 {
     if (rating >= 86)
-        return 0xFF5C017E; // RGB(92,1,126)
+        return RatingBand::From86;
     if (rating >= 71)
-        return 0xFF0000A0; // RGB(0,0,160)
+        return RatingBand::From71;
     if (rating >= 56)
-        return 0xFF008080; // RGB(0,128,128)
+        return RatingBand::From56;
     if (rating >= 41)
-        return 0xFF0D8000; // RGB(13,128,0)
+        return RatingBand::From41;
     if (rating >= 26)
-        return 0xFFCD5A54; // RGB(205,90,84)
-    return 0xFFF5150A;     // RGB(245,21,10)
+        return RatingBand::From26;
+    return RatingBand::Below26;
+}
+
+void RoundEngine::ChangeRating(int amount)
+{
+    (void)changeRating(amount);
 }
 
 // Every change of the rating starts the penalty period afresh; a rating of 0
 // or less loses the round.
-void RoundEngine::ChangeRating(int amount)
+bool RoundEngine::changeRating(int amount)
 {
     const bool wasRunning = m_timer1.isActive();
     m_timer1.stop();
@@ -32,27 +35,29 @@ void RoundEngine::ChangeRating(int amount)
     if (m_rating > 100)
         m_rating = 100;
     setRatingCaption(QString::number(m_rating));
-    setRatingBackground(ratingBand(m_rating));
+    setRatingBand(bandFor(m_rating));
     if (m_rating > 0) {
         if (wasRunning)
             m_timer1.start();
-    } else {
-        loseRound();
+        return false;
     }
+    return loseRound();
 }
 
-void RoundEngine::loseRound()
+bool RoundEngine::loseRound()
 {
     m_inPlay = false;
     m_timer1.stop();
     setStatus(QStringLiteral("Sorry, please try again."));
-    m_host.setStatusColour(0xFF800000, true);
+    m_host.status.showOutcome(RoundOutcome::Lost);
     m_bTimer.stop();
-    RevealWords();
+    if (RevealWords())
+        return true;
     setRatingCaption(QStringLiteral("0"));
     RoundCommands c = m_commands;
-    c.mSolve = c.mReveal = c.Solve1 = c.Clue1 = false;
+    c.solve = c.clue = c.popupSolve = c.popupClue = false;
     updateCommands(c);
+    return false;
 }
 
 void RoundEngine::Timer1Timer()
@@ -60,41 +65,14 @@ void RoundEngine::Timer1Timer()
     // A tick that was already queued when the round ended is dropped.
     if (!m_inPlay || !m_timer1.isActive())
         return;
-    RoundParameters &p = m_board.Parameters;
-    if (m_board.TimerPhase == 'W') {
+    RoundParameters &p = m_round.Parameters;
+    if (m_round.timerPhase == TimerPhase::Waiting) {
         startPenaltyTimer(p.Pop > 0 ? p.Pop * 1000 : 0);
-        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::TimerStart));
-        m_board.TimerPhase = 'G';
+        playSound(SoundSlot::TimerStart);
+        m_round.timerPhase = TimerPhase::Ticking;
     } else {
-        ChangeRating(p.Penalty);
-        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::Penalty));
-    }
-}
-
-bool RoundEngine::FormShortCut(int key, int modifiers)
-{
-    switch (key) {
-    case Qt::Key_F12:
-        if (modifiers & Qt::ShiftModifier) {
-            if (!m_commands.Clue1)
-                return false;
-            Clue1Click();
-            return true;
-        }
-        if (!m_commands.Solve1)
-            return false;
-        Solve1Click();
-        return true;
-    case Qt::Key_F2:
-        New1Click();
-        return true;
-    case Qt::Key_F3:
-        return true;
-    case Qt::Key_F7:
-        if (m_commands.mSettings)
-            m_host.openOptionsDialog();
-        return true;
-    default:
-        return false;
+        if (changeRating(p.Penalty))
+            return; // the penalty lost the round and a new one took the board during its reveal
+        playSound(SoundSlot::Penalty);
     }
 }

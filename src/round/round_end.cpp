@@ -9,9 +9,9 @@
 void RoundEngine::Clue1Click()
 {
     Board &b = m_board;
-    RoundParameters &p = b.Parameters;
+    RoundParameters &p = m_round.Parameters;
     // Not while a round is built, a clue or a drop is under way, or after the round.
-    if (b.Busy || m_inClue || !m_boardEnabled || !m_inPlay)
+    if (m_round.Busy || m_inClue || !m_boardEnabled || !m_inPlay)
         return;
     if (p.WordsLeft == 0 || p.ClueCost >= m_rating || p.CluesLeft <= 0)
         return;
@@ -20,24 +20,22 @@ void RoundEngine::Clue1Click()
     const auto finish = [this] { m_inClue = false; };
 
     RoundCommands c = m_commands;
-    c.mReveal = false;
+    c.clue = false;
     updateCommands(c);
-    m_host.processEvents();
-    if (roundChanged(serial) || !m_inPlay)
+    if (pauseInterrupts(serial, Needs::RoundInPlay))
         return finish();
 
     int drawn = 0;
     for (int draw = 0; draw < 99 && drawn == 0; ++draw) {
         const int slot = 1 + RandomSource::random(b.TileCount());
-        m_host.processEvents();
-        if (roundChanged(serial) || !m_inPlay)
+        if (pauseInterrupts(serial, Needs::RoundInPlay))
             return finish();
         if (b.Tiles(slot).Panel.state == TileState::Movable)
             drawn = slot;
     }
     if (drawn == 0) {
         c = m_commands;
-        c.mReveal = true;
+        c.clue = true;
         updateCommands(c);
         return finish();
     }
@@ -53,72 +51,74 @@ void RoundEngine::Clue1Click()
     if (roundChanged(serial))
         return finish();
 
-    const bool stillInPlay = m_inPlay;
     // A clue that won the round costs nothing more: the win stands.
-    if (stillInPlay) {
-        ChangeRating(p.ClueCost);
-        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::GoodDrop));
+    if (m_inPlay) {
+        if (changeRating(p.ClueCost))
+            return finish(); // the cost lost the round and a new one took the board during its reveal
+        playSound(SoundSlot::GoodDrop);
     }
     --p.CluesLeft;
     c = m_commands;
     if (p.CluesLeft < 100)
-        c.mRevealCaption = clueCaption(p.CluesLeft);
+        c.clueCaption = clueCaption(p.CluesLeft);
     if (p.CluesLeft == 0)
-        c.mRevealCaption = QStringLiteral("Clue (No more)");
-    c.mReveal = m_inPlay && p.CluesLeft > 0;
-    c.Clue1 = c.Clue1 && p.CluesLeft > 0; // the pop-up item offers no clue beyond the allowance either
+        c.clueCaption = QStringLiteral("Clue (No more)");
+    c.clue = m_inPlay && p.CluesLeft > 0;
+    c.popupClue = c.popupClue && p.CluesLeft > 0; // the pop-up item offers no clue beyond the allowance either
     updateCommands(c);
     finish();
 }
 
 void RoundEngine::Solve1Click()
 {
-    Board &b = m_board;
-    if (b.Busy || !m_inPlay)
+    if (m_round.Busy || !m_inPlay)
         return;
     m_inPlay = false;
     m_timer1.stop();
     RoundCommands c = m_commands;
-    c.mReveal = c.mSolve = false;
+    c.clue = c.solve = false;
     updateCommands(c);
     m_modeText = QStringLiteral("Solving");
     setStatus(QStringLiteral("Try again."));
-    m_host.setStatusColour(0xFFFF0000, false);
+    m_host.status.showOutcome(RoundOutcome::Solved);
     m_bTimer.stop();
-    EndRound();
-    b.Parameters.WordsLeft = 0;
+    if (EndRound())
+        return; // a new round took the board during the reveal
+    m_round.Parameters.WordsLeft = 0;
     m_rating = 0;
     setRatingCaption(QStringLiteral("0"));
 }
 
-void RoundEngine::EndRound()
+bool RoundEngine::EndRound()
 {
     m_timer1.stop();
     RoundCommands c = m_commands;
-    c.Solve1 = c.Clue1 = c.mReveal = false;
+    c.popupSolve = c.popupClue = c.clue = false;
     updateCommands(c);
-    RevealWords();
+    if (RevealWords())
+        return true;
     m_options.setSettingsPageEnabled(true);
+    return false;
 }
 
 // Every row as one tile showing its whole word, taking no drops.
-void RoundEngine::RevealWords()
+bool RoundEngine::RevealWords()
 {
     Board &b = m_board;
     const quint64 serial = m_serial;
-    const bool hints = m_host.hoverHints();
+    const bool hints = m_host.window.hoverHints();
     for (int slot = 1; slot <= b.TileCount(); ++slot) {
         const tTile &tile = b.Tiles(slot);
         b.setVisible(slot, tile.FirstInRow);
         b.setCaption(slot, tile.RowWord);
-        m_host.processEvents();
-        if (roundChanged(serial))
-            return; // a new round took the board
+        if (pauseInterrupts(serial, Needs::SameRound))
+            return true; // a new round took the board
         b.setWidth(slot, RowWidth);
         b.setState(slot, TileState::Solved);
         b.setShowHint(slot, hints);
     }
     m_options.setSettingsPageEnabled(true);
+    return false;
 }
 
 void RoundEngine::WinRound()
@@ -126,13 +126,18 @@ void RoundEngine::WinRound()
     static const char *const messages[] = {"Success !", "Complete !", "Done !", "Finished !"};
     m_inPlay = false;
     setStatus(QString::fromLatin1(messages[RandomSource::random(4)]));
-    m_host.PlaySoundEffect(m_options.soundText(SoundSlot::GameWon));
-    m_host.setStatusColour(0xFF800000, true);
+    playSound(SoundSlot::GameWon);
+    m_host.status.showOutcome(RoundOutcome::Won);
     m_bTimer.stop();
     m_timer1.stop();
     RoundCommands c = m_commands;
-    c.mSolve = c.mReveal = c.Solve1 = c.Clue1 = false;
+    c.solve = c.clue = c.popupSolve = c.popupClue = false;
     updateCommands(c);
+    recordWin(m_rating, m_round.Moves, m_board.TileCount(), m_round.Parameters.Level);
+}
+
+void RoundEngine::recordWin(int rating, int moves, int tiles, int level)
+{
     // Swallows its own failures: recording never stands in the way of the game.
-    RecordScore(m_settings, m_rating, m_board.Moves, m_board.TileCount(), m_board.Parameters.Level);
+    RecordScore(m_settings, rating, moves, tiles, level);
 }

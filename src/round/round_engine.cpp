@@ -1,14 +1,14 @@
 #include "round/round_engine.h"
 
 #include "settings/options_model.h"
+#include "sound/sound_layer.h"
 #include "words/kbase.h"
 
-RoundEngine::RoundEngine(RoundHost &host, OptionsModel &options, SettingsFile &settings, RoundTimer &penaltyTimer,
-                         RoundTimer &bannerTimer)
-    : m_host(host), m_options(options), m_settings(settings), m_timer1(penaltyTimer), m_bTimer(bannerTimer),
-      m_dictionary(std::make_unique<tZRVDictionary>())
+RoundEngine::RoundEngine(const RoundWiring &wiring, OptionsModel &options, SettingsFile &settings,
+                         RoundTimer &penaltyTimer, RoundTimer &bannerTimer)
+    : m_host(wiring), m_sound(&wiring.sound), m_options(options), m_settings(settings), m_timer1(penaltyTimer),
+      m_bTimer(bannerTimer), m_dictionary(std::make_unique<tZRVDictionary>())
 {
-    m_board.setEventPump([this] { m_host.processEvents(); });
     // The penalty timer's period before the first round.
     m_timer1.stop();
     m_timer1.setInterval(15000);
@@ -16,22 +16,45 @@ RoundEngine::RoundEngine(RoundHost &host, OptionsModel &options, SettingsFile &s
 
 RoundEngine::~RoundEngine() = default;
 
+bool RoundEngine::pauseInterrupts(quint64 serial, Needs needs)
+{
+    m_host.events.processEvents();
+    return roundChanged(serial) || (needs == Needs::RoundInPlay && !m_inPlay);
+}
+
+void RoundEngine::settle()
+{
+    const bool replaced = pauseInterrupts(m_serial, Needs::SameRound);
+    Q_ASSERT(!replaced);
+    Q_UNUSED(replaced);
+}
+
+void RoundEngine::playSound(SoundSlot slot)
+{
+    m_sound->PlaySoundEffect(m_options.soundText(slot));
+}
+
+void RoundEngine::stopSound()
+{
+    m_sound->PlaySoundEffect(QString());
+}
+
 void RoundEngine::setStatus(const QString &text)
 {
     m_statusText = text;
-    m_host.setStatusText(text);
+    m_host.status.setStatusText(text);
 }
 
 void RoundEngine::setRatingCaption(const QString &caption)
 {
     m_ratingCaption = caption;
-    m_host.setRatingCaption(caption);
+    m_host.listener.ratingChanged();
 }
 
-void RoundEngine::setRatingBackground(QRgb colour)
+void RoundEngine::setRatingBand(RatingBand band)
 {
-    m_ratingBackground = colour;
-    m_host.setRatingBackground(colour);
+    m_ratingBand = band;
+    m_host.listener.ratingChanged();
 }
 
 void RoundEngine::updateCommands(const RoundCommands &commands)
@@ -39,13 +62,13 @@ void RoundEngine::updateCommands(const RoundCommands &commands)
     if (commands == m_commands)
         return;
     m_commands = commands;
-    m_host.commandsChanged();
+    m_host.listener.commandsChanged();
 }
 
 void RoundEngine::setBoardEnabled(bool enabled)
 {
     m_boardEnabled = enabled;
-    m_host.setBoardEnabled(enabled);
+    m_host.window.setBoardEnabled(enabled);
 }
 
 void RoundEngine::startPenaltyTimer(int ms)

@@ -2,32 +2,41 @@
 
 #include "round/board.h"
 #include "round/round_host.h"
+#include "round/round_state.h"
+#include "round/round_timer.h"
 
 #include <QString>
 #include <memory>
 
 class OptionsModel;
 class SettingsFile;
+class SoundLayer;
 class tZRVDictionary;
+enum class SoundSlot;
 
-// Enabled states and captions of the commands the engine governs.
+// Enabled states and captions of the commands the engine governs. The view
+// enables its menu items from them: newGame (Game1, New1, F2), clue (mReveal,
+// F11), solve (mSolve, F12), popupSolve (Solve1), popupClue (Clue1,
+// Shift+F12), settings (mSettings, Settings1, F7), newCells (the Options
+// dialog's bNewWords).
 struct RoundCommands
 {
-    bool Game1 = true;                   // "New Game" (main menu; the pop-up's New1 and F2 follow it)
-    bool mReveal = false;                // main menu "Clue" (F11)
-    QString mRevealCaption = "Clue";     // "Clue", "Clue (4)", "Clue (No more)"
-    bool mSolve = false;                 // main menu "Solve" (F12)
-    bool Solve1 = false;                 // pop-up "Solve"
-    bool Clue1 = false;                  // pop-up "Clue" (Shift+F12)
-    bool mSettings = true;               // main menu "Settings" (F7)
-    bool bNewWords = true;               // Options dialog "New Cells"
+    bool newGame = true;
+    bool clue = false;
+    QString clueCaption = "Clue"; // "Clue", "Clue (4)", "Clue (No more)"
+    bool solve = false;
+    bool popupSolve = false;
+    bool popupClue = false;
+    bool settings = true;
+    bool newCells = true;
     bool operator==(const RoundCommands &) const = default;
 };
 
 // The round: setup, moves, rating, penalty timer, clues, solve and the ends.
 // The view draws board() (listening to it) and routes the player's actions
-// to the handlers below; the engine reaches the world only through the host,
-// the two timers, the options model and the settings file.
+// to the handlers below; the engine reaches the world only through the
+// interfaces of its wiring (sound included), the two timers, the options
+// model and the settings file.
 //
 // Wiring:
 // - start-up: board().setTemplateHeight((client height - 200) / 15), then
@@ -36,16 +45,16 @@ struct RoundCommands
 //   100 ms, set by its owner) belongs to the banner: the engine only calls
 //   its start() and stop();
 // - "New Game" items, F2 and a double-click on the board: New1Click();
-//   "Clue" items: Clue1Click(); "Solve" items: Solve1Click(); key-downs go
-//   first through FormShortCut(); enable and caption the items from
-//   commands() whenever the host hears commandsChanged();
+//   "Clue" items: Clue1Click(); "Solve" items: Solve1Click(); enable and
+//   caption the items (and their keys) from commands() whenever the listener
+//   hears commandsChanged();
 // - tiles are slot numbers 1..TileCount: a drag may start on a tile whose
 //   Panel.draggable(); a release over a tile for which bgDragOver(target,
 //   source) is true ends in bgDragDrop(target, source).
 class RoundEngine
 {
 public:
-    RoundEngine(RoundHost &host, OptionsModel &options, SettingsFile &settings, RoundTimer &penaltyTimer,
+    RoundEngine(const RoundWiring &wiring, OptionsModel &options, SettingsFile &settings, RoundTimer &penaltyTimer,
                 RoundTimer &bannerTimer);
     ~RoundEngine();
     RoundEngine(const RoundEngine &) = delete;
@@ -53,6 +62,10 @@ public:
 
     Board &board() { return m_board; }
     const Board &board() const { return m_board; }
+    RoundState &round() { return m_round; }
+    const RoundState &round() const { return m_round; }
+    // Sounds go here from now on (the view may swap its sound layer).
+    void setSound(SoundLayer &sound) { m_sound = &sound; }
     tZRVDictionary &dictionary() { return *m_dictionary; }
 
     // --- round setup
@@ -72,23 +85,20 @@ public:
     void ChangeRating(int amount);
     void CheckWords();
     void Timer1Timer(); // penalty timer tick
-    // Shortcut hook for a key-down (Qt::Key); true when the key is handled and
-    // must go no further. F2 new round, F3 swallowed, F7 options (when
-    // mSettings is enabled), F12 solve (when Solve1 is enabled), Shift+F12 clue
-    // (when Clue1 is enabled).
-    bool FormShortCut(int key, int modifiers);
 
     // --- clue, solve, ends
     void Clue1Click();
     void Solve1Click();
-    void EndRound();
-    void RevealWords();
+    // The reveal and the steps around it return true when a new round took
+    // the board while they let events run: the caller then stops at once.
+    bool EndRound();
+    bool RevealWords();
     void WinRound();
 
     // --- what the view shows
     int rating() const { return m_rating; }
     QString ratingCaption() const { return m_ratingCaption; }
-    QRgb ratingBackground() const { return m_ratingBackground; }
+    RatingBand ratingBand() const { return m_ratingBand; }
     const RoundCommands &commands() const { return m_commands; }
     QString modeText() const { return m_modeText; } // lROund: "" or "Solving"
     QString parameterText() const { return m_parameterText; }
@@ -101,20 +111,32 @@ public:
     int windowWidth() const { return m_windowWidth; }
     int windowHeight() const { return m_windowHeight; }
 
-    // Ratings, background colours.
-    static constexpr QRgb Navy = 0xFF000080;
-    static QRgb ratingBand(int rating);
+    // The band of a rating's value.
+    static RatingBand bandFor(int rating);
     // The clue item's caption with a count of clues left: "Clue (4)".
     static QString clueCaption(int cluesLeft) { return QStringLiteral("Clue (%1)").arg(cluesLeft); }
 
 private:
-    void loseRound();
+    // What a pause must find unchanged for its caller to go on.
+    enum class Needs { SameRound, RoundInPlay };
+    // The one way the engine lets pending events run. True when, meanwhile,
+    // a new round was dealt (or, for RoundInPlay, the round stopped taking
+    // moves): the caller must stop.
+    [[nodiscard]] bool pauseInterrupts(quint64 serial, Needs needs);
     bool roundChanged(quint64 serial) const { return serial != m_serial; }
-    void placeTile(int slot);
+    [[nodiscard]] bool changeRating(int amount); // true: a new round took the board
+    [[nodiscard]] bool loseRound();
+    [[nodiscard]] bool placeTile(int slot);
+    [[nodiscard]] bool checkWords();
+    // A pause during setup, which refuses New Game while Busy: no other round can start in it.
+    void settle();
+    void recordWin(int rating, int moves, int tiles, int level);
+    void playSound(SoundSlot slot);
+    void stopSound();
     void raiseDifficulty();
     void setStatus(const QString &text);
     void setRatingCaption(const QString &caption);
-    void setRatingBackground(QRgb colour);
+    void setRatingBand(RatingBand band);
     void updateCommands(const RoundCommands &commands);
     void setBoardEnabled(bool enabled);
     void startPenaltyTimer(int ms);
@@ -122,17 +144,19 @@ private:
     void chooseFixedCell(int cells, bool fixed[8]) const;
     void applyHandicap(int h);
 
-    RoundHost &m_host;
+    RoundWiring m_host;
+    SoundLayer *m_sound;
     OptionsModel &m_options;
     SettingsFile &m_settings;
     RoundTimer &m_timer1;
     RoundTimer &m_bTimer;
     Board m_board;
+    RoundState m_round;
     std::unique_ptr<tZRVDictionary> m_dictionary;
 
     int m_rating = 0;
     QString m_ratingCaption = QStringLiteral("0");
-    QRgb m_ratingBackground = 0xFFF5150A;
+    RatingBand m_ratingBand = RatingBand::Below26;
     RoundCommands m_commands;
     QString m_modeText;
     QString m_parameterText;

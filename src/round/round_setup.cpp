@@ -44,48 +44,48 @@ int rowsHeight(int rows, int pitch)
 void RoundEngine::New1Click()
 {
     Board &b = m_board;
-    if (b.Busy)
+    if (m_round.Busy)
         return;
     ++m_serial;
 
-    setRatingBackground(Navy);
+    setRatingBand(RatingBand::Dealing);
     RoundCommands c = m_commands;
-    c.mRevealCaption = QStringLiteral("Clue");
+    c.clueCaption = QStringLiteral("Clue");
     updateCommands(c);
-    m_host.clearDebug();
+    m_host.trace.clearDebug();
     setStatus(QString());
 
-    b.Busy = true;
+    m_round.Busy = true;
     // Should anything below throw, "New Game" must not stay blocked.
     auto unblock = qScopeGuard([this] {
-        m_board.Busy = false;
-        m_host.setBusyCursor(false);
+        m_round.Busy = false;
+        m_host.window.setBusyCursor(false);
         RoundCommands c = m_commands;
-        c.Game1 = true;
+        c.newGame = true;
         updateCommands(c);
     });
-    m_host.setBusyCursor(true);
-    m_host.processEvents();
+    m_host.window.setBusyCursor(true);
+    settle();
     m_modeText.clear();
     c = m_commands;
-    c.Game1 = false;
+    c.newGame = false;
     updateCommands(c);
 
-    m_host.showNextBannerLine();
-    if (b.Parameters.WordsLeft > 0)
+    m_host.status.showNextBannerLine();
+    if (m_round.Parameters.WordsLeft > 0)
         HideTiles();
     setStatus(QString());
-    m_host.processEvents();
+    settle();
 
-    b.Parameters.WordCount = quint16(m_options.wordCount());
+    m_round.Parameters.WordCount = quint16(m_options.wordCount());
     GetWords();
     setStatus(QString());
-    m_host.processEvents();
+    settle();
 
     for (int slot = 1; slot <= b.TileCount(); ++slot)
         b.setVisible(slot, false);
 
-    const int rows = int(b.ChosenEntries.size());
+    const int rows = int(m_round.ChosenEntries.size());
     if (rows > 0) {
         BuildRows();
         DrawGrid();
@@ -93,7 +93,7 @@ void RoundEngine::New1Click()
         FitRows();
         ShowTiles();
 
-        RoundParameters &p = b.Parameters;
+        RoundParameters &p = m_round.Parameters;
         p.Level = b.TileCount() / rows + b.TileCount() / 25 + (m_options.showDefinitions() ? 1 : 0);
         ReadLevel(p.Level);
         const auto parameterLine = [&p] {
@@ -120,8 +120,8 @@ void RoundEngine::New1Click()
         m_rating = 0;
         ChangeRating(p.Start);
         p.CluesLeft = qBound(2, p.Level, 20);
-        if (b.ShowParameters)
-            m_host.showInformation(m_parameterText);
+        if (m_round.ShowParameters)
+            m_host.messages.showInformation(m_parameterText);
 
         setStatus(QString(25, QLatin1Char(' ')) +
                   QStringLiteral("%1 words to find, level: %2, dictionary: %3")
@@ -132,36 +132,36 @@ void RoundEngine::New1Click()
 
         if (QFileInfo::exists(dataPath(QStringLiteral("c999"))))
             p.CluesLeft = 999;
-        m_host.appendDebugLine(QStringLiteral("%1 %2 %3").arg(p.Pop).arg(m_timer1.interval()).arg(p.CluesLeft));
+        m_host.trace.appendDebugLine(QStringLiteral("%1 %2 %3").arg(p.Pop).arg(m_timer1.interval()).arg(p.CluesLeft));
         if (p.CluesLeft < 100) {
             c = m_commands;
-            c.mRevealCaption = clueCaption(p.CluesLeft);
+            c.clueCaption = clueCaption(p.CluesLeft);
             updateCommands(c);
         }
 
-        b.TimerPhase = 'W';
+        m_round.timerPhase = TimerPhase::Waiting;
         m_inPlay = true;
         startPenaltyTimer(p.Delay * 1000);
     }
 
-    setRatingBackground(Navy);
-    m_host.setBusyCursor(false);
-    m_host.processEvents();
+    setRatingBand(RatingBand::Dealing);
+    m_host.window.setBusyCursor(false);
+    settle();
     c = m_commands;
-    c.Game1 = true;
+    c.newGame = true;
     updateCommands(c);
-    b.Busy = false;
+    m_round.Busy = false;
     unblock.dismiss();
 
     if (rows > 0) {
         c = m_commands;
-        c.bNewWords = true;
-        b.Parameters.WordsLeft = rows;
-        c.mSolve = c.mReveal = c.Solve1 = c.Clue1 = true;
+        c.newCells = true;
+        m_round.Parameters.WordsLeft = rows;
+        c.solve = c.clue = c.popupSolve = c.popupClue = true;
         updateCommands(c);
         m_options.setSettingsPageEnabled(false);
-        b.Moves = 0;
-        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::NewGame));
+        m_round.Moves = 0;
+        playSound(SoundSlot::NewGame);
     }
 }
 
@@ -174,7 +174,7 @@ void RoundEngine::ReadLevel(int level)
         const int value = m_settings.readInteger(QStringLiteral("Levels"), QLatin1String(key) + digit, defaultValue);
         return qBound(-1000000, value, 1000000);
     };
-    RoundParameters &p = m_board.Parameters;
+    RoundParameters &p = m_round.Parameters;
     p.Pop = read("TIMER", 5);
     p.Penalty = read("PENALTY", -1);
     p.Good = read("GOOD", 1);
@@ -190,7 +190,7 @@ void RoundEngine::ReadLevel(int level)
 
 void RoundEngine::applyHandicap(int h)
 {
-    RoundParameters &p = m_board.Parameters;
+    RoundParameters &p = m_round.Parameters;
     // Pop * 0.1 * h truncated toward zero, in exact arithmetic. A level
     // without penalty ticks (TIMER 0 or below) keeps none under a handicap.
     if (p.Pop > 0)
@@ -228,7 +228,7 @@ void RoundEngine::BuildRows()
     const QList<int> lengths = splitFormatCellLengths(m_options.presetsText());
     const int cells = int(lengths.size());
     const int pitch = b.templateHeight() + 2;
-    const int rows = int(b.RoundWords.size());
+    const int rows = int(m_round.RoundWords.size());
     const bool showHints = m_options.showDefinitions();
 
     int x0 = BoardMargin;
@@ -245,14 +245,14 @@ void RoundEngine::BuildRows()
         bool fixed[8] = {};
         chooseFixedCell(cells, fixed);
 
-        const tWord &word = b.RoundWords[r];
+        const tWord &word = m_round.RoundWords[r];
         qsizetype used = 0;
         int x = x0;
         for (int i = 1; i <= cells; ++i) {
             const QByteArray text = word.Word.mid(used, lengths[i - 1]);
             b.SetTile(FirstTileWidth, text, word.Definition, fixed[i], x, y, r, column, cells, word.Word,
                       rowInColumn, i == 1, showHints);
-            m_host.processEvents();
+            settle();
             used += lengths[i - 1];
             x += FirstTileWidth;
         }
@@ -265,10 +265,10 @@ void RoundEngine::BuildRows()
 
 void RoundEngine::DrawGrid()
 {
-    const QSize screen = m_host.screenSize();
+    const QSize screen = m_host.window.screenSize();
     m_windowLeft = (screen.width() - m_windowWidth) / 2;
     m_windowTop = (screen.height() - m_windowHeight) / 2;
-    m_host.setWindowGeometry(m_windowLeft, m_windowTop, m_windowWidth, m_windowHeight);
+    m_host.window.setWindowGeometry(m_windowLeft, m_windowTop, m_windowWidth, m_windowHeight);
 }
 
 QString RoundEngine::traceLine(int firstSlot) const
@@ -283,9 +283,9 @@ void RoundEngine::ShuffleTiles()
 {
     Board &b = m_board;
     for (int first = 1; first <= 26; first += 5)
-        m_host.appendDebugLine(traceLine(first));
+        m_host.trace.appendDebugLine(traceLine(first));
     if (m_settings.readBool(QStringLiteral("Options"), QStringLiteral("trace"), false))
-        m_host.showDebugWindow();
+        m_host.trace.showDebugWindow();
 
     const int count = b.TileCount();
     int movable = 0;
@@ -347,7 +347,7 @@ void RoundEngine::ShuffleTiles()
 
 void RoundEngine::FitRows()
 {
-    const int rows = int(m_board.RoundWords.size());
+    const int rows = int(m_round.RoundWords.size());
     int column = 1;
     int rowInColumn = 1;
     for (int r = 0; r < rows; ++r) {
@@ -356,6 +356,7 @@ void RoundEngine::FitRows()
             rowInColumn = 1;
         }
         m_board.FitRow(column, rowInColumn, RowWidth);
+        settle();
         ++rowInColumn;
     }
 }
@@ -374,7 +375,7 @@ void RoundEngine::ShowTiles()
         if (b.Tiles(k).Panel.visible)
             return; // something else showed them meanwhile
         b.setVisible(k, true);
-        m_host.processEvents();
+        settle();
         --hidden;
     }
 }
@@ -382,7 +383,7 @@ void RoundEngine::ShowTiles()
 void RoundEngine::HideTiles()
 {
     Board &b = m_board;
-    m_host.processEvents();
+    settle();
     const int count = b.TileCount();
     int visible = 0;
     for (int slot = 1; slot <= count; ++slot)
@@ -397,7 +398,7 @@ void RoundEngine::HideTiles()
             break;
         b.setVisible(k, false);
         if (toHide % 3 == 0)
-            m_host.processEvents();
+            settle();
     }
-    m_host.processEvents();
+    settle();
 }

@@ -120,7 +120,7 @@ int GameProgram::run(const StartupSwitches &switches)
                 options().setWordCount(switches.dealWords);
                 m_main->New1Click();
                 qInfo("Dealt %d tiles in %d rows", int(m_main->engine().board().TileCount()),
-                      int(m_main->engine().board().RoundWords.size()));
+                      int(m_main->engine().round().RoundWords.size()));
             }
             quitOnceShown(m_main.get());
         });

@@ -1,6 +1,7 @@
 #include "ui/board_view.h"
 
 #include "round/round_engine.h"
+#include "ui/palette.h"
 #include "ui/tile_widget.h"
 #include "words/windows1252.h"
 
@@ -42,7 +43,7 @@ void BoardView::tileChanged(int slot)
         cancelDrag();
     tile->setTag(panel.tag);
     tile->setCaption(fromWindows1252(panel.caption));
-    tile->setLetterColour(QColor::fromRgb(tileColour(panel.state)));
+    tile->setLetterColour(Palette::tileLetters(panel.state));
     tile->setGeometry(panel.left, panel.top, panel.width, panel.height);
     tile->setHintText(fromWindows1252(panel.hint));
     tile->setShowHint(panel.showHint);

@@ -12,6 +12,7 @@
 #include "ui/board_view.h"
 #include "ui/help_links.h"
 #include "ui/hover_hints.h"
+#include "ui/palette.h"
 #include "ui/tile_widget.h"
 #include "words/kbase.h"
 
@@ -157,7 +158,7 @@ void TfrmMain::buildWidgets()
     m_counter->setObjectName(QStringLiteral("Counter"));
     m_counter->setAlignment(Qt::AlignCenter);
     m_counter->setFont(classicFont(QStringLiteral("Courier New"), 13, true));
-    paint(m_counter, QColor(245, 21, 10), QColor(Qt::yellow));
+    paint(m_counter, Palette::ratingBackground(RatingBand::Below26), QColor(Qt::yellow));
     m_counter->setGeometry(m_ratingFrame->contentsRect());
     HoverHints::setHint(m_counter, HoverHints::RatingHint);
 
@@ -300,8 +301,11 @@ QWidget *TfrmMain::board() const
 
 void TfrmMain::setSoundLayer(std::unique_ptr<SoundLayer> sound)
 {
-    if (sound)
-        m_sound = std::move(sound);
+    if (!sound)
+        return;
+    m_sound = std::move(sound);
+    if (m_engine)
+        m_engine->setSound(*m_sound);
 }
 
 int TfrmMain::fullScreenClientHeight() const
@@ -339,7 +343,7 @@ void TfrmMain::attachOptionsDialog(Tfo &dialog)
 {
     attachOptions(dialog.options(), dialog.settings());
     m_optionsDialog = &dialog;
-    dialog.setShowParametersFlag(&m_engine->board().ShowParameters);
+    dialog.setShowParametersFlag(&m_engine->round().ShowParameters);
 }
 
 void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings)
@@ -347,11 +351,10 @@ void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings)
     m_options = &options;
     m_settings = &settings;
     m_boardView.reset();
-    m_engine = std::make_unique<RoundEngine>(static_cast<RoundHost &>(*this), options, settings, *m_timer1,
-                                             *m_bTimer);
+    const RoundWiring wiring{*this, *this, *this, *this, *this, *m_sound, *this};
+    m_engine = std::make_unique<RoundEngine>(wiring, options, settings, *m_timer1, *m_bTimer);
     m_engine->dictionary().setQuickDestroy(true);
     m_engine->board().setTemplateHeight(m_pCopy->height());
-    m_engine->board().setEventPump([] { QCoreApplication::processEvents(); });
     m_engine->board().MakeTiles();
     m_boardView = std::make_unique<BoardView>(m_pGame, m_pCopy, m_tiles, *m_engine);
     m_boardView->setDoubleClickHandler([this] { New1Click(); });
@@ -396,16 +399,16 @@ void TfrmMain::applyCommands()
     if (!m_engine)
         return;
     const RoundCommands &c = m_engine->commands();
-    m_Game1->setEnabled(c.Game1);
-    m_New1->setEnabled(c.Game1);
-    m_mReveal->setEnabled(c.mReveal);
-    m_mReveal->setText(c.mRevealCaption);
-    m_mSolve->setEnabled(c.mSolve);
-    m_Solve1->setEnabled(c.Solve1);
-    m_Clue1->setEnabled(c.Clue1);
-    m_mSettings->setEnabled(c.mSettings);
-    m_Settings1->setEnabled(c.mSettings);
+    m_Game1->setEnabled(c.newGame);
+    m_New1->setEnabled(c.newGame);
+    m_mReveal->setEnabled(c.clue);
+    m_mReveal->setText(c.clueCaption);
+    m_mSolve->setEnabled(c.solve);
+    m_Solve1->setEnabled(c.popupSolve);
+    m_Clue1->setEnabled(c.popupClue);
+    m_mSettings->setEnabled(c.settings);
+    m_Settings1->setEnabled(c.settings);
     m_lROund->setText(m_engine->modeText());
     if (m_optionsDialog)
-        m_optionsDialog->setNewCellsEnabled(c.bNewWords);
+        m_optionsDialog->setNewCellsEnabled(c.newCells);
 }

@@ -32,7 +32,13 @@ class TileWidget;
 // banner line), the main menu and the board's pop-up menu. It owns the
 // tiles, the round engine (and with it the board and the knowledge base) and
 // the two timers, and it glues the round to the player's mouse and keys.
-class TfrmMain : public QMainWindow, private RoundHost
+class TfrmMain : public QMainWindow,
+                 private StatusLine,
+                 private RoundMessages,
+                 private TraceWindow,
+                 private BoardWindow,
+                 private EventPump,
+                 private RoundListener
 {
     Q_OBJECT
 public:
@@ -91,6 +97,10 @@ public:
     void Contents1Click();
     void mMusicClick();
     void WordGame1Click();
+    // The keys the window takes before its menus, as the round's commands
+    // allow them: F2 New Game, F3 (swallowed), F7 Options when settings are
+    // open, F12 Solve and Shift+F12 Clue while the pop-up offers them. True
+    // when the key was taken.
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers);
 
     int activationCount() const { return m_activationCount; }
@@ -118,18 +128,15 @@ private:
     void centreOnScreen();
     void fitTemplateToFrame();
 
-    // RoundHost
+    // What the round engine asks of this window.
     void setStatusText(const QString &text) override;
-    void setStatusColour(QRgb colour, bool plainStyle) override;
+    void showOutcome(RoundOutcome outcome) override;
     void showNextBannerLine() override;
-    void setRatingCaption(const QString &caption) override;
-    void setRatingBackground(QRgb colour) override;
-    void PlaySoundEffect(const QString &text) override;
     void showWarning(const QString &text) override;
     void showInformation(const QString &text) override;
     void showError(const QString &text) override;
+    void ratingChanged() override;
     void commandsChanged() override;
-    void openOptionsDialog() override;
     bool hoverHints() const override;
     void processEvents() override;
     void setBoardEnabled(bool enabled) override;

@@ -1,13 +1,13 @@
 // What the round engine asks of the main window, and the keys the window
-// sees before its menus.
+// takes before its menus.
 #include "ui/main_window.h"
 
 #include "round/round_engine.h"
-#include "sound/sound_layer.h"
 #include "ui/background_image.h"
 #include "ui/banner.h"
 #include "ui/debug_window.h"
 #include "ui/message_box.h"
+#include "ui/palette.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -22,9 +22,10 @@ void TfrmMain::setStatusText(const QString &text)
     m_banner->setLine(text);
 }
 
-void TfrmMain::setStatusColour(QRgb colour, bool plainStyle)
+void TfrmMain::showOutcome(RoundOutcome outcome)
 {
-    m_banner->setLineColour(QColor::fromRgb(colour), plainStyle);
+    const Palette::StatusLook look = Palette::statusLine(outcome);
+    m_banner->setLineColour(look.letters, look.plainStyle);
 }
 
 void TfrmMain::showNextBannerLine()
@@ -32,21 +33,12 @@ void TfrmMain::showNextBannerLine()
     m_banner->ShowNextBannerLine();
 }
 
-void TfrmMain::setRatingCaption(const QString &caption)
+void TfrmMain::ratingChanged()
 {
-    m_counter->setText(caption);
-}
-
-void TfrmMain::setRatingBackground(QRgb colour)
-{
+    m_counter->setText(m_engine->ratingCaption());
     QPalette palette = m_counter->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+    palette.setColor(QPalette::Window, Palette::ratingBackground(m_engine->ratingBand()));
     m_counter->setPalette(palette);
-}
-
-void TfrmMain::PlaySoundEffect(const QString &text)
-{
-    m_sound->PlaySoundEffect(text);
 }
 
 void TfrmMain::showWarning(const QString &text)
@@ -67,11 +59,6 @@ void TfrmMain::showError(const QString &text)
 void TfrmMain::commandsChanged()
 {
     applyCommands();
-}
-
-void TfrmMain::openOptionsDialog()
-{
-    Options1Click();
 }
 
 bool TfrmMain::hoverHints() const
@@ -132,7 +119,33 @@ void TfrmMain::setWindowGeometry(int left, int top, int width, int height)
 
 bool TfrmMain::FormShortCut(int key, Qt::KeyboardModifiers modifiers)
 {
-    return m_engine && m_engine->FormShortCut(key, int(modifiers));
+    if (!m_engine)
+        return false;
+    const RoundCommands &c = m_engine->commands();
+    switch (key) {
+    case Qt::Key_F12:
+        if (modifiers & Qt::ShiftModifier) {
+            if (!c.popupClue)
+                return false;
+            m_engine->Clue1Click();
+            return true;
+        }
+        if (!c.popupSolve)
+            return false;
+        m_engine->Solve1Click();
+        return true;
+    case Qt::Key_F2:
+        New1Click();
+        return true;
+    case Qt::Key_F3:
+        return true;
+    case Qt::Key_F7:
+        if (c.settings)
+            Options1Click();
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/hover_hints.h"
+#include "ui/palette.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -204,7 +205,7 @@ TileWidget *makeTemplateTile(QWidget *parent)
     font.setBold(true);
     tile->setTileFont(font);
     tile->setCaption(QStringLiteral("W"));
-    tile->setLetterColour(QColor(0, 170, 102));
+    tile->setLetterColour(Palette::tileLetters(TileState::Placed));
     tile->setTileColour(TileColour::buttonFace());
     tile->setBorder(templateDesignBorder());
     tile->resize(39, 25);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "round/board.h"
+#include "round/round_state.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -17,29 +17,31 @@
 #include <random>
 
 namespace {
-class NullHost : public RoundHost
+class NullHost : public StatusLine,
+                 public RoundMessages,
+                 public TraceWindow,
+                 public BoardWindow,
+                 public EventPump,
+                 public RoundListener
 {
 public:
+    RoundWiring wiring() { return RoundWiring{*this, *this, *this, *this, *this, sound, *this}; }
     void setStatusText(const QString &) override {}
-    void setStatusColour(QRgb, bool) override {}
+    void showOutcome(RoundOutcome) override {}
     void showNextBannerLine() override {}
-    void setRatingCaption(const QString &) override {}
-    void setRatingBackground(QRgb) override {}
-    void PlaySoundEffect(const QString &) override {}
     void showWarning(const QString &) override {}
     void showInformation(const QString &) override {}
     void showError(const QString &) override {}
-    void commandsChanged() override {}
-    void openOptionsDialog() override {}
-    bool hoverHints() const override { return true; }
-    void processEvents() override {}
-    void setBoardEnabled(bool) override {}
-    void setBusyCursor(bool) override {}
     void clearDebug() override {}
     void appendDebugLine(const QString &) override {}
     void showDebugWindow() override {}
+    void setBoardEnabled(bool) override {}
+    void setBusyCursor(bool) override {}
+    bool hoverHints() const override { return true; }
     QSize screenSize() const override { return {1280, 1024}; }
     void setWindowGeometry(int, int, int, int) override {}
+    void processEvents() override {}
+    SilentSoundLayer sound;
 };
 
 // A 45-word round of "25 letters: 5-5-5-5-5" from a 20,000-entry dictionary
@@ -55,8 +57,8 @@ struct Setup
         options.setPresetsIndex(SplitFormatCount - 1);
         options.setWordCount(45);
         options.setFixedCell(FixedCell::Middle, true);
-        engine = std::make_unique<RoundEngine>(host, options, *settings, timer1, bTimer);
-        engine->board().LoadedDictionary = "bench";
+        engine = std::make_unique<RoundEngine>(host.wiring(), options, *settings, timer1, bTimer);
+        engine->round().LoadedDictionary = "bench";
         engine->board().MakeTiles();
         std::mt19937 dice(1);
         for (int i = 0; i < 20000; ++i) {
@@ -128,11 +130,11 @@ void BM_DropPlacingNothing(benchmark::State &state)
     s.engine->New1Click();
     // A wrong drop costs rating; a positive "bad" keeps the round alive over millions of drops
     // without changing the work a drop does.
-    s.engine->board().Parameters.Bad = 1;
+    s.engine->round().Parameters.Bad = 1;
     const auto [t, src] = wrongPair(s.engine->board());
     for (auto _ : state)
         s.engine->bgDragDrop(t, src);
-    state.counters["moves"] = s.engine->board().Moves;
+    state.counters["moves"] = s.engine->round().Moves;
 }
 BENCHMARK(BM_DropPlacingNothing)->Unit(benchmark::kMicrosecond);
 

@@ -160,33 +160,6 @@ private slots:
         board.raise(1);
         QCOMPARE(listener.changed, (QList<int>{1, 2, 3, 1, 2, 3, 2, 2, 3}));
         QCOMPARE(listener.raised, QList<int>{1});
-        int pumped = 0;
-        board.setEventPump([&pumped] { ++pumped; });
-        board.FitRow(1, 1, 222);
-        QCOMPARE(pumped, 1);
-    }
-
-    void stateColours_data()
-    {
-        QTest::addColumn<int>("state");
-        QTest::addColumn<int>("red");
-        QTest::addColumn<int>("green");
-        QTest::addColumn<int>("blue");
-        QTest::newRow("movable") << int(TileState::Movable) << 251 << 0 << 0;
-        QTest::newRow("placed") << int(TileState::Placed) << 0 << 170 << 102;
-        QTest::newRow("solved") << int(TileState::Solved) << 0 << 0 << 236;
-        QTest::newRow("retired") << int(TileState::Retired) << 0 << 0 << 0;
-    }
-    void stateColours()
-    {
-        QFETCH(int, state);
-        QFETCH(int, red);
-        QFETCH(int, green);
-        QFETCH(int, blue);
-        const QRgb c = tileColour(TileState(state));
-        QCOMPARE(int((c >> 16) & 0xFF), red);
-        QCOMPARE(int((c >> 8) & 0xFF), green);
-        QCOMPARE(int(c & 0xFF), blue);
     }
 
     void randomSourceSequence()

@@ -40,8 +40,8 @@ int placedCount(RoundRig &rig)
 void verifyEnded(RoundRig &rig)
 {
     const RoundCommands &c = rig.engine->commands();
-    QVERIFY(!c.mSolve && !c.mReveal && !c.Solve1 && !c.Clue1);
-    QVERIFY(c.Game1);
+    QVERIFY(!c.solve && !c.clue && !c.popupSolve && !c.popupClue);
+    QVERIFY(c.newGame);
     QVERIFY(!rig.timer1.isActive());
     QVERIFY(!rig.bTimer.isActive());
     QVERIFY(rig.options.settingsPageEnabled());
@@ -58,8 +58,6 @@ void verifyEnded(RoundRig &rig)
     // Nothing acts on an ended round.
     const int rating = rig.engine->rating();
     const QStringList sounds = rig.host.sounds;
-    QVERIFY(!rig.engine->FormShortCut(Qt::Key_F12, 0));
-    QVERIFY(!rig.engine->FormShortCut(Qt::Key_F12, Qt::ShiftModifier));
     rig.engine->Clue1Click();
     rig.engine->Solve1Click();
     rig.engine->bgDragDrop(1, 2);
@@ -103,21 +101,21 @@ private slots:
             QVERIFY(marker.open(QIODevice::WriteOnly));
         }
         startRound(rig, 10);
-        rig.board().Parameters.CluesLeft = allowance;
+        rig.round().Parameters.CluesLeft = allowance;
         for (const QString &caption : captions) {
-            QVERIFY(rig.engine->commands().mReveal);
+            QVERIFY(rig.engine->commands().clue);
             rig.engine->Clue1Click();
-            QCOMPARE(rig.engine->commands().mRevealCaption, caption);
+            QCOMPARE(rig.engine->commands().clueCaption, caption);
         }
-        QCOMPARE(rig.board().Parameters.CluesLeft, allowance - 3);
-        QCOMPARE(rig.engine->commands().mReveal, allowance > 3);
-        QCOMPARE(rig.engine->commands().Clue1, allowance > 3);
+        QCOMPARE(rig.round().Parameters.CluesLeft, allowance - 3);
+        QCOMPARE(rig.engine->commands().clue, allowance > 3);
+        QCOMPARE(rig.engine->commands().popupClue, allowance > 3);
         if (allowance == 3) {
             const int rating = rig.engine->rating();
             rig.engine->Clue1Click();
-            QVERIFY(!rig.engine->FormShortCut(Qt::Key_F12, Qt::ShiftModifier));
+            QVERIFY(!rig.engine->commands().popupClue); // Shift+F12 is refused
             QCOMPARE(rig.engine->rating(), rating);
-            QCOMPARE(rig.board().Parameters.CluesLeft, 0);
+            QCOMPARE(rig.round().Parameters.CluesLeft, 0);
         }
     }
 
@@ -140,18 +138,18 @@ private slots:
         cycleRows(rig);
         if (rating < 0) {
             // A rating not above the cost: simulate a cost above the rating.
-            rig.board().Parameters.ClueCost = 30;
+            rig.round().Parameters.ClueCost = 30;
             rating = 30;
             after = 30;
         } else if (rating != 30) {
             rig.engine->ChangeRating(rating - 30);
         }
-        const int clues = rig.board().Parameters.CluesLeft;
+        const int clues = rig.round().Parameters.CluesLeft;
         rig.engine->Clue1Click();
         QCOMPARE(rig.engine->rating(), after);
         const bool given = after != rating;
-        QCOMPARE(rig.board().Parameters.CluesLeft, given ? clues - 1 : clues);
-        QCOMPARE(int(rig.board().Moves), given ? 1 : 0);
+        QCOMPARE(rig.round().Parameters.CluesLeft, given ? clues - 1 : clues);
+        QCOMPARE(int(rig.round().Moves), given ? 1 : 0);
         QCOMPARE(rig.host.sounds, given ? (QStringList{"GoodDropSound", "GoodDropSound"}) : QStringList());
         QCOMPARE(!rig.engine->inPlay(), lost);
         if (lost) {
@@ -159,7 +157,7 @@ private slots:
             verifyEnded(rig);
         } else if (given) {
             QCOMPARE(placedCount(rig), 1);
-            QVERIFY(rig.engine->commands().mReveal);
+            QVERIFY(rig.engine->commands().clue);
         }
     }
 
@@ -175,9 +173,9 @@ private slots:
         }
         rig.engine->Clue1Click();
         QCOMPARE(rig.engine->rating(), 24);
-        QCOMPARE(rig.board().Moves, quint16(0));
+        QCOMPARE(rig.round().Moves, quint16(0));
         QCOMPARE(rig.host.sounds, QStringList{"GoodDropSound"});
-        QCOMPARE(rig.engine->commands().mRevealCaption, QStringLiteral("Clue (2)"));
+        QCOMPARE(rig.engine->commands().clueCaption, QStringLiteral("Clue (2)"));
     }
 
     void clueFindingNothingIsFree()
@@ -186,13 +184,13 @@ private slots:
         startRound(rig);
         for (int slot = 1; slot <= 12; ++slot)
             rig.board().setState(slot, TileState::Placed);
-        const int clues = rig.board().Parameters.CluesLeft;
+        const int clues = rig.round().Parameters.CluesLeft;
         const int pumps = rig.host.processEventsCalls;
         rig.engine->Clue1Click();
         QCOMPARE(rig.host.processEventsCalls - pumps, 1 + 99);
         QCOMPARE(rig.engine->rating(), 30);
-        QCOMPARE(rig.board().Parameters.CluesLeft, clues);
-        QVERIFY(rig.engine->commands().mReveal);
+        QCOMPARE(rig.round().Parameters.CluesLeft, clues);
+        QVERIFY(rig.engine->commands().clue);
         QVERIFY(rig.host.sounds.isEmpty());
     }
 
@@ -202,7 +200,7 @@ private slots:
         startRound(rig);
         for (int r = 0; r < 3; ++r)
             QVERIFY(rig.completeRow(r));
-        rig.board().Parameters.CluesLeft = 10;
+        rig.round().Parameters.CluesLeft = 10;
         int clues = 0;
         int before = 0;
         while (rig.engine->inPlay() && clues < 5) {
@@ -216,9 +214,9 @@ private slots:
         QCOMPARE(rig.host.sounds.last(), QStringLiteral("GameWonSound"));
         // The winning clue: its placements and the row bonus, no cost.
         QVERIFY(rig.engine->rating() > before);
-        QCOMPARE(rig.board().Parameters.CluesLeft, 10 - clues);
-        const RoundParameters &p = rig.board().Parameters;
-        const QString key = scoreClassLetter(p.Level) + efficiencyBand(rig.board().Moves - 1, 12);
+        QCOMPARE(rig.round().Parameters.CluesLeft, 10 - clues);
+        const RoundParameters &p = rig.round().Parameters;
+        const QString key = scoreClassLetter(p.Level) + efficiencyBand(rig.round().Moves - 1, 12);
         QCOMPARE(scores(rig), QStringLiteral("[scores]\n%1=%2,1").arg(key).arg(rig.engine->rating()));
         verifyEnded(rig);
     }
@@ -229,13 +227,14 @@ private slots:
         startRound(rig, 10);
         QVERIFY(rig.completeRow(0));
         rig.host.sounds.clear();
-        QVERIFY(rig.engine->FormShortCut(Qt::Key_F12, 0));
+        QVERIFY(rig.engine->commands().popupSolve); // F12 is offered
+        rig.engine->Solve1Click();
         QCOMPARE(rig.host.statusText, QStringLiteral("Try again."));
-        QCOMPARE(rig.host.statusColour, QRgb(0xFFFF0000));
+        QCOMPARE(rig.host.outcome, RoundOutcome::Solved);
         QCOMPARE(rig.engine->modeText(), QStringLiteral("Solving"));
         QCOMPARE(rig.host.ratingCaption, QStringLiteral("0"));
         QCOMPARE(rig.engine->rating(), 0);
-        QCOMPARE(rig.board().Parameters.WordsLeft, 0);
+        QCOMPARE(rig.round().Parameters.WordsLeft, 0);
         QVERIFY(rig.host.sounds.isEmpty());
         QCOMPARE(scores(rig), QString());
         verifyEnded(rig);
@@ -260,13 +259,12 @@ private slots:
             QVERIFY(rig.completeRow(r));
         QVERIFY(!rig.engine->inPlay());
         QVERIFY(WinMessages.contains(rig.host.statusText));
-        QCOMPARE(rig.host.statusColour, QRgb(0xFF800000));
-        QVERIFY(rig.host.statusPlain);
+        QCOMPARE(rig.host.outcome, RoundOutcome::Won);
         QCOMPARE(rig.host.sounds.last(), QStringLiteral("GameWonSound"));
-        QCOMPARE(rig.board().Parameters.WordsLeft, 0);
+        QCOMPARE(rig.round().Parameters.WordsLeft, 0);
         QCOMPARE(rig.host.ratingCaption, QString::number(rig.engine->rating()));
-        const int moves = rig.board().Moves;
-        const int level = rig.board().Parameters.Level;
+        const int moves = rig.round().Moves;
+        const int level = rig.round().Parameters.Level;
         const QString key = scoreClassLetter(level) + efficiencyBand(moves - 1, 12);
         QCOMPARE(scores(rig), QStringLiteral("[scores]\n%1=%2,1").arg(key).arg(rig.engine->rating()));
         verifyEnded(rig);

@@ -104,7 +104,7 @@ class RoundPlayTest : public QObject
         QVERIFY2(shown == correct, qPrintable(QString("texts lost or made up at step %1").arg(step)));
         QVERIFY2(placedLetters >= m_placedLetters, "a placed tile moved again");
         m_placedLetters = placedLetters;
-        QCOMPARE(b.Parameters.WordsLeft, incomplete);
+        QCOMPARE(m_rig->round().Parameters.WordsLeft, incomplete);
     }
 
     int randomMovable()
@@ -135,14 +135,15 @@ class RoundPlayTest : public QObject
             if (e.bgDragOver(target, source))
                 e.bgDragDrop(target, source);
         } else if (dice < 900) {
-            if (e.commands().mReveal || roll(4) == 0)
+            if (e.commands().clue || roll(4) == 0)
                 e.Clue1Click();
         } else if (dice < 990) {
             rig.timer1.fire();
         } else if (dice < 993) {
-            e.FormShortCut(Qt::Key_F12, 0);
+            if (e.commands().popupSolve) // F12
+                e.Solve1Click();
         } else if (dice < 996) {
-            e.FormShortCut(Qt::Key_F2, 0);
+            e.New1Click(); // F2
         } else {
             e.ChangeRating(roll(11) - 5);
         }
@@ -214,7 +215,7 @@ private slots:
                     const QString status = rig.host.statusText;
                     if (WinMessages.contains(status)) {
                         outcomes["won"]++;
-                        QCOMPARE(rig.board().Parameters.WordsLeft, 0);
+                        QCOMPARE(rig.round().Parameters.WordsLeft, 0);
                     } else if (status == "Sorry, please try again.") {
                         outcomes["lost"]++;
                     } else {

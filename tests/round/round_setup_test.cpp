@@ -9,7 +9,6 @@
 
 namespace {
 const QString Shortage = QStringLiteral("Insufficient words in dictionary matching your criteria.\nPlease change your options.");
-constexpr QRgb Maroon = 0xFF800000;
 
 void startRound(RoundRig &rig, const QString &format, int words, bool definitions = false)
 {
@@ -74,16 +73,16 @@ private slots:
         startRound(rig, format, words, definitions);
         Board &b = rig.board();
         QCOMPARE(int(b.TileCount()), cells);
-        QCOMPARE(b.Parameters.Level, level);
-        QCOMPARE(b.Parameters.Pop, 7);
-        QCOMPARE(b.Parameters.CluesLeft, clues);
-        QCOMPARE(rig.engine->commands().mRevealCaption, QStringLiteral("Clue (%1)").arg(clues));
+        QCOMPARE(rig.round().Parameters.Level, level);
+        QCOMPARE(rig.round().Parameters.Pop, 7);
+        QCOMPARE(rig.round().Parameters.CluesLeft, clues);
+        QCOMPARE(rig.engine->commands().clueCaption, QStringLiteral("Clue (%1)").arg(clues));
         QCOMPARE(b.Tiles(cells).Column, blocks);
         QCOMPARE(rig.host.width, width);
         QCOMPARE(rig.host.height, height);
         QCOMPARE(rig.host.left, (1024 - width) / 2);
         QCOMPARE(rig.host.top, (768 - height) / 2);
-        QCOMPARE(b.Parameters.WordsLeft, words);
+        QCOMPARE(rig.round().Parameters.WordsLeft, words);
 
         // Every row spans 222 pixels from its block's left edge, rows 35 pixels apart.
         for (int r = 0; r < words; ++r) {
@@ -116,13 +115,13 @@ private slots:
         QFETCH(QString, adjusted);
         RoundRig rig;
         rig.options.setHandicap(h);
-        rig.board().ShowParameters = true;
+        rig.round().ShowParameters = true;
         startRound(rig, "6 letters: 2-2-2", 10);
         const QString first = "level=4 pop=5 penalty=-1 good=1 bad=-5 word=0 start=30 delay=5";
         const QString expected = first + "\r\nlevel=4 " + adjusted;
         QCOMPARE(rig.engine->parameterText(), expected);
         QCOMPARE(rig.host.informations, QStringList{expected});
-        const RoundParameters &p = rig.board().Parameters;
+        const RoundParameters &p = rig.round().Parameters;
         QCOMPARE(rig.engine->rating(), p.Start);
         QCOMPARE(p.ClueCost, -6); // from the level's own BAD
         QCOMPARE(rig.timer1.interval(), p.Delay * 1000);
@@ -155,7 +154,7 @@ private slots:
         QVERIFY(rig.engine->inPlay());
         QVERIFY(rig.timer1.isActive());
         QCOMPARE(rig.timer1.interval(), interval);
-        QCOMPARE(rig.host.ratingBackground, RoundEngine::Navy);
+        QCOMPARE(rig.host.ratingBand, RatingBand::Dealing);
     }
 
     void clueAllowanceMarker()
@@ -165,8 +164,8 @@ private slots:
         QVERIFY(marker.open(QIODevice::WriteOnly));
         marker.close();
         startRound(rig, "6 letters: 2-2-2", 10);
-        QCOMPARE(rig.board().Parameters.CluesLeft, 999);
-        QCOMPARE(rig.engine->commands().mRevealCaption, QStringLiteral("Clue"));
+        QCOMPARE(rig.round().Parameters.CluesLeft, 999);
+        QCOMPARE(rig.engine->commands().clueCaption, QStringLiteral("Clue"));
         QCOMPARE(rig.host.debugLines.last(), QStringLiteral("5 15000 999"));
     }
 
@@ -280,7 +279,7 @@ private slots:
         const QStringList statuses = rig.host.logged("status:");
         QVERIFY(statuses.contains("Sorry, please try again."));
         QCOMPARE(statuses.last(), QString(25, ' ') + "10 words to find, level: 4, dictionary: test");
-        QCOMPARE(rig.host.statusColour, Maroon); // left by the rating reset
+        QCOMPARE(rig.host.outcome, RoundOutcome::Lost); // left by the rating reset
         QCOMPARE(rig.host.bannerLines, banners + 1);
         QCOMPARE(rig.host.sounds, QStringList{"NewGameSound"});
         // The reset's lost-round steps come after the old tiles were hidden and before the draw.
@@ -290,17 +289,17 @@ private slots:
         QVERIFY(sorry < rig.host.log.indexOf(QRegularExpression("geometry:.*")));
 
         const RoundCommands &c = rig.engine->commands();
-        QVERIFY(c.Game1 && c.mReveal && c.mSolve && c.Solve1 && c.Clue1 && c.bNewWords && c.mSettings);
+        QVERIFY(c.newGame && c.clue && c.solve && c.popupSolve && c.popupClue && c.newCells && c.settings);
         QVERIFY(!rig.options.settingsPageEnabled());
-        QVERIFY(!rig.board().Busy);
-        QCOMPARE(rig.board().Moves, quint16(0));
-        QCOMPARE(rig.board().TimerPhase, 'W');
+        QVERIFY(!rig.round().Busy);
+        QCOMPARE(rig.round().Moves, quint16(0));
+        QCOMPARE(rig.round().timerPhase, TimerPhase::Waiting);
         QVERIFY(rig.timer1.isActive());
         QVERIFY(rig.bTimer.isActive());
         QCOMPARE(rig.engine->modeText(), QString());
         QCOMPARE(rig.engine->rating(), 30);
         QCOMPARE(rig.host.ratingCaption, QStringLiteral("30"));
-        QCOMPARE(rig.host.ratingBackground, RoundEngine::Navy);
+        QCOMPARE(rig.host.ratingBand, RatingBand::Dealing);
         QVERIFY(!rig.host.busyCursor);
     }
 
@@ -309,7 +308,7 @@ private slots:
         RoundRig rig;
         int nested = 0;
         rig.host.onProcessEvents = [&] {
-            if (rig.board().Busy) {
+            if (rig.round().Busy) {
                 ++nested;
                 rig.engine->New1Click();
                 rig.engine->bgDragDrop(1, 2);
@@ -319,7 +318,7 @@ private slots:
         startRound(rig, "6 letters: 2-2-2", 10);
         QVERIFY(nested > 30);
         QCOMPARE(rig.host.bannerLines, 1);
-        QCOMPARE(rig.board().Moves, quint16(0));
+        QCOMPARE(rig.round().Moves, quint16(0));
         QCOMPARE(rig.host.logged("sound:"), QStringList{"NewGameSound"});
     }
 
@@ -332,8 +331,8 @@ private slots:
                 throw GameError("Unable to create stream");
         };
         QVERIFY_THROWS_EXCEPTION(GameError, startRound(rig, "6 letters: 2-2-2", 10));
-        QVERIFY(!rig.board().Busy);
-        QVERIFY(rig.engine->commands().Game1);
+        QVERIFY(!rig.round().Busy);
+        QVERIFY(rig.engine->commands().newGame);
         QVERIFY(!rig.host.busyCursor);
         rig.engine->New1Click();
         QVERIFY(rig.engine->inPlay());
@@ -370,21 +369,21 @@ private slots:
             rig.engine->New1Click();
             QCOMPARE(rig.host.warnings, warning.isEmpty() ? QStringList() : QStringList{warning});
             QCOMPARE(rig.host.errors, error.isEmpty() ? QStringList() : QStringList{error});
-            QVERIFY(!rig.board().Busy);
-            QVERIFY(rig.engine->commands().Game1);
-            QVERIFY(rig.engine->commands().mSettings);
+            QVERIFY(!rig.round().Busy);
+            QVERIFY(rig.engine->commands().newGame);
+            QVERIFY(rig.engine->commands().settings);
             QVERIFY(rig.options.settingsPageEnabled());
-            QVERIFY(rig.board().ChosenEntries.isEmpty());
-            QVERIFY(rig.board().RoundWords.isEmpty());
+            QVERIFY(rig.round().ChosenEntries.isEmpty());
+            QVERIFY(rig.round().RoundWords.isEmpty());
             QVERIFY(!rig.engine->inPlay());
             QVERIFY(!rig.timer1.isActive());
             QCOMPARE(rig.host.ratingCaption, caption);
-            QCOMPARE(rig.board().Parameters.WordsLeft, 10); // kept from the round before
+            QCOMPARE(rig.round().Parameters.WordsLeft, 10); // kept from the round before
             QCOMPARE(QRect(rig.host.left, rig.host.top, rig.host.width, rig.host.height), before);
             for (int slot = 1; slot <= rig.board().TileCount(); ++slot)
                 QVERIFY(!rig.tile(slot).Panel.visible);
         }
-        QCOMPARE(rig.board().LoadedDictionary, QStringLiteral("test"));
+        QCOMPARE(rig.round().LoadedDictionary, QStringLiteral("test"));
     }
 
     void dictionaryFileIsLoadedByName()
@@ -405,9 +404,9 @@ private slots:
         rig.options.setWordCount(4);
         rig.engine->New1Click();
         QCOMPARE(rig.host.errors, QStringList());
-        QCOMPARE(rig.board().LoadedDictionary, QStringLiteral("fruit"));
-        QCOMPARE(rig.board().RoundWords.size(), 4);
-        for (const tWord &w : rig.board().RoundWords)
+        QCOMPARE(rig.round().LoadedDictionary, QStringLiteral("fruit"));
+        QCOMPARE(rig.round().RoundWords.size(), 4);
+        for (const tWord &w : rig.round().RoundWords)
             QCOMPARE(w.Definition, "fruit " + w.Word.toLower().replace("mango", "Mango"));
 
         // A failed load of another file empties the store: going back reads the file again.
@@ -418,7 +417,7 @@ private slots:
         rig.engine->New1Click();
         QCOMPARE(rig.host.errors.size(), 1);
         QCOMPARE(rig.host.warnings, QStringList());
-        QCOMPARE(rig.board().RoundWords.size(), 4);
+        QCOMPARE(rig.round().RoundWords.size(), 4);
     }
 
     void penaltyTimerOffWithTimerZero_data()
@@ -438,7 +437,7 @@ private slots:
         startRound(rig, "6 letters: 2-2-2", 10);
         QVERIFY(rig.timer1.fire()); // the countdown starts...
         QCOMPARE(rig.host.sounds.last(), QStringLiteral("TimerStartSound"));
-        QCOMPARE(rig.board().TimerPhase, 'G');
+        QCOMPARE(rig.round().timerPhase, TimerPhase::Ticking);
         QVERIFY(!rig.timer1.isActive()); // ...and never ticks
         QVERIFY(!rig.timer1.fire());
         const int rating = rig.engine->rating();

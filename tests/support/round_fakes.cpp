@@ -1,40 +1,30 @@
 #include "support/round_fakes.h"
 
+#include "round/round_engine.h"
+
+void RecordingSound::PlaySoundEffect(const QString &slotText)
+{
+    m_sounds << slotText;
+    m_log << QStringLiteral("sound:") + slotText;
+}
+
 void RecordingHost::setStatusText(const QString &text)
 {
     statusText = text;
     log << QStringLiteral("status:") + text;
 }
 
-void RecordingHost::setStatusColour(QRgb colour, bool plainStyle)
+void RecordingHost::showOutcome(RoundOutcome o)
 {
-    statusColour = colour;
-    statusPlain = plainStyle;
-    log << QStringLiteral("statusColour:%1%2").arg(colour, 8, 16, QLatin1Char('0')).arg(plainStyle ? " plain" : "");
+    outcomeShown = true;
+    outcome = o;
+    log << QStringLiteral("outcome:%1").arg(int(o));
 }
 
 void RecordingHost::showNextBannerLine()
 {
     ++bannerLines;
     log << QStringLiteral("banner");
-}
-
-void RecordingHost::setRatingCaption(const QString &caption)
-{
-    ratingCaption = caption;
-    log << QStringLiteral("rating:") + caption;
-}
-
-void RecordingHost::setRatingBackground(QRgb colour)
-{
-    ratingBackground = colour;
-    log << QStringLiteral("ratingColour:%1").arg(colour, 8, 16, QLatin1Char('0'));
-}
-
-void RecordingHost::PlaySoundEffect(const QString &text)
-{
-    sounds << text;
-    log << QStringLiteral("sound:") + text;
 }
 
 void RecordingHost::showWarning(const QString &text)
@@ -55,15 +45,18 @@ void RecordingHost::showError(const QString &text)
     log << QStringLiteral("error:") + text;
 }
 
+void RecordingHost::ratingChanged()
+{
+    if (!m_engine)
+        return;
+    ratingCaption = m_engine->ratingCaption();
+    ratingBand = m_engine->ratingBand();
+    log << QStringLiteral("rating:") + ratingCaption;
+}
+
 void RecordingHost::commandsChanged()
 {
     ++commandChanges;
-}
-
-void RecordingHost::openOptionsDialog()
-{
-    ++optionsOpened;
-    log << QStringLiteral("options");
 }
 
 void RecordingHost::processEvents()

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "round/round_host.h"
+#include "round/round_timer.h"
+#include "sound/sound_layer.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+
+class RoundEngine;
 
 // A timer that ticks only when a test fires it.
 class ManualTimer : public RoundTimer
@@ -56,31 +60,58 @@ private:
     int m_interval;
 };
 
-// A main window that records what the engine asks of it. `log` holds every
-// call in order as "name" or "name:argument".
-class RecordingHost : public RoundHost
+// A sound layer that notes each effect asked for ("sound:" in the shared log).
+class RecordingSound : public SoundLayer
 {
 public:
+    RecordingSound(QStringList &log, QStringList &sounds) : m_log(log), m_sounds(sounds) {}
+    void PlaySoundEffect(const QString &slotText) override;
+    void StartMusic() override {}
+    void stopAll() override {}
+    int outputLevel() const override { return m_level; }
+    void setOutputLevel(int level) override { m_level = level; }
+    void saveDeviceVolume() override {}
+    void restoreDeviceVolume() override {}
+
+private:
+    QStringList &m_log;
+    QStringList &m_sounds;
+    int m_level = 0;
+};
+
+// The window around a round engine, recording what the engine asks of it
+// through each of its interfaces. `log` holds every call in order as "name"
+// or "name:argument"; the rating and commands are read back from the engine
+// when it says they changed.
+class RecordingHost : public StatusLine,
+                      public RoundMessages,
+                      public TraceWindow,
+                      public BoardWindow,
+                      public EventPump,
+                      public RoundListener
+{
+public:
+    // Every interface of this recorder, with `sound` for the effects.
+    RoundWiring wiring() { return RoundWiring{*this, *this, *this, *this, *this, sound, *this}; }
+    void listenTo(const RoundEngine &engine) { m_engine = &engine; }
+
     void setStatusText(const QString &text) override;
-    void setStatusColour(QRgb colour, bool plainStyle) override;
+    void showOutcome(RoundOutcome outcome) override;
     void showNextBannerLine() override;
-    void setRatingCaption(const QString &caption) override;
-    void setRatingBackground(QRgb colour) override;
-    void PlaySoundEffect(const QString &text) override;
     void showWarning(const QString &text) override;
     void showInformation(const QString &text) override;
     void showError(const QString &text) override;
-    void commandsChanged() override;
-    void openOptionsDialog() override;
-    bool hoverHints() const override { return hoverHintsOn; }
-    void processEvents() override;
-    void setBoardEnabled(bool enabled) override;
-    void setBusyCursor(bool busy) override;
     void clearDebug() override;
     void appendDebugLine(const QString &line) override;
     void showDebugWindow() override;
+    void setBoardEnabled(bool enabled) override;
+    void setBusyCursor(bool busy) override;
+    bool hoverHints() const override { return hoverHintsOn; }
     QSize screenSize() const override { return screen; }
     void setWindowGeometry(int left, int top, int width, int height) override;
+    void processEvents() override;
+    void ratingChanged() override;
+    void commandsChanged() override;
 
     // Calls whose log entry starts with prefix ("sound:", "status:"), prefix removed.
     QStringList logged(const QString &prefix) const;
@@ -88,11 +119,12 @@ public:
 
     QStringList log;
     QString statusText;
-    QRgb statusColour = 0;
-    bool statusPlain = false;
+    bool outcomeShown = false;
+    RoundOutcome outcome = RoundOutcome::Lost;
     QString ratingCaption;
-    QRgb ratingBackground = 0;
+    RatingBand ratingBand = RatingBand::Below26;
     QStringList sounds;
+    RecordingSound sound{log, sounds};
     QStringList warnings;
     QStringList informations;
     QStringList errors;
@@ -100,7 +132,6 @@ public:
     bool debugShown = false;
     int bannerLines = 0;
     int commandChanges = 0;
-    int optionsOpened = 0;
     int processEventsCalls = 0;
     bool boardEnabled = true;
     bool busyCursor = false;
@@ -109,4 +140,7 @@ public:
     int left = 0, top = 0, width = 0, height = 0;
     // Runs inside processEvents(): what a tick or a click in the middle would do.
     std::function<void()> onProcessEvents;
+
+private:
+    const RoundEngine *m_engine = nullptr;
 };

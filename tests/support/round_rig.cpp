@@ -14,8 +14,9 @@ RoundRig::RoundRig()
         options.setSoundText(SoundSlot(s), soundSlotName(SoundSlot(s)));
     options.setDictionaryNames({QStringLiteral("test")});
     options.setDictionaryIndex(0);
-    engine = std::make_unique<RoundEngine>(host, options, *settings, timer1, bTimer);
-    engine->board().LoadedDictionary = QStringLiteral("test");
+    engine = std::make_unique<RoundEngine>(host.wiring(), options, *settings, timer1, bTimer);
+    host.listenTo(*engine);
+    engine->round().LoadedDictionary = QStringLiteral("test");
     engine->board().setTemplateHeight(33);
     engine->board().MakeTiles();
     timer1.onTimeout = [this] { engine->Timer1Timer(); };

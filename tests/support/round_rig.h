@@ -19,6 +19,7 @@ struct RoundRig
     RoundRig();
 
     Board &board() { return engine->board(); }
+    RoundState &round() { return engine->round(); }
     const tTile &tile(int slot) { return engine->board().Tiles(slot); }
 
     // Replaces the dictionary's entries (definitions "def <word>" unless given).

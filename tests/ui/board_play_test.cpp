@@ -3,6 +3,7 @@
 #include "game_fixture.h"
 
 #include "ui/board_view.h"
+#include "ui/palette.h"
 
 #include <QAction>
 #include <QLabel>
@@ -98,7 +99,7 @@ void BoardPlayTest::tilesMirrorTheBoard()
         const TilePanel &panel = board.Tiles(slot).Panel;
         TileWidget *tile = window.tile(slot);
         QCOMPARE(tile->caption(), QString::fromLatin1(panel.caption));
-        QCOMPARE(tile->letterColour(), QColor::fromRgb(tileColour(panel.state)));
+        QCOMPARE(tile->letterColour(), Palette::tileLetters(panel.state));
         QCOMPARE(tile->geometry(), QRect(panel.left, panel.top, panel.width, panel.height));
         QCOMPARE(tile->hintText(), QString::fromLatin1(panel.hint));
         QVERIFY(tile->showHint());
@@ -142,11 +143,11 @@ void BoardPlayTest::dragPlacesTiles()
     QVERIFY(!window.findChild<QLabel *>("dragCopy") || !window.findChild<QLabel *>("dragCopy")->isVisible());
 
     QCOMPARE(window.tile(target)->caption(), QString::fromLatin1(right));
-    QCOMPARE(window.tile(target)->letterColour(), QColor::fromRgb(FixedColour));
+    QCOMPARE(window.tile(target)->letterColour(), QColor(0, 170, 102));
     QCOMPARE(window.tile(source)->caption(), QString::fromLatin1(moved));
     QCOMPARE(game.engine().rating(), rating + 1);
     QCOMPARE(counterText(window), QString::number(game.engine().rating()));
-    QCOMPARE(int(game.engine().board().Moves), 1);
+    QCOMPARE(int(game.engine().round().Moves), 1);
     QVERIFY(window.board()->isEnabled());
 }
 
@@ -164,8 +165,8 @@ void BoardPlayTest::wrongDropCostsRating()
     game.drag(source, target);
     QCOMPARE(window.tile(source)->caption(), targetText);
     QCOMPARE(window.tile(target)->caption(), sourceText);
-    QCOMPARE(window.tile(source)->letterColour(), QColor::fromRgb(LooseColour));
-    QCOMPARE(window.tile(target)->letterColour(), QColor::fromRgb(LooseColour));
+    QCOMPARE(window.tile(source)->letterColour(), QColor(251, 0, 0));
+    QCOMPARE(window.tile(target)->letterColour(), QColor(251, 0, 0));
     QCOMPARE(game.engine().rating(), rating - 5);
     QCOMPARE(counterText(window), QString::number(rating - 5));
 }
@@ -185,12 +186,12 @@ void BoardPlayTest::dropOnPlacedTileIsRefused()
     game.drag(source, placed);
     QCOMPARE(window.tile(placed)->caption(), before);
     QCOMPARE(game.engine().rating(), rating);
-    QCOMPARE(int(game.engine().board().Moves), 0);
+    QCOMPARE(int(game.engine().round().Moves), 0);
 
     // A green tile cannot be picked up either.
     game.drag(placed, source);
     QCOMPARE(window.tile(placed)->caption(), before);
-    QCOMPARE(int(game.engine().board().Moves), 0);
+    QCOMPARE(int(game.engine().round().Moves), 0);
 }
 
 void BoardPlayTest::dropOutsideATileCancels()
@@ -207,7 +208,7 @@ void BoardPlayTest::dropOutsideATileCancels()
     // Dropping a tile on itself is no move.
     game.drag(source, source);
     QCOMPARE(window.tile(source)->caption(), text);
-    QCOMPARE(int(game.engine().board().Moves), 0);
+    QCOMPARE(int(game.engine().round().Moves), 0);
 
     // The right button during a drag opens the pop-up menu and ends the drag.
     QWindow *handle = window.windowHandle();
@@ -220,7 +221,7 @@ void BoardPlayTest::dropOutsideATileCancels()
         popup->close();
     QTest::mouseRelease(handle, Qt::LeftButton, {}, game.centreOf(target));
     QCOMPARE(window.tile(source)->caption(), text);
-    QCOMPARE(int(game.engine().board().Moves), 0);
+    QCOMPARE(int(game.engine().round().Moves), 0);
 }
 
 void BoardPlayTest::doubleClickOnBoardStartsARound()
@@ -249,18 +250,18 @@ void BoardPlayTest::clueKeys()
     TfrmMain &window = game.start();
     game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
     QAction *mReveal = window.findChild<QAction *>("mReveal");
-    const int clues = game.engine().board().Parameters.CluesLeft;
+    const int clues = game.engine().round().Parameters.CluesLeft;
     QVERIFY(clues >= 2);
     QCOMPARE(mReveal->text(), QStringLiteral("Clue (%1)").arg(clues));
 
     QTest::keyClick(&window, Qt::Key_F11);
-    QCOMPARE(game.engine().board().Parameters.CluesLeft, clues - 1);
+    QCOMPARE(game.engine().round().Parameters.CluesLeft, clues - 1);
     QCOMPARE(mReveal->text(), QStringLiteral("Clue (%1)").arg(clues - 1));
-    QCOMPARE(int(game.engine().board().Moves), 1);
+    QCOMPARE(int(game.engine().round().Moves), 1);
 
     QTest::keyClick(&window, Qt::Key_F12, Qt::ShiftModifier);
-    QCOMPARE(game.engine().board().Parameters.CluesLeft, clues - 2);
-    QCOMPARE(int(game.engine().board().Moves), 2);
+    QCOMPARE(game.engine().round().Parameters.CluesLeft, clues - 2);
+    QCOMPARE(int(game.engine().round().Moves), 2);
     QCOMPARE(game.engine().modeText(), QString()); // not solved
     QCOMPARE(counterText(window), QString::number(game.engine().rating()));
 }
@@ -279,7 +280,7 @@ void BoardPlayTest::solveKey()
     for (int row = 0; row < 10; ++row) {
         TileWidget *first = window.tile(row * 3 + 1);
         QVERIFY(first->isVisible());
-        QCOMPARE(first->letterColour(), QColor::fromRgb(SolvedColour));
+        QCOMPARE(first->letterColour(), QColor(0, 0, 236));
         QCOMPARE(first->width(), 222);
         QVERIFY(!window.tile(row * 3 + 2)->isVisible());
     }
@@ -290,7 +291,7 @@ void BoardPlayTest::solveKey()
     QTest::keyClick(&window, Qt::Key_F11);
     QCOMPARE(lbText(window), QStringLiteral("Try again."));
     game.drag(1, 4);
-    QCOMPARE(int(game.engine().board().Moves), 0);
+    QCOMPARE(int(game.engine().round().Moves), 0);
 
     // Solving while a tile is being dragged ends the drag with the round.
     game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::Last);
@@ -316,13 +317,13 @@ void BoardPlayTest::wonRound()
     TfrmMain &window = game.start();
     game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
     int drops = 0;
-    while (game.engine().board().Parameters.WordsLeft > 0 && drops < 40) {
+    while (game.engine().round().Parameters.WordsLeft > 0 && drops < 40) {
         const auto [source, target] = game.rightMove();
         QVERIFY(source && target);
         game.drag(source, target);
         ++drops;
     }
-    QCOMPARE(game.engine().board().Parameters.WordsLeft, 0);
+    QCOMPARE(game.engine().round().Parameters.WordsLeft, 0);
     const QStringList wins = {"Success !", "Complete !", "Done !", "Finished !"};
     QVERIFY2(wins.contains(lbText(window)), qPrintable(lbText(window)));
     QCOMPARE(lbColour(window), QColor(128, 0, 0));
@@ -331,7 +332,7 @@ void BoardPlayTest::wonRound()
     QVERIFY(!window.findChild<QAction *>("mSolve")->isEnabled());
     QVERIFY(window.findChild<QAction *>("Game1")->isEnabled());
     for (int row = 0; row < 10; ++row)
-        QCOMPARE(window.tile(row * 3 + 1)->letterColour(), QColor::fromRgb(SolvedColour));
+        QCOMPARE(window.tile(row * 3 + 1)->letterColour(), QColor(0, 0, 236));
     QCOMPARE(counterText(window), QString::number(game.engine().rating()));
 }
 
@@ -356,10 +357,10 @@ void BoardPlayTest::lostRound()
     for (const char *name : {"mReveal", "mSolve", "Solve1", "Clue1"})
         QVERIFY2(!window.findChild<QAction *>(QLatin1String(name))->isEnabled(), name);
     // The solution is shown and takes no more drops.
-    QCOMPARE(window.tile(1)->letterColour(), QColor::fromRgb(SolvedColour));
-    const int moves = game.engine().board().Moves;
+    QCOMPARE(window.tile(1)->letterColour(), QColor(0, 0, 236));
+    const int moves = game.engine().round().Moves;
     game.drag(1, 4);
-    QCOMPARE(int(game.engine().board().Moves), moves);
+    QCOMPARE(int(game.engine().round().Moves), moves);
 }
 
 int main(int argc, char *argv[])
