@@ -1,3 +1,4 @@
+// The tile pool fills, fits and changes its slots exactly, telling the view of each change.
 #include "round/board.h"
 #include "round/random_source.h"
 

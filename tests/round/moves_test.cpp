@@ -1,3 +1,5 @@
+// A drop exchanges two texts and scores it, and the rating moves by the
+// level's numbers through its bands and the penalty clock.
 #include "round/random_source.h"
 #include "support/round_rig.h"
 
@@ -95,7 +97,10 @@ private slots:
         startRound(rig);
         QVERIFY(rig.arrange(texts(rig, board.toLatin1().constData())));
         QCOMPARE(rig.engine->bgDragOver(target, source), true);
+        const int pauses = rig.host.processEventsCalls;
         rig.engine->bgDragDrop(target, source);
+        // One pause before the exchange and one after each row's re-lay, all through the host.
+        QCOMPARE(rig.host.processEventsCalls - pauses, moves ? 3 : 0);
         QCOMPARE(rig.engine->rating(), rating);
         QCOMPARE(rig.host.sounds, sounds);
         QCOMPARE(int(rig.round().Moves), moves);

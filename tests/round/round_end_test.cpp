@@ -1,8 +1,13 @@
+// A round ends once, on its own board: the ends (win, loss, solve, clue) leave the
+// board, the commands and the statistics as the player expects, and never reach
+// into a round dealt meanwhile.
 #include "round/random_source.h"
 #include "settings/score_record.h"
 #include "support/round_rig.h"
 
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 const QString Format = QStringLiteral("6 letters: 2-2-2");
@@ -284,25 +289,105 @@ private slots:
         QCOMPARE(seen, QSet<QString>(WinMessages.begin(), WinMessages.end()));
     }
 
+    // A New Game started while an ended round's solution is revealed takes
+    // the board: none of the old round's remaining end steps may touch the new
+    // round, and only a real win reaches the statistics.
+    void newRoundDuringTheReveal_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("won");
+        QTest::newRow("winning drop") << "winning drop" << true;
+        QTest::newRow("losing tick") << "losing tick" << false;
+        QTest::newRow("solve") << "solve" << false;
+        QTest::newRow("losing drop") << "losing drop" << false;
+        QTest::newRow("winning clue") << "winning clue" << true;
+        QTest::newRow("losing clue") << "losing clue" << false;
+    }
     void newRoundDuringTheReveal()
     {
+        QFETCH(QString, path);
+        QFETCH(bool, won);
         RoundRig rig;
         startRound(rig);
+        if (path == "winning drop" || path == "winning clue") {
+            for (int r = 0; r < 3; ++r)
+                QVERIFY(rig.completeRow(r));
+        } else if (path != "solve") {
+            cycleRows(rig);
+        }
+
         bool started = false;
+        QString oldWin; // the ended round's result, as a win would record it
         rig.host.onProcessEvents = [&] {
-            if (!started && rig.engine->modeText() == "Solving") {
-                started = true;
-                rig.engine->New1Click();
-            }
+            if (started || rig.engine->inPlay())
+                return; // only the reveal runs with the round out of play
+            started = true;
+            const RoundState &old = rig.round();
+            oldWin = QStringLiteral("%1=%2,1")
+                         .arg(scoreClassLetter(old.Parameters.Level) +
+                              efficiencyBand(old.Moves, rig.board().TileCount()))
+                         .arg(rig.engine->rating());
+            rig.engine->New1Click();
         };
-        rig.engine->Solve1Click();
+
+        if (path == "winning drop") {
+            // The last row's drops until the one that wins.
+            for (int guard = 0; guard < 10 && !started; ++guard) {
+                const QList<int> row = rig.rowSlots(3);
+                const auto target = std::find_if(row.begin(), row.end(), [&rig](int slot) {
+                    return rig.tile(slot).Panel.state == TileState::Movable;
+                });
+                QVERIFY(target != row.end());
+                rig.engine->bgDragDrop(*target, rig.movableShowing(rig.tile(*target).CorrectText, *target));
+            }
+        } else if (path == "losing tick") {
+            rig.engine->ChangeRating(-29);
+            QVERIFY(rig.timer1.fire()); // the countdown
+            QVERIFY(rig.timer1.fire()); // the penalty that loses
+        } else if (path == "solve") {
+            rig.engine->Solve1Click();
+        } else if (path == "losing drop") {
+            rig.engine->ChangeRating(-29);
+            rig.engine->bgDragDrop(1, 4); // across rows: nothing can be placed
+        } else if (path == "winning clue") {
+            rig.round().Parameters.CluesLeft = 10;
+            for (int clue = 0; clue < 5 && !started; ++clue)
+                rig.engine->Clue1Click();
+        } else if (path == "losing clue") {
+            rig.engine->ChangeRating(-25); // the clue's placement and cost end at 0
+            rig.engine->Clue1Click();
+        }
         QVERIFY(started);
-        // The new round's board is untouched by the rest of the old reveal.
+
+        // The new round is dealt and untouched by the rest of the old one.
         QVERIFY(rig.engine->inPlay());
         for (int slot = 1; slot <= 12; ++slot) {
             QCOMPARE(rig.tile(slot).Panel.state, TileState::Movable);
             QVERIFY(rig.tile(slot).Panel.visible);
         }
+        QCOMPARE(rig.host.statusText, QString(25, ' ') + "4 words to find, level: 3, dictionary: test");
+        QCOMPARE(rig.host.sounds.last(), QStringLiteral("NewGameSound"));
+        QCOMPARE(rig.engine->rating(), 30);
+        QCOMPARE(rig.host.ratingCaption, QStringLiteral("30"));
+        QCOMPARE(rig.round().Parameters.WordsLeft, 4);
+        QCOMPARE(rig.round().Moves, quint16(0));
+        QCOMPARE(rig.engine->modeText(), QString());
+        const RoundCommands &c = rig.engine->commands();
+        QVERIFY(c.newGame && c.solve && c.clue && c.popupSolve && c.popupClue);
+        QVERIFY(!rig.options.settingsPageEnabled());
+        QVERIFY(rig.timer1.isActive());
+        QVERIFY(rig.bTimer.isActive());
+        QVERIFY(rig.host.boardEnabled);
+        QVERIFY(rig.engine->boardEnabled());
+        QVERIFY(!rig.host.busyCursor);
+        // Only the old round's own win is in the statistics.
+        QCOMPARE(scores(rig), won ? QStringLiteral("[scores]\n") + oldWin : QString());
+
+        // And it plays.
+        rig.host.onProcessEvents = {};
+        QVERIFY(rig.completeRow(0));
+        QVERIFY(rig.round().Moves > 0);
+        QVERIFY(rig.engine->inPlay());
     }
 };
 

@@ -1,5 +1,5 @@
-// Playing on the main window with the mouse and the keys: dealing a round,
-// dragging tiles, clues, solving, winning and losing.
+// The main window plays the round as the engine rules it, with the mouse and
+// the keys: dealing, dragging tiles, clues, solving, winning and losing.
 #include "game_fixture.h"
 
 #include "ui/board_view.h"
