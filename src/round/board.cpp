@@ -133,8 +133,6 @@ void Board::FitRow(int column, int rowInColumn, int width)
     }
     m_tiles[size_t(last - 1)].Panel.width += remaining;
     changed(last);
-    if (m_pump)
-        m_pump();
 }
 
 void Board::setCaption(int slot, const QByteArray &caption)

@@ -7,10 +7,9 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 
 // The tile of one slot as the view shows it. The view draws every visible
-// tile at (left, top, width, height) with the caption in tileColour(state);
+// tile at (left, top, width, height) with the caption coloured by its state;
 // texts are Windows-1252 bytes (see words/windows1252.h to draw them).
 struct TilePanel
 {
@@ -63,10 +62,8 @@ public:
     const tTile &Tiles(int slot) const;
     quint16 TileCount() const { return m_tileCount; }
 
-    // The view listens (nullptr: nobody); the pump lets pending events run
-    // where the board wants a repaint (end of FitRow).
+    // The view listens (nullptr: nobody).
     void setListener(BoardListener *listener) { m_listener = listener; }
-    void setEventPump(std::function<void()> pump) { m_pump = std::move(pump); }
 
     // Height of the template tile, set by the view at start-up before MakeTiles.
     int templateHeight() const { return m_templateHeight; }
@@ -111,5 +108,4 @@ private:
     quint16 m_tileCount = 0;
     int m_templateHeight = 33;
     BoardListener *m_listener = nullptr;
-    std::function<void()> m_pump;
 };
