@@ -13,7 +13,7 @@
 #include "ui/hover_hints.h"
 #include "ui/look_alike_fonts.h"
 #include "ui/main_window.h"
-#include "ui/message_box.h"
+#include "ui/system_desktop.h"
 #include "ui/splash_window.h"
 
 #include <QTimer>
@@ -30,8 +30,10 @@ bool GameApplication::notify(QObject *receiver, QEvent *event)
 
 void GameApplication::showUncaughtError(const QString &message)
 {
-    GameMessageBox::show(QApplication::activeWindow(), GameMessageBox::Kind::Error, QStringLiteral("Splitwick"),
-                         message);
+    auto *app = qobject_cast<GameApplication *>(QCoreApplication::instance());
+    static SystemDesktop system;
+    Desktop &desktop = app && app->m_desktop ? *app->m_desktop : system;
+    desktop.showMessage(QApplication::activeWindow(), Desktop::BoxKind::Error, QStringLiteral("Splitwick"), message);
 }
 
 void initialiseProgram()
@@ -54,17 +56,6 @@ StartupSwitches StartupSwitches::fromEnvironment()
     return switches;
 }
 
-void StartupSwitches::prepare() const
-{
-    // Unattended runs answer every box at once (No where there is a No).
-    if (quitAfterShow) {
-        GameMessageBox::setHook([](QWidget *, GameMessageBox::Kind, const QString &, const QString &,
-                                   QMessageBox::StandardButtons buttons) {
-            return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
-        });
-    }
-}
-
 void quitOnceShown(QWidget *window)
 {
     // Shown means on screen and painted once; then the loop ends without the
@@ -77,12 +68,12 @@ void quitOnceShown(QWidget *window)
     QCoreApplication::exit(0);
 }
 
-GameProgram::GameProgram()
+GameProgram::GameProgram(Desktop &desktop)
 {
-    m_main = std::make_unique<TfrmMain>();
+    m_main = std::make_unique<TfrmMain>(desktop);
     m_splash = std::make_unique<TfrmSplash>();
     m_about = new TfrmAbout(m_main.get());
-    m_fo = new Tfo(m_main.get());
+    m_fo = new Tfo(desktop, m_main.get());
     // The statistics window, the Background and Styles dialogs come here when they exist;
     // the news page opens in the system's browser.
     m_debug = std::make_unique<TfrmDebug>();

@@ -6,6 +6,7 @@
 #include <exception>
 #include <memory>
 
+class Desktop;
 class OptionsModel;
 class SettingsFile;
 class TfrmAbout;
@@ -24,8 +25,14 @@ public:
     GameApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
 
+    // Where uncaught errors are shown; it must outlive its use here.
+    void setDesktop(Desktop *desktop) { m_desktop = desktop; }
+
     // Shows an uncaught error's message the way notify() does.
     static void showUncaughtError(const QString &message);
+
+private:
+    Desktop *m_desktop = nullptr;
 };
 
 // Runs work and shows any error it throws in an error box, as notify() does;
@@ -61,8 +68,6 @@ struct StartupSwitches
     bool quitAfterShow = false;
     int dealWords = 0;
     static StartupSwitches fromEnvironment();
-    // Before the windows are made.
-    void prepare() const;
 };
 
 // The windows of one run, created hidden in the program's order: the main
@@ -71,7 +76,7 @@ struct StartupSwitches
 class GameProgram
 {
 public:
-    GameProgram();
+    explicit GameProgram(Desktop &desktop);
     ~GameProgram();
     GameProgram(const GameProgram &) = delete;
     GameProgram &operator=(const GameProgram &) = delete;

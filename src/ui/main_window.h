@@ -11,6 +11,7 @@
 
 class ActivationTracker;
 class Banner;
+class Desktop;
 class BackgroundImage;
 class BoardView;
 class OptionsModel;
@@ -41,7 +42,8 @@ public:
     static constexpr int StatusHeight = 25;
     static constexpr int TileCountInPool = 250;
 
-    explicit TfrmMain(QWidget *parent = nullptr);
+    // desktop: where boxes, links and the splash holds go; it outlives the window.
+    explicit TfrmMain(Desktop &desktop, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     // Wiring at start-up, before the window is shown. The options and the
@@ -61,6 +63,7 @@ public:
     bool hasEngine() const { return bool(m_engine); }
     SoundLayer &sound() { return *m_sound; }
     Banner &banner() { return *m_banner; }
+    Desktop &desktop() { return m_desktop; }
     TileWidget *tile(int slot) const; // 1..250
     TileWidget *templateTile() const { return m_pCopy; }
     QWidget *board() const;
@@ -139,6 +142,8 @@ private:
     void showDebugWindow() override;
     QSize screenSize() const override;
     void setWindowGeometry(int left, int top, int width, int height) override;
+
+    Desktop &m_desktop;
 
     // Widgets (object names as the component names).
     QFrame *m_pGame = nullptr;

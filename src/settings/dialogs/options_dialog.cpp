@@ -5,9 +5,8 @@
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 #include "ui/help_links.h"
-#include "ui/message_box.h"
+#include "ui/desktop.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,12 +41,6 @@ QString unscramble(const QString &scrambled)
     for (QChar &c : plain)
         c = QChar(char16_t(c.unicode() - 1));
     return plain;
-}
-
-Tfo::Beep &beepHook()
-{
-    static Tfo::Beep hook;
-    return hook;
 }
 
 // The files of a folder whose extension is one of extensions (".wav"),
@@ -108,7 +101,7 @@ QLabel *boldLabel(const QString &text, QWidget *parent)
 
 } // namespace
 
-Tfo::Tfo(QWidget *parent) : QDialog(parent)
+Tfo::Tfo(Desktop &desktop, QWidget *parent) : QDialog(parent), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("fo"));
     setWindowTitle(QStringLiteral("Splitwick Options"));
@@ -187,7 +180,7 @@ QWidget *Tfo::buildSettingsPage()
     m_nWords->setObjectName(QStringLiteral("nWords"));
     m_nWords->setRange(4, 45);
     m_nWords->setValue(10);
-    m_nWords->setBeep(&Tfo::beep);
+    m_nWords->setBeep([this] { m_desktop.beep(); });
     wordsLabel->setBuddy(m_nWords);
 
     auto *fixedGroup = new QGroupBox(QStringLiteral("Initial Fixed Cell:"), page);
@@ -441,7 +434,7 @@ void Tfo::FormCreate()
         QStringList lines;
         for (const QString &folder : m_missingFolders)
             lines << QStringLiteral("Cannot open folder %1").arg(folder);
-        GameMessageBox::show(parentWidget(), GameMessageBox::Kind::Warning, QStringLiteral("Splitwick"),
+        m_desktop.showMessage(parentWidget(), Desktop::BoxKind::Warning, QStringLiteral("Splitwick"),
                              lines.join(u'\n'));
     }
 }
@@ -472,32 +465,17 @@ bool Tfo::eventFilter(QObject *watched, QEvent *event)
 
 void Tfo::LabelDictionaryDblClick()
 {
-    beep();
+    m_desktop.beep();
     *m_showParameters = !*m_showParameters;
     emit showParametersChanged(*m_showParameters);
 }
 
 void Tfo::bMusicClick()
 {
-    HelpLinks::askAndOpen(this, DownloadQuestion, QUrl(downloadPageAddress()));
+    HelpLinks::askAndOpen(m_desktop, this, DownloadQuestion, QUrl(downloadPageAddress()));
 }
 
 QString Tfo::downloadPageAddress()
 {
     return HelpLinks::WebSiteAddress + unscramble(ScrambledDownloadPage);
-}
-
-Tfo::Beep Tfo::setBeepHook(Beep hook)
-{
-    Beep previous = std::move(beepHook());
-    beepHook() = std::move(hook);
-    return previous;
-}
-
-void Tfo::beep()
-{
-    if (beepHook())
-        beepHook()();
-    else
-        QApplication::beep();
 }

@@ -5,9 +5,9 @@
 #include <QDialog>
 #include <QStringList>
 #include <array>
-#include <functional>
 #include <memory>
 
+class Desktop;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -39,7 +39,7 @@ public:
     static constexpr int NewCellsResult = 2;
 
     // parent: the main window, on which the dialog is centred.
-    explicit Tfo(QWidget *parent = nullptr);
+    explicit Tfo(Desktop &desktop, QWidget *parent = nullptr);
     ~Tfo() override;
 
     // Builds the controls and brings them in line with the options; showing
@@ -60,10 +60,6 @@ public:
 
     // Folders found missing at creation (full paths), in the order reported.
     QStringList missingFolders() const { return m_missingFolders; }
-
-    // The default beep; tests count it instead.
-    using Beep = std::function<void()>;
-    static Beep setBeepHook(Beep hook); // returns the previous hook
 
     // The download page for sounds and music on the maker's web site.
     static QString downloadPageAddress();
@@ -87,8 +83,8 @@ private:
     void updateFromModel();
     void LabelDictionaryDblClick();
     void bMusicClick();
-    static void beep();
 
+    Desktop &m_desktop;
     OptionsModel m_options;
     std::unique_ptr<SettingsFile> m_settings;
     bool m_ownShowParameters = false;

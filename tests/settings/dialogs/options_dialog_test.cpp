@@ -2,8 +2,7 @@
 #include "settings/dialogs/word_count_box.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
-#include "ui/help_links.h"
-#include "ui/message_box.h"
+#include "support/recording_desktop.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,13 +23,6 @@
 #include <memory>
 
 namespace {
-
-struct ShownBox
-{
-    GameMessageBox::Kind kind;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-};
 
 void touch(const QString &path, const QByteArray &bytes = QByteArray())
 {
@@ -101,10 +93,11 @@ private:
     QString iniPath() const { return m_folder->filePath("ZRV_XQ.INI"); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
-    QList<ShownBox> m_boxes;
+    RecordingDesktop m_desktop;
+    QList<RecordingDesktop::Box> &m_boxes = m_desktop.boxes;
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
-    int m_beeps = 0;
-    QList<QUrl> m_opened;
+    int &m_beeps = m_desktop.beeps;
+    QList<QUrl> &m_opened = m_desktop.opened;
 };
 
 void OptionsDialogTest::init()
@@ -124,26 +117,17 @@ void OptionsDialogTest::init()
     m_opened.clear();
     m_beeps = 0;
     m_answer = QMessageBox::Yes;
-    GameMessageBox::setHook([this](QWidget *, GameMessageBox::Kind kind, const QString &, const QString &text,
-                                   QMessageBox::StandardButtons buttons) {
-        m_boxes.append({kind, text, buttons});
-        return m_answer;
-    });
-    Tfo::setBeepHook([this] { ++m_beeps; });
-    HelpLinks::setUrlOpener([this](const QUrl &url) { m_opened.append(url); });
+    m_desktop.answer = [this](const RecordingDesktop::Box &) { return m_answer; };
 }
 
 void OptionsDialogTest::cleanup()
 {
-    GameMessageBox::setHook({});
-    Tfo::setBeepHook({});
-    HelpLinks::setUrlOpener({});
     setProgramFolder(QString());
 }
 
 std::unique_ptr<Tfo> OptionsDialogTest::makeDialog()
 {
-    auto dialog = std::make_unique<Tfo>();
+    auto dialog = std::make_unique<Tfo>(m_desktop);
     dialog->ensureWidgets();
     return dialog;
 }
@@ -195,7 +179,7 @@ void OptionsDialogTest::controlsAndRanges()
 void OptionsDialogTest::controlsBuiltOnFirstShow()
 {
     touch(iniPath(), "[Options]\r\nPresets=4\r\nDictionary=Cities\r\n");
-    Tfo dialog;
+    Tfo dialog(m_desktop);
     QVERIFY(!dialog.findChild<QTabWidget *>());
     QCOMPARE(dialog.options().presetsIndex(), 4);
     QCOMPARE(dialog.options().dictionaryNames().size(), 3);
@@ -429,7 +413,7 @@ void OptionsDialogTest::closingResults()
     QWidget mainWindow;
     mainWindow.setGeometry(100, 100, 900, 700);
     mainWindow.show();
-    Tfo dialog(&mainWindow);
+    Tfo dialog(m_desktop, &mainWindow);
 
     QTimer::singleShot(0, &dialog, [&] { QTest::mouseClick(dialog.findChild<QPushButton *>("bNewWords"), Qt::LeftButton); });
     QCOMPARE(dialog.exec(), Tfo::NewCellsResult);
@@ -466,7 +450,7 @@ void OptionsDialogTest::missingFoldersReportedOnce()
     const auto dialog = makeDialog();
 
     QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].kind, GameMessageBox::Kind::Warning);
+    QCOMPARE(m_boxes[0].kind, Desktop::BoxKind::Warning);
     QStringList expected;
     for (const QString &folder : {QString("music"), QString("sound"), QString("kbs")}) {
         if (removed.contains(folder))
@@ -526,7 +510,7 @@ void OptionsDialogTest::downloadButton()
     m_answer = QMessageBox::StandardButton(answer);
     QTest::mouseClick(dialog->findChild<QPushButton *>("bMusic"), Qt::LeftButton);
     QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].kind, GameMessageBox::Kind::Warning);
+    QCOMPARE(m_boxes[0].kind, Desktop::BoxKind::Warning);
     QCOMPARE(m_boxes[0].text, QString("Check our website via the internet for music and sound?"));
     QCOMPARE(m_boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(m_opened.size(), opened);
