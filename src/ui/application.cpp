@@ -3,18 +3,18 @@
 #include "round/random_source.h"
 #include "round/round_engine.h"
 #include "settings/game_error.h"
+#include "settings/installation.h"
 #include "settings/options_model.h"
 #include "settings/program_folder.h"
 #include "settings/split_formats.h"
 #include "settings/settings_file.h"
-#include "settings/dialogs/options_dialog.h"
+#include "ui/options/options_dialog.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/hover_hints.h"
 #include "ui/look_alike_fonts.h"
 #include "ui/main_window.h"
 #include "ui/system_desktop.h"
-#include "ui/splash_window.h"
 
 #include <QTimer>
 #include <QWindow>
@@ -68,35 +68,49 @@ void quitOnceShown(QWidget *window)
     QCoreApplication::exit(0);
 }
 
-GameProgram::GameProgram(Desktop &desktop)
+namespace {
+// The installation's warnings in a box over the main window.
+class WarningBox : public InstallationWarnings
+{
+public:
+    WarningBox(Desktop &desktop, QWidget *parent) : m_desktop(desktop), m_parent(parent) {}
+    void warnInstallation(const QString &text) override
+    {
+        m_desktop.showMessage(m_parent, Desktop::BoxKind::Warning, QStringLiteral("Splitwick"), text);
+    }
+
+private:
+    Desktop &m_desktop;
+    QWidget *m_parent;
+};
+} // namespace
+
+GameProgram::GameProgram(Desktop &desktop) : m_desktop(desktop), m_options(std::make_unique<OptionsModel>())
 {
     m_main = std::make_unique<TfrmMain>(desktop);
-    m_splash = std::make_unique<TfrmSplash>();
     m_about = new TfrmAbout(m_main.get());
-    m_fo = new Tfo(desktop, m_main.get());
+    WarningBox warnings(desktop, m_main.get());
+    m_installation = std::make_unique<Installation>(*m_options, warnings);
+    m_fo = new Tfo(*m_options, desktop, m_main.get());
     // The statistics window, the Background and Styles dialogs come here when they exist;
     // the news page opens in the system's browser.
     m_debug = std::make_unique<TfrmDebug>();
 
-    m_main->attachOptionsDialog(*m_fo);
+    m_main->attachOptions(*m_options, m_installation->settings());
+    m_main->setOptionsDialog(m_fo);
     m_main->setAboutBox(m_about);
     m_main->setDebugWindow(m_debug.get());
 }
 
 GameProgram::~GameProgram()
 {
-    // The engine goes before the Options dialog whose options it reads.
+    // The engine and the Options dialog go before the options and the settings file they use.
     m_main.reset();
-}
-
-OptionsModel &GameProgram::options()
-{
-    return m_fo->options();
 }
 
 SettingsFile &GameProgram::settings()
 {
-    return m_fo->settings();
+    return m_installation->settings();
 }
 
 int GameProgram::run(const StartupSwitches &switches)

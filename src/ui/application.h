@@ -7,12 +7,12 @@
 #include <memory>
 
 class Desktop;
+class Installation;
 class OptionsModel;
 class SettingsFile;
 class TfrmAbout;
 class TfrmDebug;
 class TfrmMain;
-class TfrmSplash;
 class Tfo;
 
 // The application object with the program's one top-level error handler: an
@@ -71,8 +71,8 @@ struct StartupSwitches
 };
 
 // The windows of one run, created hidden in the program's order: the main
-// window, a splash window that is never shown, the About box, the Options
-// dialog (with the settings file), the debug window.
+// window, the About box, the installation (settings file and options), the
+// Options dialog, the debug window.
 class GameProgram
 {
 public:
@@ -85,7 +85,8 @@ public:
     TfrmDebug &debugWindow() { return *m_debug; }
     TfrmAbout &aboutBox() { return *m_about; }
     Tfo &optionsDialog() { return *m_fo; }
-    OptionsModel &options();
+    OptionsModel &options() { return *m_options; }
+    Installation &installation() { return *m_installation; }
     SettingsFile &settings();
 
     // Shows the main window (its show handler runs the splash) and runs the
@@ -93,9 +94,11 @@ public:
     int run(const StartupSwitches &switches = {});
 
 private:
+    Desktop &m_desktop;
+    std::unique_ptr<OptionsModel> m_options;
     std::unique_ptr<TfrmMain> m_main;
-    std::unique_ptr<TfrmSplash> m_splash;
     TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window
+    std::unique_ptr<Installation> m_installation;
     Tfo *m_fo = nullptr;
     std::unique_ptr<TfrmDebug> m_debug;
 };

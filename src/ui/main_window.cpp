@@ -2,7 +2,7 @@
 
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
-#include "settings/dialogs/options_dialog.h"
+#include "ui/options/options_dialog.h"
 #include "settings/options_model.h"
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
@@ -336,11 +336,9 @@ void TfrmMain::FormCreate()
     m_sound->saveDeviceVolume();
 }
 
-void TfrmMain::attachOptionsDialog(Tfo &dialog)
+void TfrmMain::setOptionsDialog(Tfo *dialog)
 {
-    attachOptions(dialog.options(), dialog.settings());
-    m_optionsDialog = &dialog;
-    dialog.setShowParametersFlag(&m_engine->board().ShowParameters);
+    m_optionsDialog = dialog;
 }
 
 void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings)
@@ -356,6 +354,12 @@ void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings)
     m_engine->board().MakeTiles();
     m_boardView = std::make_unique<BoardView>(m_pGame, m_pCopy, m_tiles, *m_engine);
     m_boardView->setDoubleClickHandler([this] { New1Click(); });
+    // The parameter trace is an option the board reads when it deals.
+    m_engine->board().ShowParameters = options.showParameters();
+    connect(&options, &OptionsModel::showParametersChanged, this, [this](bool on) {
+        if (m_engine)
+            m_engine->board().ShowParameters = on;
+    });
     applyCommands();
 }
 

@@ -47,11 +47,10 @@ public:
     ~TfrmMain() override;
 
     // Wiring at start-up, before the window is shown. The options and the
-    // settings file belong to the Options dialog; the round engine is built
-    // on them here.
+    // settings file belong to the program; the round engine is built on them here.
     void attachOptions(OptionsModel &options, SettingsFile &settings);
-    // The Options dialog: its options and settings file, shown by "Settings" (F7).
-    void attachOptionsDialog(Tfo &dialog);
+    // The Options dialog over those options, shown by "Settings" (F7).
+    void setOptionsDialog(Tfo *dialog);
     void setDebugWindow(TfrmDebug *window) { m_debugWindow = window; }
     void setAboutBox(TfrmAbout *box) { m_aboutBox = box; }
     void setSoundLayer(std::unique_ptr<SoundLayer> sound);

@@ -4,7 +4,7 @@
 
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
-#include "settings/dialogs/options_dialog.h"
+#include "ui/options/options_dialog.h"
 #include "settings/game_error.h"
 #include "settings/options_model.h"
 #include "settings/program_folder.h"
