@@ -4,16 +4,8 @@
 
 #include <QApplication>
 #include <exception>
-#include <memory>
 
 class Desktop;
-class Installation;
-class OptionsModel;
-class SettingsFile;
-class TfrmAbout;
-class TfrmDebug;
-class TfrmMain;
-class Tfo;
 
 // The application object with the program's one top-level error handler: an
 // error that no handler caught (GameError, or any other exception) is shown in
@@ -49,57 +41,3 @@ void runShowingErrors(Work &&work)
         GameApplication::showUncaughtError(QString::fromLocal8Bit(error.what()));
     }
 }
-
-// Ends the message loop once the window is exposed and painted.
-void quitOnceShown(QWidget *window);
-
-// Program-wide initialisation before any window exists: the random source,
-// the hint pop-up time, the program folder; and the application title.
-void initialiseProgram();
-
-// Start-up switches for measurements, read from the environment (the game
-// itself takes no command line): SPLITWICK_QUIT_AFTER_SHOW=1 skips the splash,
-// answers every message box at once (No where there is one) and quits as soon
-// as the main window is shown and painted, without the close steps;
-// SPLITWICK_DEAL_ROUND=<words> with it deals a round of that many words of the
-// longest split format ("25 letters: 5-5-5-5-5") before quitting.
-struct StartupSwitches
-{
-    bool quitAfterShow = false;
-    int dealWords = 0;
-    static StartupSwitches fromEnvironment();
-};
-
-// The windows of one run, created hidden in the program's order: the main
-// window, the About box, the installation (settings file and options), the
-// Options dialog, the debug window.
-class GameProgram
-{
-public:
-    explicit GameProgram(Desktop &desktop);
-    ~GameProgram();
-    GameProgram(const GameProgram &) = delete;
-    GameProgram &operator=(const GameProgram &) = delete;
-
-    TfrmMain &mainWindow() { return *m_main; }
-    TfrmDebug &debugWindow() { return *m_debug; }
-    TfrmAbout &aboutBox() { return *m_about; }
-    Tfo &optionsDialog() { return *m_fo; }
-    OptionsModel &options() { return *m_options; }
-    Installation &installation() { return *m_installation; }
-    SettingsFile &settings();
-
-    // Shows the main window (its show handler runs the splash) and runs the
-    // message loop until the main window closes.
-    int run(const StartupSwitches &switches = {});
-
-private:
-    Desktop &m_desktop;
-    std::unique_ptr<OptionsModel> m_options;
-    std::unique_ptr<TfrmMain> m_main;
-    TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window
-    std::unique_ptr<Installation> m_installation;
-    Tfo *m_fo = nullptr;
-    std::unique_ptr<TfrmDebug> m_debug;
-};
-

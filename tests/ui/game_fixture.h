@@ -5,6 +5,7 @@
 // desktop: boxes and links recorded and answered without a modal loop, and a
 // splash that passes at once. Window tests drive it with real mouse and key events.
 
+#include "app/game_program.h"
 #include "round/round_engine.h"
 #include "settings/options_model.h"
 #include "settings/program_folder.h"
