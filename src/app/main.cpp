@@ -1,11 +1,13 @@
+#include "app/game_program.h"
 #include "ui/application.h"
+#include "ui/system_desktop.h"
 
 int main(int argc, char *argv[])
 {
     GameApplication app(argc, argv);
+    SystemDesktop desktop;
+    app.setDesktop(&desktop);
     initialiseProgram();
-    const StartupSwitches switches = StartupSwitches::fromEnvironment();
-    switches.prepare();
-    GameProgram program;
-    return program.run(switches);
+    GameProgram program(desktop);
+    return program.run();
 }

@@ -120,7 +120,7 @@ void RoundEngine::New1Click()
         m_rating = 0;
         ChangeRating(p.Start);
         p.CluesLeft = qBound(2, p.Level, 20);
-        if (m_round.ShowParameters)
+        if (m_options.showParameters())
             m_host.messages.showInformation(m_parameterText);
 
         setStatus(QString(25, QLatin1Char(' ')) +

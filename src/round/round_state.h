@@ -42,7 +42,6 @@ struct RoundState
     RoundParameters Parameters;
     bool Busy = false; // a round is being set up
     TimerPhase timerPhase = TimerPhase::Waiting;
-    bool ShowParameters = false; // show the level's numbers at each new round
     quint16 Moves = 0;
     QString LoadedDictionary; // the dictionary the store holds
 };

@@ -129,6 +129,15 @@ void OptionsModel::setHelpHints(bool on)
     }
 }
 
+void OptionsModel::setShowParameters(bool on)
+{
+    if (on != m_showParameters) {
+        m_showParameters = on;
+        emit showParametersChanged(on);
+        emit changed();
+    }
+}
+
 void OptionsModel::setHandicap(int position)
 {
     position = std::clamp(position, -3, 3);

@@ -74,6 +74,11 @@ public:
     int volumePosition() const { return m_volume; } // track bar tbSound, 1..15
     void setVolumePosition(int position);
 
+    // Whether a new round traces its parameters; flipped by double-clicking
+    // "Dictionary:", never saved.
+    bool showParameters() const { return m_showParameters; }
+    void setShowParameters(bool on);
+
     // The "Settings" page is disabled while a round is in play.
     bool settingsPageEnabled() const { return m_settingsPageEnabled; }
     void setSettingsPageEnabled(bool on);
@@ -89,6 +94,7 @@ signals:
     void soundTextChanged(SoundSlot slot);
     void volumeChanged(int position);
     void settingsPageEnabledChanged(bool on);
+    void showParametersChanged(bool on);
 
 private:
     QStringList m_dictionaryNames;
@@ -106,4 +112,5 @@ private:
     std::array<QString, SoundSlotCount> m_sounds;
     int m_volume = 8;
     bool m_settingsPageEnabled = true;
+    bool m_showParameters = false;
 };

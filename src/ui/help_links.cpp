@@ -1,37 +1,9 @@
 #include "ui/help_links.h"
 
 #include "settings/program_folder.h"
-#include "ui/message_box.h"
-
-#include <QDesktopServices>
+#include "ui/desktop.h"
 
 namespace HelpLinks {
-namespace {
-
-UrlOpener &currentOpener()
-{
-    static UrlOpener opener;
-    return opener;
-}
-
-} // namespace
-
-UrlOpener setUrlOpener(UrlOpener opener)
-{
-    UrlOpener previous = std::move(currentOpener());
-    currentOpener() = std::move(opener);
-    return previous;
-}
-
-void openUrl(const QUrl &url)
-{
-    // The system's answer is not looked at: a missing viewer or network
-    // shows whatever the system shows and the game goes on.
-    if (currentOpener())
-        currentOpener()(url);
-    else
-        QDesktopServices::openUrl(url);
-}
 
 QString supportMailText(const QString &mainCaption)
 {
@@ -39,35 +11,35 @@ QString supportMailText(const QString &mainCaption)
            + QStringLiteral(" support, feedback, etc.");
 }
 
-void Contents1Click()
+void Contents1Click(Desktop &desktop)
 {
-    openUrl(QUrl::fromLocalFile(dataPath(QStringLiteral("xq\\xq.htm"))));
+    desktop.openUrl(QUrl::fromLocalFile(dataPath(QStringLiteral("xq\\xq.htm"))));
 }
 
-void ByEmail1Click(const QString &mainCaption)
+void ByEmail1Click(Desktop &desktop, const QString &mainCaption)
 {
     // Taken as written; the spaces of the subject are the mail program's business.
-    openUrl(QUrl(supportMailText(mainCaption), QUrl::TolerantMode));
+    desktop.openUrl(QUrl(supportMailText(mainCaption), QUrl::TolerantMode));
 }
 
-void WebSite2Click()
+void WebSite2Click(Desktop &desktop)
 {
-    openUrl(QUrl(WebSiteAddress));
+    desktop.openUrl(QUrl(WebSiteAddress));
 }
 
-bool askAndOpen(QWidget *parent, const QString &question, const QUrl &url)
+bool askAndOpen(Desktop &desktop, QWidget *parent, const QString &question, const QUrl &url)
 {
-    const auto answer = GameMessageBox::show(parent, GameMessageBox::Kind::Warning, QStringLiteral("Warning"),
-                                             question, QMessageBox::Yes | QMessageBox::No);
+    const auto answer = desktop.showMessage(parent, Desktop::BoxKind::Warning, QStringLiteral("Warning"), question,
+                                            QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::No)
         return false;
-    openUrl(url);
+    desktop.openUrl(url);
     return true;
 }
 
-bool TryOtherGames1Click(QWidget *parent)
+bool TryOtherGames1Click(Desktop &desktop, QWidget *parent)
 {
-    return askAndOpen(parent, NewsQuestion, QUrl(NewsPageAddress));
+    return askAndOpen(desktop, parent, NewsQuestion, QUrl(NewsPageAddress));
 }
 
 } // namespace HelpLinks

@@ -2,13 +2,13 @@
 
 #include <QString>
 #include <QUrl>
-#include <functional>
 
+class Desktop;
 class QWidget;
 
 // The Help menu's ways out of the game: the help page, a support e-mail, the
-// web site and the news check. Everything is opened by the system
-// (QDesktopServices); its result is not looked at.
+// web site and the news check. Everything is opened through the desktop; its
+// result is not looked at.
 namespace HelpLinks {
 
 inline const QString SupportMailbox = QStringLiteral("support@splitwick.example.org");
@@ -16,22 +16,17 @@ inline const QString WebSiteAddress = QStringLiteral("https://splitwick.example.
 inline const QString NewsPageAddress = QStringLiteral("https://splitwick.example.org/news/");
 inline const QString NewsQuestion = QStringLiteral("Check our website via the internet for new announcements?");
 
-// Tests see what would be opened; an empty hook restores the system's opener.
-using UrlOpener = std::function<void(const QUrl &url)>;
-UrlOpener setUrlOpener(UrlOpener opener);
-void openUrl(const QUrl &url);
-
 // "mailto:" + mailbox + "?subject=" + caption + " support, feedback, etc.", as text.
 QString supportMailText(const QString &mainCaption);
 
-void Contents1Click();                          // Help > How to Play: xq/xq.htm
-void ByEmail1Click(const QString &mainCaption); // Help > E-mail Support
-void WebSite2Click();                           // Help > Web Site
+void Contents1Click(Desktop &desktop);                          // Help > How to Play: xq/xq.htm
+void ByEmail1Click(Desktop &desktop, const QString &mainCaption); // Help > E-mail Support
+void WebSite2Click(Desktop &desktop);                           // Help > Web Site
 
 // Warning box with Yes and No; unless No, opens url. Returns whether it opened.
-bool askAndOpen(QWidget *parent, const QString &question, const QUrl &url);
+bool askAndOpen(Desktop &desktop, QWidget *parent, const QString &question, const QUrl &url);
 
 // Help > News and New Games (also the activation's 30-day check).
-bool TryOtherGames1Click(QWidget *parent);
+bool TryOtherGames1Click(Desktop &desktop, QWidget *parent);
 
 } // namespace HelpLinks

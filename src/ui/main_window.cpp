@@ -2,7 +2,7 @@
 
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
-#include "settings/dialogs/options_dialog.h"
+#include "ui/options/options_dialog.h"
 #include "settings/options_model.h"
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
@@ -66,9 +66,10 @@ QFrame *makePanel(QWidget *parent, const char *name, QFrame::Shadow outer, int l
 }
 } // namespace
 
-TfrmMain::TfrmMain(QWidget *parent)
+TfrmMain::TfrmMain(Desktop &desktop, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint),
+      m_desktop(desktop),
       m_sound(std::make_unique<SilentSoundLayer>())
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -339,11 +340,9 @@ void TfrmMain::FormCreate()
     m_sound->saveDeviceVolume();
 }
 
-void TfrmMain::attachOptionsDialog(Tfo &dialog)
+void TfrmMain::setOptionsDialog(Tfo *dialog)
 {
-    attachOptions(dialog.options(), dialog.settings());
-    m_optionsDialog = &dialog;
-    dialog.setShowParametersFlag(&m_engine->round().ShowParameters);
+    m_optionsDialog = dialog;
 }
 
 void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings)
@@ -386,10 +385,10 @@ void TfrmMain::connectActions()
     connect(m_PhraseGame1, &QAction::triggered, this, [this] { WordGame1Click(); });
     connect(m_Contents1, &QAction::triggered, this, [this] { Contents1Click(); });
     connect(m_Help1, &QAction::triggered, this, [this] { Contents1Click(); });
-    connect(m_ByEmail1, &QAction::triggered, this, [this] { HelpLinks::ByEmail1Click(windowTitle()); });
-    connect(m_TryOtherGames1, &QAction::triggered, this, [this] { HelpLinks::TryOtherGames1Click(this); });
-    connect(m_WebSite2, &QAction::triggered, this, [] { HelpLinks::WebSite2Click(); });
-    connect(m_MakerWebsite1, &QAction::triggered, this, [] { HelpLinks::WebSite2Click(); });
+    connect(m_ByEmail1, &QAction::triggered, this, [this] { HelpLinks::ByEmail1Click(m_desktop, windowTitle()); });
+    connect(m_TryOtherGames1, &QAction::triggered, this, [this] { HelpLinks::TryOtherGames1Click(m_desktop, this); });
+    connect(m_WebSite2, &QAction::triggered, this, [this] { HelpLinks::WebSite2Click(m_desktop); });
+    connect(m_MakerWebsite1, &QAction::triggered, this, [this] { HelpLinks::WebSite2Click(m_desktop); });
     connect(m_About3, &QAction::triggered, this, [this] { About2Click(); });
     connect(m_About1, &QAction::triggered, this, [this] { About2Click(); });
 }

@@ -11,6 +11,7 @@
 
 class ActivationTracker;
 class Banner;
+class Desktop;
 class BackgroundImage;
 class BoardView;
 class OptionsModel;
@@ -47,15 +48,15 @@ public:
     static constexpr int StatusHeight = 25;
     static constexpr int TileCountInPool = 250;
 
-    explicit TfrmMain(QWidget *parent = nullptr);
+    // desktop: where boxes, links and the splash holds go; it outlives the window.
+    explicit TfrmMain(Desktop &desktop, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     // Wiring at start-up, before the window is shown. The options and the
-    // settings file belong to the Options dialog; the round engine is built
-    // on them here.
+    // settings file belong to the program; the round engine is built on them here.
     void attachOptions(OptionsModel &options, SettingsFile &settings);
-    // The Options dialog: its options and settings file, shown by "Settings" (F7).
-    void attachOptionsDialog(Tfo &dialog);
+    // The Options dialog over those options, shown by "Settings" (F7).
+    void setOptionsDialog(Tfo *dialog);
     void setDebugWindow(TfrmDebug *window) { m_debugWindow = window; }
     void setAboutBox(TfrmAbout *box) { m_aboutBox = box; }
     void setSoundLayer(std::unique_ptr<SoundLayer> sound);
@@ -67,6 +68,7 @@ public:
     bool hasEngine() const { return bool(m_engine); }
     SoundLayer &sound() { return *m_sound; }
     Banner &banner() { return *m_banner; }
+    Desktop &desktop() { return m_desktop; }
     TileWidget *tile(int slot) const; // 1..250
     TileWidget *templateTile() const { return m_pCopy; }
     QWidget *board() const;
@@ -146,6 +148,8 @@ private:
     void showDebugWindow() override;
     QSize screenSize() const override;
     void setWindowGeometry(int left, int top, int width, int height) override;
+
+    Desktop &m_desktop;
 
     // Widgets (object names as the component names).
     QFrame *m_pGame = nullptr;

@@ -6,7 +6,7 @@
 #include "ui/background_image.h"
 #include "ui/banner.h"
 #include "ui/debug_window.h"
-#include "ui/message_box.h"
+#include "ui/desktop.h"
 #include "ui/palette.h"
 
 #include <QApplication>
@@ -43,17 +43,17 @@ void TfrmMain::ratingChanged()
 
 void TfrmMain::showWarning(const QString &text)
 {
-    GameMessageBox::show(this, GameMessageBox::Kind::Warning, windowTitle(), text);
+    m_desktop.showMessage(this, Desktop::BoxKind::Warning, windowTitle(), text);
 }
 
 void TfrmMain::showInformation(const QString &text)
 {
-    GameMessageBox::show(this, GameMessageBox::Kind::Information, windowTitle(), text);
+    m_desktop.showMessage(this, Desktop::BoxKind::Information, windowTitle(), text);
 }
 
 void TfrmMain::showError(const QString &text)
 {
-    GameMessageBox::show(this, GameMessageBox::Kind::Error, windowTitle(), text);
+    m_desktop.showMessage(this, Desktop::BoxKind::Error, windowTitle(), text);
 }
 
 void TfrmMain::commandsChanged()

@@ -4,7 +4,7 @@
 
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
-#include "settings/dialogs/options_dialog.h"
+#include "ui/options/options_dialog.h"
 #include "settings/game_error.h"
 #include "settings/options_model.h"
 #include "settings/program_folder.h"
@@ -14,7 +14,7 @@
 #include "ui/background_image.h"
 #include "ui/banner.h"
 #include "ui/help_links.h"
-#include "ui/message_box.h"
+#include "ui/desktop.h"
 #include "ui/splash_window.h"
 #include "ui/tile_widget.h"
 
@@ -70,7 +70,7 @@ void TfrmMain::FormShow()
         m_sound->StartMusic();
     m_sound->setOutputLevel(SoundLevels::Quiet);
     if (m_splashEnabled)
-        runSplashSequence([this](int level) { m_sound->setOutputLevel(level); }, this);
+        runSplashSequence(m_desktop, [this](int level) { m_sound->setOutputLevel(level); }, this);
     m_banner->startTimer();
 }
 
@@ -134,7 +134,7 @@ void TfrmMain::newsCheck()
     const int today = dayNumber(QDate::currentDate());
     const int last = m_settings->readInteger(OptionsSection, QStringLiteral("lnd"), 0);
     if (today - last > 30) {
-        HelpLinks::TryOtherGames1Click(this);
+        HelpLinks::TryOtherGames1Click(m_desktop, this);
         // A settings file that cannot be written is reported; the rest of the
         // activation (the dictionary, the banner) still runs.
         try {
@@ -216,11 +216,11 @@ void TfrmMain::About2Click()
 
 void TfrmMain::Contents1Click()
 {
-    HelpLinks::Contents1Click();
+    HelpLinks::Contents1Click(m_desktop);
 }
 
 void TfrmMain::notAvailableYet(const QString &what)
 {
-    GameMessageBox::show(this, GameMessageBox::Kind::Information, windowTitle(),
+    m_desktop.showMessage(this, Desktop::BoxKind::Information, windowTitle(),
                          QStringLiteral("%1 is not available yet.").arg(what));
 }

@@ -1,6 +1,7 @@
 #include "ui/splash_window.h"
 
 #include "settings/program_folder.h"
+#include "ui/desktop.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -13,7 +14,6 @@
 namespace {
 
 const QColor Purple(128, 0, 128);
-double g_holdScale = 1.0;
 
 } // namespace
 
@@ -87,7 +87,7 @@ void waitProcessingEvents(int ms)
     waitSince(clock, ms);
 }
 
-void runSplashSequence(const std::function<void(int level)> &setVolumeLevel, QWidget *owner)
+void runSplashSequence(Desktop &desktop, const std::function<void(int level)> &setVolumeLevel, QWidget *owner)
 {
     QPointer<TfrmSplash> splash = new TfrmSplash(owner);
     splash->loadPicture(dataPath(QString::fromLatin1(SplashSteps[0].picture)));
@@ -102,17 +102,7 @@ void runSplashSequence(const std::function<void(int level)> &setVolumeLevel, QWi
         t0.start();
         if (setVolumeLevel)
             setVolumeLevel(step.volumeLevel);
-        waitSince(t0, int(step.holdMs * g_holdScale));
+        waitSince(t0, desktop.holdTime(step.holdMs));
     }
     delete splash.data();
-}
-
-void setSplashHoldScale(double scale)
-{
-    g_holdScale = scale < 0 ? 0 : scale;
-}
-
-double splashHoldScale()
-{
-    return g_holdScale;
 }

@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 
+class Desktop;
+
 // The start-up splash: frameless, a 2 px purple frame around a 172 x 123
 // client that shows one picture (177 x 129) at natural size from its
 // top-left corner, clipped. A picture that cannot be read leaves a purple
@@ -53,14 +55,11 @@ inline constexpr std::array<SplashStep, 5> SplashSteps{{
 
 // The splash sequence at start-up: creates a splash window, shows the five
 // pictures in turn, calling setVolumeLevel with each row's level, holding
-// each for more than its time while events keep running, then destroys the
-// splash. Starting the music, the level 4096 before it and bTimer after it
-// are the caller's.
-void runSplashSequence(const std::function<void(int level)> &setVolumeLevel, QWidget *owner = nullptr);
+// each for more than its time (as the desktop says) while events keep
+// running, then destroys the splash. Starting the music, the level 4096
+// before it and bTimer after it are the caller's.
+void runSplashSequence(Desktop &desktop, const std::function<void(int level)> &setVolumeLevel,
+                       QWidget *owner = nullptr);
 
 // Waits more than ms milliseconds on the tick count, processing events throughout.
 void waitProcessingEvents(int ms);
-
-// Tests shorten the holds (1.0 = real times). Never changed by the game.
-void setSplashHoldScale(double scale);
-double splashHoldScale();

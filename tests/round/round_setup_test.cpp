@@ -117,7 +117,7 @@ private slots:
         QFETCH(QString, adjusted);
         RoundRig rig;
         rig.options.setHandicap(h);
-        rig.round().ShowParameters = true;
+        rig.options.setShowParameters(true);
         startRound(rig, "6 letters: 2-2-2", 10);
         const QString first = "level=4 pop=5 penalty=-1 good=1 bad=-5 word=0 start=30 delay=5";
         const QString expected = first + "\r\nlevel=4 " + adjusted;

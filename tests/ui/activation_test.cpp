@@ -6,6 +6,7 @@
 #include "ui/activation_tracker.h"
 #include "ui/banner.h"
 #include "ui/debug_window.h"
+#include "ui/system_desktop.h"
 
 #include <QAction>
 #include <QLabel>
@@ -68,10 +69,8 @@ void ActivationTest::modalWindowsDoNotActivate()
     closeModalSoon(&shown, &hadFocus);
     if (how == QLatin1String("box")) {
         // A real message box this time.
-        const auto hook = GameMessageBox::setHook({});
-        GameMessageBox::show(&window, GameMessageBox::Kind::Information, QStringLiteral("Splitwick"),
-                             QStringLiteral("Hello"));
-        GameMessageBox::setHook(hook);
+        SystemDesktop().showMessage(&window, Desktop::BoxKind::Information, QStringLiteral("Splitwick"),
+                                    QStringLiteral("Hello"));
     } else {
         window.findChild<QAction *>(how)->trigger();
     }
@@ -195,7 +194,7 @@ void ActivationTest::unwritableSettingsAtActivation()
     QVERIFY(QDir().mkdir(game.iniPath()));
     TfrmMain &window = game.start();
     QCOMPARE(window.activationCount(), 1);
-    QCOMPARE(game.countBoxes(GameMessageBox::Kind::Error), 1);
+    QCOMPARE(game.countBoxes(Desktop::BoxKind::Error), 1);
     QVERIFY2(game.boxes.last().text.startsWith(QStringLiteral("Unable to write to")),
              qPrintable(game.boxes.last().text));
     QVERIFY(window.isVisible());

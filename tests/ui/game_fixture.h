@@ -1,23 +1,23 @@
 #pragma once
 
 // A whole game in a temporary program folder: the windows of the program
-// entry, two dictionaries made here ("alpha" and "beta"), message boxes and
-// links recorded and answered without a modal loop, and a splash that passes
-// at once. Window tests drive it with real mouse and key events.
+// entry, two dictionaries made here ("alpha" and "beta"), and a recording
+// desktop: boxes and links recorded and answered without a modal loop, and a
+// splash that passes at once. Window tests drive it with real mouse and key events.
 
+#include "app/game_program.h"
 #include "round/round_engine.h"
 #include "settings/options_model.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 #include "ui/application.h"
-#include "ui/help_links.h"
 #include "ui/main_window.h"
-#include "ui/message_box.h"
-#include "ui/splash_window.h"
 #include "ui/tile_widget.h"
 #include "words/kbase.h"
 #include "words/kbase_writer.h"
+
+#include "support/recording_desktop.h"
 
 #include <QDate>
 #include <QDir>
@@ -26,13 +26,6 @@
 #include <QTest>
 #include <QUrl>
 #include <memory>
-
-struct BoxCall
-{
-    GameMessageBox::Kind kind;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-};
 
 // Row r's word for a split format: every cell is the row's letter followed by
 // letters of its own, so no two cells of a round show the same text and a
@@ -70,21 +63,16 @@ public:
                 beta << distinctWord(r, format);
         writeDictionary(QStringLiteral("beta"), beta);
 
-        GameMessageBox::setHook([this](QWidget *, GameMessageBox::Kind kind, const QString &, const QString &text,
-                                       QMessageBox::StandardButtons buttons) {
-            boxes << BoxCall{kind, text, buttons};
-            return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
-        });
-        HelpLinks::setUrlOpener([this](const QUrl &url) { opened << url; });
-        setSplashHoldScale(0.0);
+        // Uncaught errors land here too.
+        if (auto *app = qobject_cast<GameApplication *>(QCoreApplication::instance()))
+            app->setDesktop(&desktop);
     }
 
     ~GameFixture()
     {
         program.reset();
-        GameMessageBox::setHook({});
-        HelpLinks::setUrlOpener({});
-        setSplashHoldScale(1.0);
+        if (auto *app = qobject_cast<GameApplication *>(QCoreApplication::instance()))
+            app->setDesktop(nullptr);
         setProgramFolder(QString());
     }
 
@@ -116,7 +104,7 @@ public:
     // Program entry and the main window's start-up, up to its first activation.
     TfrmMain &start()
     {
-        program = std::make_unique<GameProgram>();
+        program = std::make_unique<GameProgram>(desktop);
         TfrmMain &window = program->mainWindow();
         window.show();
         if (!QTest::qWaitForWindowActive(&window))
@@ -192,16 +180,11 @@ public:
         return {0, 0};
     }
 
-    int countBoxes(GameMessageBox::Kind kind) const
-    {
-        int n = 0;
-        for (const BoxCall &box : boxes)
-            n += box.kind == kind ? 1 : 0;
-        return n;
-    }
+    int countBoxes(Desktop::BoxKind kind) const { return desktop.countBoxes(kind); }
 
     QTemporaryDir dir;
-    QList<BoxCall> boxes;
-    QList<QUrl> opened;
+    RecordingDesktop desktop;
+    QList<RecordingDesktop::Box> &boxes = desktop.boxes;
+    QList<QUrl> &opened = desktop.opened;
     std::unique_ptr<GameProgram> program;
 };

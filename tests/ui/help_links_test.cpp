@@ -1,6 +1,8 @@
+// The Help menu's links open exactly the page, address or mail they name, and
+// the news page only after a Yes (or a box closed without a choice).
 #include "settings/program_folder.h"
+#include "support/recording_desktop.h"
 #include "ui/help_links.h"
-#include "ui/message_box.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,21 +14,15 @@ class HelpLinksTest : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void supportMail();
     void helpPageAndWebSite();
     void newsCheck_data();
     void newsCheck();
 
 private:
-    QList<QUrl> opened;
-    struct Box
-    {
-        GameMessageBox::Kind kind;
-        QString text;
-        QMessageBox::StandardButtons buttons;
-    };
-    QList<Box> boxes;
+    RecordingDesktop desktop;
+    QList<QUrl> &opened = desktop.opened;
+    QList<RecordingDesktop::Box> &boxes = desktop.boxes;
     QMessageBox::StandardButton answer = QMessageBox::No;
 };
 
@@ -34,18 +30,7 @@ void HelpLinksTest::init()
 {
     opened.clear();
     boxes.clear();
-    HelpLinks::setUrlOpener([this](const QUrl &url) { opened.append(url); });
-    GameMessageBox::setHook([this](QWidget *, GameMessageBox::Kind kind, const QString &, const QString &text,
-                                   QMessageBox::StandardButtons buttons) {
-        boxes.append({kind, text, buttons});
-        return answer;
-    });
-}
-
-void HelpLinksTest::cleanup()
-{
-    HelpLinks::setUrlOpener({});
-    GameMessageBox::setHook({});
+    desktop.answer = [this](const RecordingDesktop::Box &) { return answer; };
 }
 
 void HelpLinksTest::supportMail()
@@ -53,7 +38,7 @@ void HelpLinksTest::supportMail()
     const QString expected =
         QStringLiteral("mailto:support@splitwick.example.org?subject=Splitwick support, feedback, etc.");
     QCOMPARE(HelpLinks::supportMailText(QStringLiteral("Splitwick")), expected);
-    HelpLinks::ByEmail1Click(QStringLiteral("Splitwick"));
+    HelpLinks::ByEmail1Click(desktop, QStringLiteral("Splitwick"));
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened[0].scheme(), QStringLiteral("mailto"));
     QCOMPARE(opened[0].toString(), expected);
@@ -70,8 +55,8 @@ void HelpLinksTest::helpPageAndWebSite()
     page.close();
     const QString before = programFolder();
     setProgramFolder(folder.path() + QLatin1Char('/'));
-    HelpLinks::Contents1Click();
-    HelpLinks::WebSite2Click();
+    HelpLinks::Contents1Click(desktop);
+    HelpLinks::WebSite2Click(desktop);
     setProgramFolder(before);
     QCOMPARE(opened.size(), 2);
     QVERIFY(opened[0].isLocalFile());
@@ -94,9 +79,9 @@ void HelpLinksTest::newsCheck()
     QFETCH(QMessageBox::StandardButton, reply);
     QFETCH(bool, opens);
     answer = reply;
-    QCOMPARE(HelpLinks::TryOtherGames1Click(nullptr), opens);
+    QCOMPARE(HelpLinks::TryOtherGames1Click(desktop, nullptr), opens);
     QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].kind, GameMessageBox::Kind::Warning);
+    QCOMPARE(boxes[0].kind, Desktop::BoxKind::Warning);
     QCOMPARE(boxes[0].text, QStringLiteral("Check our website via the internet for new announcements?"));
     QCOMPARE(boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
     if (opens) {

@@ -7,6 +7,7 @@
 #include "sound/sound_layer.h"
 #include "ui/background_image.h"
 #include "ui/banner.h"
+#include "ui/help_links.h"
 #include "ui/tile_style.h"
 
 #include <QAbstractButton>
@@ -87,7 +88,7 @@ void MainWindowTest::startWithoutSettingsFile()
     QCOMPARE(window.activationCount(), 1);
     // The fresh file asks the news question; No opens nothing, and "lnd" is written all the same.
     QCOMPARE(game.boxes.size(), 1);
-    QCOMPARE(game.boxes[0].kind, GameMessageBox::Kind::Warning);
+    QCOMPARE(game.boxes[0].kind, Desktop::BoxKind::Warning);
     QCOMPARE(game.boxes[0].text, HelpLinks::NewsQuestion);
     QVERIFY(game.boxes[0].buttons.testFlag(QMessageBox::No));
     QVERIFY(game.opened.isEmpty());
@@ -186,7 +187,7 @@ void MainWindowTest::newsCheckEvery30Days()
     const int last = GameFixture::today() - daysAgo;
     game.ini().writeInteger(Options, QStringLiteral("lnd"), last);
     game.start();
-    QCOMPARE(game.countBoxes(GameMessageBox::Kind::Warning), asked ? 1 : 0);
+    QCOMPARE(game.countBoxes(Desktop::BoxKind::Warning), asked ? 1 : 0);
     QCOMPARE(game.ini().readInteger(Options, QStringLiteral("lnd"), 0), asked ? GameFixture::today() : last);
 }
 
@@ -327,7 +328,7 @@ void MainWindowTest::popupItemsDoWhatTheMainMenuDoes()
     fire("HonorRoll1");
     fire("HonorRoll2");
     fire("Styles1");
-    QCOMPARE(game.countBoxes(GameMessageBox::Kind::Information), 3);
+    QCOMPARE(game.countBoxes(Desktop::BoxKind::Information), 3);
     QVERIFY(game.boxes.last().text.contains(QStringLiteral("not available yet")));
 
     // About and Settings are modal windows: close them as soon as they are up.
@@ -508,7 +509,7 @@ void MainWindowTest::closeGoesOnWhenSettingsCannotBeWritten()
     QSignalSpy closed(&window, &TfrmMain::closed);
     window.close();
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(game.countBoxes(GameMessageBox::Kind::Error), 1);
+    QCOMPARE(game.countBoxes(Desktop::BoxKind::Error), 1);
     QVERIFY(game.boxes[0].text.contains(QStringLiteral("ZRV_XQ.INI")));
     QCOMPARE(window.sound().outputLevel(), 4060); // the fade still ran
 }
@@ -525,7 +526,7 @@ void MainWindowTest::uncaughtErrorsAreShownAndTheProgramGoesOn()
     QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
     QCoreApplication::processEvents();
     QCOMPARE(game.boxes.size(), 3);
-    QCOMPARE(game.boxes[0].kind, GameMessageBox::Kind::Error);
+    QCOMPARE(game.boxes[0].kind, Desktop::BoxKind::Error);
     QCOMPARE(game.boxes[0].text, QStringLiteral("Unable to load the Knowledge Base"));
     QCOMPARE(game.boxes[1].text, QStringLiteral("plain failure"));
     QCOMPARE(game.boxes[2].text, QStringLiteral("plain failure"));

@@ -1,4 +1,7 @@
+// The splash, About and debug windows look and behave as the game shows them:
+// the splash steps, levels and holds, the About box's texts, the trace window.
 #include "settings/program_folder.h"
+#include "support/recording_desktop.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/splash_window.h"
@@ -55,6 +58,7 @@ private slots:
 
 private:
     QTemporaryDir folder;
+    RecordingDesktop desktop;
 };
 
 void SmallWindowsTest::initTestCase()
@@ -67,7 +71,7 @@ void SmallWindowsTest::initTestCase()
         picture.setPixelColor(176, 128, Qt::yellow); // outside the client: never seen
         QVERIFY(picture.save(folder.filePath(QStringLiteral("xq/splash%1.bmp").arg(n)), "BMP"));
     }
-    setSplashHoldScale(0.02);
+    desktop.holdScale = 0.02;
 }
 
 void SmallWindowsTest::cleanup()
@@ -82,7 +86,7 @@ void SmallWindowsTest::splashSequence()
     bool eventRan = true;
     QElapsedTimer clock;
     clock.start();
-    runSplashSequence([&](int level) {
+    runSplashSequence(desktop, [&](int level) {
         QVERIFY(eventRan); // the previous hold let a posted timer fire
         eventRan = false;
         QTimer::singleShot(0, [&] { eventRan = true; });
@@ -112,7 +116,7 @@ void SmallWindowsTest::splashWithoutPictures()
     QTemporaryDir empty;
     setProgramFolder(empty.path() + QLatin1Char('/'));
     int calls = 0;
-    runSplashSequence([&](int) {
+    runSplashSequence(desktop, [&](int) {
         ++calls;
         TfrmSplash *splash = visibleSplash();
         QVERIFY(splash);

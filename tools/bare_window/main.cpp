@@ -1,6 +1,6 @@
-// An empty main window and nothing else. With SPLITWICK_QUIT_AFTER_SHOW=1 it
-// quits once the window is exposed and painted, exactly as the game does under
-// that switch, so the two can be timed and weighed side by side.
+// An empty main window and nothing else. It quits once the window is exposed
+// and painted, exactly as measure-program does with the game's window, so the
+// two can be timed and weighed side by side.
 #include <QApplication>
 #include <QMainWindow>
 #include <QTimer>
@@ -24,8 +24,7 @@ int main(int argc, char *argv[])
     window.resize(337, 180);
     QTimer::singleShot(0, &window, [&window] {
         window.show();
-        if (qEnvironmentVariableIntValue("SPLITWICK_QUIT_AFTER_SHOW"))
-            quitOnceShown(&window);
+        quitOnceShown(&window);
     });
     return app.exec();
 }

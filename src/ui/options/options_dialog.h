@@ -3,11 +3,9 @@
 #include "settings/options_model.h"
 
 #include <QDialog>
-#include <QStringList>
 #include <array>
-#include <functional>
-#include <memory>
 
+class Desktop;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -16,18 +14,15 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
-class SettingsFile;
 class WordCountBox;
 
 // The Options dialog ("Splitwick Options"): created once at start-up, hidden
 // between showings, a view over the live options. Every control edits the
 // model at once and follows the model's changes; nothing is undone on close.
-//
-// Creation lists the music and sound folders, opens the run's one settings
-// file (ProgramFolder + "ZRV_XQ.INI"), lists the dictionaries of "kbs" and
-// restores the saved controls. Missing folders are reported in one warning box
-// and creation goes on. The controls themselves are only built when the dialog
-// is first shown (or by ensureWidgets()): start-up does not pay for them.
+// It owns no files: the installation lists the folders and restores the
+// options before the dialog exists. The controls themselves are only built
+// when the dialog is first shown (or by ensureWidgets()): start-up does not
+// pay for them.
 //
 // Shown modally by the main window: exec() returns QDialog::Accepted for "OK"
 // (or the frame's close box, or Esc) and NewCellsResult for "New Cells", on
@@ -39,7 +34,7 @@ public:
     static constexpr int NewCellsResult = 2;
 
     // parent: the main window, on which the dialog is centred.
-    explicit Tfo(QWidget *parent = nullptr);
+    Tfo(OptionsModel &options, Desktop &desktop, QWidget *parent = nullptr);
     ~Tfo() override;
 
     // Builds the controls and brings them in line with the options; showing
@@ -47,29 +42,12 @@ public:
     void ensureWidgets();
 
     OptionsModel &options() { return m_options; }
-    SettingsFile &settings() { return *m_settings; }
-
-    // Double-clicking "Dictionary:" beeps and flips the switch. The engine
-    // owns it (its board's ShowParameters); without a flag set here the
-    // dialog keeps its own.
-    void setShowParametersFlag(bool *flag) { m_showParameters = flag ? flag : &m_ownShowParameters; }
-    bool showParameters() const { return *m_showParameters; }
 
     // "New Cells" follows the game's commands, built or not.
     void setNewCellsEnabled(bool enabled);
 
-    // Folders found missing at creation (full paths), in the order reported.
-    QStringList missingFolders() const { return m_missingFolders; }
-
-    // The default beep; tests count it instead.
-    using Beep = std::function<void()>;
-    static Beep setBeepHook(Beep hook); // returns the previous hook
-
     // The download page for sounds and music on the maker's web site.
     static QString downloadPageAddress();
-
-signals:
-    void showParametersChanged(bool on);
 
 public slots:
     void reject() override; // the close box and Esc close like "OK"
@@ -80,21 +58,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormCreate();
     QWidget *buildSettingsPage();
     QWidget *buildSoundPage();
     void connectModel();
     void updateFromModel();
     void LabelDictionaryDblClick();
     void bMusicClick();
-    static void beep();
 
-    OptionsModel m_options;
-    std::unique_ptr<SettingsFile> m_settings;
-    bool m_ownShowParameters = false;
-    bool *m_showParameters = &m_ownShowParameters;
+    Desktop &m_desktop;
+    OptionsModel &m_options;
     bool m_newCellsEnabled = true;
-    QStringList m_missingFolders;
 
     QTabWidget *m_pages = nullptr;
     QWidget *m_settingsPage = nullptr;

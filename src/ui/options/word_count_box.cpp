@@ -1,4 +1,4 @@
-#include "settings/dialogs/word_count_box.h"
+#include "ui/options/word_count_box.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,9 +1,11 @@
-#include "settings/dialogs/options_dialog.h"
-#include "settings/dialogs/word_count_box.h"
+// The Options dialog is a live view of the options: it shows what the
+// installation restored, every control edits the model at once and follows it.
+#include "ui/options/options_dialog.h"
+#include "settings/installation.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
-#include "ui/help_links.h"
-#include "ui/message_box.h"
+#include "ui/options/word_count_box.h"
+#include "support/recording_desktop.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,13 +26,6 @@
 #include <memory>
 
 namespace {
-
-struct ShownBox
-{
-    GameMessageBox::Kind kind;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-};
 
 void touch(const QString &path, const QByteArray &bytes = QByteArray())
 {
@@ -55,6 +50,12 @@ void click(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
+
+struct RecordedWarnings : InstallationWarnings
+{
+    QStringList texts;
+    void warnInstallation(const QString &text) override { texts << text; }
+};
 
 int checkedPreset(const Tfo &dialog)
 {
@@ -90,21 +91,25 @@ private slots:
     void wordCountTyping();
     void showParametersDoubleClick();
     void closingResults();
-    void missingFoldersReportedOnce_data();
-    void missingFoldersReportedOnce();
     void settingsPageFollowsModel();
     void downloadButton_data();
     void downloadButton();
 
 private:
+    // The options as the program finds them at start-up, then the dialog over them.
+    void install();
     std::unique_ptr<Tfo> makeDialog();
     QString iniPath() const { return m_folder->filePath("ZRV_XQ.INI"); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
-    QList<ShownBox> m_boxes;
+    std::unique_ptr<OptionsModel> m_options;
+    RecordedWarnings m_warnings;
+    std::unique_ptr<Installation> m_installation;
+    RecordingDesktop m_desktop;
+    QList<RecordingDesktop::Box> &m_boxes = m_desktop.boxes;
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
-    int m_beeps = 0;
-    QList<QUrl> m_opened;
+    int &m_beeps = m_desktop.beeps;
+    QList<QUrl> &m_opened = m_desktop.opened;
 };
 
 void OptionsDialogTest::init()
@@ -124,26 +129,28 @@ void OptionsDialogTest::init()
     m_opened.clear();
     m_beeps = 0;
     m_answer = QMessageBox::Yes;
-    GameMessageBox::setHook([this](QWidget *, GameMessageBox::Kind kind, const QString &, const QString &text,
-                                   QMessageBox::StandardButtons buttons) {
-        m_boxes.append({kind, text, buttons});
-        return m_answer;
-    });
-    Tfo::setBeepHook([this] { ++m_beeps; });
-    HelpLinks::setUrlOpener([this](const QUrl &url) { m_opened.append(url); });
+    m_desktop.answer = [this](const RecordingDesktop::Box &) { return m_answer; };
 }
 
 void OptionsDialogTest::cleanup()
 {
-    GameMessageBox::setHook({});
-    Tfo::setBeepHook({});
-    HelpLinks::setUrlOpener({});
+    m_installation.reset();
+    m_options.reset();
+    m_warnings.texts.clear();
     setProgramFolder(QString());
+}
+
+void OptionsDialogTest::install()
+{
+    m_installation.reset();
+    m_options = std::make_unique<OptionsModel>();
+    m_installation = std::make_unique<Installation>(*m_options, m_warnings);
 }
 
 std::unique_ptr<Tfo> OptionsDialogTest::makeDialog()
 {
-    auto dialog = std::make_unique<Tfo>();
+    install();
+    auto dialog = std::make_unique<Tfo>(*m_options, m_desktop);
     dialog->ensureWidgets();
     return dialog;
 }
@@ -195,7 +202,8 @@ void OptionsDialogTest::controlsAndRanges()
 void OptionsDialogTest::controlsBuiltOnFirstShow()
 {
     touch(iniPath(), "[Options]\r\nPresets=4\r\nDictionary=Cities\r\n");
-    Tfo dialog;
+    install();
+    Tfo dialog(*m_options, m_desktop);
     QVERIFY(!dialog.findChild<QTabWidget *>());
     QCOMPARE(dialog.options().presetsIndex(), 4);
     QCOMPARE(dialog.options().dictionaryNames().size(), 3);
@@ -225,6 +233,7 @@ void OptionsDialogTest::creationListsFolders()
 {
     const auto dialog = makeDialog();
     QCOMPARE(m_boxes.size(), 0);
+    QCOMPARE(m_warnings.texts.size(), 0);
     const auto items = [&](const char *name) {
         QStringList list;
         const auto *box = dialog->findChild<QComboBox *>(name);
@@ -238,7 +247,7 @@ void OptionsDialogTest::creationListsFolders()
     for (int i = 1; i < SoundSlotCount; ++i)
         QCOMPARE(items(qPrintable(soundSlotName(SoundSlot(i)))), sounds);
     QCOMPARE(dialog->options().soundChoices(), sounds);
-    QCOMPARE(dialog->settings().path(), iniPath());
+    QCOMPARE(m_installation->settings().path(), iniPath());
     QCOMPARE(dialog->findChild<QComboBox *>("Dictionary")->currentIndex(), -1);
     QVERIFY(!QFile::exists(iniPath())); // reading creates nothing
 }
@@ -302,7 +311,7 @@ void OptionsDialogTest::saveRoundTrip()
         penalty->lineEdit()->selectAll();
         QTest::keyClicks(penalty->lineEdit(), "mine.wav");
         dialog->findChild<QSlider *>("handicap")->setValue(2); // not saved
-        dialog->options().save(dialog->settings());
+        dialog->options().save(m_installation->settings());
     }
     QFile file(iniPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -406,17 +415,14 @@ void OptionsDialogTest::showParametersDoubleClick()
 {
     const auto dialog = makeDialog();
     dialog->show();
-    bool engineFlag = false;
-    dialog->setShowParametersFlag(&engineFlag);
-    QSignalSpy spy(dialog.get(), &Tfo::showParametersChanged);
+    QSignalSpy spy(&dialog->options(), &OptionsModel::showParametersChanged);
     auto *label = dialog->findChild<QLabel *>("lDictionary");
     QCOMPARE(label->text(), QString("Dictionary:"));
     QTest::mouseDClick(label, Qt::LeftButton);
-    QVERIFY(engineFlag);
-    QVERIFY(dialog->showParameters());
+    QVERIFY(dialog->options().showParameters());
     QCOMPARE(m_beeps, 1);
     QTest::mouseDClick(label, Qt::LeftButton);
-    QVERIFY(!engineFlag);
+    QVERIFY(!dialog->options().showParameters());
     QCOMPARE(m_beeps, 2);
     QCOMPARE(spy.size(), 2);
     QCOMPARE(spy.at(1).at(0).toBool(), false);
@@ -429,7 +435,8 @@ void OptionsDialogTest::closingResults()
     QWidget mainWindow;
     mainWindow.setGeometry(100, 100, 900, 700);
     mainWindow.show();
-    Tfo dialog(&mainWindow);
+    OptionsModel options;
+    Tfo dialog(options, m_desktop, &mainWindow);
 
     QTimer::singleShot(0, &dialog, [&] { QTest::mouseClick(dialog.findChild<QPushButton *>("bNewWords"), Qt::LeftButton); });
     QCOMPARE(dialog.exec(), Tfo::NewCellsResult);
@@ -446,45 +453,6 @@ void OptionsDialogTest::closingResults()
 
     QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-}
-
-void OptionsDialogTest::missingFoldersReportedOnce_data()
-{
-    QTest::addColumn<QStringList>("removed");
-    QTest::newRow("sound and music") << QStringList{"sound", "music"};
-    QTest::newRow("kbs") << QStringList{"kbs"};
-    QTest::newRow("all three") << QStringList{"kbs", "sound", "music"};
-}
-
-void OptionsDialogTest::missingFoldersReportedOnce()
-{
-    QFETCH(QStringList, removed);
-    for (const QString &folder : removed)
-        QVERIFY(QDir(m_folder->filePath(folder)).removeRecursively());
-    touch(iniPath(), "[Options]\r\nPresets=7\r\nDictionary=Birds\r\nDef=1\r\nvfirst=1\r\nGoodDropSound=x.wav\r\n"
-                     "music=tune.mp3\r\n");
-    const auto dialog = makeDialog();
-
-    QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].kind, GameMessageBox::Kind::Warning);
-    QStringList expected;
-    for (const QString &folder : {QString("music"), QString("sound"), QString("kbs")}) {
-        if (removed.contains(folder))
-            expected << "Cannot open folder " + m_folder->filePath(folder);
-    }
-    QCOMPARE(m_boxes[0].text, expected.join('\n'));
-    QCOMPARE(dialog->missingFolders().size(), removed.size());
-
-    // Creation went on: the settings file is open and every control restored.
-    QCOMPARE(dialog->settings().path(), iniPath());
-    QCOMPARE(checkedPreset(*dialog), 7);
-    QCOMPARE(checkedFixed(*dialog), QString("vfirst"));
-    QVERIFY(dialog->findChild<QCheckBox *>("Def")->isChecked());
-    QCOMPARE(dialog->findChild<QComboBox *>("GoodDropSound")->currentText(), QString("x.wav"));
-    QCOMPARE(dialog->findChild<QComboBox *>("music")->currentText(), QString("tune.mp3"));
-    QCOMPARE(dialog->findChild<QComboBox *>("Dictionary")->currentText(),
-             removed.contains("kbs") ? QString() : QString("Birds"));
-    QCOMPARE(dialog->findChild<QComboBox *>("IncorrectSound")->itemText(0), QString("None"));
 }
 
 void OptionsDialogTest::settingsPageFollowsModel()
@@ -526,7 +494,7 @@ void OptionsDialogTest::downloadButton()
     m_answer = QMessageBox::StandardButton(answer);
     QTest::mouseClick(dialog->findChild<QPushButton *>("bMusic"), Qt::LeftButton);
     QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].kind, GameMessageBox::Kind::Warning);
+    QCOMPARE(m_boxes[0].kind, Desktop::BoxKind::Warning);
     QCOMPARE(m_boxes[0].text, QString("Check our website via the internet for music and sound?"));
     QCOMPARE(m_boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(m_opened.size(), opened);

@@ -1,18 +1,13 @@
-#include "settings/dialogs/options_dialog.h"
+#include "ui/options/options_dialog.h"
 
-#include "settings/dialogs/word_count_box.h"
-#include "settings/program_folder.h"
-#include "settings/settings_file.h"
 #include "settings/split_formats.h"
+#include "ui/desktop.h"
 #include "ui/help_links.h"
-#include "ui/message_box.h"
+#include "ui/options/word_count_box.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QDirIterator>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,11 +21,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
-const QString None = QStringLiteral("None");
 const QString DownloadQuestion = QStringLiteral("Check our website via the internet for music and sound?");
 // The page name is kept scrambled (each character one code higher) and only
 // unscrambled when it is used: "sounds.htm".
@@ -42,35 +34,6 @@ QString unscramble(const QString &scrambled)
     for (QChar &c : plain)
         c = QChar(char16_t(c.unicode() - 1));
     return plain;
-}
-
-Tfo::Beep &beepHook()
-{
-    static Tfo::Beep hook;
-    return hook;
-}
-
-// The files of a folder whose extension is one of extensions (".wav"),
-// without regard to case, sorted by name without regard to case. Compared by
-// hand: name filters would build a regular expression per mask at start-up.
-QStringList listFolder(const QString &folder, const QStringList &extensions)
-{
-    QStringList names;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden);
-    while (it.hasNext()) {
-        const QString name = it.nextFileInfo().fileName();
-        for (const QString &extension : extensions) {
-            if (name.endsWith(extension, Qt::CaseInsensitive)) {
-                names << name;
-                break;
-            }
-        }
-    }
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int blind = a.compare(b, Qt::CaseInsensitive);
-        return blind != 0 ? blind < 0 : a < b;
-    });
-    return names;
 }
 
 QStringList itemsOf(const QComboBox *box)
@@ -108,13 +71,13 @@ QLabel *boldLabel(const QString &text, QWidget *parent)
 
 } // namespace
 
-Tfo::Tfo(QWidget *parent) : QDialog(parent)
+Tfo::Tfo(OptionsModel &options, Desktop &desktop, QWidget *parent)
+    : QDialog(parent), m_desktop(desktop), m_options(options)
 {
     setObjectName(QStringLiteral("fo"));
     setWindowTitle(QStringLiteral("Splitwick Options"));
     connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
     connect(&m_options, &OptionsModel::settingsPageEnabledChanged, this, &Tfo::updateFromModel);
-    FormCreate();
 }
 
 void Tfo::ensureWidgets()
@@ -187,7 +150,7 @@ QWidget *Tfo::buildSettingsPage()
     m_nWords->setObjectName(QStringLiteral("nWords"));
     m_nWords->setRange(4, 45);
     m_nWords->setValue(10);
-    m_nWords->setBeep(&Tfo::beep);
+    m_nWords->setBeep([this] { m_desktop.beep(); });
     wordsLabel->setBuddy(m_nWords);
 
     auto *fixedGroup = new QGroupBox(QStringLiteral("Initial Fixed Cell:"), page);
@@ -410,42 +373,6 @@ void Tfo::updateFromModel()
     m_settingsPage->setEnabled(m_options.settingsPageEnabled());
 }
 
-void Tfo::FormCreate()
-{
-    // 1. The music and sound folders fill the choosers, "None" first.
-    const QStringList soundExtensions = {QStringLiteral(".wav"), QStringLiteral(".mp3"), QStringLiteral(".music")};
-    const QString musicFolder = dataPath(QStringLiteral("music"));
-    const QString soundFolder = dataPath(QStringLiteral("sound"));
-    const QString kbsFolder = dataPath(QStringLiteral("kbs"));
-    for (const QString &folder : {musicFolder, soundFolder, kbsFolder}) {
-        if (!QDir(folder).exists())
-            m_missingFolders << QDir::toNativeSeparators(folder);
-    }
-    m_options.setMusicChoices(QStringList{None} + listFolder(musicFolder, soundExtensions));
-    m_options.setSoundChoices(QStringList{None} + listFolder(soundFolder, soundExtensions));
-
-    // 2. The run's one settings file.
-    m_settings = std::make_unique<SettingsFile>(dataPath(QStringLiteral("ZRV_XQ.INI")));
-
-    // 3. The dictionaries: file names minus their extension.
-    QStringList dictionaries = listFolder(kbsFolder, {QStringLiteral(".dic")});
-    for (QString &name : dictionaries)
-        name.chop(4);
-    m_options.setDictionaryNames(dictionaries);
-
-    // 4. Every saved control.
-    m_options.restore(*m_settings);
-
-    // The installation is damaged, but the game can still run on what is there.
-    if (!m_missingFolders.isEmpty()) {
-        QStringList lines;
-        for (const QString &folder : m_missingFolders)
-            lines << QStringLiteral("Cannot open folder %1").arg(folder);
-        GameMessageBox::show(parentWidget(), GameMessageBox::Kind::Warning, QStringLiteral("Splitwick"),
-                             lines.join(u'\n'));
-    }
-}
-
 void Tfo::reject()
 {
     done(QDialog::Accepted);
@@ -472,32 +399,16 @@ bool Tfo::eventFilter(QObject *watched, QEvent *event)
 
 void Tfo::LabelDictionaryDblClick()
 {
-    beep();
-    *m_showParameters = !*m_showParameters;
-    emit showParametersChanged(*m_showParameters);
+    m_desktop.beep();
+    m_options.setShowParameters(!m_options.showParameters());
 }
 
 void Tfo::bMusicClick()
 {
-    HelpLinks::askAndOpen(this, DownloadQuestion, QUrl(downloadPageAddress()));
+    HelpLinks::askAndOpen(m_desktop, this, DownloadQuestion, QUrl(downloadPageAddress()));
 }
 
 QString Tfo::downloadPageAddress()
 {
     return HelpLinks::WebSiteAddress + unscramble(ScrambledDownloadPage);
-}
-
-Tfo::Beep Tfo::setBeepHook(Beep hook)
-{
-    Beep previous = std::move(beepHook());
-    beepHook() = std::move(hook);
-    return previous;
-}
-
-void Tfo::beep()
-{
-    if (beepHook())
-        beepHook()();
-    else
-        QApplication::beep();
 }

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <memory>
+
+class Desktop;
+class Installation;
+class OptionsModel;
+class SettingsFile;
+class TfrmAbout;
+class TfrmDebug;
+class TfrmMain;
+class Tfo;
+
+// Program-wide initialisation before any window exists: the random source,
+// the hint pop-up time, the look-alike fonts, the program folder; and the
+// application title.
+void initialiseProgram();
+
+// The composition root: the windows of one run, created hidden in the
+// program's order (the main window, the About box, the installation with the
+// settings file and the options, the Options dialog, the debug window) and
+// wired to each other and to the desktop they are given.
+class GameProgram
+{
+public:
+    explicit GameProgram(Desktop &desktop);
+    ~GameProgram();
+    GameProgram(const GameProgram &) = delete;
+    GameProgram &operator=(const GameProgram &) = delete;
+
+    TfrmMain &mainWindow() { return *m_main; }
+    TfrmDebug &debugWindow() { return *m_debug; }
+    TfrmAbout &aboutBox() { return *m_about; }
+    Tfo &optionsDialog() { return *m_fo; }
+    OptionsModel &options() { return *m_options; }
+    Installation &installation() { return *m_installation; }
+    SettingsFile &settings();
+
+    // Shows the main window (its show handler runs the splash) and runs the
+    // message loop until the main window closes.
+    int run();
+
+private:
+    std::unique_ptr<OptionsModel> m_options;
+    std::unique_ptr<TfrmMain> m_main;
+    TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window
+    std::unique_ptr<Installation> m_installation;
+    Tfo *m_fo = nullptr;
+    std::unique_ptr<TfrmDebug> m_debug;
+};

@@ -1,0 +1,81 @@
+#include "settings/installation.h"
+
+#include "settings/options_model.h"
+#include "settings/program_folder.h"
+#include "settings/settings_file.h"
+
+#include <QDir>
+#include <QDirIterator>
+
+#include <algorithm>
+
+namespace {
+
+const QString None = QStringLiteral("None");
+
+// The files of a folder whose extension is one of extensions (".wav"),
+// without regard to case, sorted by name without regard to case. Compared by
+// hand: name filters would build a regular expression per mask at start-up.
+QStringList listFolder(const QString &folder, const QStringList &extensions)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        const QString name = it.nextFileInfo().fileName();
+        for (const QString &extension : extensions) {
+            if (name.endsWith(extension, Qt::CaseInsensitive)) {
+                names << name;
+                break;
+            }
+        }
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int blind = a.compare(b, Qt::CaseInsensitive);
+        return blind != 0 ? blind < 0 : a < b;
+    });
+    return names;
+}
+
+} // namespace
+
+Installation::Installation(OptionsModel &options, InstallationWarnings &warnings)
+{
+    // 1. The music and sound folders fill the choosers, "None" first.
+    const QStringList soundExtensions = {QStringLiteral(".wav"), QStringLiteral(".mp3"), QStringLiteral(".music")};
+    const QString musicFolder = dataPath(QStringLiteral("music"));
+    const QString soundFolder = dataPath(QStringLiteral("sound"));
+    const QString kbsFolder = dataPath(QStringLiteral("kbs"));
+    for (const QString &path : {musicFolder, soundFolder, kbsFolder}) {
+        if (!QDir(path).exists())
+            m_missingFolders << QDir::toNativeSeparators(path);
+    }
+    options.setMusicChoices(QStringList{None} + listFolder(musicFolder, soundExtensions));
+    options.setSoundChoices(QStringList{None} + listFolder(soundFolder, soundExtensions));
+
+    // 2. The run's one settings file.
+    m_settings = std::make_unique<SettingsFile>(dataPath(QStringLiteral("ZRV_XQ.INI")));
+
+    // 3. The dictionaries: file names minus their extension.
+    QStringList dictionaries = listFolder(kbsFolder, {QStringLiteral(".dic")});
+    for (QString &name : dictionaries)
+        name.chop(4);
+    options.setDictionaryNames(dictionaries);
+
+    // 4. Every saved option.
+    options.restore(*m_settings);
+
+    // The installation is damaged, but the game can still run on what is there.
+    if (!m_missingFolders.isEmpty()) {
+        QStringList lines;
+        for (const QString &path : m_missingFolders)
+            lines << QStringLiteral("Cannot open folder %1").arg(path);
+        warnings.warnInstallation(lines.join(u'\n'));
+    }
+}
+
+Installation::~Installation() = default;
+
+QString Installation::folder() const
+{
+    return programFolder();
+}

@@ -1,0 +1,122 @@
+// Start-up finds the installation as it is: every folder listed, the one
+// settings file opened without writing, the options restored, and missing
+// folders reported once while the game goes on with what is there.
+#include "settings/installation.h"
+#include "settings/options_model.h"
+#include "settings/program_folder.h"
+#include "settings/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct RecordedWarnings : InstallationWarnings
+{
+    QStringList texts;
+    void warnInstallation(const QString &text) override { texts << text; }
+};
+
+void touch(const QString &path, const QByteArray &bytes = QByteArray())
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(bytes);
+}
+
+} // namespace
+
+class InstallationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void listsFoldersAndOpensSettings();
+    void missingFoldersReportedOnce_data();
+    void missingFoldersReportedOnce();
+
+private:
+    QString iniPath() const { return m_folder->filePath("ZRV_XQ.INI"); }
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void InstallationTest::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    const QDir root(m_folder->path());
+    for (const char *folder : {"kbs", "sound", "music"})
+        QVERIFY(root.mkpath(folder));
+    for (const char *file : {"kbs/Birds.dic", "kbs/animals.DIC", "kbs/Cities.dic", "kbs/readme.txt",
+                             "sound/b.WAV", "sound/A.mp3", "sound/c.music", "sound/notes.txt", "sound/E.Wav",
+                             "music/tune.mp3", "music/Calm.MUSIC"})
+        touch(root.filePath(file));
+    setProgramFolder(m_folder->path());
+}
+
+void InstallationTest::cleanup()
+{
+    setProgramFolder(QString());
+}
+
+void InstallationTest::listsFoldersAndOpensSettings()
+{
+    OptionsModel options;
+    RecordedWarnings warnings;
+    Installation installation(options, warnings);
+    QVERIFY(warnings.texts.isEmpty());
+    QVERIFY(installation.missingFolders().isEmpty());
+    QCOMPARE(installation.folder(), programFolder());
+    QCOMPARE(options.dictionaryNames(), (QStringList{"animals", "Birds", "Cities"}));
+    QCOMPARE(options.musicChoices(), (QStringList{"None", "Calm.MUSIC", "tune.mp3"}));
+    QCOMPARE(options.soundChoices(), (QStringList{"None", "A.mp3", "b.WAV", "c.music", "E.Wav"}));
+    QCOMPARE(options.dictionaryIndex(), -1);
+    QCOMPARE(installation.settings().path(), iniPath());
+    QVERIFY(!QFile::exists(iniPath())); // reading creates nothing
+}
+
+void InstallationTest::missingFoldersReportedOnce_data()
+{
+    QTest::addColumn<QStringList>("removed");
+    QTest::newRow("sound and music") << QStringList{"sound", "music"};
+    QTest::newRow("kbs") << QStringList{"kbs"};
+    QTest::newRow("all three") << QStringList{"kbs", "sound", "music"};
+}
+
+void InstallationTest::missingFoldersReportedOnce()
+{
+    QFETCH(QStringList, removed);
+    for (const QString &folder : removed)
+        QVERIFY(QDir(m_folder->filePath(folder)).removeRecursively());
+    touch(iniPath(), "[Options]\r\nPresets=7\r\nDictionary=Birds\r\nDef=1\r\nvfirst=1\r\nGoodDropSound=x.wav\r\n"
+                     "music=tune.mp3\r\n");
+    OptionsModel options;
+    RecordedWarnings warnings;
+    Installation installation(options, warnings);
+
+    QCOMPARE(warnings.texts.size(), 1);
+    QStringList expected;
+    for (const QString &folder : {QString("music"), QString("sound"), QString("kbs")}) {
+        if (removed.contains(folder))
+            expected << "Cannot open folder " + m_folder->filePath(folder);
+    }
+    QCOMPARE(warnings.texts[0], expected.join('\n'));
+    QCOMPARE(installation.missingFolders().size(), removed.size());
+
+    // Start-up went on: the settings file is open and every option restored.
+    QCOMPARE(installation.settings().path(), iniPath());
+    QCOMPARE(options.presetsIndex(), 7);
+    QVERIFY(options.fixedCell(FixedCell::First));
+    QVERIFY(options.showDefinitions());
+    QCOMPARE(options.soundText(SoundSlot::GoodDrop), QString("x.wav"));
+    QCOMPARE(options.soundText(SoundSlot::Music), QString("tune.mp3"));
+    QCOMPARE(options.dictionary(), removed.contains("kbs") ? QString() : QString("Birds"));
+    QCOMPARE(options.soundChoices().value(0), QString("None"));
+}
+
+QTEST_GUILESS_MAIN(InstallationTest)
+#include "installation_test.moc"

@@ -1,0 +1,66 @@
+// The game's own start-up, measured: the same libraries and the same
+// GameProgram as the game, but unattended. Every box is answered at once (No
+// where there is a No), the splash is skipped, and the program quits as soon
+// as the main window is shown and painted, without the close steps.
+// Usage: measure-program [words] - with words, first deals a round of that
+// many words of the longest split format ("25 letters: 5-5-5-5-5").
+#include "app/game_program.h"
+#include "round/board.h"
+#include "round/round_engine.h"
+#include "settings/options_model.h"
+#include "settings/split_formats.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
+#include "ui/system_desktop.h"
+
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+class UnattendedDesktop : public SystemDesktop
+{
+public:
+    using SystemDesktop::showMessage;
+    QMessageBox::StandardButton showMessage(QWidget *, BoxKind, const QString &, const QString &,
+                                            QMessageBox::StandardButtons buttons) override
+    {
+        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+    }
+};
+
+// Shown means on screen and painted once; then the loop ends.
+void quitOnceShown(QWidget *window)
+{
+    if (!window->windowHandle() || !window->windowHandle()->isExposed()) {
+        QTimer::singleShot(1, window, [window] { quitOnceShown(window); });
+        return;
+    }
+    window->repaint();
+    QCoreApplication::exit(0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    GameApplication app(argc, argv);
+    const int dealWords = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 0;
+    UnattendedDesktop desktop;
+    app.setDesktop(&desktop);
+    initialiseProgram();
+    GameProgram program(desktop);
+    TfrmMain &window = program.mainWindow();
+    window.setSplashEnabled(false);
+    QTimer::singleShot(0, &window, [&] {
+        window.show();
+        if (dealWords > 0) {
+            program.options().setPresetsIndex(SplitFormatCount - 1);
+            program.options().setWordCount(dealWords);
+            window.New1Click();
+            qInfo("Dealt %d tiles", int(window.engine().board().TileCount()));
+        }
+        quitOnceShown(&window);
+    });
+    return QApplication::exec();
+}
