@@ -85,7 +85,10 @@ void RoundEngine::Solve1Click()
     setStatus(QStringLiteral("Try again."));
     m_host.setStatusColour(0xFFFF0000, false);
     m_bTimer.stop();
+    const quint64 serial = m_serial;
     EndRound();
+    if (roundChanged(serial))
+        return; // a New Game during the reveal owns the board now
     b.Parameters.WordsLeft = 0;
     m_rating = 0;
     setRatingCaption(QStringLiteral("0"));
@@ -97,8 +100,10 @@ void RoundEngine::EndRound()
     RoundCommands c = m_commands;
     c.Solve1 = c.Clue1 = c.mReveal = false;
     updateCommands(c);
+    const quint64 serial = m_serial;
     RevealWords();
-    m_options.setSettingsPageEnabled(true);
+    if (!roundChanged(serial))
+        m_options.setSettingsPageEnabled(true);
 }
 
 // Every row as one tile showing its whole word, taking no drops.
