@@ -41,7 +41,8 @@ QString trimBlanks(QStringView text)
 // in the Windows code page.
 QString decodeText(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A value may start with U+FEFF: only the file's own byte order mark is not text.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     return utf8.hasError() ? fromWindows1252(bytes) : text;
 }
