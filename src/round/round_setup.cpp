@@ -182,8 +182,9 @@ void RoundEngine::ReadLevel(int level)
     p.WordBonus = read("WORD", 0);
     p.Start = read("START", 30);
     p.Delay = read("DELAY", 5);
-    // The first tick needs a positive period.
-    if (p.Delay < 1)
+    // The first tick needs a positive period; under a handicap that floor
+    // comes after the handicap's own change.
+    if (p.Delay < 1 && m_options.handicap() == 0)
         p.Delay = 1;
     p.ClueCost = p.Bad - 1;
 }
@@ -191,10 +192,9 @@ void RoundEngine::ReadLevel(int level)
 void RoundEngine::applyHandicap(int h)
 {
     RoundParameters &p = m_round.Parameters;
-    // Pop * 0.1 * h truncated toward zero, in exact arithmetic. A level
-    // without penalty ticks (TIMER 0 or below) keeps none under a handicap.
-    if (p.Pop > 0)
-        p.Pop = qBound(2, p.Pop - p.Pop * h / 10, 90);
+    // Pop * 0.1 * h truncated toward zero, in exact arithmetic. The floor of
+    // 2 s holds for every level: a handicap never leaves a round without ticks.
+    p.Pop = qBound(2, p.Pop - p.Pop * h / 10, 90);
     p.Penalty = qMin(p.Penalty - h, -1);
     p.Good = qMax(h > 0 ? p.Good - 1 : p.Good + 1, 1);
     p.Bad = qMin(p.Bad - h, -1);

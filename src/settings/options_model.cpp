@@ -1,5 +1,6 @@
 #include "settings/options_model.h"
 
+#include "settings/game_error.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 
@@ -252,24 +253,37 @@ void OptionsModel::restore(const SettingsFile &settings)
 
 void OptionsModel::save(SettingsFile &settings) const
 {
+    // One value that cannot be stored must not cost the others: it is skipped
+    // and named once at the end. A file that cannot be written stops the loop,
+    // since every later key would wait for it in vain.
+    QStringList skipped;
+    const auto write = [&](const QString &key, const QString &value) {
+        if (!SettingsFile::canStore(Section, key, value))
+            skipped.append(key);
+        else
+            settings.writeString(Section, key, value);
+    };
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
     for (const QString &key : savedKeys()) {
         FixedCell choice;
         SoundSlot slot;
         if (key == "Presets")
-            settings.writeInteger(Section, key, m_presetsIndex);
+            write(key, QString::number(m_presetsIndex));
         else if (key == "Dictionary")
-            settings.writeString(Section, key, dictionary());
+            write(key, dictionary());
         else if (fixedChoiceByName(key, choice))
-            settings.writeBool(Section, key, fixedCell(choice));
+            write(key, flag(fixedCell(choice)));
         else if (key == "Proximity")
-            settings.writeBool(Section, key, m_proximity);
+            write(key, flag(m_proximity));
         else if (key == "Def")
-            settings.writeBool(Section, key, m_def);
+            write(key, flag(m_def));
         else if (key == "Vowels")
-            settings.writeBool(Section, key, m_vowels);
+            write(key, flag(m_vowels));
         else if (key == "HelpHints")
-            settings.writeBool(Section, key, m_helpHints);
+            write(key, flag(m_helpHints));
         else if (soundSlotByName(key, slot))
-            settings.writeString(Section, key, soundText(slot));
+            write(key, soundText(slot));
     }
+    if (!skipped.isEmpty())
+        throw GameError(QStringLiteral("Not saved, a line break in the value: %1").arg(skipped.join(QStringLiteral(", "))));
 }

@@ -86,6 +86,8 @@ public:
     // The twenty saved components, in the order they are restored and saved.
     static const QStringList &savedKeys();
     void restore(const SettingsFile &settings);
+    // Writes every key it can; throws GameError after the loop when a value
+    // held a line break (that key skipped) or at the first failed write.
     void save(SettingsFile &settings) const;
 
 signals:

@@ -13,11 +13,16 @@
 // cannot be done throws GameError("Unable to write to <path>"); so does a key,
 // section or value holding a line break, which would inject other entries.
 //
-// Hand-edited files: lines starting with ';' or '#' and blank lines are kept;
-// of duplicate sections or keys the first is the one read and rewritten; lines
-// before the first section are kept and never read. The file is UTF-8; lines
-// may end in "\r\n" or "\n", and a rewrite keeps the ending of the file's first
-// line ("\r\n" for a new file).
+// Hand-edited files: every line that a write does not replace stays byte for
+// byte; of duplicate sections or keys the first is the one read and rewritten;
+// lines before the first section are never read. Lines end in "\n"; a carriage
+// return ends a line's text (what follows it up to the line feed is ignored),
+// so a read never returns what a write would refuse. Values are UTF-8; one that
+// is not valid UTF-8 (written by older tools) is read as Windows-1252. New lines
+// take the ending of the file's first line ("\r\n" for a new file).
+//
+// Writes of two running copies take turns under an advisory lock on the file;
+// a lock not had within LockTimeoutMs is a write failure.
 class SettingsFile
 {
 public:
@@ -26,6 +31,11 @@ public:
 
     // Texts read back cut to their first MaxTextLength characters.
     static constexpr int MaxTextLength = 2047;
+    static constexpr int LockTimeoutMs = 3000;
+
+    // False for what a write refuses: a line break anywhere, or names that
+    // would read back as another kind of line.
+    static bool canStore(const QString &section, const QString &key, const QString &value);
 
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     qint32 readInteger(const QString &section, const QString &key, qint32 defaultValue) const;
@@ -41,7 +51,7 @@ private:
 
 // The settings file's integer rule: leading blanks skipped, an optional sign,
 // then decimal digits, or hexadecimal digits after "$", "0x", "0X", "x" or "X";
-// nothing may follow. Decimal must fit a signed 32-bit integer; hexadecimal may
-// use all 32 bits ("$FFFFFFFF" is -1). Returns false (value untouched) for
+// nothing may follow. A signed value must fit a signed 32-bit integer; unsigned
+// hexadecimal may use all 32 bits ("$FFFFFFFF" is -1, "-$FFFFFFFF" is refused). Returns false (value untouched) for
 // anything else, an empty text included.
 bool parseSettingsInteger(QStringView text, qint32 &value);

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -227,15 +228,20 @@ void tZRVDictionary::LoadFromFile(const QString &fileName)
 {
     // Cleared first, so a failed load never leaves the old entries behind.
     m_items.Clear();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw GameError(QStringLiteral("Unable to create stream"));
-    QByteArray data = file.readAll();
-    const bool readFailed = file.error() != QFileDevice::NoError;
-    file.close();
-    if (readFailed)
+    try {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            throw GameError(QStringLiteral("Unable to create stream"));
+        QByteArray data = file.readAll();
+        const bool readFailed = file.error() != QFileDevice::NoError;
+        file.close();
+        if (readFailed)
+            throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+        LoadFromData(std::move(data));
+    } catch (const std::bad_alloc &) {
+        // Out of memory is a load that failed, like any other.
         throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
-    LoadFromData(std::move(data));
+    }
 }
 
 void tZRVDictionary::LoadFromData(QByteArray data)
@@ -245,5 +251,9 @@ void tZRVDictionary::LoadFromData(QByteArray data)
     // own its bytes (not wrap someone else's memory).
     data.detach();
     m_items.m_buffer = std::move(data);
-    KbaseReader(*this).read();
+    try {
+        KbaseReader(*this).read();
+    } catch (const std::bad_alloc &) {
+        throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+    }
 }

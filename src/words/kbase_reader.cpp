@@ -186,6 +186,8 @@ void KbaseReader::readCollection()
             fail();
         // The entry exists from its list start on, so a fault inside it
         // leaves what was read so far.
+        if (!entryFitsTheBudget())
+            fail();
         TKbItem &item = items.Add();
         for (;;) {
             const QByteArrayView name = shortString();
@@ -194,6 +196,19 @@ void KbaseReader::readCollection()
             readEntryProperty(item, name);
         }
     }
+}
+
+bool KbaseReader::entryFitsTheBudget() const
+{
+    // Entries cost far more than the bytes they are read from: a file of
+    // millions of empty entries is refused before it takes all memory.
+    const TKbItems &items = m_store.m_items;
+    const quint64 blocks = items.m_blocks.size();
+    if (quint64(items.m_count) < ((quint64(1) << blocks) - 1) << TKbItems::FirstBlockShift)
+        return true; // the current block has room
+    const quint64 file = quint64(items.m_buffer.size());
+    const quint64 entries = ((quint64(1) << (blocks + 1)) - 1) << TKbItems::FirstBlockShift;
+    return file + entries * sizeof(TKbItem) <= MemoryPerFileByte * file + MemoryAllowance;
 }
 
 void KbaseReader::readEntryProperty(TKbItem &item, QByteArrayView name)

@@ -9,6 +9,12 @@
 class KbaseReader
 {
 public:
+    // A load of N bytes takes at most MemoryPerFileByte * N + MemoryAllowance
+    // bytes, buffer and entries together; a file whose entries would take more
+    // fails to load.
+    static constexpr quint64 MemoryPerFileByte = 10;
+    static constexpr quint64 MemoryAllowance = 10u << 20;
+
     // Reads the store's load buffer (Items().m_buffer) into it.
     explicit KbaseReader(tZRVDictionary &store);
 
@@ -39,6 +45,7 @@ private:
     qint32 integerPayload(quint8 type);
     qint32 integerValue() { return integerPayload(byte()); }
 
+    bool entryFitsTheBudget() const;
     void storeProperty(QByteArrayView name);
     void readCollection();
     void readEntryProperty(TKbItem &item, QByteArrayView name);

@@ -422,20 +422,47 @@ private slots:
         QCOMPARE(rig.round().RoundWords.size(), 4);
     }
 
-    void penaltyTimerOffWithTimerZero_data()
+    // Hand-edited levels: the handicap works on the stored values and its
+    // floors come last.
+    void handicapOnHandEditedLevels_data()
     {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("value");
         QTest::addColumn<int>("handicap");
-        QTest::newRow("no handicap") << 0;
-        QTest::newRow("harder: the handicap's floor of 2 s does not bring ticks back") << 2;
-        QTest::newRow("easier") << -3;
+        QTest::addColumn<int>("pop");
+        QTest::addColumn<int>("delay");
+        QTest::newRow("DELAY 0, easier by 1") << "DELAY4" << 0 << -1 << 5 << 10;
+        QTest::newRow("DELAY -4, easier by 1") << "DELAY4" << -4 << -1 << 5 << 6;
+        QTest::newRow("DELAY 0, harder") << "DELAY4" << 0 << 1 << 5 << 1;
+        QTest::newRow("DELAY 0, no handicap") << "DELAY4" << 0 << 0 << 5 << 1;
+        QTest::newRow("TIMER 0, harder: ticks every 2 s") << "TIMER4" << 0 << 2 << 2 << 1;
+        QTest::newRow("TIMER -5, harder") << "TIMER4" << -5 << 1 << 2 << 1;
+        QTest::newRow("TIMER 0, easier") << "TIMER4" << 0 << -3 << 2 << 35;
+        QTest::newRow("TIMER 0, no handicap: no ticks") << "TIMER4" << 0 << 0 << 0 << 5;
+    }
+    void handicapOnHandEditedLevels()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, value);
+        QFETCH(int, handicap);
+        QFETCH(int, pop);
+        QFETCH(int, delay);
+        RoundRig rig;
+        rig.setLevel(key, value);
+        rig.options.setHandicap(handicap);
+        startRound(rig, "6 letters: 2-2-2", 10);
+        const RoundParameters &p = rig.round().Parameters;
+        QCOMPARE(p.Pop, pop);
+        QCOMPARE(p.Delay, delay);
+        QCOMPARE(rig.timer1.interval(), delay * 1000);
+        QVERIFY(rig.timer1.fire()); // the countdown starts
+        QCOMPARE(rig.timer1.isActive(), pop > 0);
     }
 
     void penaltyTimerOffWithTimerZero()
     {
-        QFETCH(int, handicap);
         RoundRig rig;
         rig.setLevel("TIMER4", 0);
-        rig.options.setHandicap(handicap);
         startRound(rig, "6 letters: 2-2-2", 10);
         QVERIFY(rig.timer1.fire()); // the countdown starts...
         QCOMPARE(rig.host.sounds.last(), QStringLiteral("TimerStartSound"));
