@@ -1,3 +1,4 @@
+#include "sound/device/sdl_audio_device.h"
 #include "ui/application.h"
 
 int main(int argc, char *argv[])
@@ -6,6 +7,6 @@ int main(int argc, char *argv[])
     initialiseProgram();
     const StartupSwitches switches = StartupSwitches::fromEnvironment();
     switches.prepare();
-    GameProgram program;
+    GameProgram program([] { return std::make_unique<SdlAudioDevice>(); });
     return program.run(switches);
 }

@@ -8,6 +8,7 @@
 #include "settings/split_formats.h"
 #include "settings/settings_file.h"
 #include "settings/dialogs/options_dialog.h"
+#include "sound/game_sound.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/hover_hints.h"
@@ -77,8 +78,10 @@ void quitOnceShown(QWidget *window)
     QCoreApplication::exit(0);
 }
 
-GameProgram::GameProgram()
+GameProgram::GameProgram(const AudioFactory &audio)
 {
+    // The device opens on its own thread while the windows are made.
+    std::unique_ptr<AudioDevice> device = audio ? audio() : nullptr;
     m_main = std::make_unique<TfrmMain>();
     m_splash = std::make_unique<TfrmSplash>();
     m_about = new TfrmAbout(m_main.get());
@@ -90,6 +93,37 @@ GameProgram::GameProgram()
     m_main->attachOptionsDialog(*m_fo);
     m_main->setAboutBox(m_about);
     m_main->setDebugWindow(m_debug.get());
+    setUpSound(std::move(device));
+}
+
+void GameProgram::setUpSound(std::unique_ptr<AudioDevice> device)
+{
+    auto sound = std::make_unique<GameSound>(std::move(device));
+    sound->loadSounds(dataPath(QStringLiteral("sound")), options().soundChoices());
+    sound->setMusicFolder(dataPath(QStringLiteral("music")));
+    GameSound *layer = sound.get();
+    const auto reportFileError = [this](const GameError &error) {
+        GameMessageBox::show(m_main.get(), GameMessageBox::Kind::Error, QStringLiteral("Splitwick"),
+                             error.message());
+    };
+    // The saved background music; a file that is gone is reported and there is no music.
+    try {
+        layer->loadMusic(options().soundText(SoundSlot::Music));
+    } catch (const GameError &error) {
+        reportFileError(error);
+    }
+    QObject::connect(m_fo, &Tfo::effectSlotEdited, m_main.get(),
+                     [layer](const QString &text) { layer->effectSlotChanged(text); });
+    QObject::connect(m_fo, &Tfo::musicSlotEdited, m_main.get(), [layer, reportFileError](const QString &text) {
+        try {
+            layer->musicSlotChanged(text);
+        } catch (const GameError &error) {
+            reportFileError(error);
+        }
+    });
+    QObject::connect(&options(), &OptionsModel::volumeChanged, m_main.get(),
+                     [layer](int position) { layer->tbSoundChange(position); });
+    m_main->setSoundLayer(std::move(sound));
 }
 
 GameProgram::~GameProgram()

@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <exception>
+#include <functional>
 #include <memory>
 
+class AudioDevice;
 class OptionsModel;
 class SettingsFile;
 class TfrmAbout;
@@ -71,7 +73,9 @@ struct StartupSwitches
 class GameProgram
 {
 public:
-    GameProgram();
+    // audio makes the audio device; without it the game is silent.
+    using AudioFactory = std::function<std::unique_ptr<AudioDevice>()>;
+    explicit GameProgram(const AudioFactory &audio = {});
     ~GameProgram();
     GameProgram(const GameProgram &) = delete;
     GameProgram &operator=(const GameProgram &) = delete;
@@ -88,6 +92,8 @@ public:
     int run(const StartupSwitches &switches = {});
 
 private:
+    void setUpSound(std::unique_ptr<AudioDevice> device);
+
     std::unique_ptr<TfrmMain> m_main;
     std::unique_ptr<TfrmSplash> m_splash;
     TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window

@@ -90,6 +90,7 @@ public:
     void About2Click();
     void Contents1Click();
     void mMusicClick();
+    void mSOundClick();
     void WordGame1Click();
     bool FormShortCut(int key, Qt::KeyboardModifiers modifiers);
 
@@ -117,6 +118,7 @@ private:
     void FormClose();
     void centreOnScreen();
     void fitTemplateToFrame();
+    void showSoundTicks();
 
     // RoundHost
     void setStatusText(const QString &text) override;

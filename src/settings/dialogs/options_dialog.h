@@ -70,6 +70,11 @@ public:
 
 signals:
     void showParametersChanged(bool on);
+    // The player changed a sound chooser: an effect chooser at every change
+    // of its text, the music chooser when a name is picked or typed in full
+    // (Enter, or leaving the field), so that typing does not read files.
+    void effectSlotEdited(const QString &text);
+    void musicSlotEdited(const QString &text);
 
 public slots:
     void reject() override; // the close box and Esc close like "OK"
@@ -84,6 +89,7 @@ private:
     QWidget *buildSettingsPage();
     QWidget *buildSoundPage();
     void connectModel();
+    void connectSoundHandlers();
     void updateFromModel();
     void LabelDictionaryDblClick();
     void bMusicClick();
@@ -94,6 +100,7 @@ private:
     bool m_ownShowParameters = false;
     bool *m_showParameters = &m_ownShowParameters;
     bool m_newCellsEnabled = true;
+    QString m_editedMusic; // the music chooser's text last handed on
     QStringList m_missingFolders;
 
     QTabWidget *m_pages = nullptr;
