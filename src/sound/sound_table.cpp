@@ -29,6 +29,12 @@ void SoundTable::build(const QString &folder, const QStringList &soundList)
 
 int SoundTable::find(const QString &name) const
 {
+    // Where names differ only in case they are different files: the one
+    // written exactly so is the one chosen.
+    for (qsizetype k = 1; k < m_names.size(); ++k) {
+        if (m_names[k] == name)
+            return int(k);
+    }
     for (qsizetype k = 1; k < m_names.size(); ++k) {
         if (m_names[k].compare(name, Qt::CaseInsensitive) == 0)
             return int(k);

@@ -14,8 +14,8 @@ class SoundTable
 public:
     void build(const QString &folder, const QStringList &soundList);
 
-    // Index of the first file entry (never "None") whose name equals name
-    // without regard to case; -1 when there is none.
+    // Index of the file entry (never "None") named exactly name, else of the
+    // first whose name equals it without regard to case; -1 when none does.
     int find(const QString &name) const;
 
     qsizetype size() const { return m_names.size(); }
