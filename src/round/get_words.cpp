@@ -16,8 +16,17 @@ void RoundEngine::GetWords()
     Board &b = m_board;
     b.ChosenEntries.clear();
     m_rating = 0;
+    // A round still running is lost; its game-over sound waits for the draw,
+    // since a new round's own sound follows a draw that succeeds.
+    const bool wasRunning = m_inPlay;
+    m_quietLoss = true;
     ChangeRating(0);
+    m_quietLoss = false;
     b.RoundWords.clear();
+    const auto drawFailed = [&] {
+        if (wasRunning)
+            m_host.PlaySoundEffect(m_options.soundText(SoundSlot::GameOver));
+    };
 
     const QString format = m_options.presetsText();
     setRatingCaption(QString::number(b.Parameters.WordCount));
@@ -45,6 +54,7 @@ void RoundEngine::GetWords()
             c.mSettings = true;
             updateCommands(c);
             m_options.setSettingsPageEnabled(true);
+            drawFailed();
             return;
         }
         b.ChosenEntries = std::move(draw.chosenEntries);
@@ -52,7 +62,9 @@ void RoundEngine::GetWords()
     } catch (const GameError &e) {
         // The player is told; the next "New Game" tries again.
         m_host.showError(e.message());
+        drawFailed();
     } catch (const std::exception &e) {
         m_host.showError(QString::fromUtf8(e.what()));
+        drawFailed();
     }
 }

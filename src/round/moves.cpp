@@ -79,7 +79,8 @@ void RoundEngine::bgDragDrop(int target, int source)
             CheckWords();
     } else {
         ChangeRating(b.Parameters.Bad);
-        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::Incorrect));
+        if (m_inPlay)
+            m_host.PlaySoundEffect(m_options.soundText(SoundSlot::Incorrect));
     }
     ++b.Moves;
     setBoardEnabled(true);

@@ -43,6 +43,7 @@ void RoundEngine::ChangeRating(int amount)
 
 void RoundEngine::loseRound()
 {
+    const bool wasInPlay = m_inPlay;
     m_inPlay = false;
     m_timer1.stop();
     setStatus(QStringLiteral("Sorry, please try again."));
@@ -53,6 +54,9 @@ void RoundEngine::loseRound()
     RoundCommands c = m_commands;
     c.mSolve = c.mReveal = c.Solve1 = c.Clue1 = false;
     updateCommands(c);
+    // The step that lost plays no sound of its own after this one.
+    if (wasInPlay && !m_quietLoss)
+        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::GameOver));
 }
 
 void RoundEngine::Timer1Timer()
@@ -67,7 +71,8 @@ void RoundEngine::Timer1Timer()
         m_board.TimerPhase = 'G';
     } else {
         ChangeRating(p.Penalty);
-        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::Penalty));
+        if (m_inPlay)
+            m_host.PlaySoundEffect(m_options.soundText(SoundSlot::Penalty));
     }
 }
 

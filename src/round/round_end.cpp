@@ -57,7 +57,8 @@ void RoundEngine::Clue1Click()
     // A clue that won the round costs nothing more: the win stands.
     if (stillInPlay) {
         ChangeRating(p.ClueCost);
-        m_host.PlaySoundEffect(m_options.soundText(SoundSlot::GoodDrop));
+        if (m_inPlay)
+            m_host.PlaySoundEffect(m_options.soundText(SoundSlot::GoodDrop));
     }
     --p.CluesLeft;
     c = m_commands;
