@@ -1,10 +1,12 @@
 #include "app/game_program.h"
 
 #include "round/random_source.h"
+#include "settings/game_error.h"
 #include "settings/installation.h"
 #include "settings/options_model.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
+#include "sound/game_sound.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/desktop.h"
@@ -44,8 +46,11 @@ void initialiseProgram()
     QApplication::setApplicationName(QStringLiteral("Splitwick"));
 }
 
-GameProgram::GameProgram(Desktop &desktop) : m_options(std::make_unique<OptionsModel>())
+GameProgram::GameProgram(Desktop &desktop, const AudioFactory &audio)
+    : m_desktop(desktop), m_options(std::make_unique<OptionsModel>())
 {
+    // The device opens on its own thread while the windows are made.
+    std::unique_ptr<AudioDevice> device = audio ? audio() : nullptr;
     m_main = std::make_unique<TfrmMain>(desktop);
     m_about = new TfrmAbout(m_main.get());
     WarningBox warnings(desktop, m_main.get());
@@ -59,6 +64,36 @@ GameProgram::GameProgram(Desktop &desktop) : m_options(std::make_unique<OptionsM
     m_main->setOptionsDialog(m_fo);
     m_main->setAboutBox(m_about);
     m_main->setDebugWindow(m_debug.get());
+    setUpSound(std::move(device));
+}
+
+void GameProgram::setUpSound(std::unique_ptr<AudioDevice> device)
+{
+    auto sound = std::make_unique<GameSound>(std::move(device));
+    sound->loadSounds(dataPath(QStringLiteral("sound")), options().soundChoices());
+    sound->setMusicFolder(dataPath(QStringLiteral("music")));
+    GameSound *layer = sound.get();
+    const auto reportFileError = [this](const GameError &error) {
+        m_desktop.showMessage(m_main.get(), Desktop::BoxKind::Error, QStringLiteral("Splitwick"), error.message());
+    };
+    // The saved background music; a file that is gone is reported and there is no music.
+    try {
+        layer->loadMusic(options().soundText(SoundSlot::Music));
+    } catch (const GameError &error) {
+        reportFileError(error);
+    }
+    QObject::connect(m_fo, &Tfo::effectSlotEdited, m_main.get(),
+                     [layer](const QString &text) { layer->effectSlotChanged(text); });
+    QObject::connect(m_fo, &Tfo::musicSlotEdited, m_main.get(), [layer, reportFileError](const QString &text) {
+        try {
+            layer->musicSlotChanged(text);
+        } catch (const GameError &error) {
+            reportFileError(error);
+        }
+    });
+    QObject::connect(&options(), &OptionsModel::volumeChanged, m_main.get(),
+                     [layer](int position) { layer->tbSoundChange(position); });
+    m_main->setSoundLayer(std::move(sound));
 }
 
 GameProgram::~GameProgram()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+
+class AudioDevice;
 
 class Desktop;
 class Installation;
@@ -23,7 +26,9 @@ void initialiseProgram();
 class GameProgram
 {
 public:
-    explicit GameProgram(Desktop &desktop);
+    // audio makes the audio device; without it the game is silent.
+    using AudioFactory = std::function<std::unique_ptr<AudioDevice>()>;
+    explicit GameProgram(Desktop &desktop, const AudioFactory &audio = {});
     ~GameProgram();
     GameProgram(const GameProgram &) = delete;
     GameProgram &operator=(const GameProgram &) = delete;
@@ -41,6 +46,9 @@ public:
     int run();
 
 private:
+    void setUpSound(std::unique_ptr<AudioDevice> device);
+
+    Desktop &m_desktop;
     std::unique_ptr<OptionsModel> m_options;
     std::unique_ptr<TfrmMain> m_main;
     TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window

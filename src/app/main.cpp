@@ -1,4 +1,5 @@
 #include "app/game_program.h"
+#include "sound/device/sdl_audio_device.h"
 #include "ui/application.h"
 #include "ui/system_desktop.h"
 
@@ -8,6 +9,6 @@ int main(int argc, char *argv[])
     SystemDesktop desktop;
     app.setDesktop(&desktop);
     initialiseProgram();
-    GameProgram program(desktop);
+    GameProgram program(desktop, [] { return std::make_unique<SdlAudioDevice>(); });
     return program.run();
 }

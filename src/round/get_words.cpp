@@ -15,8 +15,17 @@ void RoundEngine::GetWords()
 {
     m_round.ChosenEntries.clear();
     m_rating = 0;
+    // A round still running is lost; its game-over sound waits for the draw,
+    // since a new round's own sound follows a draw that succeeds.
+    const bool wasRunning = m_inPlay;
+    m_quietLoss = true;
     ChangeRating(0);
+    m_quietLoss = false;
     m_round.RoundWords.clear();
+    const auto drawFailed = [&] {
+        if (wasRunning)
+            playSound(SoundSlot::GameOver);
+    };
 
     const QString format = m_options.presetsText();
     setRatingCaption(QString::number(m_round.Parameters.WordCount));
@@ -44,6 +53,7 @@ void RoundEngine::GetWords()
             c.settings = true;
             updateCommands(c);
             m_options.setSettingsPageEnabled(true);
+            drawFailed();
             return;
         }
         m_round.ChosenEntries = std::move(draw.chosenEntries);
@@ -51,7 +61,9 @@ void RoundEngine::GetWords()
     } catch (const GameError &e) {
         // The player is told; the next "New Game" tries again.
         m_host.messages.showError(e.message());
+        drawFailed();
     } catch (const std::exception &e) {
         m_host.messages.showError(QString::fromUtf8(e.what()));
+        drawFailed();
     }
 }

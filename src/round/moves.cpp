@@ -85,7 +85,8 @@ void RoundEngine::bgDragDrop(int target, int source)
     } else {
         if (changeRating(m_round.Parameters.Bad))
             return stop();
-        playSound(SoundSlot::Incorrect);
+        if (m_inPlay)
+            playSound(SoundSlot::Incorrect);
     }
     ++m_round.Moves;
     setBoardEnabled(true);

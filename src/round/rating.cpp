@@ -46,6 +46,7 @@ bool RoundEngine::changeRating(int amount)
 
 bool RoundEngine::loseRound()
 {
+    const bool wasInPlay = m_inPlay;
     m_inPlay = false;
     m_timer1.stop();
     setStatus(QStringLiteral("Sorry, please try again."));
@@ -57,6 +58,9 @@ bool RoundEngine::loseRound()
     RoundCommands c = m_commands;
     c.solve = c.clue = c.popupSolve = c.popupClue = false;
     updateCommands(c);
+    // The step that lost plays no sound of its own after this one.
+    if (wasInPlay && !m_quietLoss)
+        playSound(SoundSlot::GameOver);
     return false;
 }
 
@@ -73,6 +77,7 @@ void RoundEngine::Timer1Timer()
     } else {
         if (changeRating(p.Penalty))
             return; // the penalty lost the round and a new one took the board during its reveal
-        playSound(SoundSlot::Penalty);
+        if (m_inPlay)
+            playSound(SoundSlot::Penalty);
     }
 }

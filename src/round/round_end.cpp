@@ -55,7 +55,8 @@ void RoundEngine::Clue1Click()
     if (m_inPlay) {
         if (changeRating(p.ClueCost))
             return finish(); // the cost lost the round and a new one took the board during its reveal
-        playSound(SoundSlot::GoodDrop);
+        if (m_inPlay)
+            playSound(SoundSlot::GoodDrop);
     }
     --p.CluesLeft;
     c = m_commands;

@@ -165,6 +165,7 @@ private:
     bool m_inClue = false;
     bool m_inPlay = false;
     bool m_storeLost = false; // the last load failed: the store holds no dictionary's whole entries
+    bool m_quietLoss = false; // the previous round ends without the game-over sound
     quint64 m_serial = 0; // counts round setups: work that let events run notices a new round
     int m_windowLeft = 0;
     int m_windowTop = 0;

@@ -25,6 +25,38 @@ public:
     // The device volume before start, noted at creation and put back at close.
     virtual void saveDeviceVolume() = 0;
     virtual void restoreDeviceVolume() = 0;
+
+    // The menu's "Sound Effects" and "Music": radio items of one group, both
+    // may be unticked. At start "Music" is ticked. Not stored.
+    bool soundEffectsTicked() const { return m_soundTicked; }
+    bool musicTicked() const { return m_musicTicked; }
+    void setTicks(bool soundEffects, bool music);
+    // Runs after every change of the ticks (the menu follows them).
+    void setTicksChangedHandler(std::function<void()> handler) { m_ticksChanged = std::move(handler); }
+
+    // Inverts "Sound Effects"; nothing is stopped or started.
+    void mSOundClick();
+    // Inverts "Music", stops the wave output and starts the music if ticked.
+    void mMusicClick();
+
+    // The Options dialog's sound page. An effect chooser's new text: stop,
+    // tick "Sound Effects", play it as a preview. The music chooser's: stop,
+    // tick "Music", load it (loadMusic may throw GameError, leaving no music),
+    // start it. The volume track bar: level (16 - position) x 4096.
+    void effectSlotChanged(const QString &text);
+    void musicSlotChanged(const QString &text);
+    void tbSoundChange(int position);
+
+    // Makes the music chooser's text the background music: "None" or an
+    // empty text is no music. Layers without a device keep nothing.
+    virtual void loadMusic(const QString &) {}
+    // Close: stops and closes a media-player effect that is still playing.
+    virtual void closeMediaPlayer() {}
+
+private:
+    bool m_soundTicked = false;
+    bool m_musicTicked = true;
+    std::function<void()> m_ticksChanged;
 };
 
 // Plays nothing; keeps the level so that the fade at close ends as it should.

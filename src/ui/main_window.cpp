@@ -274,12 +274,23 @@ void TfrmMain::buildPopupMenu()
             [this](const QPoint &pos) { m_popup->popup(m_pGame->mapToGlobal(pos)); });
 }
 
+// The sound layer keeps the ticks and their radio rule; the menu shows them.
 void TfrmMain::mMusicClick()
 {
-    // The action group has set both ticks already.
-    m_sound->stopAll();
-    if (m_mMusic->isChecked())
-        m_sound->StartMusic();
+    m_sound->mMusicClick();
+    showSoundTicks();
+}
+
+void TfrmMain::mSOundClick()
+{
+    m_sound->mSOundClick();
+    showSoundTicks();
+}
+
+void TfrmMain::showSoundTicks()
+{
+    m_mSOund->setChecked(m_sound->soundEffectsTicked());
+    m_mMusic->setChecked(m_sound->musicTicked());
 }
 
 void TfrmMain::WordGame1Click()
@@ -304,9 +315,15 @@ void TfrmMain::setSoundLayer(std::unique_ptr<SoundLayer> sound)
 {
     if (!sound)
         return;
+    if (m_sound)
+        m_sound->setTicksChangedHandler(nullptr);
     m_sound = std::move(sound);
     if (m_engine)
         m_engine->setSound(*m_sound);
+    // Creation has run: the new layer's volume is the one to put back at close.
+    m_sound->saveDeviceVolume();
+    m_sound->setTicks(m_mSOund->isChecked(), m_mMusic->isChecked());
+    m_sound->setTicksChangedHandler([this] { showSoundTicks(); });
 }
 
 int TfrmMain::fullScreenClientHeight() const
@@ -381,6 +398,7 @@ void TfrmMain::connectActions()
     // "Banner" is wired by the Banner itself; "Hover Hints" by the hint switch.
     HoverHints::bindHintsAction(m_mHints);
     connect(m_mMusic, &QAction::triggered, this, [this] { mMusicClick(); });
+    connect(m_mSOund, &QAction::triggered, this, [this] { mSOundClick(); });
     connect(m_WordGame1, &QAction::triggered, this, [this] { WordGame1Click(); });
     connect(m_PhraseGame1, &QAction::triggered, this, [this] { WordGame1Click(); });
     connect(m_Contents1, &QAction::triggered, this, [this] { Contents1Click(); });

@@ -98,6 +98,7 @@ public:
     void About2Click();
     void Contents1Click();
     void mMusicClick();
+    void mSOundClick();
     void WordGame1Click();
     // The keys the window takes before its menus, as the round's commands
     // allow them: F2 New Game, F3 (swallowed), F7 Options when settings are
@@ -129,6 +130,7 @@ private:
     void FormClose();
     void centreOnScreen();
     void fitTemplateToFrame();
+    void showSoundTicks();
 
     // What the round engine asks of this window.
     void setStatusText(const QString &text) override;

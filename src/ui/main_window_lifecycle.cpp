@@ -178,6 +178,7 @@ void TfrmMain::FormClose()
         if (!m_image2->savePicture(path))
             showError(QStringLiteral("Unable to write to %1").arg(path));
     }
+    m_sound->closeMediaPlayer();
 }
 
 void TfrmMain::New1Click()

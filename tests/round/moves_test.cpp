@@ -258,7 +258,7 @@ private slots:
             QCOMPARE(t.Panel.state, TileState::Solved);
             QCOMPARE(t.Panel.width, 222);
         }
-        QCOMPARE(rig.host.sounds, (QStringList{"TimerStartSound", "PenaltySound"}));
+        QCOMPARE(rig.host.sounds, (QStringList{"TimerStartSound", "GameOverSound"}));
         QVERIFY(!rig.engine->bgDragOver(2, 3));
         QVERIFY(!rig.timer1.fire());
     }

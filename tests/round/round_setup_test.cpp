@@ -268,6 +268,23 @@ private slots:
         QCOMPARE(mixed, rig.options.presetsIndex() == 0);
     }
 
+    // The running round is lost either way; only a draw that fails lets its
+    // game-over sound be heard (a new round plays its own).
+    void failedDrawOverARunningRoundSoundsGameOver()
+    {
+        RoundRig rig;
+        startRound(rig, "6 letters: 2-2-2", 10);
+        rig.host.sounds.clear();
+        rig.options.setWordCount(45);
+        rig.engine->New1Click();
+        QVERIFY(!rig.engine->inPlay());
+        QCOMPARE(rig.host.sounds, QStringList{"GameOverSound"});
+
+        rig.host.sounds.clear();
+        rig.engine->New1Click(); // nothing was running
+        QCOMPARE(rig.host.sounds, QStringList());
+    }
+
     void newRoundOverARunningOne()
     {
         RoundRig rig;

@@ -39,6 +39,30 @@ QStringList iniKeys(const QString &path)
 }
 
 // An object whose events throw, to reach the application's top-level handler.
+// Records the levels the close steps apply, and whether the volume of
+// before the start was put back after them.
+class LevelRecorder : public SilentSoundLayer
+{
+public:
+    void setOutputLevel(int level) override
+    {
+        levels << level;
+        SilentSoundLayer::setOutputLevel(level);
+    }
+    void restoreDeviceVolume() override { restoredAfter = levels.size(); }
+    QList<int> levels;
+    qsizetype restoredAfter = -1;
+};
+
+LevelRecorder &recordLevels(TfrmMain &window)
+{
+    auto recorder = std::make_unique<LevelRecorder>();
+    recorder->SilentSoundLayer::setOutputLevel(window.sound().outputLevel());
+    LevelRecorder &ref = *recorder;
+    window.setSoundLayer(std::move(recorder));
+    return ref;
+}
+
 class Thrower : public QObject
 {
 public:
@@ -463,8 +487,10 @@ void MainWindowTest::closeFadesMusicOnlyWhenTicked()
     QCOMPARE(window.sound().outputLevel(), 40960);
     if (!music)
         window.findChild<QAction *>("mMusic")->trigger();
+    LevelRecorder &sound = recordLevels(window);
     window.close();
-    QCOMPARE(window.sound().outputLevel(), level);
+    QCOMPARE(sound.outputLevel(), level);
+    QCOMPARE(sound.restoredAfter, sound.levels.size());
 }
 
 void MainWindowTest::backgroundCopySavedAtCloseAndLoadedAtStart()
@@ -506,12 +532,13 @@ void MainWindowTest::closeGoesOnWhenSettingsCannotBeWritten()
     QVERIFY(QFile::remove(game.iniPath()));
     QVERIFY(QDir().mkpath(game.iniPath()));
     game.boxes.clear();
+    LevelRecorder &sound = recordLevels(window);
     QSignalSpy closed(&window, &TfrmMain::closed);
     window.close();
     QCOMPARE(closed.count(), 1);
     QCOMPARE(game.countBoxes(Desktop::BoxKind::Error), 1);
     QVERIFY(game.boxes[0].text.contains(QStringLiteral("ZRV_XQ.INI")));
-    QCOMPARE(window.sound().outputLevel(), 4060); // the fade still ran
+    QCOMPARE(sound.outputLevel(), 4060); // the fade still ran
 }
 
 void MainWindowTest::uncaughtErrorsAreShownAndTheProgramGoesOn()

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -313,7 +314,30 @@ void Tfo::connectModel()
         connect(m_soundBoxes[i], &QComboBox::currentTextChanged, this,
                 [this, i](const QString &text) { m_options.setSoundText(SoundSlot(i), text); });
     }
+    connectSoundHandlers();
     connect(m_tbSound, &QSlider::valueChanged, &m_options, &OptionsModel::setVolumePosition);
+}
+
+// The choosers' change handlers (play a preview, start the music). Changes
+// made by updateFromModel are blocked and never reach them.
+void Tfo::connectSoundHandlers()
+{
+    for (int i = 0; i < SoundSlotCount; ++i) {
+        if (SoundSlot(i) == SoundSlot::Music)
+            continue;
+        connect(m_soundBoxes[i], &QComboBox::currentTextChanged, this, &Tfo::effectSlotEdited);
+    }
+    QComboBox *music = m_soundBoxes[int(SoundSlot::Music)];
+    connect(music, &QComboBox::textActivated, this, [this](const QString &text) {
+        m_editedMusic = text;
+        emit musicSlotEdited(text);
+    });
+    connect(music->lineEdit(), &QLineEdit::editingFinished, this, [this, music] {
+        if (music->currentText() == m_editedMusic)
+            return;
+        m_editedMusic = music->currentText();
+        emit musicSlotEdited(m_editedMusic);
+    });
 }
 
 void Tfo::updateFromModel()
@@ -366,6 +390,7 @@ void Tfo::updateFromModel()
         setItems(box, SoundSlot(i) == SoundSlot::Music ? m_options.musicChoices() : m_options.soundChoices());
         setChooserText(box, m_options.soundText(SoundSlot(i)));
     }
+    m_editedMusic = m_options.soundText(SoundSlot::Music);
     {
         const QSignalBlocker block(m_tbSound);
         m_tbSound->setValue(m_options.volumePosition());

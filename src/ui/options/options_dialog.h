@@ -49,6 +49,13 @@ public:
     // The download page for sounds and music on the maker's web site.
     static QString downloadPageAddress();
 
+signals:
+    // The player changed a sound chooser: an effect chooser at every change
+    // of its text, the music chooser when a name is picked or typed in full
+    // (Enter, or leaving the field), so that typing does not read files.
+    void effectSlotEdited(const QString &text);
+    void musicSlotEdited(const QString &text);
+
 public slots:
     void reject() override; // the close box and Esc close like "OK"
     void setVisible(bool visible) override;
@@ -61,6 +68,7 @@ private:
     QWidget *buildSettingsPage();
     QWidget *buildSoundPage();
     void connectModel();
+    void connectSoundHandlers();
     void updateFromModel();
     void LabelDictionaryDblClick();
     void bMusicClick();
@@ -68,6 +76,7 @@ private:
     Desktop &m_desktop;
     OptionsModel &m_options;
     bool m_newCellsEnabled = true;
+    QString m_editedMusic; // the music chooser's text last handed on
 
     QTabWidget *m_pages = nullptr;
     QWidget *m_settingsPage = nullptr;

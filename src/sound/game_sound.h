@@ -1,0 +1,58 @@
+#pragma once
+
+#include "sound/audio_device.h"
+#include "sound/sound_layer.h"
+#include "sound/sound_table.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+// The game's sound effects and background music on an audio device.
+// Effects named with an upper-case ".WAV" play from the sound table in
+// memory; any other effect file goes through the media player; the music
+// always loops from memory on the wave output.
+class GameSound : public SoundLayer
+{
+public:
+    explicit GameSound(std::unique_ptr<AudioDevice> device);
+    ~GameSound() override;
+
+    // Reads every file of the sound list (from the sound folder) once.
+    void loadSounds(const QString &soundFolder, const QStringList &soundList);
+    // Where the music chooser's files are.
+    void setMusicFolder(const QString &folder) { m_musicFolder = folder; }
+
+    const SoundTable &soundTable() const { return m_table; }
+    QByteArray musicBuffer() const { return m_music; }
+    bool MediaPlayerBusy() const { return m_mediaPlayerBusy; }
+    AudioDevice &device() { return *m_device; }
+
+    // The media player's notice that an effect has played to its end.
+    void mp3Notify() { m_mediaPlayerBusy = false; }
+
+    // SoundLayer
+    void PlaySoundEffect(const QString &name) override;
+    void StartMusic() override;
+    void stopAll() override;
+    int outputLevel() const override;
+    void setOutputLevel(int level) override;
+    void saveDeviceVolume() override;
+    void restoreDeviceVolume() override;
+    // "None" or empty: no music. Otherwise the whole file of the music
+    // folder; GameError "Cannot open file <path>" when it cannot be read.
+    void loadMusic(const QString &text) override;
+    void closeMediaPlayer() override;
+
+private:
+    void playThroughMediaPlayer(const QString &listedName);
+
+    std::unique_ptr<AudioDevice> m_device;
+    SoundTable m_table;
+    QString m_soundFolder;
+    QString m_musicFolder;
+    QByteArray m_music;
+    bool m_mediaPlayerBusy = false;
+    int m_savedLevel = AudioDevice::FullLevel;
+};

@@ -1,0 +1,264 @@
+// The SDL2_mixer device, played into SDL's file-writing audio driver and read
+// back: 16-bit stereo samples at 44100 Hz.
+#include "sound/device/sdl_audio_device.h"
+#include "sound/game_sound.h"
+#include "sound/wave_format.h"
+#include "support/wave_maker.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int Rate = 44100;
+
+void runEventsFor(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QTest::qSleep(5);
+    }
+}
+
+struct Recording {
+    QList<qint16> samples; // interleaved left, right
+
+    int peak() const
+    {
+        int peak = 0;
+        for (qint16 s : samples)
+            peak = qMax(peak, std::abs(int(s)));
+        return peak;
+    }
+    // Seconds between the first and the last sound sample above the threshold.
+    double soundingSeconds(int threshold = 1000) const
+    {
+        qsizetype first = -1, last = -1;
+        for (qsizetype i = 0; i < samples.size(); ++i) {
+            if (std::abs(int(samples[i])) > threshold) {
+                if (first < 0)
+                    first = i;
+                last = i;
+            }
+        }
+        return first < 0 ? 0.0 : double(last - first) / 2 / Rate;
+    }
+};
+
+} // namespace
+
+class SdlAudioDeviceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void effectSounds();
+    void musicLoopsPastItsEnd();
+    void levelScalesTheAmplitude_data();
+    void levelScalesTheAmplitude();
+    void mediaPlayerNoticesNaturalEndOnly();
+    void brokenFilesPlayNothing_data();
+    void brokenFilesPlayNothing();
+    void noDriverIsSilentAndQuick();
+
+private:
+    Recording record(const std::function<void(SdlAudioDevice &)> &play, int ms);
+    QString m_output;
+    QTemporaryDir m_dir;
+};
+
+void SdlAudioDeviceTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_output = m_dir.filePath("out.raw");
+}
+
+void SdlAudioDeviceTest::init()
+{
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(m_output));
+    QFile::remove(m_output);
+}
+
+Recording SdlAudioDeviceTest::record(const std::function<void(SdlAudioDevice &)> &play, int ms)
+{
+    {
+        SdlAudioDevice device;
+        if (!device.isOpen())
+            return {};
+        play(device);
+        runEventsFor(ms);
+    }
+    QFile file(m_output);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    Recording recording;
+    recording.samples.resize(bytes.size() / 2);
+    for (qsizetype i = 0; i < recording.samples.size(); ++i)
+        recording.samples[i] = qFromLittleEndian<qint16>(bytes.constData() + 2 * i);
+    return recording;
+}
+
+void SdlAudioDeviceTest::effectSounds()
+{
+    const QByteArray tone = makeToneWave(0.2, 440, 16000);
+    const Recording silent = record([](SdlAudioDevice &) {}, 300);
+    QVERIFY(!silent.samples.isEmpty());
+    QCOMPARE(silent.peak(), 0);
+    const Recording played = record([&](SdlAudioDevice &d) { d.playWave(tone + '\0', false); }, 500);
+    QVERIFY2(played.peak() > 15000, qPrintable(QString::number(played.peak())));
+    QVERIFY(played.soundingSeconds() < 0.3);
+}
+
+void SdlAudioDeviceTest::musicLoopsPastItsEnd()
+{
+    const QByteArray tone = makeToneWave(0.1, 440, 16000);
+    const Recording looped = record([&](SdlAudioDevice &d) { d.playWave(tone, true); }, 600);
+    QVERIFY2(looped.soundingSeconds() > 0.35, qPrintable(QString::number(looped.soundingSeconds())));
+    // Starting anything stops what played: a stop ends the loop.
+    const Recording stopped = record(
+        [&](SdlAudioDevice &d) {
+            d.playWave(tone, true);
+            runEventsFor(150);
+            d.stopWave();
+        },
+        450);
+    QVERIFY(stopped.soundingSeconds() < 0.3);
+}
+
+void SdlAudioDeviceTest::levelScalesTheAmplitude_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::newRow("full") << 65535;
+    QTest::newRow("half") << 32768;
+    QTest::newRow("after the splash") << 40960;
+    QTest::newRow("quiet") << 4096;
+    QTest::newRow("silent") << 0;
+}
+
+void SdlAudioDeviceTest::levelScalesTheAmplitude()
+{
+    QFETCH(int, level);
+    const QByteArray tone = makeToneWave(0.2, 440, 20000);
+    const Recording r = record(
+        [&](SdlAudioDevice &d) {
+            d.setLevel(level);
+            d.playWave(tone, true);
+        },
+        300);
+    const int expected = int(20000LL * level / 65535);
+    QVERIFY2(qAbs(r.peak() - expected) <= 20000 / 50 + 2,
+             qPrintable(QStringLiteral("%1 against %2").arg(r.peak()).arg(expected)));
+}
+
+void SdlAudioDeviceTest::mediaPlayerNoticesNaturalEndOnly()
+{
+    const QString shortFile = m_dir.filePath("short.wav");
+    const QString longFile = m_dir.filePath("long.wav");
+    for (const auto &[path, seconds] : {std::pair{shortFile, 0.1}, std::pair{longFile, 2.0}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(makeToneWave(seconds));
+    }
+    int ended = 0;
+    int endedLong = 0;
+    const Recording r = record(
+        [&](SdlAudioDevice &d) {
+            MediaPlayer &player = d.mediaPlayer();
+            QVERIFY(player.open(shortFile));
+            QVERIFY(player.play([&ended] { ++ended; }));
+            runEventsFor(400);
+            QCOMPARE(ended, 1);
+            QVERIFY(player.open(longFile));
+            QVERIFY(player.play([&endedLong] { ++endedLong; }));
+            runEventsFor(100);
+            player.stop();
+            player.close();
+        },
+        300);
+    QVERIFY(r.peak() > 8000);
+    QCOMPARE(ended, 1);
+    QCOMPARE(endedLong, 0);
+}
+
+void SdlAudioDeviceTest::brokenFilesPlayNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray tone = makeToneWave(0.2);
+    QByteArray mp3;
+    {
+        QFile shipped(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/sound/Game Won.mp3"));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        mp3 = shipped.readAll();
+    }
+    QByteArray lying = tone;
+    qToLittleEndian<quint32>(0x7FFFFFF0, lying.data() + 40); // data size far past the end
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("header only") << tone.left(44);
+    QTest::newRow("truncated WAV") << tone.left(tone.size() / 2);
+    QTest::newRow("data size past the end") << lying;
+    QTest::newRow("garbage") << QByteArray(5000, '\x7f');
+    QTest::newRow("truncated MP3") << mp3.left(mp3.size() / 3);
+    QTest::newRow("MP3 head on garbage") << mp3.left(10) + QByteArray(3000, '\xff');
+    QTest::newRow("headerless read as is") << makeHeaderlessWave(tone);
+    QTest::newRow("headerless, short") << QByteArray("abc");
+}
+
+void SdlAudioDeviceTest::brokenFilesPlayNothing()
+{
+    QFETCH(QByteArray, bytes);
+    const QString path = m_dir.filePath("broken.mp3");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // From memory on the wave output: nothing at all. Through the media
+    // player the decoder may make something of a damaged file, but nothing breaks.
+    const Recording wave = record([&](SdlAudioDevice &d) { d.playWave(bytes, true); }, 150);
+    QCOMPARE(wave.peak(), 0);
+    record(
+        [&](SdlAudioDevice &d) {
+            MediaPlayer &player = d.mediaPlayer();
+            if (player.open(path))
+                player.play([] {});
+            if (player.openImage(rebuildHeaderlessWave(bytes)))
+                player.play([] {});
+        },
+        150);
+}
+
+void SdlAudioDeviceTest::noDriverIsSilentAndQuick()
+{
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    QElapsedTimer timer;
+    timer.start();
+    auto device = std::make_unique<SdlAudioDevice>();
+    const qint64 constructed = timer.elapsed();
+    QVERIFY(!device->isOpen());
+    QVERIFY2(constructed < 5, qPrintable(QString::number(constructed)));
+
+    GameSound sound(std::move(device));
+    sound.loadSounds(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/sound"),
+                     {"None", "Correct Match.WAV", "Game Won.mp3", "Word Complete.wav"});
+    sound.setTicks(true, false);
+    for (const char *name : {"Correct Match.WAV", "Game Won.mp3", "Word Complete.wav", "None"})
+        sound.PlaySoundEffect(name);
+    QVERIFY(!sound.MediaPlayerBusy());
+    sound.setOutputLevel(40960);
+    QCOMPARE(fadeOutMusic(sound, {}), 369);
+    QCOMPARE(sound.outputLevel(), 4060);
+}
+
+QTEST_GUILESS_MAIN(SdlAudioDeviceTest)
+#include "sdl_audio_device_test.moc"
