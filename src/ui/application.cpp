@@ -15,6 +15,7 @@
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/splash_window.h"
+#include "ui/statistics/score_window.h"
 
 #include <QTimer>
 #include <QWindow>
@@ -83,12 +84,14 @@ GameProgram::GameProgram()
     m_splash = std::make_unique<TfrmSplash>();
     m_about = new TfrmAbout(m_main.get());
     m_fo = new Tfo(m_main.get());
-    // The statistics window, the Background and Styles dialogs come here when they exist;
+    m_score = new TfrmScore(m_fo->settings(), m_main.get());
+    // The Background and Styles dialogs come here when they exist;
     // the news page opens in the system's browser.
     m_debug = std::make_unique<TfrmDebug>();
 
     m_main->attachOptionsDialog(*m_fo);
     m_main->setAboutBox(m_about);
+    m_main->setScoreWindow(m_score);
     m_main->setDebugWindow(m_debug.get());
 }
 

@@ -11,6 +11,7 @@ class SettingsFile;
 class TfrmAbout;
 class TfrmDebug;
 class TfrmMain;
+class TfrmScore;
 class TfrmSplash;
 class Tfo;
 
@@ -67,7 +68,7 @@ struct StartupSwitches
 
 // The windows of one run, created hidden in the program's order: the main
 // window, a splash window that is never shown, the About box, the Options
-// dialog (with the settings file), the debug window.
+// dialog (with the settings file), the statistics window, the debug window.
 class GameProgram
 {
 public:
@@ -92,6 +93,7 @@ private:
     std::unique_ptr<TfrmSplash> m_splash;
     TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window
     Tfo *m_fo = nullptr;
+    TfrmScore *m_score = nullptr; // belongs to the main window too
     std::unique_ptr<TfrmDebug> m_debug;
 };
 

@@ -111,10 +111,10 @@ ChartProjection ScoreChart::projection() const
     return ChartProjection(ChartView{}, scoreBox(), QRectF(0, 0, ChartWidth, ChartHeight));
 }
 
-QPointF ScoreChart::barBase(int series, int classIndex) const
+QPointF ScoreChart::barPoint(int series, int classIndex, double value) const
 {
     const Span span = barSpan(series, classIndex);
-    return projection().project((span.left + span.right) / 2, 0, series - BarDepthShare / 2);
+    return projection().project((span.left + span.right) / 2, value, series - BarDepthShare / 2);
 }
 
 void ScoreChart::paintEvent(QPaintEvent *)

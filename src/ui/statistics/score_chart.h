@@ -28,9 +28,9 @@ public:
     static QString seriesTitle(int series);
 
     ChartProjection projection() const;
-    // Where a bar's front face meets the floor, in the middle: the point a
-    // bar of that series and class rises from.
-    QPointF barBase(int series, int classIndex) const;
+    // The middle of a bar's front face at a value: at 0 where the bar of that
+    // series and class rises from the floor.
+    QPointF barPoint(int series, int classIndex, double value) const;
 
     // Draws the whole chart into a painter of this chart's size.
     void paintChart(QPainter &painter) const;
