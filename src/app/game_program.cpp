@@ -14,6 +14,7 @@
 #include "ui/look_alike_fonts.h"
 #include "ui/main_window.h"
 #include "ui/options/options_dialog.h"
+#include "ui/statistics/score_window.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -56,13 +57,15 @@ GameProgram::GameProgram(Desktop &desktop, const AudioFactory &audio)
     WarningBox warnings(desktop, m_main.get());
     m_installation = std::make_unique<Installation>(*m_options, warnings);
     m_fo = new Tfo(*m_options, desktop, m_main.get());
-    // The statistics window, the Background and Styles dialogs come here when they exist;
-    // the news page opens in the system's browser.
+    m_score = new TfrmScore(m_installation->settings(), m_main.get());
+    // The Background and Styles dialogs come here when they exist; the news
+    // page opens in the system's browser.
     m_debug = std::make_unique<TfrmDebug>();
 
     m_main->attachOptions(*m_options, m_installation->settings());
     m_main->setOptionsDialog(m_fo);
     m_main->setAboutBox(m_about);
+    m_main->setScoreWindow(m_score);
     m_main->setDebugWindow(m_debug.get());
     setUpSound(std::move(device));
 }

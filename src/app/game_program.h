@@ -12,6 +12,7 @@ class SettingsFile;
 class TfrmAbout;
 class TfrmDebug;
 class TfrmMain;
+class TfrmScore;
 class Tfo;
 
 // Program-wide initialisation before any window exists: the random source,
@@ -37,6 +38,7 @@ public:
     TfrmDebug &debugWindow() { return *m_debug; }
     TfrmAbout &aboutBox() { return *m_about; }
     Tfo &optionsDialog() { return *m_fo; }
+    TfrmScore &scoreWindow() { return *m_score; }
     OptionsModel &options() { return *m_options; }
     Installation &installation() { return *m_installation; }
     SettingsFile &settings();
@@ -54,5 +56,6 @@ private:
     TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window
     std::unique_ptr<Installation> m_installation;
     Tfo *m_fo = nullptr;
+    TfrmScore *m_score = nullptr; // belongs to the main window too
     std::unique_ptr<TfrmDebug> m_debug;
 };

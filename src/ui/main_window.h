@@ -26,6 +26,7 @@ class SettingsFile;
 class SoundLayer;
 class TfrmAbout;
 class TfrmDebug;
+class TfrmScore;
 class Tfo;
 class TileWidget;
 
@@ -59,6 +60,7 @@ public:
     void setOptionsDialog(Tfo *dialog);
     void setDebugWindow(TfrmDebug *window) { m_debugWindow = window; }
     void setAboutBox(TfrmAbout *box) { m_aboutBox = box; }
+    void setScoreWindow(TfrmScore *window) { m_scoreWindow = window; }
     void setSoundLayer(std::unique_ptr<SoundLayer> sound);
 
     // Start-up without the splash (measurements, tests of the shown window).
@@ -190,6 +192,7 @@ private:
     Tfo *m_optionsDialog = nullptr;
     TfrmDebug *m_debugWindow = nullptr;
     TfrmAbout *m_aboutBox = nullptr;
+    TfrmScore *m_scoreWindow = nullptr;
 
     // The look holders until the Styles dialog exists: its "Tile Color" and "Tile Font" panels.
     TileColour m_tileColour = TileColour::fromColour(QColor(204, 221, 187));

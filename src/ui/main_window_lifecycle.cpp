@@ -16,6 +16,7 @@
 #include "ui/help_links.h"
 #include "ui/desktop.h"
 #include "ui/splash_window.h"
+#include "ui/statistics/score_window.h"
 #include "ui/tile_widget.h"
 
 #include <QCloseEvent>
@@ -197,7 +198,8 @@ void TfrmMain::Options1Click()
 
 void TfrmMain::HonorRoll2Click()
 {
-    notAvailableYet(QStringLiteral("Statistics"));
+    if (m_scoreWindow)
+        m_scoreWindow->exec();
 }
 
 void TfrmMain::Styles1Click()

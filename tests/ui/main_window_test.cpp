@@ -349,14 +349,12 @@ void MainWindowTest::popupItemsDoWhatTheMainMenuDoes()
     QCOMPARE(game.opened[2], QUrl(HelpLinks::WebSiteAddress));
     QCOMPARE(game.opened[3], QUrl(HelpLinks::WebSiteAddress));
 
-    fire("HonorRoll1");
-    fire("HonorRoll2");
     fire("Styles1");
-    QCOMPARE(game.countBoxes(Desktop::BoxKind::Information), 3);
+    QCOMPARE(game.countBoxes(Desktop::BoxKind::Information), 1);
     QVERIFY(game.boxes.last().text.contains(QStringLiteral("not available yet")));
 
-    // About and Settings are modal windows: close them as soon as they are up.
-    for (const char *name : {"About1", "About3", "Settings1", "mSettings"}) {
+    // About, Settings and Statistics are modal windows: close them as soon as they are up.
+    for (const char *name : {"About1", "About3", "Settings1", "mSettings", "HonorRoll1", "HonorRoll2"}) {
         int shown = 0;
         QTimer::singleShot(0, [&] {
             if (QWidget *modal = QApplication::activeModalWidget()) {
