@@ -9,12 +9,15 @@
 #include "settings/settings_file.h"
 #include "settings/dialogs/options_dialog.h"
 #include "ui/about_window.h"
+#include "ui/background/background_dialog.h"
 #include "ui/debug_window.h"
 #include "ui/hover_hints.h"
 #include "ui/look_alike_fonts.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/splash_window.h"
+#include "ui/styles/style_dialog.h"
+#include "ui/styles/tile_look_holder.h"
 
 #include <QTimer>
 #include <QWindow>
@@ -83,17 +86,26 @@ GameProgram::GameProgram()
     m_splash = std::make_unique<TfrmSplash>();
     m_about = new TfrmAbout(m_main.get());
     m_fo = new Tfo(m_main.get());
-    // The statistics window, the Background and Styles dialogs come here when they exist;
-    // the news page opens in the system's browser.
+    // The statistics window comes here when it exists.
+    // The Background dialog belongs to no window: it stays usable beside the
+    // Styles dialog, which blocks the main window while it is open.
+    m_bg = std::make_unique<TfrmBG>();
     m_debug = std::make_unique<TfrmDebug>();
+    // The news page opens in the system's browser.
+    m_style = new TfrmStyle(m_main.get());
 
     m_main->attachOptionsDialog(*m_fo);
     m_main->setAboutBox(m_about);
     m_main->setDebugWindow(m_debug.get());
+    m_bg->attach(m_main->boardBackground(), settings());
+    m_style->attach(m_main->tileLook(), settings(), m_bg.get());
+    m_main->setStyleDialog(m_style);
 }
 
 GameProgram::~GameProgram()
 {
+    // The Background dialog works on the main window's board: it goes first.
+    m_bg.reset();
     // The engine goes before the Options dialog whose options it reads.
     m_main.reset();
 }

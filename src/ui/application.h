@@ -9,9 +9,11 @@
 class OptionsModel;
 class SettingsFile;
 class TfrmAbout;
+class TfrmBG;
 class TfrmDebug;
 class TfrmMain;
 class TfrmSplash;
+class TfrmStyle;
 class Tfo;
 
 // The application object with the program's one top-level error handler: an
@@ -67,7 +69,8 @@ struct StartupSwitches
 
 // The windows of one run, created hidden in the program's order: the main
 // window, a splash window that is never shown, the About box, the Options
-// dialog (with the settings file), the debug window.
+// dialog (with the settings file), the Background dialog, the debug window and
+// the Styles dialog.
 class GameProgram
 {
 public:
@@ -80,6 +83,8 @@ public:
     TfrmDebug &debugWindow() { return *m_debug; }
     TfrmAbout &aboutBox() { return *m_about; }
     Tfo &optionsDialog() { return *m_fo; }
+    TfrmBG &backgroundDialog() { return *m_bg; }
+    TfrmStyle &styleDialog() { return *m_style; }
     OptionsModel &options();
     SettingsFile &settings();
 
@@ -92,6 +97,8 @@ private:
     std::unique_ptr<TfrmSplash> m_splash;
     TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window
     Tfo *m_fo = nullptr;
+    std::unique_ptr<TfrmBG> m_bg;
     std::unique_ptr<TfrmDebug> m_debug;
+    TfrmStyle *m_style = nullptr; // belongs to the main window
 };
 
