@@ -8,6 +8,7 @@
 #include "settings/settings_file.h"
 #include "sound/game_sound.h"
 #include "ui/about_window.h"
+#include "ui/background/background_dialog.h"
 #include "ui/debug_window.h"
 #include "ui/desktop.h"
 #include "ui/hover_hints.h"
@@ -15,6 +16,8 @@
 #include "ui/main_window.h"
 #include "ui/options/options_dialog.h"
 #include "ui/statistics/score_window.h"
+#include "ui/styles/style_dialog.h"
+#include "ui/styles/tile_look_holder.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -58,15 +61,21 @@ GameProgram::GameProgram(Desktop &desktop, const AudioFactory &audio)
     m_installation = std::make_unique<Installation>(*m_options, warnings);
     m_fo = new Tfo(*m_options, desktop, m_main.get());
     m_score = new TfrmScore(m_installation->settings(), m_main.get());
-    // The Background and Styles dialogs come here when they exist; the news
-    // page opens in the system's browser.
+    // The Background dialog belongs to no window: it stays usable beside the
+    // Styles dialog, which blocks the main window while it is open.
+    m_bg = std::make_unique<TfrmBG>(desktop);
     m_debug = std::make_unique<TfrmDebug>();
+    // The news page opens in the system's browser.
+    m_style = new TfrmStyle(m_main.get());
 
     m_main->attachOptions(*m_options, m_installation->settings());
     m_main->setOptionsDialog(m_fo);
     m_main->setAboutBox(m_about);
     m_main->setScoreWindow(m_score);
     m_main->setDebugWindow(m_debug.get());
+    m_bg->attach(m_main->boardBackground(), settings());
+    m_style->attach(m_main->tileLook(), settings(), m_bg.get());
+    m_main->setStyleDialog(m_style);
     setUpSound(std::move(device));
 }
 
@@ -101,6 +110,8 @@ void GameProgram::setUpSound(std::unique_ptr<AudioDevice> device)
 
 GameProgram::~GameProgram()
 {
+    // The Background dialog works on the main window's board: it goes first.
+    m_bg.reset();
     // The engine and the Options dialog go before the options and the settings file they use.
     m_main.reset();
 }

@@ -10,9 +10,11 @@ class Installation;
 class OptionsModel;
 class SettingsFile;
 class TfrmAbout;
+class TfrmBG;
 class TfrmDebug;
 class TfrmMain;
 class TfrmScore;
+class TfrmStyle;
 class Tfo;
 
 // Program-wide initialisation before any window exists: the random source,
@@ -22,7 +24,8 @@ void initialiseProgram();
 
 // The composition root: the windows of one run, created hidden in the
 // program's order (the main window, the About box, the installation with the
-// settings file and the options, the Options dialog, the debug window) and
+// settings file and the options, the Options dialog, the statistics window,
+// the Background dialog, the debug window, the Styles dialog) and
 // wired to each other and to the desktop they are given.
 class GameProgram
 {
@@ -39,6 +42,8 @@ public:
     TfrmAbout &aboutBox() { return *m_about; }
     Tfo &optionsDialog() { return *m_fo; }
     TfrmScore &scoreWindow() { return *m_score; }
+    TfrmBG &backgroundDialog() { return *m_bg; }
+    TfrmStyle &styleDialog() { return *m_style; }
     OptionsModel &options() { return *m_options; }
     Installation &installation() { return *m_installation; }
     SettingsFile &settings();
@@ -57,5 +62,7 @@ private:
     std::unique_ptr<Installation> m_installation;
     Tfo *m_fo = nullptr;
     TfrmScore *m_score = nullptr; // belongs to the main window too
+    std::unique_ptr<TfrmBG> m_bg;
     std::unique_ptr<TfrmDebug> m_debug;
+    TfrmStyle *m_style = nullptr; // belongs to the main window
 };

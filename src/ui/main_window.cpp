@@ -9,10 +9,12 @@
 #include "ui/activation_tracker.h"
 #include "ui/background_image.h"
 #include "ui/banner.h"
+#include "ui/background/board_background.h"
 #include "ui/board_view.h"
 #include "ui/help_links.h"
 #include "ui/hover_hints.h"
 #include "ui/palette.h"
+#include "ui/styles/tile_look_holder.h"
 #include "ui/tile_widget.h"
 #include "words/kbase.h"
 
@@ -75,8 +77,6 @@ TfrmMain::TfrmMain(Desktop &desktop, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Splitwick"));
     paint(this, QColor(128, 128, 255));
-    m_tileFont = QFont(QStringLiteral("Tahoma"));
-    m_tileFont.setPointSize(8);
 
     m_timer1 = std::make_unique<QtRoundTimer>(15000);
     m_timer1->timer()->setObjectName(QStringLiteral("Timer1"));
@@ -86,6 +86,8 @@ TfrmMain::TfrmMain(Desktop &desktop, QWidget *parent)
     m_bTimer->timer()->setParent(this);
 
     buildWidgets();
+    m_look = std::make_unique<TileLookHolder>(*m_pCopy, QList<TileWidget *>(m_tiles.begin(), m_tiles.end()));
+    m_background = std::make_unique<BoardBackground>(*m_image2);
     buildMenus();
     buildPopupMenu();
     m_banner = new Banner(m_lb, m_Banner, m_bTimer->timer(), this);
@@ -193,6 +195,10 @@ void TfrmMain::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
+    // The menu bar keeps the desktop's colours; only the game's areas take the window's.
+    QPalette desktop = QApplication::palette(bar);
+    desktop.setResolveMask(~QPalette::ResolveMask(0));
+    bar->setPalette(desktop);
 
     QMenu *file = bar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("File1"));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "round/round_host.h"
-#include "ui/tile_style.h"
+#include "ui/styles/tile_style.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -13,6 +13,7 @@ class ActivationTracker;
 class Banner;
 class Desktop;
 class BackgroundImage;
+class BoardBackground;
 class BoardView;
 class OptionsModel;
 class QAction;
@@ -27,7 +28,9 @@ class SoundLayer;
 class TfrmAbout;
 class TfrmDebug;
 class TfrmScore;
+class TfrmStyle;
 class Tfo;
+class TileLookHolder;
 class TileWidget;
 
 // The game's one window: the board pGame above the status bar (rating and
@@ -61,6 +64,7 @@ public:
     void setDebugWindow(TfrmDebug *window) { m_debugWindow = window; }
     void setAboutBox(TfrmAbout *box) { m_aboutBox = box; }
     void setScoreWindow(TfrmScore *window) { m_scoreWindow = window; }
+    void setStyleDialog(TfrmStyle *dialog) { m_styleDialog = dialog; }
     void setSoundLayer(std::unique_ptr<SoundLayer> sound);
 
     // Start-up without the splash (measurements, tests of the shown window).
@@ -75,8 +79,10 @@ public:
     TileWidget *templateTile() const { return m_pCopy; }
     QWidget *board() const;
     BackgroundImage *backgroundImage() const { return m_image2; }
-    TileColour tileColour() const { return m_tileColour; }
-    QFont tileFont() const { return m_tileFont; }
+    // The tile look holders and the picture behind the board, which the Styles
+    // and Background dialogs change and the activation restores.
+    TileLookHolder &tileLook() { return *m_look; }
+    BoardBackground &boardBackground() { return *m_background; }
 
     // Height of the full-screen client area, and the template tile height it gives.
     int fullScreenClientHeight() const;
@@ -193,10 +199,10 @@ private:
     TfrmDebug *m_debugWindow = nullptr;
     TfrmAbout *m_aboutBox = nullptr;
     TfrmScore *m_scoreWindow = nullptr;
+    TfrmStyle *m_styleDialog = nullptr;
 
-    // The look holders until the Styles dialog exists: its "Tile Color" and "Tile Font" panels.
-    TileColour m_tileColour = TileColour::fromColour(QColor(204, 221, 187));
-    QFont m_tileFont;
+    std::unique_ptr<TileLookHolder> m_look;
+    std::unique_ptr<BoardBackground> m_background;
 
     int m_swallowKey = 0; // a key the hook handled: its key press goes no further
     bool m_splashEnabled = true;

@@ -11,12 +11,15 @@
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
 #include "ui/about_window.h"
+#include "ui/background/board_background.h"
 #include "ui/background_image.h"
 #include "ui/banner.h"
 #include "ui/help_links.h"
 #include "ui/desktop.h"
 #include "ui/splash_window.h"
 #include "ui/statistics/score_window.h"
+#include "ui/styles/style_dialog.h"
+#include "ui/styles/tile_look_holder.h"
 #include "ui/tile_widget.h"
 
 #include <QCloseEvent>
@@ -30,14 +33,6 @@
 
 namespace {
 const QString OptionsSection = QStringLiteral("Options");
-
-int pointSizeOf(const QFont &font)
-{
-    if (font.pointSize() > 0)
-        return font.pointSize();
-    // Pixel-sized fonts at the classic 96 dots per inch.
-    return qRound(font.pixelSize() * 72.0 / 96.0);
-}
 } // namespace
 
 void TfrmMain::setVisible(bool visible)
@@ -104,30 +99,8 @@ void TfrmMain::fitTemplateToFrame()
 
 void TfrmMain::restoreLook()
 {
-    const SettingsFile &settings = *m_settings;
-    // The tile colour and tile font holders, then the template tile from them.
-    m_tileColour = TileColour{settings.readInteger(OptionsSection, QStringLiteral("Color"),
-                                                   m_pCopy->tileColour().stored)};
-    const QFont templateFont = m_pCopy->tileFont();
-    m_tileFont.setFamily(settings.readString(OptionsSection, QStringLiteral("FontName"), templateFont.family()));
-    m_tileFont.setPointSize(
-        qMax(1, settings.readInteger(OptionsSection, QStringLiteral("FontSize"), pointSizeOf(templateFont))));
-    if (settings.readBool(OptionsSection, QStringLiteral("FontBold"), false)) {
-        m_tileFont.setBold(true);
-        m_tileFont.setItalic(false);
-        m_tileFont.setUnderline(false);
-        m_tileFont.setStrikeOut(false);
-    }
-
-    const QString background = dataPath(QStringLiteral("XQBG.BMP"));
-    if (QFileInfo::exists(background))
-        m_image2->loadPicture(background); // an unreadable picture keeps the old one
-    m_image2->setStretch(settings.readBool(OptionsSection, QStringLiteral("Stretch"), true));
-
-    m_pCopy->setTileColour(m_tileColour);
-    m_pCopy->setTileFont(m_tileFont);
-    m_pCopy->setBorder(borderForStyleName(settings.readString(OptionsSection, QStringLiteral("Style"),
-                                                              QStringLiteral("panel1"))));
+    m_look->restore(*m_settings);
+    m_background->restore(*m_settings, dataPath(QStringLiteral("XQBG.BMP")));
 }
 
 void TfrmMain::newsCheck()
@@ -204,7 +177,8 @@ void TfrmMain::HonorRoll2Click()
 
 void TfrmMain::Styles1Click()
 {
-    notAvailableYet(QStringLiteral("Styles"));
+    if (m_styleDialog)
+        m_styleDialog->showStyles();
 }
 
 void TfrmMain::About2Click()

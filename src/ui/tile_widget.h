@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/tile_style.h"
+#include "ui/styles/tile_style.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "ui/tile_style.h"
+#include "ui/styles/tile_style.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,0 +1,37 @@
+#include "ui/background/board_background.h"
+
+#include "settings/settings_file.h"
+#include "ui/background_image.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString Options = QStringLiteral("Options");
+} // namespace
+
+void BoardBackground::restore(const SettingsFile &settings, const QString &copyPath)
+{
+    if (!m_picked && QFileInfo::exists(copyPath))
+        m_image.loadPicture(copyPath);
+    m_image.setStretch(settings.readBool(Options, QStringLiteral("Stretch"), true));
+}
+
+bool BoardBackground::pick(const QString &path, SettingsFile &settings)
+{
+    if (!m_image.loadPicture(path))
+        return false;
+    m_picked = true;
+    settings.writeString(Options, QStringLiteral("Picture"), path);
+    return true;
+}
+
+void BoardBackground::setStretch(bool on, SettingsFile &settings)
+{
+    m_image.setStretch(on);
+    settings.writeBool(Options, QStringLiteral("Stretch"), on);
+}
+
+QString BoardBackground::storedPicture(const SettingsFile &settings)
+{
+    return settings.readString(Options, QStringLiteral("Picture"), QString());
+}

@@ -1,0 +1,177 @@
+#include "ui/styles/style_dialog.h"
+
+#include "ui/background/background_dialog.h"
+#include "ui/styles/style_panel.h"
+#include "ui/styles/tile_look_holder.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QFontInfo>
+
+namespace {
+
+constexpr int GridTops[] = {10, 42, 74};
+constexpr int GridLefts[] = {8, 56, 104, 152, 200, 248, 296};
+constexpr int SampleWidth = 39;
+constexpr int SampleHeight = 25;
+constexpr int ButtonTop = 110;
+constexpr int ButtonHeight = 27;
+const QColor ButtonColour(204, 221, 187);
+const QColor CaptionColour(0, 128, 0);
+
+QFont tahoma(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// The tile font on a button panel: as large as it is, but never taller than the panel.
+QFont captionFont(const QFont &font, const StylePanel *panel)
+{
+    QFont caption = font;
+    const int room = panel->contentRect().height();
+    const int pixels = QFontInfo(font).pixelSize();
+    if (pixels > room)
+        caption.setPixelSize(qMax(TileWidget::MinimumFittedPixels, room));
+    return caption;
+}
+
+} // namespace
+
+TfrmStyle::TfrmStyle(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmStyle"));
+    setWindowTitle(QStringLiteral("Styles"));
+    // Window-modal: it blocks the main window, but the Background dialog it
+    // opens stays usable beside it.
+    setWindowModality(Qt::WindowModal);
+    setFixedSize(ClientWidth, ClientHeight);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(188, 156, 248));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    move(33, 41);
+
+    for (const StyleSample &style : styleSamples()) {
+        auto *sample = new StylePanel(this);
+        sample->setObjectName(QLatin1String(style.name));
+        sample->setGeometry(GridLefts[style.column - 1], GridTops[style.row - 1], SampleWidth, SampleHeight);
+        sample->setCaption(QStringLiteral("W"));
+        sample->setTileFont(tahoma(13, true));
+        sample->setBorder(style.border);
+        connect(sample, &StylePanel::clicked, this, [this, sample] { panel21Click(sample); });
+        m_samples << sample;
+    }
+
+    StylePanel *hint = addButtonPanel("Panel23", QStringLiteral("Hint Color"), 8, 65);
+    m_pFont = addButtonPanel("pFont", QStringLiteral("Tile Font"), 80, 81);
+    m_pColor = addButtonPanel("pColor", QStringLiteral("Tile Color"), 169, 80);
+    StylePanel *background = addButtonPanel("Panel22", QStringLiteral("Background"), 256, 79);
+    connect(hint, &StylePanel::clicked, this, [this] { Panel23Click(); });
+    connect(m_pFont, &StylePanel::clicked, this, [this] { pFontClick(); });
+    connect(m_pColor, &StylePanel::clicked, this, [this] { pColorClick(); });
+    connect(background, &StylePanel::clicked, this, [this] { Panel22Click(); });
+
+    m_colourChooser = new QColorDialog(this);
+    m_colourChooser->setObjectName(QStringLiteral("ColorDialog1"));
+    m_colourChooser->setOption(QColorDialog::DontUseNativeDialog);
+    m_fontChooser = new QFontDialog(this);
+    m_fontChooser->setObjectName(QStringLiteral("FontDialog1"));
+    m_fontChooser->setOption(QFontDialog::DontUseNativeDialog);
+    m_chooserFont = QFont(QStringLiteral("MS Sans Serif"));
+    m_chooserFont.setPointSize(8);
+}
+
+StylePanel *TfrmStyle::addButtonPanel(const char *name, const QString &caption, int left, int width)
+{
+    auto *panel = new StylePanel(this);
+    panel->setObjectName(QLatin1String(name));
+    panel->setGeometry(left, ButtonTop, width, ButtonHeight);
+    panel->setCaption(caption);
+    panel->setLetterColour(CaptionColour);
+    panel->setTileColour(ButtonColour);
+    panel->setTileFont(tahoma(11, false));
+    panel->setBorder(TileBorder{Bevel::Raised, Bevel::None, 2, BorderStyle::None, 0});
+    m_buttons << panel;
+    return panel;
+}
+
+void TfrmStyle::attach(TileLookHolder &look, SettingsFile &settings, TfrmBG *background)
+{
+    m_look = &look;
+    m_settings = &settings;
+    m_background = background;
+}
+
+StylePanel *TfrmStyle::sample(const QString &name) const
+{
+    for (StylePanel *panel : m_samples)
+        if (panel->objectName() == name)
+            return panel;
+    return nullptr;
+}
+
+void TfrmStyle::showLook()
+{
+    if (!m_look)
+        return;
+    const TileLook &look = m_look->look();
+    for (StylePanel *panel : m_samples)
+        panel->setTileColour(look.colour);
+    for (StylePanel *panel : m_buttons)
+        panel->setTileColour(look.colour);
+    // The two look panels show their caption in the tile font.
+    m_pFont->setTileFont(captionFont(look.font, m_pFont));
+    m_pColor->setTileFont(captionFont(look.font, m_pColor));
+}
+
+int TfrmStyle::showStyles()
+{
+    showLook();
+    return exec();
+}
+
+void TfrmStyle::panel21Click(StylePanel *sample)
+{
+    if (!m_look || !sample)
+        return;
+    const StyleSample *style = findStyleSample(sample->objectName());
+    if (style)
+        m_look->pickStyle(*style, *m_settings);
+}
+
+void TfrmStyle::pColorClick()
+{
+    if (!m_look)
+        return;
+    m_colourChooser->setCurrentColor(m_look->look().colour.colour());
+    if (m_colourChooser->exec() != QDialog::Accepted)
+        return;
+    m_look->pickColour(m_colourChooser->selectedColor(), *m_settings);
+    showLook();
+}
+
+void TfrmStyle::pFontClick()
+{
+    if (!m_look)
+        return;
+    // The chooser opens with the font it gave last, not with the tile font.
+    m_fontChooser->setCurrentFont(m_chooserFont);
+    if (m_fontChooser->exec() != QDialog::Accepted)
+        return;
+    m_chooserFont = m_fontChooser->selectedFont();
+    m_look->pickFont(m_chooserFont, *m_settings);
+    showLook();
+}
+
+void TfrmStyle::Panel22Click()
+{
+    if (!m_background)
+        return;
+    m_background->show();
+    m_background->raise();
+    m_background->activateWindow();
+}

@@ -1,0 +1,56 @@
+#include "ui/styles/tile_look.h"
+
+#include "settings/settings_file.h"
+
+namespace {
+const QString Options = QStringLiteral("Options");
+} // namespace
+
+int pointSizeOf(const QFont &font)
+{
+    if (font.pointSize() > 0)
+        return font.pointSize();
+    return qRound(font.pixelSize() * 72.0 / 96.0);
+}
+
+TileLook TileLook::read(const SettingsFile &settings, const QFont &currentFont, const TileColour &fallbackColour,
+                        const QFont &fallbackFont)
+{
+    TileLook look;
+    look.colour = TileColour{settings.readInteger(Options, QStringLiteral("Color"), fallbackColour.stored)};
+    look.font = currentFont;
+    look.font.setFamily(settings.readString(Options, QStringLiteral("FontName"), fallbackFont.family()));
+    // A size of 0 or less cannot be drawn; the smallest size stands in for it.
+    look.font.setPointSize(
+        qMax(1, settings.readInteger(Options, QStringLiteral("FontSize"), pointSizeOf(fallbackFont))));
+    if (settings.readBool(Options, QStringLiteral("FontBold"), false)) {
+        look.font.setBold(true);
+        look.font.setItalic(false);
+        look.font.setUnderline(false);
+        look.font.setStrikeOut(false);
+    }
+    const StyleSample &sample =
+        styleSampleForStoredName(settings.readString(Options, QStringLiteral("Style"), QStringLiteral("panel1")));
+    look.style = QString::fromLatin1(sample.name);
+    look.border = sample.border;
+    return look;
+}
+
+void TileLook::writeStyle(SettingsFile &settings) const
+{
+    settings.writeString(Options, QStringLiteral("Style"), style);
+    writeFont(settings);
+}
+
+void TileLook::writeColour(SettingsFile &settings) const
+{
+    settings.writeInteger(Options, QStringLiteral("Color"), colour.stored);
+}
+
+void TileLook::writeFont(SettingsFile &settings) const
+{
+    writeColour(settings);
+    settings.writeString(Options, QStringLiteral("FontName"), font.family());
+    settings.writeInteger(Options, QStringLiteral("FontSize"), pointSizeOf(font));
+    settings.writeBool(Options, QStringLiteral("FontBold"), font.bold());
+}

@@ -1,0 +1,61 @@
+#include "ui/styles/tile_look_holder.h"
+
+#include "ui/tile_widget.h"
+
+TileLookHolder::TileLookHolder(TileWidget &templateTile, QList<TileWidget *> tiles)
+    : m_template(templateTile), m_tiles(std::move(tiles))
+{
+    // Until the first restore: the design values of the Styles dialog's panels.
+    m_look.colour = TileColour::fromColour(QColor(204, 221, 187));
+    m_look.font = QFont(QStringLiteral("Tahoma"));
+    m_look.font.setPointSize(8);
+    m_look.border = m_template.border();
+}
+
+QList<TileWidget *> TileLookHolder::restyledTiles() const
+{
+    return m_tiles.mid(0, RestyledTiles);
+}
+
+void TileLookHolder::restore(const SettingsFile &settings)
+{
+    m_look = TileLook::read(settings, m_look.font, m_template.tileColour(), m_template.tileFont());
+    m_template.setTileColour(m_look.colour);
+    m_template.setTileFont(m_look.font);
+    m_template.setBorder(m_look.border);
+}
+
+void TileLookHolder::pickStyle(const StyleSample &sample, SettingsFile &settings)
+{
+    m_look.style = QString::fromLatin1(sample.name);
+    m_look.border = sample.border;
+    m_template.setBorder(sample.border);
+    for (TileWidget *tile : restyledTiles())
+        tile->setBorder(sample.border);
+    // The colour and font written with the style are the template tile's.
+    TileLook written = m_look;
+    written.colour = m_template.tileColour();
+    written.font = m_template.tileFont();
+    written.writeStyle(settings);
+}
+
+void TileLookHolder::pickColour(const QColor &colour, SettingsFile &settings)
+{
+    m_look.colour = TileColour::fromColour(colour);
+    m_template.setTileColour(m_look.colour);
+    for (TileWidget *tile : restyledTiles())
+        tile->setTileColour(m_look.colour);
+    m_look.writeColour(settings);
+}
+
+void TileLookHolder::pickFont(const QFont &font, SettingsFile &settings)
+{
+    m_look.font = font;
+    m_template.setTileFont(font);
+    // Face, size and style change; each tile's letter colour stays.
+    for (TileWidget *tile : restyledTiles())
+        tile->setTileFont(font);
+    TileLook written = m_look;
+    written.colour = m_template.tileColour();
+    written.writeFont(settings);
+}
