@@ -58,8 +58,10 @@ void StartupSwitches::prepare() const
 {
     // Unattended runs answer every box at once (No where there is a No).
     if (quitAfterShow) {
-        GameMessageBox::setHook([](QWidget *, GameMessageBox::Kind, const QString &, const QString &,
+        GameMessageBox::setHook([](QWidget *, GameMessageBox::Kind, const QString &, const QString &text,
                                    QMessageBox::StandardButtons buttons) {
+            // Said on the error stream, so that an unattended run can be checked.
+            qWarning("Message box: %s", qUtf8Printable(text));
             return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
         });
     }

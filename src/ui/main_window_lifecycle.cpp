@@ -7,7 +7,7 @@
 #include "settings/dialogs/options_dialog.h"
 #include "settings/game_error.h"
 #include "settings/options_model.h"
-#include "settings/program_folder.h"
+#include "settings/player_folders.h"
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
 #include "ui/about_window.h"
@@ -118,7 +118,7 @@ void TfrmMain::restoreLook()
         m_tileFont.setStrikeOut(false);
     }
 
-    const QString background = dataPath(QStringLiteral("XQBG.BMP"));
+    const QString background = PlayerFolders::existingFilePath(QStringLiteral("XQBG.BMP"));
     if (QFileInfo::exists(background))
         m_image2->loadPicture(background); // an unreadable picture keeps the old one
     m_image2->setStretch(settings.readBool(OptionsSection, QStringLiteral("Stretch"), true));
@@ -174,7 +174,7 @@ void TfrmMain::FormClose()
     m_sound->stopAll();
     m_sound->restoreDeviceVolume();
     if (m_image2->hasPicture()) {
-        const QString path = dataPath(QStringLiteral("XQBG.BMP"));
+        const QString path = PlayerFolders::writtenFilePath(QStringLiteral("XQBG.BMP"));
         if (!m_image2->savePicture(path))
             showError(QStringLiteral("Unable to write to %1").arg(path));
     }

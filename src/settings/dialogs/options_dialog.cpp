@@ -1,6 +1,7 @@
 #include "settings/dialogs/options_dialog.h"
 
 #include "settings/dialogs/word_count_box.h"
+#include "settings/player_folders.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
@@ -421,14 +422,19 @@ void Tfo::FormCreate()
         if (!QDir(folder).exists())
             m_missingFolders << QDir::toNativeSeparators(folder);
     }
-    m_options.setMusicChoices(QStringList{None} + listFolder(musicFolder, soundExtensions));
-    m_options.setSoundChoices(QStringList{None} + listFolder(soundFolder, soundExtensions));
+    // The player's own files join the shipped ones.
+    const auto listBoth = [](const QString &folder, const QString &kind, const QStringList &extensions) {
+        return PlayerFolders::mergeFileLists(listFolder(folder, extensions),
+                                             listFolder(PlayerFolders::playerDataFolder(kind), extensions));
+    };
+    m_options.setMusicChoices(QStringList{None} + listBoth(musicFolder, QStringLiteral("music"), soundExtensions));
+    m_options.setSoundChoices(QStringList{None} + listBoth(soundFolder, QStringLiteral("sound"), soundExtensions));
 
     // 2. The run's one settings file.
-    m_settings = std::make_unique<SettingsFile>(dataPath(QStringLiteral("ZRV_XQ.INI")));
+    m_settings = std::make_unique<SettingsFile>(PlayerFolders::settingsFilePath());
 
     // 3. The dictionaries: file names minus their extension.
-    QStringList dictionaries = listFolder(kbsFolder, {QStringLiteral(".dic")});
+    QStringList dictionaries = listBoth(kbsFolder, QStringLiteral("kbs"), {QStringLiteral(".dic")});
     for (QString &name : dictionaries)
         name.chop(4);
     m_options.setDictionaryNames(dictionaries);

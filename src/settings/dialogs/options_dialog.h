@@ -24,7 +24,7 @@ class WordCountBox;
 // model at once and follows the model's changes; nothing is undone on close.
 //
 // Creation lists the music and sound folders, opens the run's one settings
-// file (ProgramFolder + "ZRV_XQ.INI"), lists the dictionaries of "kbs" and
+// file ("ZRV_XQ.INI", where PlayerFolders puts it), lists the dictionaries of "kbs" and
 // restores the saved controls. Missing folders are reported in one warning box
 // and creation goes on. The controls themselves are only built when the dialog
 // is first shown (or by ensureWidgets()): start-up does not pay for them.
