@@ -3,15 +3,16 @@
 #
 # Layout under the prefix: the program folder lib/splitwick holds the game and
 # links to its data in share/splitwick, so the game finds kbs/, sound/, music/
-# and xq/ beside its executable exactly as in the build folder; bin/splitwick
-# is a link to it (the program folder is found through /proc/self/exe, which
-# follows the link).
+# and xq/ beside its executable exactly as in the build folder; games/splitwick
+# (Debian's place for games, on every player's PATH) is a link to it: the
+# program folder is found through /proc/self/exe, which follows the link.
 include(GNUInstallDirs)
 
 set(SPLITWICK_APP_ID "org.example.splitwick.Splitwick")
 set(SPLITWICK_HOMEPAGE "https://splitwick.example.org/")
 set(SPLITWICK_PROGRAM_DIR "${CMAKE_INSTALL_LIBDIR}/splitwick")
 set(SPLITWICK_DATA_DIR "${CMAKE_INSTALL_DATADIR}/splitwick")
+set(SPLITWICK_GAMES_DIR "games")
 # Debian's multiarch libdir would put the game one folder deeper for nothing.
 if(CMAKE_INSTALL_LIBDIR MATCHES "^lib/")
   set(SPLITWICK_PROGRAM_DIR "lib/splitwick")
@@ -30,8 +31,8 @@ install(TARGETS splitwick-kb RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${SPLITWICK_DATA_DIR})
 file(RELATIVE_PATH SPLITWICK_DATA_FROM_PROGRAM
      /root/${SPLITWICK_PROGRAM_DIR} /root/${SPLITWICK_DATA_DIR})
-file(RELATIVE_PATH SPLITWICK_PROGRAM_FROM_BIN
-     /root/${CMAKE_INSTALL_BINDIR} /root/${SPLITWICK_PROGRAM_DIR})
+file(RELATIVE_PATH SPLITWICK_PROGRAM_FROM_GAMES
+     /root/${SPLITWICK_GAMES_DIR} /root/${SPLITWICK_PROGRAM_DIR})
 install(CODE "
   set(root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
   foreach(kind kbs sound music xq)
@@ -39,10 +40,10 @@ install(CODE "
     file(CREATE_LINK \"${SPLITWICK_DATA_FROM_PROGRAM}/\${kind}\"
          \"\${root}/${SPLITWICK_PROGRAM_DIR}/\${kind}\" SYMBOLIC)
   endforeach()
-  file(MAKE_DIRECTORY \"\${root}/${CMAKE_INSTALL_BINDIR}\")
-  file(REMOVE \"\${root}/${CMAKE_INSTALL_BINDIR}/splitwick\")
-  file(CREATE_LINK \"${SPLITWICK_PROGRAM_FROM_BIN}/splitwick\"
-       \"\${root}/${CMAKE_INSTALL_BINDIR}/splitwick\" SYMBOLIC)
+  file(MAKE_DIRECTORY \"\${root}/${SPLITWICK_GAMES_DIR}\")
+  file(REMOVE \"\${root}/${SPLITWICK_GAMES_DIR}/splitwick\")
+  file(CREATE_LINK \"${SPLITWICK_PROGRAM_FROM_GAMES}/splitwick\"
+       \"\${root}/${SPLITWICK_GAMES_DIR}/splitwick\" SYMBOLIC)
 ")
 
 # Desktop entry, metadata, icons, manual page and copyright.
@@ -59,6 +60,14 @@ file(READ ${CMAKE_SOURCE_DIR}/data/kbs/WordNet-LICENSE.txt copyright_wordnet)
 file(WRITE ${SPLITWICK_GENERATED_DIR}/copyright "${copyright_head}${copyright_wordnet}")
 # Debian looks for it under the package's own name, which is in lower case.
 install(FILES ${SPLITWICK_GENERATED_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
+
+# Debian's change log of the package, compressed as its tools do.
+configure_file(${SPLITWICK_PACKAGING_DIR}/changelog.Debian.in ${SPLITWICK_GENERATED_DIR}/changelog.Debian @ONLY)
+add_custom_command(OUTPUT ${SPLITWICK_GENERATED_DIR}/changelog.Debian.gz
+  COMMAND gzip -n -9 -c ${SPLITWICK_GENERATED_DIR}/changelog.Debian > ${SPLITWICK_GENERATED_DIR}/changelog.Debian.gz
+  DEPENDS ${SPLITWICK_GENERATED_DIR}/changelog.Debian)
+add_custom_target(splitwick_changelog ALL DEPENDS ${SPLITWICK_GENERATED_DIR}/changelog.Debian.gz)
+install(FILES ${SPLITWICK_GENERATED_DIR}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
 
 # PNG icons for desktops and menus that do not draw SVG.
 set(SPLITWICK_ICON_SIZES 16 22 24 32 48 64 128 256)

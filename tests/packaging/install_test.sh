@@ -9,7 +9,7 @@ trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
 
 prefix=$scratch/prefix
 cmake --install "$1" --prefix "$prefix" >/dev/null
-for file in bin/splitwick bin/splitwick-kb \
+for file in games/splitwick bin/splitwick-kb \
             share/applications/org.example.splitwick.Splitwick.desktop \
             share/metainfo/org.example.splitwick.Splitwick.metainfo.xml \
             share/icons/hicolor/scalable/apps/org.example.splitwick.Splitwick.svg \
@@ -20,4 +20,4 @@ for file in bin/splitwick bin/splitwick-kb \
 done
 # The links are relative: the prefix can move.
 mv "$prefix" "$scratch/moved"
-check_installed_game "$scratch/moved/bin/splitwick" "$scratch"
+check_installed_game "$scratch/moved/games/splitwick" "$scratch"

@@ -4,7 +4,7 @@
 # installed dictionaries and keeps its settings in the player's
 # configuration folder. Sourced by the install and package tests.
 #
-#   check_installed_game <path of bin/splitwick> <scratch folder>
+#   check_installed_game <path of games/splitwick> <scratch folder>
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

@@ -26,7 +26,7 @@ dpkg -x "$deb" "$root"
 [ -f "$root/usr/share/applications/org.example.splitwick.Splitwick.desktop" ] || fail "no desktop entry"
 [ -f "$root/usr/share/metainfo/org.example.splitwick.Splitwick.metainfo.xml" ] || fail "no metainfo"
 # Every file belongs to root and nobody else can write it.
-dpkg-deb -c "$deb" | awk '$2 != "root/root" || $1 ~ /^.....w|^........w/ { print; bad = 1 } END { exit bad }' \
+dpkg-deb -c "$deb" | awk '$2 != "root/root" || $1 ~ /^-....w|^-.......w|^d....w|^d.......w/ { print; bad = 1 } END { exit bad }' \
   || fail "files with a wrong owner or mode"
 
 if command -v lintian >/dev/null; then
@@ -36,4 +36,4 @@ else
   echo "lintian not installed: skipped"
 fi
 
-check_installed_game "$root/usr/bin/splitwick" "$scratch"
+check_installed_game "$root/usr/games/splitwick" "$scratch"
