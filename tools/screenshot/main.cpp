@@ -51,8 +51,8 @@ int main(int argc, char *argv[])
     }
     const QString output = args.value(1);
     const QString shipped = QDir(args.value(2, QStringLiteral(SPLITWICK_BIN_DIR))).absolutePath();
-    const int words = args.value(3, QStringLiteral("14")).toInt();
-    const int clues = args.value(4, QStringLiteral("6")).toInt();
+    const int words = args.value(3, QStringLiteral("10")).toInt();
+    const int clues = args.value(4, QStringLiteral("3")).toInt();
 
     QTemporaryDir scratch;
     for (const char *kind : {"kbs", "sound", "music", "xq"})
@@ -74,6 +74,7 @@ int main(int argc, char *argv[])
 
     program.options().setPresetsIndex(formatIndex(QStringLiteral("7 letters: 3-1-3")));
     program.options().setWordCount(words);
+    program.options().setFixedCell(FixedCell::Middle, true);
     main.New1Click();
     settle(300);
     for (int i = 0; i < clues; ++i) {
