@@ -27,7 +27,7 @@ configure_file(${SPLITWICK_PACKAGING_DIR}/splitwick.metainfo.xml.in
 
 # The game and its data.
 install(TARGETS splitwick RUNTIME DESTINATION ${SPLITWICK_PROGRAM_DIR})
-install(TARGETS splitwick-kb RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS splitwick-kb RUNTIME DESTINATION ${SPLITWICK_GAMES_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${SPLITWICK_DATA_DIR})
 file(RELATIVE_PATH SPLITWICK_DATA_FROM_PROGRAM
      /root/${SPLITWICK_PROGRAM_DIR} /root/${SPLITWICK_DATA_DIR})
@@ -68,6 +68,17 @@ add_custom_command(OUTPUT ${SPLITWICK_GENERATED_DIR}/changelog.Debian.gz
   DEPENDS ${SPLITWICK_GENERATED_DIR}/changelog.Debian)
 add_custom_target(splitwick_changelog ALL DEPENDS ${SPLITWICK_GENERATED_DIR}/changelog.Debian.gz)
 install(FILES ${SPLITWICK_GENERATED_DIR}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
+
+# Manual pages, compressed as Debian's tools do.
+foreach(page splitwick.6 splitwick-kb.1)
+  string(REGEX REPLACE ".*\\." "" section ${page})
+  configure_file(${SPLITWICK_PACKAGING_DIR}/${page} ${SPLITWICK_GENERATED_DIR}/man/${page} @ONLY)
+  add_custom_command(OUTPUT ${SPLITWICK_GENERATED_DIR}/man/${page}.gz
+    COMMAND gzip -n -9 -c ${SPLITWICK_GENERATED_DIR}/man/${page} > ${SPLITWICK_GENERATED_DIR}/man/${page}.gz
+    DEPENDS ${SPLITWICK_GENERATED_DIR}/man/${page})
+  add_custom_target(splitwick_man_${section} ALL DEPENDS ${SPLITWICK_GENERATED_DIR}/man/${page}.gz)
+  install(FILES ${SPLITWICK_GENERATED_DIR}/man/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+endforeach()
 
 # PNG icons for desktops and menus that do not draw SVG.
 set(SPLITWICK_ICON_SIZES 16 22 24 32 48 64 128 256)

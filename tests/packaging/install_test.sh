@@ -9,7 +9,7 @@ trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
 
 prefix=$scratch/prefix
 cmake --install "$1" --prefix "$prefix" >/dev/null
-for file in games/splitwick bin/splitwick-kb \
+for file in games/splitwick games/splitwick-kb share/man/man6/splitwick.6.gz \
             share/applications/org.example.splitwick.Splitwick.desktop \
             share/metainfo/org.example.splitwick.Splitwick.metainfo.xml \
             share/icons/hicolor/scalable/apps/org.example.splitwick.Splitwick.svg \
