@@ -2,7 +2,7 @@
 
 #include "settings/game_error.h"
 #include "settings/options_model.h"
-#include "settings/program_folder.h"
+#include "settings/player_folders.h"
 #include "settings/split_formats.h"
 #include "words/kbase.h"
 #include "words/word_selection.h"
@@ -41,7 +41,7 @@ void RoundEngine::GetWords()
         // the file loaded before it, which must then be read again.
         if (name != m_round.LoadedDictionary || m_storeLost) {
             m_storeLost = true;
-            m_dictionary->LoadFromFile(dataPath(QStringLiteral("kbs/") + name + QStringLiteral(".dic")));
+            m_dictionary->LoadFromFile(PlayerFolders::dataFilePath(QStringLiteral("kbs"), name + QStringLiteral(".dic")));
             m_storeLost = false;
             m_round.LoadedDictionary = name;
         }

@@ -2,7 +2,7 @@
 #include "round/round_engine.h"
 
 #include "settings/options_model.h"
-#include "settings/program_folder.h"
+#include "settings/player_folders.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 #include "words/windows1252.h"
@@ -130,7 +130,7 @@ void RoundEngine::New1Click()
                       .arg(m_options.dictionary()));
         m_bTimer.start();
 
-        if (QFileInfo::exists(dataPath(QStringLiteral("c999"))))
+        if (QFileInfo::exists(PlayerFolders::existingFilePath(QStringLiteral("c999"))))
             p.CluesLeft = 999;
         m_host.trace.appendDebugLine(QStringLiteral("%1 %2 %3").arg(p.Pop).arg(m_timer1.interval()).arg(p.CluesLeft));
         if (p.CluesLeft < 100) {

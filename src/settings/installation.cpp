@@ -1,6 +1,7 @@
 #include "settings/installation.h"
 
 #include "settings/options_model.h"
+#include "settings/player_folders.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
 
@@ -49,14 +50,19 @@ Installation::Installation(OptionsModel &options, InstallationWarnings &warnings
         if (!QDir(path).exists())
             m_missingFolders << QDir::toNativeSeparators(path);
     }
-    options.setMusicChoices(QStringList{None} + listFolder(musicFolder, soundExtensions));
-    options.setSoundChoices(QStringList{None} + listFolder(soundFolder, soundExtensions));
+    // The player's own files join the shipped ones.
+    const auto listBoth = [](const QString &folder, const QString &kind, const QStringList &extensions) {
+        return PlayerFolders::mergeFileLists(listFolder(folder, extensions),
+                                             listFolder(PlayerFolders::playerDataFolder(kind), extensions));
+    };
+    options.setMusicChoices(QStringList{None} + listBoth(musicFolder, QStringLiteral("music"), soundExtensions));
+    options.setSoundChoices(QStringList{None} + listBoth(soundFolder, QStringLiteral("sound"), soundExtensions));
 
-    // 2. The run's one settings file.
-    m_settings = std::make_unique<SettingsFile>(dataPath(QStringLiteral("ZRV_XQ.INI")));
+    // 2. The run's one settings file, where the player's files live.
+    m_settings = std::make_unique<SettingsFile>(PlayerFolders::settingsFilePath());
 
     // 3. The dictionaries: file names minus their extension.
-    QStringList dictionaries = listFolder(kbsFolder, {QStringLiteral(".dic")});
+    QStringList dictionaries = listBoth(kbsFolder, QStringLiteral("kbs"), {QStringLiteral(".dic")});
     for (QString &name : dictionaries)
         name.chop(4);
     options.setDictionaryNames(dictionaries);

@@ -43,6 +43,8 @@ void BackgroundImage::paintEvent(QPaintEvent *)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
+    // Stretched and high-DPI pictures are filtered, not blocky.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_stretch)
         painter.drawImage(rect(), m_picture);
     else

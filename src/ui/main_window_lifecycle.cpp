@@ -7,7 +7,7 @@
 #include "ui/options/options_dialog.h"
 #include "settings/game_error.h"
 #include "settings/options_model.h"
-#include "settings/program_folder.h"
+#include "settings/player_folders.h"
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
 #include "ui/about_window.h"
@@ -100,7 +100,7 @@ void TfrmMain::fitTemplateToFrame()
 void TfrmMain::restoreLook()
 {
     m_look->restore(*m_settings);
-    m_background->restore(*m_settings, dataPath(QStringLiteral("XQBG.BMP")));
+    m_background->restore(*m_settings, PlayerFolders::existingFilePath(QStringLiteral("XQBG.BMP")));
 }
 
 void TfrmMain::newsCheck()
@@ -148,7 +148,7 @@ void TfrmMain::FormClose()
     m_sound->stopAll();
     m_sound->restoreDeviceVolume();
     if (m_image2->hasPicture()) {
-        const QString path = dataPath(QStringLiteral("XQBG.BMP"));
+        const QString path = PlayerFolders::writtenFilePath(QStringLiteral("XQBG.BMP"));
         if (!m_image2->savePicture(path))
             showError(QStringLiteral("Unable to write to %1").arg(path));
     }

@@ -46,6 +46,8 @@ void TfrmSplash::centreOnDesktop()
 void TfrmSplash::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    // At a high-DPI scale the picture is enlarged: filter it rather than repeat pixels.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), Purple);
     const QRect client(FrameWidth, FrameWidth, ClientWidth, ClientHeight);
     p.setClipRect(client);

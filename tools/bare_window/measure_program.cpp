@@ -1,6 +1,6 @@
 // The game's own start-up, measured: the same libraries and the same
 // GameProgram as the game, but unattended. Every box is answered at once (No
-// where there is a No), the splash is skipped, and the program quits as soon
+// where there is a No, its text said on the error stream), the splash is skipped, and the program quits as soon
 // as the main window is shown and painted, without the close steps.
 // Usage: measure-program [words] - with words, first deals a round of that
 // many words of the longest split format ("25 letters: 5-5-5-5-5").
@@ -22,9 +22,11 @@ class UnattendedDesktop : public SystemDesktop
 {
 public:
     using SystemDesktop::showMessage;
-    QMessageBox::StandardButton showMessage(QWidget *, BoxKind, const QString &, const QString &,
+    QMessageBox::StandardButton showMessage(QWidget *, BoxKind, const QString &, const QString &text,
                                             QMessageBox::StandardButtons buttons) override
     {
+        // Said on the error stream, so that an unattended run can be checked.
+        qWarning("Message box: %s", qUtf8Printable(text));
         return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
     }
 };
@@ -58,7 +60,8 @@ int main(int argc, char *argv[])
             program.options().setPresetsIndex(SplitFormatCount - 1);
             program.options().setWordCount(dealWords);
             window.New1Click();
-            qInfo("Dealt %d tiles", int(window.engine().board().TileCount()));
+            qInfo("Dealt %d tiles in %d rows", int(window.engine().board().TileCount()),
+                  int(window.engine().round().RoundWords.size()));
         }
         quitOnceShown(&window);
     });

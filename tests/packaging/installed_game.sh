@@ -1,0 +1,63 @@
+# Starts an installed game the way a player would meet it: its folder
+# read-only, a fresh home, no display (the offscreen platform), and checks
+# that it starts without an "Unable to write" box, deals a round from the
+# installed dictionaries and keeps its settings in the player's
+# configuration folder. Sourced by the install and package tests.
+#
+# The game has no switches of its own, so the unattended run is the start-up
+# measurer (same libraries, same program) placed in the installed program
+# folder; the installed executable itself is started too and must still be
+# running after a few seconds.
+#
+#   check_installed_game <path of games/splitwick> <scratch folder> <build folder>
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+check_installed_game() {
+  local game=$1 scratch=$2 build=$3
+  local program home log
+  program=$(dirname "$(readlink -f "$game")")
+  home=$scratch/home
+  log=$scratch/game.log
+  mkdir -p "$home"
+  [ -x "$program/splitwick" ] || fail "no game in $program"
+  for kind in kbs sound music xq; do
+    [ -d "$program/$kind" ] || fail "the program folder has no $kind/"
+  done
+
+  # Settings that came with the installation are the first start's starting point.
+  printf '[Options]\r\nFontSize=17\r\n' > "$program/ZRV_XQ.INI"
+  cp "$build/tools/measure-program" "$program/measure-program" || fail "no measure-program in $build/tools"
+  chmod -R a-w "$program"
+  chmod a+rx "$scratch"
+  local as_player=()
+  if [ "$(id -u)" = 0 ]; then
+    # Root writes anywhere: play as an ordinary user, as the package's players do.
+    chown -R 65534:65534 "$home"
+    as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  fi
+
+  touch "$scratch/started"
+  local player_env=(env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config"
+                    XDG_DATA_HOME="$home/.local/share" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+                    ASAN_OPTIONS=detect_leaks=0)
+  local status=0
+  "${player_env[@]}" timeout 120 "${as_player[@]}" "$program/measure-program" 5 >"$log" 2>&1 || status=$?
+  cat "$log"
+  [ "$status" = 0 ] || fail "the installed program ended with status $status"
+  grep -q "Dealt .* in 5 rows" "$log" || fail "no round was dealt from the installed dictionaries"
+  ! grep -q "Unable to write" "$log" || fail "the game could not write its files"
+  ! grep -q "Cannot open folder" "$log" || fail "the game misses a data folder"
+
+  local settings=$home/.config/splitwick/ZRV_XQ.INI
+  [ -f "$settings" ] || fail "no settings file in the player's configuration folder"
+  grep -q "FontSize=17" "$settings" || fail "the installation's settings were not the starting point"
+  [ -z "$(find -L "$program" -newer "$scratch/started")" ] || fail "the game wrote into its program folder"
+
+  # The installed executable itself: still running (status 124 from timeout) after a few seconds.
+  status=0
+  "${player_env[@]}" timeout 5 "${as_player[@]}" "$game" >"$scratch/game-run.log" 2>&1 || status=$?
+  [ "$status" = 124 ] || { cat "$scratch/game-run.log"; fail "the installed game ended early with status $status"; }
+  chmod -R u+w "$program"
+  echo "installed game started from $program and wrote $settings"
+}
