@@ -70,6 +70,11 @@ public:
 
     // --- round setup
     void New1Click(); // "New Game", F2, double-click on the board, "New Cells"
+    // Deals the round of that number again: the same dictionary and options
+    // give the same words, fixed cells and shuffle. Refused while a round is set up.
+    void dealRound(quint32 number);
+    // The random source's seed when the current round's New Game began.
+    quint32 roundNumber() const { return m_roundNumber; }
     void GetWords();
     void BuildRows();
     void DrawGrid();
@@ -166,6 +171,7 @@ private:
     bool m_inPlay = false;
     bool m_storeLost = false; // the last load failed: the store holds no dictionary's whole entries
     bool m_quietLoss = false; // the previous round ends without the game-over sound
+    quint32 m_roundNumber = 0;
     quint64 m_serial = 0; // counts round setups: work that let events run notices a new round
     int m_windowLeft = 0;
     int m_windowTop = 0;

@@ -47,6 +47,7 @@ void RoundEngine::New1Click()
     if (m_round.Busy)
         return;
     ++m_serial;
+    m_roundNumber = RandomSource::seed();
 
     setRatingBand(RatingBand::Dealing);
     RoundCommands c = m_commands;
@@ -77,6 +78,9 @@ void RoundEngine::New1Click()
     setStatus(QString());
     settle();
 
+    // The round draws from its number alone: the previous board's hiding
+    // must not change which round a number deals.
+    RandomSource::setSeed(m_roundNumber);
     m_round.Parameters.WordCount = quint16(m_options.wordCount());
     GetWords();
     setStatus(QString());
@@ -163,6 +167,14 @@ void RoundEngine::New1Click()
         m_round.Moves = 0;
         playSound(SoundSlot::NewGame);
     }
+}
+
+void RoundEngine::dealRound(quint32 number)
+{
+    if (m_round.Busy)
+        return;
+    RandomSource::setSeed(number);
+    New1Click();
 }
 
 void RoundEngine::ReadLevel(int level)
@@ -282,8 +294,12 @@ QString RoundEngine::traceLine(int firstSlot) const
 void RoundEngine::ShuffleTiles()
 {
     Board &b = m_board;
-    for (int first = 1; first <= 26; first += 5)
-        m_host.trace.appendDebugLine(traceLine(first));
+    for (int first = 1; first <= 26; first += 5) {
+        QString line = traceLine(first);
+        if (first == 1)
+            line += QStringLiteral("  round %1").arg(m_roundNumber);
+        m_host.trace.appendDebugLine(line);
+    }
     if (m_settings.readBool(QStringLiteral("Options"), QStringLiteral("trace"), false))
         m_host.trace.showDebugWindow();
 

@@ -1,7 +1,9 @@
 #include "ui/board_view.h"
 
 #include "round/round_engine.h"
+#include "ui/accessibility/tile_description.h"
 #include "ui/palette.h"
+#include "ui/tile_drop.h"
 #include "ui/tile_widget.h"
 #include "words/windows1252.h"
 
@@ -48,6 +50,7 @@ void BoardView::tileChanged(int slot)
     tile->setHintText(fromWindows1252(panel.hint));
     tile->setShowHint(panel.showHint);
     tile->setVisible(panel.visible);
+    TileDescription::describe(*tile, m_engine.board().Tiles(slot));
 }
 
 void BoardView::tileRaised(int slot)
@@ -156,8 +159,7 @@ void BoardView::endDrag(const QPoint &boardPos)
     const int source = m_source;
     const int target = slotAt(boardPos);
     cancelDrag();
-    if (target && m_engine.bgDragOver(target, source))
-        m_engine.bgDragDrop(target, source);
+    offerDrop(m_engine, target, source);
 }
 
 void BoardView::cancelDrag()

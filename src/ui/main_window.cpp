@@ -10,9 +10,13 @@
 #include "ui/background_image.h"
 #include "ui/banner.h"
 #include "ui/background/board_background.h"
+#include "ui/accessibility/control_names.h"
+#include "ui/board_scroll.h"
 #include "ui/board_view.h"
+#include "ui/colour_cues.h"
 #include "ui/help_links.h"
 #include "ui/hover_hints.h"
+#include "ui/keyboard_play.h"
 #include "ui/palette.h"
 #include "ui/styles/tile_look_holder.h"
 #include "ui/tile_widget.h"
@@ -105,6 +109,7 @@ TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
     // The view listens to the engine's board: it goes first.
+    m_keyboardPlay.reset();
     m_boardView.reset();
     m_engine.reset();
 }
@@ -123,7 +128,9 @@ void TfrmMain::buildWidgets()
     m_pGame->setFont(classicFont(QStringLiteral("MS Sans Serif"), 13, true));
     m_pGame->setContextMenuPolicy(Qt::CustomContextMenu);
     m_pGame->installEventFilter(this);
-    layout->addWidget(m_pGame, 1);
+    // The game area scrolls only when a round's window would not fit the screen.
+    m_boardScroll = new BoardScroll(m_pGame, client);
+    layout->addWidget(m_boardScroll, 1);
 
     m_image2 = new BackgroundImage(m_pGame);
     m_image2->setObjectName(QStringLiteral("Image2"));
@@ -213,6 +220,8 @@ void TfrmMain::buildMenus()
     m_mSolve = addItem(game, "mSolve", QStringLiteral("Solve"), QKeySequence(Qt::Key_F12));
     m_mReveal->setEnabled(false);
     m_mSolve->setEnabled(false);
+    game->addSeparator()->setObjectName(QStringLiteral("NRound"));
+    m_mRoundNumber = addItem(game, "mRoundNumber", QStringLiteral("Round Number..."));
 
     QMenu *options = bar->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("Options2"));
@@ -223,6 +232,8 @@ void TfrmMain::buildMenus()
     m_mHints = addItem(options, "mHints", QStringLiteral("Hover Hints"));
     m_mHints->setCheckable(true);
     m_mHints->setChecked(true);
+    m_mCues = addItem(options, "mCues", QStringLiteral("Colour-blind Cues"));
+    m_mCues->setCheckable(true);
     options->addSeparator()->setObjectName(QStringLiteral("N8"));
     // One radio group in which unticking the ticked item leaves both unticked.
     m_mSOund = addItem(options, "mSOund", QStringLiteral("Sound Effects"));
@@ -366,6 +377,7 @@ void TfrmMain::FormCreate()
 void TfrmMain::setOptionsDialog(Tfo *dialog)
 {
     m_optionsDialog = dialog;
+    ControlNames::nameControlsOnShow(*dialog);
 }
 
 void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings)
@@ -380,6 +392,10 @@ void TfrmMain::attachOptions(OptionsModel &options, SettingsFile &settings)
     m_engine->board().MakeTiles();
     m_boardView = std::make_unique<BoardView>(m_pGame, m_pCopy, m_tiles, *m_engine);
     m_boardView->setDoubleClickHandler([this] { New1Click(); });
+    m_keyboardPlay = std::make_unique<KeyboardPlay>(m_pGame, m_tiles, *m_engine);
+    m_keyboardPlay->setFollower([this](const QRect &tile) { m_boardScroll->showBoardRect(tile); });
+    m_mCues->setChecked(settings.readBool(QStringLiteral("Options"), QStringLiteral("ColourBlindCues"), false));
+    ColourCues::setEnabled(m_mCues->isChecked());
     applyCommands();
 }
 
@@ -405,6 +421,8 @@ void TfrmMain::connectActions()
     HoverHints::bindHintsAction(m_mHints);
     connect(m_mMusic, &QAction::triggered, this, [this] { mMusicClick(); });
     connect(m_mSOund, &QAction::triggered, this, [this] { mSOundClick(); });
+    connect(m_mRoundNumber, &QAction::triggered, this, [this] { RoundNumberClick(); });
+    connect(m_mCues, &QAction::triggered, this, [this] { ColourCuesClick(); });
     connect(m_WordGame1, &QAction::triggered, this, [this] { WordGame1Click(); });
     connect(m_PhraseGame1, &QAction::triggered, this, [this] { WordGame1Click(); });
     connect(m_Contents1, &QAction::triggered, this, [this] { Contents1Click(); });
@@ -424,6 +442,7 @@ void TfrmMain::applyCommands()
     const RoundCommands &c = m_engine->commands();
     m_Game1->setEnabled(c.newGame);
     m_New1->setEnabled(c.newGame);
+    m_mRoundNumber->setEnabled(c.newGame);
     m_mReveal->setEnabled(c.clue);
     m_mReveal->setText(c.clueCaption);
     m_mSolve->setEnabled(c.solve);

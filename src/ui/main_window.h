@@ -14,7 +14,9 @@ class Banner;
 class Desktop;
 class BackgroundImage;
 class BoardBackground;
+class BoardScroll;
 class BoardView;
+class KeyboardPlay;
 class OptionsModel;
 class QAction;
 class QFrame;
@@ -78,6 +80,8 @@ public:
     TileWidget *tile(int slot) const; // 1..250
     TileWidget *templateTile() const { return m_pCopy; }
     QWidget *board() const;
+    BoardScroll *boardScroll() const { return m_boardScroll; }
+    KeyboardPlay *keyboardPlay() const { return m_keyboardPlay.get(); }
     BackgroundImage *backgroundImage() const { return m_image2; }
     // The tile look holders and the picture behind the board, which the Styles
     // and Background dialogs change and the activation restores.
@@ -108,6 +112,8 @@ public:
     void mMusicClick();
     void mSOundClick();
     void WordGame1Click();
+    void RoundNumberClick(); // Game > "Round Number...": show the number, deal one again
+    void ColourCuesClick();  // Options > "Colour-blind Cues": the tick, stored
     // The keys the window takes before its menus, as the round's commands
     // allow them: F2 New Game, F3 (swallowed), F7 Options when settings are
     // open, F12 Solve and Shift+F12 Clue while the pop-up offers them. True
@@ -163,6 +169,7 @@ private:
 
     // Widgets (object names as the component names).
     QFrame *m_pGame = nullptr;
+    BoardScroll *m_boardScroll = nullptr;
     BackgroundImage *m_image2 = nullptr;
     TileWidget *m_pCopy = nullptr;
     QFrame *m_pStatus = nullptr;
@@ -179,6 +186,7 @@ private:
     QAction *m_Game1 = nullptr, *m_mReveal = nullptr, *m_mSolve = nullptr;
     QAction *m_mSettings = nullptr, *m_Styles1 = nullptr, *m_Banner = nullptr, *m_mHints = nullptr;
     QAction *m_mSOund = nullptr, *m_mMusic = nullptr;
+    QAction *m_mRoundNumber = nullptr, *m_mCues = nullptr;
     QAction *m_Contents1 = nullptr, *m_ByEmail1 = nullptr, *m_TryOtherGames1 = nullptr, *m_WebSite2 = nullptr,
             *m_About3 = nullptr;
     QAction *m_Help1 = nullptr, *m_New1 = nullptr, *m_WordGame1 = nullptr, *m_PhraseGame1 = nullptr,
@@ -191,6 +199,7 @@ private:
     std::unique_ptr<SoundLayer> m_sound;
     std::unique_ptr<RoundEngine> m_engine;
     std::unique_ptr<BoardView> m_boardView;
+    std::unique_ptr<KeyboardPlay> m_keyboardPlay;
     ActivationTracker *m_activation = nullptr;
 
     OptionsModel *m_options = nullptr;

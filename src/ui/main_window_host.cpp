@@ -5,8 +5,10 @@
 #include "round/round_engine.h"
 #include "ui/background_image.h"
 #include "ui/banner.h"
+#include "ui/board_scroll.h"
 #include "ui/debug_window.h"
 #include "ui/desktop.h"
+#include "ui/keyboard_play.h"
 #include "ui/palette.h"
 
 #include <QApplication>
@@ -14,12 +16,17 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 void TfrmMain::setStatusText(const QString &text)
 {
     m_banner->setLine(text);
+    // The banner creeps through LB: a screen reader reads the engine's message instead.
+    const QString message = text.trimmed();
+    m_lb->setAccessibleName(message.isEmpty() ? QStringLiteral("Status") : QStringLiteral("Status: ") + message);
 }
 
 void TfrmMain::showOutcome(RoundOutcome outcome)
@@ -36,6 +43,7 @@ void TfrmMain::showNextBannerLine()
 void TfrmMain::ratingChanged()
 {
     m_counter->setText(m_engine->ratingCaption());
+    m_counter->setAccessibleName(QStringLiteral("Rating ") + m_engine->ratingCaption());
     QPalette palette = m_counter->palette();
     palette.setColor(QPalette::Window, Palette::ratingBackground(m_engine->ratingBand()));
     m_counter->setPalette(palette);
@@ -59,6 +67,9 @@ void TfrmMain::showError(const QString &text)
 void TfrmMain::commandsChanged()
 {
     applyCommands();
+    // Commands change as a round starts and ends: keyboard play lets go of a tile that can no longer move.
+    if (m_keyboardPlay)
+        m_keyboardPlay->boardChanged();
 }
 
 bool TfrmMain::hoverHints() const
@@ -114,7 +125,21 @@ void TfrmMain::setWindowGeometry(int left, int top, int width, int height)
     // The engine centres on a screen whose corner is (0, 0); this window's screen may sit elsewhere.
     QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    setOuterGeometry(origin.x() + left, origin.y() + top, width, height);
+    const QRect asked(origin.x() + left, origin.y() + top, width, height);
+    // A window larger than the screen's available area would put the menu
+    // and the status line out of reach: it is clamped and the board scrolls.
+    const QRect available = screen ? screen->availableGeometry() : asked;
+    const QRect fitted = BoardScroll::fitWindow(asked, available, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    if (fitted == asked) {
+        m_boardScroll->setBoardSize(QSize());
+    } else {
+        // The board keeps the size its window would have given it: the frame,
+        // the menu bar and the status bar take the rest.
+        const QSize frame = frameGeometry().size() - geometry().size();
+        const QSize chrome = frame + QSize(0, menuBar()->sizeHint().height() + StatusHeight);
+        m_boardScroll->setBoardSize(asked.size() - chrome);
+    }
+    setOuterGeometry(fitted.x(), fitted.y(), fitted.width(), fitted.height());
 }
 
 bool TfrmMain::FormShortCut(int key, Qt::KeyboardModifiers modifiers)

@@ -14,8 +14,11 @@
 #include "ui/background/board_background.h"
 #include "ui/background_image.h"
 #include "ui/banner.h"
+#include "ui/colour_cues.h"
 #include "ui/help_links.h"
 #include "ui/desktop.h"
+#include "ui/keyboard_play.h"
+#include "ui/round_number_dialog.h"
 #include "ui/splash_window.h"
 #include "ui/statistics/score_window.h"
 #include "ui/styles/style_dialog.h"
@@ -159,6 +162,33 @@ void TfrmMain::New1Click()
 {
     if (m_engine)
         m_engine->New1Click();
+    if (m_keyboardPlay)
+        m_keyboardPlay->roundDealt();
+}
+
+void TfrmMain::RoundNumberClick()
+{
+    if (!m_engine || !m_engine->commands().newGame)
+        return;
+    RoundNumberDialog dialog(m_engine->roundNumber(), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.number())
+        return;
+    m_engine->dealRound(*dialog.number());
+    if (m_keyboardPlay)
+        m_keyboardPlay->roundDealt();
+}
+
+void TfrmMain::ColourCuesClick()
+{
+    // The action has set its tick already.
+    ColourCues::setEnabled(m_mCues->isChecked());
+    if (!m_settings)
+        return;
+    try {
+        m_settings->writeBool(OptionsSection, QStringLiteral("ColourBlindCues"), m_mCues->isChecked());
+    } catch (const GameError &error) {
+        showError(error.message());
+    }
 }
 
 void TfrmMain::Options1Click()

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 
+#include "ui/colour_cues.h"
 #include "ui/hover_hints.h"
 #include "ui/palette.h"
 
@@ -169,9 +170,10 @@ void TileWidget::paintEvent(QPaintEvent *)
     if (m_caption.isEmpty())
         return;
     p.setClipRect(r);
-    p.setFont(fittingFont(m_font, m_caption, r.width()));
+    p.setFont(ColourCues::captionFont(fittingFont(m_font, m_caption, r.width()), m_letterColour));
     p.setPen(m_letterColour);
     p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, m_caption);
+    ColourCues::paintShape(p, r, m_letterColour);
 }
 
 // The window drives dragging and the board's double click: let every mouse

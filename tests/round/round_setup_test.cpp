@@ -181,7 +181,8 @@ private slots:
         QStringList cells;
         for (int slot = 1; slot <= 5; ++slot)
             cells << QString::fromLatin1(rig.tile(slot).CorrectText);
-        QCOMPARE(rig.host.debugLines[0], cells.join(':'));
+        // ... and the round's number, to deal it again.
+        QCOMPARE(rig.host.debugLines[0], cells.join(':') + QStringLiteral("  round 4242"));
         QCOMPARE(rig.host.debugLines[2].count(':'), 4);
         QCOMPARE(rig.host.debugLines[6], QStringLiteral("5 15000 3"));
         QVERIFY(rig.host.debugShown);

@@ -421,8 +421,8 @@ void MainWindowTest::menusInOrder()
     QStringList menus;
     for (QAction *menu : window.menuBar()->actions())
         menus << menu->text() + ": " + captions(menu->menu()->actions()).join('|');
-    QCOMPARE(menus, QStringList({"File: Statistics|Exit", "Game: New Game|-|Clue|Solve",
-                                 "Options: Settings|Styles|-|Banner|Hover Hints|-|Sound Effects|Music",
+    QCOMPARE(menus, QStringList({"File: Statistics|Exit", "Game: New Game|-|Clue|Solve|-|Round Number...",
+                                 "Options: Settings|Styles|-|Banner|Hover Hints|Colour-blind Cues|-|Sound Effects|Music",
                                  "Help: How to Play|-|E-mail Support|News and New Games|Web Site|-|About"}));
 }
 
