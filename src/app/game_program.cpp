@@ -1,10 +1,10 @@
 #include "app/game_program.h"
 
-#include "round/random_source.h"
-#include "settings/game_error.h"
+#include "base/random_source.h"
+#include "base/game_error.h"
 #include "settings/installation.h"
 #include "settings/options_model.h"
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "settings/settings_file.h"
 #include "sound/game_sound.h"
 #include "ui/about_window.h"

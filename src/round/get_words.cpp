@@ -1,6 +1,6 @@
 #include "round/round_engine.h"
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
 #include "settings/split_formats.h"

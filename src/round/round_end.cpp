@@ -1,4 +1,4 @@
-#include "round/random_source.h"
+#include "base/random_source.h"
 #include "round/round_engine.h"
 
 #include "settings/options_model.h"

@@ -5,11 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
-struct tWord
-{
-    QByteArray Word;       // upper case, accents folded
-    QByteArray Definition; // the hint of every tile of the row
-};
+#include "words/word.h"
 
 struct RoundParameters
 {

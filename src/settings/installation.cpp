@@ -2,7 +2,7 @@
 
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "settings/settings_file.h"
 
 #include <QDir>

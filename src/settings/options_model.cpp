@@ -1,6 +1,6 @@
 #include "settings/options_model.h"
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 

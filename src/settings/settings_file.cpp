@@ -1,7 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "settings/file_lock.h"
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "words/windows1252.h"
 
 #include <QDir>

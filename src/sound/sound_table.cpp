@@ -1,7 +1,7 @@
 #include "sound/sound_table.h"
 
-#include "settings/game_error.h"
-#include "settings/utils.h"
+#include "base/game_error.h"
+#include "base/whole_file.h"
 #include "sound/wave_format.h"
 
 void SoundTable::build(const QString &folder, const QStringList &soundList)

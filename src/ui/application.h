@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 
 #include <QApplication>
 #include <exception>

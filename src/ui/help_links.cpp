@@ -1,6 +1,6 @@
 #include "ui/help_links.h"
 
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "ui/desktop.h"
 
 namespace HelpLinks {

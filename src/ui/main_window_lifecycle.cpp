@@ -5,7 +5,7 @@
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
 #include "ui/options/options_dialog.h"
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
 #include "settings/settings_file.h"

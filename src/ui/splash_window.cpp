@@ -1,6 +1,6 @@
 #include "ui/splash_window.h"
 
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "ui/desktop.h"
 
 #include <QElapsedTimer>

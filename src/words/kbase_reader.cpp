@@ -1,6 +1,6 @@
 #include "words/kbase_reader.h"
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 
 #include <cstring>
 

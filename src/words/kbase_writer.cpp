@@ -1,6 +1,6 @@
 #include "words/kbase_writer.h"
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "words/kbase.h"
 
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #include "words/word_selection.h"
 
-#include "round/random_source.h"
+#include "base/random_source.h"
 #include "words/kbase.h"
 #include "words/windows1252.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "round/round_state.h"
+#include "words/word.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,9 +1,9 @@
 // Engine time of a round's setup and of a drop, with the pending-event
 // pauses doing nothing (all the time a player waits goes into drawing).
-#include "round/random_source.h"
+#include "base/random_source.h"
 #include "round/round_engine.h"
 #include "settings/options_model.h"
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 #include "support/round_fakes.h"

@@ -1,7 +1,7 @@
 // Dictionary files from anywhere: a load either succeeds or fails with the
 // load error, and every entry it keeps can be read whole.
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "words/kbase.h"
 
 #include <cstddef>

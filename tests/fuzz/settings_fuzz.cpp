@@ -4,7 +4,7 @@
 // Input: one byte choosing the key, one byte giving the value's length, the
 // value's bytes, then the settings file itself.
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "settings/settings_file.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The tile pool fills, fits and changes its slots exactly, telling the view of each change.
 #include "round/board.h"
-#include "round/random_source.h"
+#include "base/random_source.h"
 
 #include <QtTest>
 

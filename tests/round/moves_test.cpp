@@ -1,6 +1,6 @@
 // A drop exchanges two texts and scores it, and the rating moves by the
 // level's numbers through its bands and the penalty clock.
-#include "round/random_source.h"
+#include "base/random_source.h"
 #include "support/round_rig.h"
 
 #include <QtTest>

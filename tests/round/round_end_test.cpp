@@ -1,7 +1,7 @@
 // A round ends once, on its own board: the ends (win, loss, solve, clue) leave the
 // board, the commands and the statistics as the player expects, and never reach
 // into a round dealt meanwhile.
-#include "round/random_source.h"
+#include "base/random_source.h"
 #include "settings/score_record.h"
 #include "support/round_rig.h"
 

@@ -1,6 +1,6 @@
 // A round's number deals that round again: the same words, fixed cells and
 // shuffle, whatever board came before; another number deals another round.
-#include "round/random_source.h"
+#include "base/random_source.h"
 #include "settings/split_formats.h"
 #include "support/round_rig.h"
 

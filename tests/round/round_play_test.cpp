@@ -1,6 +1,6 @@
 // Whatever the player does in whatever order, the board never loses, makes up
 // or moves a placed text, and every row keeps its width.
-#include "round/random_source.h"
+#include "base/random_source.h"
 #include "settings/split_formats.h"
 #include "support/round_rig.h"
 #include "words/kbase.h"

@@ -1,7 +1,7 @@
 // New Game deals a round the player can play: the words drawn, rows laid and
 // shuffled, the level's numbers read, and a failed draw that loses nothing.
-#include "round/random_source.h"
-#include "settings/game_error.h"
+#include "base/random_source.h"
+#include "base/game_error.h"
 #include "settings/split_formats.h"
 #include "support/round_rig.h"
 #include "words/kbase.h"

@@ -3,7 +3,7 @@
 // folders reported once while the game goes on with what is there.
 #include "settings/installation.h"
 #include "settings/options_model.h"
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "settings/settings_file.h"
 
 #include <QDir>

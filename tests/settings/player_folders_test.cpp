@@ -1,5 +1,5 @@
 #include "settings/player_folders.h"
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // a second running copy and a close with one value that cannot be written.
 
 #include "settings/file_lock.h"
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "settings/options_model.h"
 #include "settings/score_record.h"
 #include "settings/settings_file.h"

@@ -1,6 +1,6 @@
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "settings/settings_file.h"
-#include "settings/utils.h"
+#include "base/whole_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // A settings write killed at any moment leaves the old file or the new one,
 // never a torn one, and the next write still gets the lock.
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "settings/settings_file.h"
 
 #include <QDir>

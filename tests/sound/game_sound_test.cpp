@@ -1,5 +1,5 @@
 // The sound rules against a device that records what it is asked to do.
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "sound/game_sound.h"
 #include "sound/wave_format.h"
 #include "support/wave_maker.h"

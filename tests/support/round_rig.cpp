@@ -1,6 +1,6 @@
 #include "support/round_rig.h"
 
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "settings/split_formats.h"
 #include "words/kbase.h"
 

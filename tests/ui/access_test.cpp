@@ -2,7 +2,7 @@
 // reads, a window that stays on the screen, and rounds dealt by number.
 #include "game_fixture.h"
 
-#include "settings/dialogs/options_dialog.h"
+#include "ui/options/options_dialog.h"
 #include "ui/board_scroll.h"
 #include "ui/keyboard_play.h"
 #include "ui/palette.h"

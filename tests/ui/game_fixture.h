@@ -8,7 +8,7 @@
 #include "app/game_program.h"
 #include "round/round_engine.h"
 #include "settings/options_model.h"
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 #include "ui/application.h"

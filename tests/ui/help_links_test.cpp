@@ -1,6 +1,6 @@
 // The Help menu's links open exactly the page, address or mail they name, and
 // the news page only after a Yes (or a box closed without a choice).
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "support/recording_desktop.h"
 #include "ui/help_links.h"
 

@@ -3,7 +3,7 @@
 // the Options saved at close, and the top-level error handler.
 #include "game_fixture.h"
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "sound/sound_layer.h"
 #include "ui/background_image.h"
 #include "ui/banner.h"

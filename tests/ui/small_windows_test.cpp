@@ -1,6 +1,6 @@
 // The splash, About and debug windows look and behave as the game shows them:
 // the splash steps, levels and holds, the About box's texts, the trace window.
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "support/recording_desktop.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"

@@ -2,7 +2,7 @@
 // valid file: each load must end cleanly or with the load error, and every
 // entry it leaves must be readable (the sanitized build checks the views).
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "support/kb_stream.h"
 #include "words/kbase.h"
 

@@ -1,7 +1,7 @@
 // Dictionary loads under memory pressure: a file of millions of tiny entries
 // is refused within its budget, and running out of memory is a load error.
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "support/kb_stream.h"
 #include "words/kbase.h"
 #include "words/kbase_reader.h"

@@ -1,7 +1,7 @@
 // The dictionary file reader: every rule of the component stream, the value
 // types each property takes or refuses, faults and what they leave behind.
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "support/kb_stream.h"
 #include "words/kbase.h"
 

@@ -1,7 +1,7 @@
 // The knowledge base store's own API: attribute names and windows, entry
 // copying, the collection's index error and texts written after a load.
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "support/kb_stream.h"
 #include "words/kbase.h"
 

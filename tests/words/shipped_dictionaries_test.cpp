@@ -2,7 +2,7 @@
 // with the game's own word selection: every entry must be playable, and the
 // default dictionary must fill a 45-word round of every split format.
 
-#include "round/random_source.h"
+#include "base/random_source.h"
 #include "settings/split_formats.h"
 #include "words/kbase.h"
 #include "words/windows1252.h"

@@ -1,4 +1,4 @@
-#include "round/random_source.h"
+#include "base/random_source.h"
 #include "words/kbase.h"
 #include "words/windows1252.h"
 #include "words/word_selection.h"

@@ -1,6 +1,6 @@
 // splitwick-kb: builds dictionary files from text and dumps them back.
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 #include "words/kbase.h"
 #include "words/kbase_tsv.h"
 #include "words/kbase_writer.h"

@@ -10,7 +10,7 @@
 #include "app/game_program.h"
 #include "round/round_engine.h"
 #include "settings/options_model.h"
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "settings/split_formats.h"
 #include "ui/application.h"
 #include "ui/main_window.h"

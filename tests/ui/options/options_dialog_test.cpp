@@ -2,7 +2,7 @@
 // installation restored, every control edits the model at once and follows it.
 #include "ui/options/options_dialog.h"
 #include "settings/installation.h"
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 #include "settings/settings_file.h"
 #include "ui/options/word_count_box.h"
 #include "support/recording_desktop.h"

@@ -1,4 +1,4 @@
-#include "settings/program_folder.h"
+#include "base/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>

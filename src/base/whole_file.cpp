@@ -1,6 +1,6 @@
-#include "settings/utils.h"
+#include "base/whole_file.h"
 
-#include "settings/game_error.h"
+#include "base/game_error.h"
 
 #include <QDir>
 #include <QFile>

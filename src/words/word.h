@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+
+// One word of a round as word selection draws it from the dictionary.
+struct tWord
+{
+    QByteArray Word;       // upper case, accents folded
+    QByteArray Definition; // the hint of every tile of the row
+};
