@@ -48,7 +48,7 @@ public:
     State state() const;
 
     QString line() const;                // LB's text
-    void setLine(const QString &text);   // another Part's message (font and colour untouched)
+    void setLine(const QString &text);   // a message from elsewhere in the game (font and colour untouched)
     // LB's letter colour; plainStyle also drops bold, italic, underline and strike-out.
     void setLineColour(const QColor &colour, bool plainStyle);
     void clear();                        // empties LB (close)

@@ -1,3 +1,6 @@
+// Every data path is the executable's folder with exactly one slash, followed
+// by the relative name.
+
 #include "base/program_folder.h"
 
 #include <QDir>

@@ -1,3 +1,6 @@
+// The window's timers never run a period of zero or less, and a new period
+// restarts a running timer.
+
 #include "round/qt_round_timer.h"
 
 #include <QtTest>

@@ -1,3 +1,6 @@
+// The options restore and save under their component names, in their order,
+// with the fixed-cell and format rules.
+
 #include "settings/options_model.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"

@@ -1,3 +1,6 @@
+// The player's files stay in a writable program folder and move to the XDG
+// folders when it is read-only.
+
 #include "settings/player_folders.h"
 #include "base/program_folder.h"
 

@@ -1,3 +1,6 @@
+// A won round is recorded under its class letter and band, averaged by halves;
+// a failure loses nothing.
+
 #include "settings/score_record.h"
 #include "settings/settings_file.h"
 

@@ -1,3 +1,6 @@
+// The statistics table shows each stored average in its own class and band, and
+// zeros for a fresh file.
+
 #include "settings/score_record.h"
 #include "settings/score_table.h"
 #include "settings/settings_file.h"

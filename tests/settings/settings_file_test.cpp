@@ -1,3 +1,6 @@
+// The settings file reads typed values with defaults and writes keys in place,
+// never leaving a half-written file.
+
 #include "base/game_error.h"
 #include "settings/settings_file.h"
 #include "base/whole_file.h"

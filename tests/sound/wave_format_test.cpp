@@ -1,3 +1,6 @@
+// Only whole, valid WAVE images play; headerless .music files get their header
+// rebuilt.
+
 #include "sound/wave_format.h"
 
 #include <QRandomGenerator>

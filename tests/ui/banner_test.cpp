@@ -1,3 +1,6 @@
+// The banner scrolls its fourteen help lines in turn, rests after a cycle and
+// keeps a message it is given.
+
 #include "ui/banner.h"
 
 #include <QAction>

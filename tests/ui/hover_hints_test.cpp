@@ -1,3 +1,5 @@
+// Hover Hints switches every tool tip of the program on and off.
+
 #include "ui/hover_hints.h"
 #include "ui/tile_widget.h"
 

@@ -1,3 +1,6 @@
+// A tile draws its frame and caption in the look it is given and passes the
+// mouse to the board.
+
 #include "ui/tile_widget.h"
 
 #include <QApplication>

@@ -1,3 +1,6 @@
+// A round's words fit the format's letter count, are distinct, and come from
+// the seeded random source.
+
 #include "base/random_source.h"
 #include "words/kbase.h"
 #include "words/windows1252.h"

@@ -1,3 +1,6 @@
+// A picked background picture shows at once and is kept; an unreadable one
+// changes nothing.
+
 #include "../game_fixture.h"
 
 #include "ui/background/background_dialog.h"

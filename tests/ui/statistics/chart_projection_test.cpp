@@ -1,3 +1,6 @@
+// The chart's projection puts the table's points where the view's angles,
+// perspective and zoom say.
+
 #include "ui/statistics/chart_projection.h"
 
 #include <QTest>

@@ -1,3 +1,6 @@
+// The statistics window shows the stored averages as labels and as bars of
+// matching height, and closes on a typed key.
+
 #include "settings/score_table.h"
 #include "settings/settings_file.h"
 #include "ui/look_alike_fonts.h"

@@ -1,3 +1,6 @@
+// Every border style, colour and font picked in the Styles dialog restyles the
+// board and survives a restart.
+
 #include "../game_fixture.h"
 
 #include "ui/background/background_dialog.h"

@@ -1,3 +1,6 @@
+// The tile look reads from and writes to section "Options" the keys each pick
+// changes, in order.
+
 #include "settings/settings_file.h"
 #include "ui/styles/tile_look.h"
 #include "ui/styles/tile_look_holder.h"

@@ -1,3 +1,6 @@
+// The twenty-one border styles fill their grid, and a stored style name selects
+// its sample.
+
 #include "ui/styles/tile_style.h"
 
 #include <QApplication>
