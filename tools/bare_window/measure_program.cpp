@@ -1,7 +1,8 @@
-// The game's own start-up, measured: the same libraries and the same
-// GameProgram as the game, but unattended. Every box is answered at once (No
-// where there is a No, its text said on the error stream), the splash is skipped, and the program quits as soon
-// as the main window is shown and painted, without the close steps.
+// The game's own start-up, measured: the same libraries, the same audio
+// device and the same GameProgram as the game, but unattended. Every box is
+// answered at once (No where there is a No, its text said on the error
+// stream), the splash is skipped, and the program quits as soon as the main
+// window is shown and painted, without the close steps.
 // Usage: measure-program [words] - with words, first deals a round of that
 // many words of the longest split format ("25 letters: 5-5-5-5-5").
 #include "app/game_program.h"
@@ -9,6 +10,7 @@
 #include "round/round_engine.h"
 #include "settings/options_model.h"
 #include "settings/split_formats.h"
+#include "sound/device/sdl_audio_device.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/system_desktop.h"
@@ -51,7 +53,7 @@ int main(int argc, char *argv[])
     UnattendedDesktop desktop;
     app.setDesktop(&desktop);
     initialiseProgram();
-    GameProgram program(desktop);
+    GameProgram program(desktop, [] { return std::make_unique<SdlAudioDevice>(); });
     TfrmMain &window = program.mainWindow();
     window.setSplashEnabled(false);
     QTimer::singleShot(0, &window, [&] {
