@@ -43,6 +43,14 @@ TfrmBG::TfrmBG(Desktop &desktop, QWidget *parent)
     setFont(font);
     move(193, 109);
 
+}
+
+// The folder tree watches the file system from threads of its own: built when
+// the dialog is first shown, so that start-up does not pay for it.
+void TfrmBG::ensureWidgets()
+{
+    if (DriveComboBox1)
+        return;
     // A Linux system has no drives: browse from the root or from home.
     DriveComboBox1 = new QComboBox(this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
@@ -115,6 +123,7 @@ QString TfrmBG::startFolder() const
 
 void TfrmBG::showEvent(QShowEvent *event)
 {
+    ensureWidgets();
     if (!m_placed) {
         m_placed = true;
         setFolder(startFolder());
@@ -127,6 +136,7 @@ void TfrmBG::showEvent(QShowEvent *event)
 
 void TfrmBG::setFolder(const QString &path)
 {
+    ensureWidgets();
     const QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     const QString home = QDir::homePath();
     const int rootIndex = (home != QLatin1String("/") && isInside(folder, home)) ? 1 : 0;

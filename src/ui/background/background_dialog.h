@@ -35,6 +35,9 @@ public:
     // still exists, else the player's pictures folder, else the home folder.
     QString startFolder() const;
 
+    // Builds the controls below; showing the dialog does it first.
+    void ensureWidgets();
+
     // Handlers.
     void FileListBox1Change();
     void CheckBox1Click();

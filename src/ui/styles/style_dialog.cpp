@@ -54,7 +54,16 @@ TfrmStyle::TfrmStyle(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::MSWindo
     setPalette(palette);
     setAutoFillBackground(true);
     move(33, 41);
+    m_chooserFont = QFont(QStringLiteral("MS Sans Serif"));
+    m_chooserFont.setPointSize(8);
+}
 
+// The samples and the two choosers are built when first needed: the font
+// chooser alone lists every font family, which start-up should not wait for.
+void TfrmStyle::ensureWidgets()
+{
+    if (!m_samples.isEmpty())
+        return;
     for (const StyleSample &style : styleSamples()) {
         auto *sample = new StylePanel(this);
         sample->setObjectName(QLatin1String(style.name));
@@ -81,8 +90,6 @@ TfrmStyle::TfrmStyle(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::MSWindo
     m_fontChooser = new QFontDialog(this);
     m_fontChooser->setObjectName(QStringLiteral("FontDialog1"));
     m_fontChooser->setOption(QFontDialog::DontUseNativeDialog);
-    m_chooserFont = QFont(QStringLiteral("MS Sans Serif"));
-    m_chooserFont.setPointSize(8);
 }
 
 StylePanel *TfrmStyle::addButtonPanel(const char *name, const QString &caption, int left, int width)
@@ -106,8 +113,9 @@ void TfrmStyle::attach(TileLookHolder &look, SettingsFile &settings, TfrmBG *bac
     m_background = background;
 }
 
-StylePanel *TfrmStyle::sample(const QString &name) const
+StylePanel *TfrmStyle::sample(const QString &name)
 {
+    ensureWidgets();
     for (StylePanel *panel : m_samples)
         if (panel->objectName() == name)
             return panel;
@@ -116,6 +124,7 @@ StylePanel *TfrmStyle::sample(const QString &name) const
 
 void TfrmStyle::showLook()
 {
+    ensureWidgets();
     if (!m_look)
         return;
     const TileLook &look = m_look->look();
@@ -145,6 +154,7 @@ void TfrmStyle::panel21Click(StylePanel *sample)
 
 void TfrmStyle::pColorClick()
 {
+    ensureWidgets();
     if (!m_look)
         return;
     m_colourChooser->setCurrentColor(m_look->look().colour.colour());
@@ -156,6 +166,7 @@ void TfrmStyle::pColorClick()
 
 void TfrmStyle::pFontClick()
 {
+    ensureWidgets();
     if (!m_look)
         return;
     // The chooser opens with the font it gave last, not with the tile font.

@@ -37,16 +37,18 @@ public:
     void Panel22Click();
     void Panel23Click() {} // "Hint Color" has no action of its own
 
-    StylePanel *sample(const QString &name) const;
-    QList<StylePanel *> samples() const { return m_samples; }
-    StylePanel *pColor() const { return m_pColor; }
-    StylePanel *pFont() const { return m_pFont; }
-    QColorDialog *colourChooser() const { return m_colourChooser; }
-    QFontDialog *fontChooser() const { return m_fontChooser; }
+    // The controls, built on first use.
+    StylePanel *sample(const QString &name);
+    QList<StylePanel *> samples() { ensureWidgets(); return m_samples; }
+    StylePanel *pColor() { ensureWidgets(); return m_pColor; }
+    StylePanel *pFont() { ensureWidgets(); return m_pFont; }
+    QColorDialog *colourChooser() { ensureWidgets(); return m_colourChooser; }
+    QFontDialog *fontChooser() { ensureWidgets(); return m_fontChooser; }
     // The font the font chooser opens with: the one it gave last.
     QFont fontChooserFont() const { return m_chooserFont; }
 
 private:
+    void ensureWidgets();
     StylePanel *addButtonPanel(const char *name, const QString &caption, int left, int width);
     void showLook();
 
