@@ -1,7 +1,9 @@
 #include "app/game_program.h"
-#include "sound/device/sdl_audio_device.h"
+#include "sound/lazy_audio_device.h"
 #include "ui/application.h"
 #include "ui/system_desktop.h"
+
+#include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
@@ -9,6 +11,8 @@ int main(int argc, char *argv[])
     SystemDesktop desktop;
     app.setDesktop(&desktop);
     initialiseProgram();
-    GameProgram program(desktop, [] { return std::make_unique<SdlAudioDevice>(); });
+    GameProgram program(desktop, [] {
+        return std::make_unique<LazyAudioDevice>(QCoreApplication::applicationDirPath() + "/modules/splitwick-audio");
+    });
     return program.run();
 }

@@ -10,7 +10,7 @@
 #include "round/round_engine.h"
 #include "settings/options_model.h"
 #include "settings/split_formats.h"
-#include "sound/device/sdl_audio_device.h"
+#include "sound/lazy_audio_device.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/system_desktop.h"
@@ -59,7 +59,9 @@ int main(int argc, char *argv[])
     UnattendedDesktop desktop;
     app.setDesktop(&desktop);
     initialiseProgram();
-    GameProgram program(desktop, [] { return std::make_unique<SdlAudioDevice>(); });
+    GameProgram program(desktop, [] {
+        return std::make_unique<LazyAudioDevice>(QCoreApplication::applicationDirPath() + "/modules/splitwick-audio");
+    });
     TfrmMain &window = program.mainWindow();
     window.setSplashEnabled(false);
     QTimer::singleShot(0, &window, [&] {

@@ -1,0 +1,112 @@
+#include "sound/lazy_audio_device.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QObject>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+AudioDevice *loadDevice(const QString &module, QThread *owner)
+{
+    QLibrary library(module);
+    // The device lives as long as the process: the module is never unloaded.
+    library.setLoadHints(QLibrary::PreventUnloadHint);
+    const auto create = reinterpret_cast<LazyAudioDevice::Create>(library.resolve(LazyAudioDevice::EntryPoint));
+    if (!create)
+        return nullptr;
+    AudioDevice *device = create();
+    // Its notices go to the thread that asked for it, not to this one.
+    if (auto *object = dynamic_cast<QObject *>(device))
+        object->moveToThread(owner);
+    return device;
+}
+
+SilentAudioDevice &silence()
+{
+    static SilentAudioDevice device;
+    return device;
+}
+
+} // namespace
+
+LazyAudioDevice::LazyAudioDevice(const QString &module) : m_module(module), m_timerContext(std::make_unique<QObject>())
+{
+    QTimer::singleShot(LoadDelayMs, m_timerContext.get(), [this] { startLoading(); });
+}
+
+LazyAudioDevice::~LazyAudioDevice()
+{
+    m_timerContext.reset();
+    if (m_started)
+        isLoaded(); // the loading thread is done before anything goes
+}
+
+void LazyAudioDevice::startLoading()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    QThread *owner = QThread::currentThread();
+    m_loading = std::async(std::launch::async, [module = m_module, owner] { return loadDevice(module, owner); });
+}
+
+bool LazyAudioDevice::isLoaded()
+{
+    if (!m_waited) {
+        startLoading();
+        m_waited = true;
+        m_device.reset(m_loading.get());
+        if (m_device)
+            m_device->setLevel(m_level);
+    }
+    return bool(m_device);
+}
+
+AudioDevice &LazyAudioDevice::device()
+{
+    return isLoaded() ? *m_device : silence();
+}
+
+void LazyAudioDevice::setLevel(int level)
+{
+    m_level = level;
+    if (m_waited && m_device)
+        m_device->setLevel(level);
+}
+
+void LazyAudioDevice::playWave(const QByteArray &image, bool loop)
+{
+    device().playWave(image, loop);
+}
+
+void LazyAudioDevice::stopWave()
+{
+    device().stopWave();
+}
+
+bool LazyAudioDevice::open(const QString &path)
+{
+    return device().mediaPlayer().open(path);
+}
+
+bool LazyAudioDevice::openImage(const QByteArray &image)
+{
+    return device().mediaPlayer().openImage(image);
+}
+
+bool LazyAudioDevice::play(std::function<void()> onFinished)
+{
+    return device().mediaPlayer().play(std::move(onFinished));
+}
+
+void LazyAudioDevice::stop()
+{
+    device().mediaPlayer().stop();
+}
+
+void LazyAudioDevice::close()
+{
+    device().mediaPlayer().close();
+}

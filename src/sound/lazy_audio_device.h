@@ -1,0 +1,59 @@
+#pragma once
+
+#include "sound/audio_device.h"
+
+#include <QString>
+
+class QObject;
+
+#include <future>
+#include <memory>
+
+// The audio device loaded from its own module on a thread of its own.
+// Loading the mixer library and the codecs it links takes longer than the
+// rest of start-up, and even on another thread it holds up the window's own
+// library loading, so it starts half a second after construction, once the
+// window is up, or at the first request that needs the device, which then
+// waits for it. The level is kept here until the device is there. A module
+// that is missing or cannot be loaded leaves the game silent, without a word.
+class LazyAudioDevice : public AudioDevice, private MediaPlayer
+{
+public:
+    // The module's file name, without its extension (as QLibrary takes it).
+    explicit LazyAudioDevice(const QString &module);
+    ~LazyAudioDevice() override;
+
+    static constexpr int LoadDelayMs = 500;
+
+    // Starts loading the module, if that has not begun.
+    void startLoading();
+    // Whether the module gave a device; loads it and waits for it.
+    bool isLoaded();
+
+    void playWave(const QByteArray &image, bool loop) override;
+    void stopWave() override;
+    int level() const override { return m_level; }
+    void setLevel(int level) override;
+    MediaPlayer &mediaPlayer() override { return *this; }
+
+    // The entry point the module exports.
+    static constexpr const char *EntryPoint = "splitwickCreateAudioDevice";
+    using Create = AudioDevice *(*)();
+
+private:
+    bool open(const QString &path) override;
+    bool openImage(const QByteArray &image) override;
+    bool play(std::function<void()> onFinished) override;
+    void stop() override;
+    void close() override;
+
+    AudioDevice &device();
+
+    QString m_module;
+    std::unique_ptr<QObject> m_timerContext;
+    std::future<AudioDevice *> m_loading;
+    bool m_started = false;
+    std::unique_ptr<AudioDevice> m_device;
+    bool m_waited = false;
+    int m_level = FullLevel;
+};
