@@ -13,7 +13,7 @@
 #include "sound/lazy_audio_device.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
-#include "ui/system_desktop.h"
+#include "ui/unattended_desktop.h"
 
 #include <QTimer>
 #include <QWindow>
@@ -22,19 +22,6 @@
 #include <cstdlib>
 
 namespace {
-
-class UnattendedDesktop : public SystemDesktop
-{
-public:
-    using SystemDesktop::showMessage;
-    QMessageBox::StandardButton showMessage(QWidget *, BoxKind, const QString &, const QString &text,
-                                            QMessageBox::StandardButtons buttons) override
-    {
-        // Said on the error stream, so that an unattended run can be checked.
-        qWarning("Message box: %s", qUtf8Printable(text));
-        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
-    }
-};
 
 // Shown means on screen and painted once; then the process ends.
 void quitOnceShown(QWidget *window)

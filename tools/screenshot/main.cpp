@@ -14,7 +14,7 @@
 #include "settings/split_formats.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
-#include "ui/system_desktop.h"
+#include "ui/unattended_desktop.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,18 +25,6 @@
 #include <QWindow>
 
 namespace {
-
-// Answers every box at once (No where there is a No): nothing waits for a player.
-class UnattendedDesktop : public SystemDesktop
-{
-public:
-    using SystemDesktop::showMessage;
-    QMessageBox::StandardButton showMessage(QWidget *, BoxKind, const QString &, const QString &,
-                                            QMessageBox::StandardButtons buttons) override
-    {
-        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
-    }
-};
 
 void settle(int milliseconds)
 {
@@ -74,7 +62,7 @@ int main(int argc, char *argv[])
 
     initialiseProgram();
     setProgramFolder(scratch.path());
-    UnattendedDesktop desktop;
+    UnattendedDesktop desktop; // nobody is there to answer a box
     app.setDesktop(&desktop);
 
     GameProgram program(desktop);
