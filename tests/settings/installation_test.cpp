@@ -5,6 +5,7 @@
 #include "settings/options_model.h"
 #include "base/program_folder.h"
 #include "settings/settings_file.h"
+#include "support/installation_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,13 +19,6 @@ struct RecordedWarnings : InstallationWarnings
     QStringList texts;
     void warnInstallation(const QString &text) override { texts << text; }
 };
-
-void touch(const QString &path, const QByteArray &bytes = QByteArray())
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -47,15 +41,7 @@ private:
 void InstallationTest::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    const QDir root(m_folder->path());
-    for (const char *folder : {"kbs", "sound", "music"})
-        QVERIFY(root.mkpath(folder));
-    for (const char *file : {"kbs/Birds.dic", "kbs/animals.DIC", "kbs/Cities.dic", "kbs/readme.txt",
-                             "sound/b.WAV", "sound/A.mp3", "sound/c.music", "sound/notes.txt", "sound/E.Wav",
-                             "music/tune.mp3", "music/Calm.MUSIC"})
-        touch(root.filePath(file));
-    setProgramFolder(m_folder->path());
+    fillInstallationFolder(*m_folder);
 }
 
 void InstallationTest::cleanup()

@@ -5,6 +5,7 @@
 #include "base/program_folder.h"
 #include "settings/settings_file.h"
 #include "ui/options/word_count_box.h"
+#include "support/installation_folder.h"
 #include "support/recording_desktop.h"
 
 #include <QButtonGroup>
@@ -26,13 +27,6 @@
 #include <memory>
 
 namespace {
-
-void touch(const QString &path, const QByteArray &bytes = QByteArray())
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(bytes);
-}
 
 // "vlast" etc. of the checked fixed-cell buttons, joined by ','.
 QString checkedFixed(const Tfo &dialog)
@@ -115,15 +109,7 @@ private:
 void OptionsDialogTest::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    const QDir root(m_folder->path());
-    for (const char *folder : {"kbs", "sound", "music"})
-        QVERIFY(root.mkpath(folder));
-    for (const char *file : {"kbs/Birds.dic", "kbs/animals.DIC", "kbs/Cities.dic", "kbs/readme.txt",
-                             "sound/b.WAV", "sound/A.mp3", "sound/c.music", "sound/notes.txt", "sound/E.Wav",
-                             "music/tune.mp3", "music/Calm.MUSIC"})
-        touch(root.filePath(file));
-    setProgramFolder(m_folder->path());
+    fillInstallationFolder(*m_folder);
 
     m_boxes.clear();
     m_opened.clear();
