@@ -1,7 +1,7 @@
 #include "app/game_program.h"
 #include "sound/lazy_audio_device.h"
-#include "ui/application.h"
-#include "ui/system_desktop.h"
+#include "ui/desktop/application.h"
+#include "ui/desktop/system_desktop.h"
 
 #include <QCoreApplication>
 

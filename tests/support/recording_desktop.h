@@ -3,7 +3,7 @@
 // Window tests never show a real box or open a real page: this desktop
 // records every box, address and beep, answers at once and shortens holds.
 
-#include "ui/desktop.h"
+#include "ui/desktop/desktop.h"
 
 #include <QList>
 #include <QUrl>

@@ -11,9 +11,9 @@
 #include "settings/options_model.h"
 #include "settings/split_formats.h"
 #include "sound/lazy_audio_device.h"
-#include "ui/application.h"
-#include "ui/main_window.h"
-#include "ui/unattended_desktop.h"
+#include "ui/desktop/application.h"
+#include "ui/main_window/main_window.h"
+#include "ui/desktop/unattended_desktop.h"
 
 #include <QTimer>
 #include <QWindow>

@@ -12,9 +12,9 @@
 #include "settings/options_model.h"
 #include "base/program_folder.h"
 #include "settings/split_formats.h"
-#include "ui/application.h"
-#include "ui/main_window.h"
-#include "ui/unattended_desktop.h"
+#include "ui/desktop/application.h"
+#include "ui/main_window/main_window.h"
+#include "ui/desktop/unattended_desktop.h"
 
 #include <QDir>
 #include <QElapsedTimer>

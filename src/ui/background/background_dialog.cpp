@@ -1,8 +1,8 @@
 #include "ui/background/background_dialog.h"
 
 #include "ui/background/board_background.h"
-#include "ui/background_image.h"
-#include "ui/desktop.h"
+#include "ui/background/background_image.h"
+#include "ui/desktop/desktop.h"
 
 #include <QCheckBox>
 #include <QComboBox>

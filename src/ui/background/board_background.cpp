@@ -1,7 +1,7 @@
 #include "ui/background/board_background.h"
 
 #include "settings/settings_file.h"
-#include "ui/background_image.h"
+#include "ui/background/background_image.h"
 
 #include <QFileInfo>
 

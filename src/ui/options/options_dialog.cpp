@@ -1,8 +1,8 @@
 #include "ui/options/options_dialog.h"
 
 #include "settings/split_formats.h"
-#include "ui/desktop.h"
-#include "ui/help_links.h"
+#include "ui/desktop/desktop.h"
+#include "ui/main_window/help_links.h"
 #include "ui/options/word_count_box.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/tile_widget.h"
+#include "ui/board/tile_widget.h"
 
 // A panel of the Styles dialog that answers a click: the style samples and
 // the button panels. It paints like a tile but, unlike a tile on the board,

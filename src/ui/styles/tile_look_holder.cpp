@@ -1,6 +1,6 @@
 #include "ui/styles/tile_look_holder.h"
 
-#include "ui/tile_widget.h"
+#include "ui/board/tile_widget.h"
 
 TileLookHolder::TileLookHolder(TileWidget &templateTile, QList<TileWidget *> tiles)
     : m_template(templateTile), m_tiles(std::move(tiles))

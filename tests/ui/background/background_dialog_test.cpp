@@ -1,15 +1,15 @@
 // A picked background picture shows at once and is kept; an unreadable one
 // changes nothing.
 
-#include "../game_fixture.h"
+#include "support/game_fixture.h"
 
 #include "ui/background/background_dialog.h"
 #include "ui/background/board_background.h"
-#include "ui/background_image.h"
-#include "ui/debug_window.h"
+#include "ui/background/background_image.h"
+#include "ui/windows/debug_window.h"
 #include "ui/styles/tile_look_holder.h"
 
-#include "ui/banner.h"
+#include "ui/main_window/banner.h"
 
 #include <QCheckBox>
 #include <QComboBox>

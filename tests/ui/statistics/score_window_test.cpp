@@ -3,7 +3,7 @@
 
 #include "settings/score_table.h"
 #include "settings/settings_file.h"
-#include "ui/look_alike_fonts.h"
+#include "ui/desktop/look_alike_fonts.h"
 #include "ui/statistics/score_chart.h"
 #include "ui/statistics/score_window.h"
 

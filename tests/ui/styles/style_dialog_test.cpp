@@ -1,14 +1,14 @@
 // Every border style, colour and font picked in the Styles dialog restyles the
 // board and survives a restart.
 
-#include "../game_fixture.h"
+#include "support/game_fixture.h"
 
 #include "ui/background/background_dialog.h"
 #include "ui/styles/style_dialog.h"
 #include "ui/styles/style_panel.h"
 #include "ui/styles/tile_look_holder.h"
 
-#include "ui/background_image.h"
+#include "ui/background/background_image.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -4,7 +4,7 @@
 #include "settings/settings_file.h"
 #include "ui/styles/tile_look.h"
 #include "ui/styles/tile_look_holder.h"
-#include "ui/tile_widget.h"
+#include "ui/board/tile_widget.h"
 
 #include <QApplication>
 #include <QFile>

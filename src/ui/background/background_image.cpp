@@ -1,0 +1,52 @@
+#include "ui/background/background_image.h"
+
+#include <QImageReader>
+#include <QPainter>
+
+BackgroundImage::BackgroundImage(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void BackgroundImage::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+bool BackgroundImage::loadPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    setPicture(image);
+    return true;
+}
+
+bool BackgroundImage::savePicture(const QString &path) const
+{
+    return hasPicture() && m_picture.save(path, "BMP");
+}
+
+void BackgroundImage::setStretch(bool on)
+{
+    if (on != m_stretch) {
+        m_stretch = on;
+        update();
+    }
+}
+
+void BackgroundImage::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    // Stretched and high-DPI pictures are filtered, not blocky.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_stretch)
+        painter.drawImage(rect(), m_picture);
+    else
+        painter.drawImage(QPoint(0, 0), m_picture);
+}

@@ -1,0 +1,174 @@
+#include "ui/board/board_view.h"
+
+#include "round/round_engine.h"
+#include "ui/accessibility/tile_description.h"
+#include "ui/board/palette.h"
+#include "ui/board/tile_drop.h"
+#include "ui/board/tile_widget.h"
+#include "words/windows1252.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+BoardView::BoardView(QWidget *board, TileWidget *templateTile, const Tiles &tiles, RoundEngine &engine,
+                     QObject *parent)
+    : QObject(parent), m_board(board), m_template(templateTile), m_tiles(tiles), m_engine(engine)
+{
+    m_board->installEventFilter(this);
+    m_engine.board().setListener(this);
+    refreshAll();
+}
+
+BoardView::~BoardView()
+{
+    m_engine.board().setListener(nullptr);
+    if (m_board)
+        m_board->removeEventFilter(this);
+    delete m_copy;
+}
+
+void BoardView::refreshAll()
+{
+    for (int slot = 1; slot <= TileSlots; ++slot)
+        tileChanged(slot);
+}
+
+void BoardView::tileChanged(int slot)
+{
+    TileWidget *tile = m_tiles[size_t(slot - 1)];
+    const TilePanel &panel = m_engine.board().Tiles(slot).Panel;
+    if (!panel.visible)
+        tile->copyLookFrom(*m_template);
+    // The dragged tile went or stopped being movable (a tick or Solve ended
+    // the round meanwhile): its copy must not go on floating over the board.
+    if (m_source == slot && !(panel.visible && panel.draggable()))
+        cancelDrag();
+    tile->setTag(panel.tag);
+    tile->setCaption(fromWindows1252(panel.caption));
+    tile->setLetterColour(Palette::tileLetters(panel.state));
+    tile->setGeometry(panel.left, panel.top, panel.width, panel.height);
+    tile->setHintText(fromWindows1252(panel.hint));
+    tile->setShowHint(panel.showHint);
+    tile->setVisible(panel.visible);
+    TileDescription::describe(*tile, m_engine.board().Tiles(slot));
+}
+
+void BoardView::tileRaised(int slot)
+{
+    m_tiles[size_t(slot - 1)]->raise();
+    if (m_copy)
+        m_copy->raise();
+}
+
+int BoardView::slotAt(const QPoint &boardPos) const
+{
+    for (QWidget *w = m_board->childAt(boardPos); w && w != m_board; w = w->parentWidget()) {
+        if (auto *tile = qobject_cast<TileWidget *>(w)) {
+            for (size_t i = 0; i < m_tiles.size(); ++i) {
+                if (m_tiles[i] == tile)
+                    return int(i) + 1;
+            }
+            return 0;
+        }
+    }
+    return 0;
+}
+
+bool BoardView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_board)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        // A drag whose release never came (the pointer left the program) ends
+        // here; so does one interrupted by another button (the pop-up menu
+        // would take the release and leave the copy floating).
+        if (m_source)
+            cancelDrag();
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        const QPoint pos = mouse->position().toPoint();
+        const int slot = slotAt(pos);
+        if (slot && m_engine.board().Tiles(slot).Panel.draggable()) {
+            startDrag(slot, pos);
+            return true;
+        }
+        return false;
+    }
+    case QEvent::MouseMove:
+        if (m_source) {
+            moveDrag(static_cast<QMouseEvent *>(event)->position().toPoint());
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonRelease: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (m_source && mouse->button() == Qt::LeftButton) {
+            endDrag(mouse->position().toPoint());
+            return true;
+        }
+        return false;
+    }
+    case QEvent::MouseButtonDblClick: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        // Only the board itself: a quick second click on a tile is no request for a new round.
+        if (mouse->button() == Qt::LeftButton && !slotAt(mouse->position().toPoint()) && m_onDoubleClick) {
+            m_onDoubleClick();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::EnabledChange:
+    case QEvent::Hide:
+        if (!m_board->isEnabled() || !m_board->isVisible())
+            cancelDrag();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void BoardView::startDrag(int slot, const QPoint &boardPos)
+{
+    TileWidget *tile = m_tiles[size_t(slot - 1)];
+    m_source = slot;
+    m_grabOffset = boardPos - tile->pos();
+    m_copy = new QLabel(m_board);
+    m_copy->setObjectName(QStringLiteral("dragCopy"));
+    m_copy->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_copy->setPixmap(tile->grab());
+    m_copy->resize(tile->size());
+    m_copy->move(tile->pos());
+    m_copy->show();
+    m_copy->raise();
+    moveDrag(boardPos);
+}
+
+void BoardView::moveDrag(const QPoint &boardPos)
+{
+    if (m_copy)
+        m_copy->move(boardPos - m_grabOffset);
+    const int target = slotAt(boardPos);
+    const bool accepted = target && m_engine.bgDragOver(target, m_source);
+    m_board->setCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+}
+
+void BoardView::endDrag(const QPoint &boardPos)
+{
+    const int source = m_source;
+    const int target = slotAt(boardPos);
+    cancelDrag();
+    offerDrop(m_engine, target, source);
+}
+
+void BoardView::cancelDrag()
+{
+    m_source = 0;
+    if (m_copy) {
+        m_copy->hide();
+        m_copy->deleteLater();
+        m_copy = nullptr;
+    }
+    m_board->unsetCursor();
+}

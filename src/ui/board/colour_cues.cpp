@@ -1,0 +1,61 @@
+#include "ui/board/colour_cues.h"
+
+#include "ui/board/palette.h"
+#include "ui/board/tile_widget.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace ColourCues {
+namespace {
+bool g_enabled = false;
+
+// A tile's state is told by its letters' colour, the one the palette gives it.
+bool shows(const QColor &letters, TileState state)
+{
+    return letters == Palette::tileLetters(state);
+}
+} // namespace
+
+bool enabled()
+{
+    return g_enabled;
+}
+
+void setEnabled(bool on)
+{
+    if (on == g_enabled)
+        return;
+    g_enabled = on;
+    for (QWidget *widget : QApplication::allWidgets())
+        if (auto *tile = qobject_cast<TileWidget *>(widget))
+            tile->update();
+}
+
+QFont captionFont(const QFont &font, const QColor &letters)
+{
+    if (!g_enabled || !shows(letters, TileState::Placed))
+        return font;
+    QFont underlined = font;
+    underlined.setUnderline(true);
+    return underlined;
+}
+
+void paintShape(QPainter &painter, const QRect &content, const QColor &letters)
+{
+    if (!g_enabled || content.width() < 6 || content.height() < 6)
+        return;
+    const QRect inner = content.adjusted(1, 1, -2, -2);
+    if (shows(letters, TileState::Movable)) {
+        painter.setPen(QPen(letters, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(inner);
+    } else if (shows(letters, TileState::Solved)) {
+        painter.setPen(QPen(letters, 1, Qt::SolidLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(inner);
+        painter.drawRect(inner.adjusted(2, 2, -2, -2));
+    }
+}
+
+} // namespace ColourCues

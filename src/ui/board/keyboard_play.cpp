@@ -1,0 +1,183 @@
+#include "ui/board/keyboard_play.h"
+
+#include "round/round_engine.h"
+#include "ui/board/focus_frame.h"
+#include "ui/board/tile_drop.h"
+#include "ui/board/tile_widget.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+KeyboardPlay::KeyboardPlay(QWidget *board, const Tiles &tiles, RoundEngine &engine, QObject *parent)
+    : QObject(parent), m_board(board), m_tiles(tiles), m_engine(engine),
+      m_frame(new FocusFrame(FocusFrame::Kind::Focus, board)),
+      m_carriedMark(new FocusFrame(FocusFrame::Kind::Carried, board))
+{
+    m_board->setFocusPolicy(Qt::StrongFocus);
+    m_board->installEventFilter(this);
+    // Rows re-lay and tiles hide while a move runs: the frame follows its tile.
+    for (TileWidget *tile : m_tiles)
+        tile->installEventFilter(this);
+}
+
+KeyboardPlay::~KeyboardPlay()
+{
+    if (m_board) {
+        m_board->removeEventFilter(this);
+        delete m_frame;
+        delete m_carriedMark;
+    }
+}
+
+void KeyboardPlay::roundDealt()
+{
+    m_carried = 0;
+    m_focus = 0;
+    moveFocus(KeyboardMoves::first(m_engine.board()));
+    if (m_board && m_board->isVisible() && m_focus)
+        m_board->setFocus(Qt::OtherFocusReason);
+}
+
+void KeyboardPlay::boardChanged()
+{
+    sync();
+}
+
+bool KeyboardPlay::handleKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const Board &board = m_engine.board();
+    sync();
+    switch (key) {
+    case Qt::Key_Left:
+        moveFocus(KeyboardMoves::next(board, m_focus, KeyboardMoves::Step::Left));
+        return true;
+    case Qt::Key_Right:
+        moveFocus(KeyboardMoves::next(board, m_focus, KeyboardMoves::Step::Right));
+        return true;
+    case Qt::Key_Up:
+        moveFocus(KeyboardMoves::next(board, m_focus, KeyboardMoves::Step::Up));
+        return true;
+    case Qt::Key_Down:
+        moveFocus(KeyboardMoves::next(board, m_focus, KeyboardMoves::Step::Down));
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        pickOrDrop();
+        return true;
+    case Qt::Key_Escape:
+        if (!m_carried)
+            return false;
+        putBack();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void KeyboardPlay::focusTile(int slot)
+{
+    const Board &board = m_engine.board();
+    if (slot >= 1 && slot <= board.TileCount() && board.Tiles(slot).Panel.visible)
+        moveFocus(slot);
+}
+
+void KeyboardPlay::pickOrDrop()
+{
+    if (!m_focus)
+        return;
+    if (!m_carried) {
+        if (m_engine.inPlay() && m_engine.board().Tiles(m_focus).Panel.draggable()) {
+            m_carried = m_focus;
+            sync();
+        }
+        return;
+    }
+    if (m_carried == m_focus) {
+        putBack();
+        return;
+    }
+    const int source = m_carried;
+    const int target = m_focus;
+    if (!m_engine.bgDragOver(target, source))
+        return; // refused: the tile stays in hand for another try
+    putBack();
+    offerDrop(m_engine, target, source);
+    sync();
+}
+
+void KeyboardPlay::putBack()
+{
+    m_carried = 0;
+    sync();
+}
+
+void KeyboardPlay::moveFocus(int slot)
+{
+    const bool moved = slot != m_focus;
+    m_focus = slot;
+    sync();
+    if (moved && m_focus) {
+        // Screen readers announce the tile the frame is on.
+        QAccessibleEvent event(m_tiles[size_t(m_focus - 1)], QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void KeyboardPlay::sync()
+{
+    const Board &board = m_engine.board();
+    if (m_carried && !(board.Tiles(m_carried).Panel.visible && board.Tiles(m_carried).Panel.draggable()))
+        m_carried = 0; // a tick or Solve ended the round meanwhile
+    if (m_focus)
+        m_focus = KeyboardMoves::nearest(board, m_focus);
+    if (m_focus) {
+        const QRect place = m_tiles[size_t(m_focus - 1)]->geometry();
+        m_frame->surround(place);
+        if (m_follow)
+            m_follow(place);
+    } else {
+        m_frame->hide();
+    }
+    if (m_carried)
+        m_carriedMark->surround(m_tiles[size_t(m_carried - 1)]->geometry());
+    else
+        m_carriedMark->hide();
+}
+
+bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_board) {
+        if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            return handleKey(key->key(), key->modifiers());
+        }
+        // A drop disables the board, which loses the keyboard focus: it takes
+        // it back afterwards unless the player went on to another control.
+        if (event->type() == QEvent::EnabledChange && m_board->isEnabled() && m_board->isVisible()) {
+            QWidget *focus = QApplication::focusWidget();
+            if (!focus || focus == m_board->window())
+                m_board->setFocus(Qt::OtherFocusReason);
+        }
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Hide:
+    case QEvent::Show:
+    case QEvent::ZOrderChange:
+        if (m_focus && (watched == m_tiles[size_t(m_focus - 1)] ||
+                        (m_carried && watched == m_tiles[size_t(m_carried - 1)])))
+            sync();
+        break;
+    default:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,210 @@
+// What the round engine asks of the main window, and the keys the window
+// takes before its menus.
+#include "ui/main_window/main_window.h"
+
+#include "round/round_engine.h"
+#include "ui/background/background_image.h"
+#include "ui/main_window/banner.h"
+#include "ui/board/board_scroll.h"
+#include "ui/windows/debug_window.h"
+#include "ui/desktop/desktop.h"
+#include "ui/board/keyboard_play.h"
+#include "ui/board/palette.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QWindow>
+
+void TfrmMain::setStatusText(const QString &text)
+{
+    m_banner->setLine(text);
+    // The banner creeps through LB: a screen reader reads the engine's message instead.
+    const QString message = text.trimmed();
+    m_lb->setAccessibleName(message.isEmpty() ? QStringLiteral("Status") : QStringLiteral("Status: ") + message);
+}
+
+void TfrmMain::showOutcome(RoundOutcome outcome)
+{
+    const Palette::StatusLook look = Palette::statusLine(outcome);
+    m_banner->setLineColour(look.letters, look.plainStyle);
+}
+
+void TfrmMain::showNextBannerLine()
+{
+    m_banner->ShowNextBannerLine();
+}
+
+void TfrmMain::ratingChanged()
+{
+    m_counter->setText(m_engine->ratingCaption());
+    m_counter->setAccessibleName(QStringLiteral("Rating ") + m_engine->ratingCaption());
+    QPalette palette = m_counter->palette();
+    palette.setColor(QPalette::Window, Palette::ratingBackground(m_engine->ratingBand()));
+    m_counter->setPalette(palette);
+}
+
+void TfrmMain::showWarning(const QString &text)
+{
+    m_desktop.showMessage(this, Desktop::BoxKind::Warning, windowTitle(), text);
+}
+
+void TfrmMain::showInformation(const QString &text)
+{
+    m_desktop.showMessage(this, Desktop::BoxKind::Information, windowTitle(), text);
+}
+
+void TfrmMain::showError(const QString &text)
+{
+    m_desktop.showMessage(this, Desktop::BoxKind::Error, windowTitle(), text);
+}
+
+void TfrmMain::commandsChanged()
+{
+    applyCommands();
+    // Commands change as a round starts and ends: keyboard play lets go of a tile that can no longer move.
+    if (m_keyboardPlay)
+        m_keyboardPlay->boardChanged();
+}
+
+bool TfrmMain::hoverHints() const
+{
+    return m_mHints->isChecked();
+}
+
+void TfrmMain::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void TfrmMain::setBoardEnabled(bool enabled)
+{
+    m_pGame->setEnabled(enabled);
+}
+
+void TfrmMain::setBusyCursor(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+}
+
+void TfrmMain::clearDebug()
+{
+    if (m_debugWindow)
+        m_debugWindow->clear();
+}
+
+void TfrmMain::appendDebugLine(const QString &line)
+{
+    if (m_debugWindow)
+        m_debugWindow->append(line);
+}
+
+void TfrmMain::showDebugWindow()
+{
+    if (m_debugWindow)
+        m_debugWindow->show();
+}
+
+QSize TfrmMain::screenSize() const
+{
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+void TfrmMain::setWindowGeometry(int left, int top, int width, int height)
+{
+    // The engine centres on a screen whose corner is (0, 0); this window's screen may sit elsewhere.
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    const QRect asked(origin.x() + left, origin.y() + top, width, height);
+    // A window larger than the screen's available area would put the menu
+    // and the status line out of reach: it is clamped and the board scrolls.
+    const QRect available = screen ? screen->availableGeometry() : asked;
+    const QRect fitted = BoardScroll::fitWindow(asked, available, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    if (fitted == asked) {
+        m_boardScroll->setBoardSize(QSize());
+    } else {
+        // The board keeps the size its window would have given it: the frame,
+        // the menu bar and the status bar take the rest.
+        const QSize frame = frameGeometry().size() - geometry().size();
+        const QSize chrome = frame + QSize(0, menuBar()->sizeHint().height() + StatusHeight);
+        m_boardScroll->setBoardSize(asked.size() - chrome);
+    }
+    setOuterGeometry(fitted.x(), fitted.y(), fitted.width(), fitted.height());
+}
+
+bool TfrmMain::FormShortCut(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!m_engine)
+        return false;
+    const RoundCommands &c = m_engine->commands();
+    switch (key) {
+    case Qt::Key_F12:
+        if (modifiers & Qt::ShiftModifier) {
+            if (!c.popupClue)
+                return false;
+            m_engine->Clue1Click();
+            return true;
+        }
+        if (!c.popupSolve)
+            return false;
+        m_engine->Solve1Click();
+        return true;
+    case Qt::Key_F2:
+        New1Click();
+        return true;
+    case Qt::Key_F3:
+        return true;
+    case Qt::Key_F7:
+        if (c.settings)
+            Options1Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pGame) {
+        if (event->type() == QEvent::Resize)
+            m_image2->setGeometry(m_pGame->contentsRect());
+        return false;
+    }
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+        return false;
+    // Only keys meant for this window: its widgets or its own window handle.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    const bool ours = widget ? widget->window() == this : watched == static_cast<QObject *>(windowHandle());
+    if (!ours || !isVisible())
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (type == QEvent::ShortcutOverride) {
+        // The hook acts on the way to the shortcut map, so a handled key never
+        // reaches a menu; the key press that follows is swallowed.
+        if (FormShortCut(key->key(), key->modifiers())) {
+            m_swallowKey = key->key();
+            event->accept();
+            return true;
+        }
+        m_swallowKey = 0;
+        return false;
+    }
+    if (m_swallowKey && key->key() == m_swallowKey) {
+        if (!key->isAutoRepeat())
+            m_swallowKey = 0;
+        return true;
+    }
+    // A key press that came without its shortcut check still passes the hook once.
+    return FormShortCut(key->key(), key->modifiers());
+}

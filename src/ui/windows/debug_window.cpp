@@ -1,0 +1,50 @@
+#include "ui/windows/debug_window.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+TfrmDebug::TfrmDebug(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmDebug"));
+    setWindowTitle(QStringLiteral("frmDebug"));
+    resize(188, 300);
+
+    m_debug = new QPlainTextEdit(this);
+    m_debug->setObjectName(QStringLiteral("debug"));
+    m_debug->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_debug);
+}
+
+void TfrmDebug::showEvent(QShowEvent *event)
+{
+    // Finding the fixed-pitch font takes a while, and most runs never show the memo.
+    if (!m_fontSet) {
+        m_fontSet = true;
+        QFont font(QStringLiteral("Courier New"));
+        font.setStyleHint(QFont::Monospace);
+        m_debug->setFont(font);
+    }
+    QWidget::showEvent(event);
+}
+
+void TfrmDebug::clear()
+{
+    m_debug->clear();
+}
+
+void TfrmDebug::append(const QString &line)
+{
+    m_debug->appendPlainText(line);
+}
+
+QStringList TfrmDebug::lines() const
+{
+    const QString text = m_debug->toPlainText();
+    if (text.isEmpty())
+        return {};
+    return text.split(QLatin1Char('\n'));
+}

@@ -1,0 +1,110 @@
+#include "ui/windows/splash_window.h"
+
+#include "base/program_folder.h"
+#include "ui/desktop/desktop.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QColor Purple(128, 0, 128);
+
+} // namespace
+
+TfrmSplash::TfrmSplash(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(ClientWidth + 2 * FrameWidth, ClientHeight + 2 * FrameWidth);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool TfrmSplash::loadPicture(const QString &path)
+{
+    m_file = path;
+    m_picture = QImage(path);
+    update();
+    return !m_picture.isNull();
+}
+
+void TfrmSplash::centreOnDesktop()
+{
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect r = rect();
+    r.moveCenter(screen->geometry().center());
+    move(r.topLeft());
+}
+
+void TfrmSplash::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    // At a high-DPI scale the picture is enlarged: filter it rather than repeat pixels.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.fillRect(rect(), Purple);
+    const QRect client(FrameWidth, FrameWidth, ClientWidth, ClientHeight);
+    p.setClipRect(client);
+    if (!m_picture.isNull()) {
+        // Natural size from the client's top-left corner; the rest is cut off.
+        p.drawImage(client.topLeft(), m_picture);
+        return;
+    }
+    // No picture: a plain panel that still says what is starting.
+    QFont font(QStringLiteral("Book Antiqua"));
+    font.setPixelSize(24);
+    font.setBold(true);
+    font.setItalic(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(client, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("Splitwick"));
+}
+
+namespace {
+
+void waitSince(const QElapsedTimer &clock, int ms)
+{
+    // Events run the whole time; the loop wakes at least every 10 ms to look
+    // at the clock, since the hold is a lower bound on the tick count.
+    while (clock.elapsed() <= ms) {
+        QEventLoop loop;
+        const qint64 left = ms - clock.elapsed() + 1;
+        QTimer::singleShot(int(qBound(qint64(1), left, qint64(10))), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+} // namespace
+
+void waitProcessingEvents(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    waitSince(clock, ms);
+}
+
+void runSplashSequence(Desktop &desktop, const std::function<void(int level)> &setVolumeLevel, QWidget *owner)
+{
+    QPointer<TfrmSplash> splash = new TfrmSplash(owner);
+    splash->loadPicture(dataPath(QString::fromLatin1(SplashSteps[0].picture)));
+    splash->centreOnDesktop();
+    splash->show();
+    bool first = true;
+    for (const SplashStep &step : SplashSteps) {
+        if (!first && splash)
+            splash->loadPicture(dataPath(QString::fromLatin1(step.picture)));
+        first = false;
+        QElapsedTimer t0;
+        t0.start();
+        if (setVolumeLevel)
+            setVolumeLevel(step.volumeLevel);
+        waitSince(t0, desktop.holdTime(step.holdMs));
+    }
+    delete splash.data();
+}

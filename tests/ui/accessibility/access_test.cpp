@@ -1,0 +1,274 @@
+// Play for everyone: shape cues beside the colours, what a screen reader
+// reads, a window that stays on the screen, and rounds dealt by number.
+#include "support/game_fixture.h"
+
+#include "ui/options/options_dialog.h"
+#include "ui/board/board_scroll.h"
+#include "ui/board/keyboard_play.h"
+#include "ui/board/palette.h"
+#include "ui/main_window/round_number_dialog.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+const QString Format = QStringLiteral("6 letters: 2-2-2");
+
+TfrmMain &startWithWords(GameFixture &game, int count)
+{
+    QList<QByteArray> entries;
+    for (int r = 0; r < count; ++r) {
+        // Two letters per row index keep 45 words distinct.
+        QByteArray word = distinctWord(r % 26, Format);
+        word[1] = char('A' + r / 26);
+        entries << word;
+    }
+    game.writeDictionary(QStringLiteral("wide"), entries);
+    game.writeQuietSettings();
+    return game.start();
+}
+
+void deal(GameFixture &game, int words)
+{
+    game.options().setDictionaryIndex(int(game.options().dictionaryNames().indexOf(QStringLiteral("wide"))));
+    game.options().setPresetsIndex(int(splitFormats().indexOf(Format)));
+    game.options().setWordCount(words);
+    game.options().setFixedCell(FixedCell::First, true);
+    QTest::keyClick(&game.main(), Qt::Key_F2);
+}
+
+QString accessible(QObject *object, QAccessible::Text text)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(text) : QStringLiteral("<none>");
+}
+
+QList<QByteArray> boardOf(RoundEngine &engine)
+{
+    QList<QByteArray> cells;
+    for (int s = 1; s <= engine.board().TileCount(); ++s)
+        cells << engine.board().Tiles(s).Panel.caption + '/' + engine.board().Tiles(s).CorrectText;
+    return cells;
+}
+} // namespace
+
+class AccessTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void colourCues();
+    void accessibleNames();
+    void optionsControlsAreNamed();
+    void fitWindow_data();
+    void fitWindow();
+    void bigRoundFitsAndScrolls();
+    void roundNumberDealsTheRoundAgain();
+    void roundNumberText_data();
+    void roundNumberText();
+};
+
+void AccessTest::colourCues()
+{
+    GameFixture game;
+    TfrmMain &window = startWithWords(game, 10);
+    deal(game, 4);
+    const int movable = game.rightMove().first;
+    const int placed = 1; // the first row's fixed first cell
+    QVERIFY(movable);
+    QCOMPARE(game.slot(placed).Panel.state, TileState::Placed);
+    TileWidget solved; // a completed row's look
+    solved.resize(80, 30);
+    solved.setCaption(QStringLiteral("WORD"));
+    solved.setLetterColour(Palette::tileLetters(TileState::Solved));
+    const QImage movableOff = window.tile(movable)->grab().toImage();
+    const QImage placedOff = window.tile(placed)->grab().toImage();
+    const QImage solvedOff = solved.grab().toImage();
+
+    auto *cues = window.findChild<QAction *>("mCues");
+    QVERIFY(cues && !cues->isChecked());
+    cues->trigger();
+    QVERIFY(cues->isChecked());
+    QVERIFY(game.ini().readBool(QStringLiteral("Options"), QStringLiteral("ColourBlindCues"), false));
+    const QImage movableOn = window.tile(movable)->grab().toImage();
+    QVERIFY(movableOn != movableOff);
+    QVERIFY(window.tile(placed)->grab().toImage() != placedOff);
+    QVERIFY(solved.grab().toImage() != solvedOff);
+    // The dotted frame runs just inside the movable tile's content, in its letters' colour.
+    const QRect inner = window.tile(movable)->contentRect().adjusted(1, 1, -2, -2);
+    int dots = 0;
+    for (int x = inner.left(); x <= inner.right(); ++x)
+        dots += movableOn.pixelColor(x, inner.top()) == Palette::tileLetters(TileState::Movable) ? 1 : 0;
+    QVERIFY2(dots >= inner.width() / 3, qPrintable(QString::number(dots)));
+
+    // Off again: exactly the look from before, pixel for pixel.
+    cues->trigger();
+    QVERIFY(!game.ini().readBool(QStringLiteral("Options"), QStringLiteral("ColourBlindCues"), true));
+    QCOMPARE(window.tile(movable)->grab().toImage(), movableOff);
+    QCOMPARE(window.tile(placed)->grab().toImage(), placedOff);
+    QCOMPARE(solved.grab().toImage(), solvedOff);
+}
+
+void AccessTest::accessibleNames()
+{
+    GameFixture game;
+    TfrmMain &window = startWithWords(game, 10);
+    deal(game, 4);
+    const auto [source, target] = game.rightMove();
+    QVERIFY(source && target);
+    const int row = game.slot(target).RowIndex + 1;
+    TileWidget *tile = window.tile(target);
+    QCOMPARE(accessible(tile, QAccessible::Name), QString::fromLatin1(game.slot(target).Panel.caption));
+    QCOMPARE(accessible(tile, QAccessible::Description), QStringLiteral("movable, row %1").arg(row));
+
+    const QByteArray text = game.slot(target).CorrectText;
+    game.drag(source, target);
+    // The placed cell may have joined its placed neighbour: find the tile that now shows it.
+    int shown = 0;
+    for (int s = 1; s <= game.engine().board().TileCount(); ++s)
+        if (game.slot(s).Panel.visible && game.slot(s).RowIndex + 1 == row && game.slot(s).Panel.caption.contains(text))
+            shown = s;
+    QVERIFY(shown);
+    QVERIFY(game.slot(shown).Panel.state != TileState::Movable);
+    const QString expected = game.slot(shown).Panel.state == TileState::Solved ? QStringLiteral("row complete, row %1")
+                                                                               : QStringLiteral("placed, row %1");
+    QCOMPARE(accessible(window.tile(shown), QAccessible::Name), QString::fromLatin1(game.slot(shown).Panel.caption));
+    QCOMPARE(accessible(window.tile(shown), QAccessible::Description), expected.arg(row));
+
+    QCOMPARE(accessible(window.findChild<QLabel *>("Counter"), QAccessible::Name),
+             QStringLiteral("Rating %1").arg(game.engine().rating()));
+    QVERIFY(accessible(window.findChild<QLabel *>("LB"), QAccessible::Name).startsWith(QStringLiteral("Status")));
+}
+
+void AccessTest::optionsControlsAreNamed()
+{
+    GameFixture game;
+    game.writeQuietSettings();
+    game.start();
+    Tfo &dialog = game.program->optionsDialog();
+    // The dialog builds its controls when first shown.
+    QTimer::singleShot(200, &dialog, [&dialog] { dialog.reject(); });
+    dialog.exec();
+    // A combo box reads out its current choice; its name says what it chooses.
+    QCOMPARE(dialog.findChild<QComboBox *>("Dictionary")->accessibleName(), QStringLiteral("Dictionary"));
+    for (QSlider *slider : dialog.findChildren<QSlider *>())
+        QVERIFY2(!accessible(slider, QAccessible::Name).isEmpty(), qPrintable(slider->objectName()));
+    for (QComboBox *box : dialog.findChildren<QComboBox *>())
+        QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(box->objectName()));
+}
+
+void AccessTest::fitWindow_data()
+{
+    QTest::addColumn<QRect>("asked");
+    QTest::addColumn<QRect>("expected");
+    const QRect screen(0, 30, 1000, 700);
+    QTest::newRow("fits") << QRect(375, 100, 250, 436) << QRect(375, 100, 250, 436);
+    QTest::newRow("fits exactly") << QRect(0, 30, 1000, 700) << QRect(0, 30, 1000, 700);
+    QTest::newRow("too tall") << QRect(375, -300, 250, 1636) << QRect(367, 30, 266, 700);
+    QTest::newRow("too wide") << QRect(-100, 200, 1200, 300) << QRect(0, 222, 1000, 316);
+    QTest::newRow("both") << QRect(-100, -100, 1200, 900) << QRect(0, 30, 1000, 700);
+}
+
+void AccessTest::fitWindow()
+{
+    QFETCH(QRect, asked);
+    QFETCH(QRect, expected);
+    QCOMPARE(BoardScroll::fitWindow(asked, QRect(0, 30, 1000, 700), 16), expected);
+}
+
+void AccessTest::bigRoundFitsAndScrolls()
+{
+    GameFixture game;
+    TfrmMain &window = startWithWords(game, 45);
+    const QRect available = window.screen()->availableGeometry();
+    const int templateHeight = window.templateTile()->height();
+
+    deal(game, 44);
+    QVERIFY(game.engine().windowHeight() > available.height()); // the round asks for more than the screen
+    QVERIFY2(available.contains(window.frameGeometry()), "the window stays on the screen");
+    BoardScroll *scroll = window.boardScroll();
+    QVERIFY(scroll->scrolls());
+    QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+    // The board keeps its layout: the last row is where the round put it, at full tile height.
+    const int last = game.engine().board().TileCount();
+    QCOMPARE(window.tile(last)->height(), templateHeight);
+    QCOMPARE(window.tile(last)->y(), game.slot(last).Panel.top);
+    QVERIFY(window.board()->height() >= game.slot(last).Panel.top + templateHeight);
+    // The keyboard's frame brings a far tile into view.
+    window.keyboardPlay()->focusTile(last);
+    QVERIFY(scroll->verticalScrollBar()->value() > 0);
+
+    deal(game, 10);
+    QVERIFY(!scroll->scrolls());
+    QCOMPARE(window.frameGeometry().size(), QSize(game.engine().windowWidth(), game.engine().windowHeight()));
+    QCOMPARE(window.frameGeometry().topLeft(), QPoint(game.engine().windowLeft(), game.engine().windowTop()));
+    QCOMPARE(window.board()->size(), scroll->viewport()->size());
+}
+
+void AccessTest::roundNumberDealsTheRoundAgain()
+{
+    GameFixture game;
+    TfrmMain &window = startWithWords(game, 30);
+    deal(game, 10);
+    const quint32 number = game.engine().roundNumber();
+    const QList<QByteArray> first = boardOf(game.engine());
+    QTest::keyClick(&window, Qt::Key_F2);
+    QVERIFY(boardOf(game.engine()) != first);
+    const quint32 second = game.engine().roundNumber();
+
+    auto *item = window.findChild<QAction *>("mRoundNumber");
+    QVERIFY(item && item->isEnabled());
+    QString shown;
+    QTimer::singleShot(0, &window, [&] {
+        auto *dialog = qobject_cast<RoundNumberDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        shown = dialog->findChild<QLabel *>("lCurrent")->text();
+        dialog->edit()->setText(QString::number(number));
+        dialog->dealButton()->click();
+    });
+    item->trigger();
+    QCOMPARE(shown, QStringLiteral("This round's number is %1.").arg(second));
+    QCOMPARE(game.engine().roundNumber(), number);
+    QCOMPARE(boardOf(game.engine()), first);
+}
+
+void AccessTest::roundNumberText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<quint32>("number");
+    QTest::newRow("zero") << "0" << true << 0u;
+    QTest::newRow("spaces around") << " 86399999 " << true << 86399999u;
+    QTest::newRow("largest") << "4294967295" << true << 4294967295u;
+    QTest::newRow("one past") << "4294967296" << false << 0u;
+    QTest::newRow("eleven digits") << "00000000001" << false << 0u;
+    QTest::newRow("negative") << "-1" << false << 0u;
+    QTest::newRow("letters") << "12a" << false << 0u;
+    QTest::newRow("empty") << "" << false << 0u;
+}
+
+void AccessTest::roundNumberText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(quint32, number);
+    RoundNumberDialog dialog(7);
+    QCOMPARE(dialog.edit()->text(), QStringLiteral("7"));
+    dialog.edit()->setText(text);
+    QCOMPARE(dialog.dealButton()->isEnabled(), valid);
+    QCOMPARE(dialog.number().has_value(), valid);
+    if (valid)
+        QCOMPARE(*dialog.number(), number);
+}
+
+QTEST_MAIN(AccessTest)
+#include "access_test.moc"

@@ -1,0 +1,134 @@
+// The installation damaged: missing folders, missing or corrupt pictures,
+// sounds and music, a settings file that cannot be written. Each gives a
+// clear message or silence, and the game goes on to play and close.
+
+#include "support/game_fixture.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray garbage(int size, char seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(seed + i * 31 + (i >> 3));
+    return bytes;
+}
+
+} // namespace
+
+class MissingFilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void gameGoesOn_data();
+    void gameGoesOn();
+};
+
+void MissingFilesTest::gameGoesOn_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("message"); // what the player is told; empty for silence
+    QTest::newRow("no kbs folder") << "rm kbs" << "Cannot open folder";
+    QTest::newRow("no sound folder") << "rm sound" << "Cannot open folder";
+    QTest::newRow("no music folder") << "rm music" << "Cannot open folder";
+    QTest::newRow("no xq folder") << "rm xq" << "";
+    QTest::newRow("corrupt splash pictures") << "bad splash" << "";
+    QTest::newRow("truncated splash pictures") << "cut splash" << "";
+    QTest::newRow("corrupt background picture") << "bad background" << "";
+    QTest::newRow("corrupt WAV, MP3 and .music") << "bad sounds" << "";
+    QTest::newRow("corrupt dictionary") << "bad dictionary" << "Unable to load the Knowledge Base";
+    QTest::newRow("settings file cannot be written") << "ini folder" << "Unable to write to";
+}
+
+void MissingFilesTest::gameGoesOn()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, message);
+    GameFixture game;
+    game.writeQuietSettings();
+    const QDir root(game.dir.path());
+    if (damage.startsWith("rm ")) {
+        QVERIFY(QDir(root.filePath(damage.mid(3))).removeRecursively());
+    } else if (damage == "bad splash" || damage == "cut splash") {
+        for (int i = 1; i <= 5; ++i) {
+            const QString path = root.filePath(QStringLiteral("xq/splash%1.bmp").arg(i));
+            QByteArray bytes = damage == "bad splash" ? "BM" + garbage(5000, char(i)) : QByteArray();
+            if (damage == "cut splash") {
+                QFile file(path);
+                bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : "BM" + garbage(200, 1);
+                bytes.truncate(bytes.size() / 3);
+            }
+            writeFile(path, bytes);
+        }
+    } else if (damage == "bad background") {
+        writeFile(root.filePath("XQBG.BMP"), "BM" + garbage(3000, 7));
+    } else if (damage == "bad sounds") {
+        writeFile(root.filePath("sound/ding.wav"), "RIFF\xff\xff\xff\x7fWAVEfmt " + garbage(100, 3));
+        writeFile(root.filePath("sound/empty.wav"), QByteArray());
+        writeFile(root.filePath("sound/noise.mp3"), garbage(700, 4));
+        writeFile(root.filePath("music/tune.music"), garbage(3, 5));
+        writeFile(root.filePath("music/song.mp3"), garbage(900, 6));
+    } else if (damage == "bad dictionary") {
+        QFile file(root.filePath("kbs/beta.dic"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray bytes = file.readAll();
+        file.resize(0);
+        file.seek(0);
+        file.write(bytes.left(bytes.size() / 2));
+    } else if (damage == "ini folder") {
+        QVERIFY(QFile::remove(game.iniPath()));
+        QVERIFY(root.mkdir("ZRV_XQ.INI"));
+    }
+
+    TfrmMain &window = game.start();
+    QVERIFY(window.isVisible());
+    if (damage == "bad sounds") {
+        for (int slot = 0; slot < SoundSlotCount; ++slot)
+            game.options().setSoundText(SoundSlot(slot), slot % 2 ? "ding.wav" : "noise.mp3");
+        game.options().setSoundText(SoundSlot::Music, "tune.music");
+        window.findChild<QAction *>("mMusic")->trigger();
+    }
+    if (game.options().dictionaryNames().contains("beta")) {
+        game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
+        if (game.engine().inPlay()) {
+            const QPair<int, int> right = game.rightMove();
+            game.drag(right.first, right.second);
+            const QPair<int, int> wrong = game.wrongMove();
+            game.drag(wrong.first, wrong.second);
+            QTest::keyClick(&window, Qt::Key_F12);
+        }
+    } else {
+        QTest::keyClick(&window, Qt::Key_F2); // no dictionary at all
+    }
+    QVERIFY(window.isVisible());
+    window.close();
+
+    QStringList texts;
+    for (const RecordingDesktop::Box &box : game.boxes)
+        texts << box.text;
+    if (message.isEmpty()) {
+        QVERIFY2(texts.isEmpty(), qPrintable(texts.join(" | ")));
+    } else {
+        const auto told = std::find_if(texts.begin(), texts.end(), [&](const QString &t) { return t.startsWith(message); });
+        QVERIFY2(told != texts.end(), qPrintable(texts.join(" | ")));
+    }
+    for (const QString &text : texts)
+        QVERIFY2(!text.trimmed().isEmpty() && !text.contains("std::"), qPrintable(text));
+    qInfo("%s: %s", qPrintable(damage), texts.isEmpty() ? "silence" : qPrintable(texts.join(" | ")));
+}
+
+QTEST_MAIN(MissingFilesTest)
+#include "missing_files_test.moc"
