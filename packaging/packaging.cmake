@@ -29,6 +29,9 @@ configure_file(${SPLITWICK_PACKAGING_DIR}/splitwick.metainfo.xml.in
 install(TARGETS splitwick RUNTIME DESTINATION ${SPLITWICK_PROGRAM_DIR})
 install(TARGETS splitwick-audio LIBRARY DESTINATION ${SPLITWICK_PROGRAM_DIR}/modules)
 install(TARGETS splitwick-kb RUNTIME DESTINATION ${SPLITWICK_GAMES_DIR})
+# Marks the program folder as installed: the game then writes only into each
+# player's configuration folder, even when run by root.
+install(FILES ${SPLITWICK_PACKAGING_DIR}/INSTALLED DESTINATION ${SPLITWICK_PROGRAM_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${SPLITWICK_DATA_DIR})
 file(RELATIVE_PATH SPLITWICK_DATA_FROM_PROGRAM
      /root/${SPLITWICK_PROGRAM_DIR} /root/${SPLITWICK_DATA_DIR})

@@ -194,10 +194,11 @@ void RoundEngine::ReadLevel(int level)
     p.WordBonus = read("WORD", 0);
     p.Start = read("START", 30);
     p.Delay = read("DELAY", 5);
-    // The first tick needs a positive period; under a handicap that floor
-    // comes after the handicap's own change.
-    if (p.Delay < 1 && m_options.handicap() == 0)
-        p.Delay = 1;
+    // DELAY 0 means the penalty clock never starts, as TIMER 0 means no
+    // ticks; a negative value reads the same. Under a handicap the floor of
+    // 1 s comes after the handicap's own change.
+    if (p.Delay < 0 && m_options.handicap() == 0)
+        p.Delay = 0;
     p.ClueCost = p.Bad - 1;
 }
 

@@ -64,6 +64,11 @@ bool isWritableFolder(const QString &folder)
     return probe.open();
 }
 
+bool isInstalledFolder(const QString &folder)
+{
+    return QFileInfo(withSlash(folder) + QLatin1String(InstalledMarkerName)).isFile();
+}
+
 QString configFolder()
 {
     return baseFolder("XDG_CONFIG_HOME", QStringLiteral(".config/")) + QStringLiteral("splitwick/");
@@ -82,13 +87,18 @@ QString writtenFilesFolder()
     if (d.folder.isEmpty() || d.programFolder != program || d.configFolder != config) {
         d.programFolder = program;
         d.configFolder = config;
-        // A configuration folder that cannot be made either leaves the
-        // program folder: its files can still be read, and a write reports
-        // its own failure.
-        if (isWritableFolder(program) || !QDir().mkpath(config) || !isWritableFolder(config))
-            d.folder = program;
-        else
+        // An installed game never writes into its installation, whoever runs
+        // it; when the configuration folder cannot be made, each write there
+        // reports its own failure. A copied folder whose configuration folder
+        // cannot be made either stays where it is: its files can still be read.
+        if (isInstalledFolder(program)) {
+            QDir().mkpath(config);
             d.folder = config;
+        } else if (isWritableFolder(program) || !QDir().mkpath(config) || !isWritableFolder(config)) {
+            d.folder = program;
+        } else {
+            d.folder = config;
+        }
     }
     return d.folder;
 }

@@ -6,9 +6,12 @@
 // Where the player's files live.
 //
 // The files the game writes (the settings file, the background copy, the
-// "c999" marker) stay in the program folder while it can be written, so a
-// copied folder keeps working. An installed game's folder cannot be written:
-// they then live in $XDG_CONFIG_HOME/splitwick (else ~/.config/splitwick).
+// "c999" marker) stay in the program folder of a game run from its build or a
+// copied folder, so such a folder keeps working. An installed game (its
+// program folder holds InstalledMarkerName, laid there by the install rules)
+// keeps them in $XDG_CONFIG_HOME/splitwick (else ~/.config/splitwick), even
+// for root, who could write into the installation; so does a copied folder
+// that cannot be written.
 //
 // The player's own dictionaries, sounds and music may sit in
 // $XDG_DATA_HOME/splitwick/{kbs,sound,music} (else ~/.local/share/splitwick);
@@ -16,6 +19,10 @@
 namespace PlayerFolders {
 
 inline constexpr char SettingsFileName[] = "ZRV_XQ.INI";
+inline constexpr char InstalledMarkerName[] = "INSTALLED";
+
+// True when folder is an installed game's program folder.
+bool isInstalledFolder(const QString &folder);
 
 // True when a file can be created in folder (tried, not guessed from the
 // permission bits, which say nothing for root or a read-only mount).
@@ -27,9 +34,10 @@ QString configFolder();
 // $XDG_DATA_HOME/splitwick/, else $HOME/.local/share/splitwick/.
 QString dataFolder();
 
-// The folder the game writes into, with one trailing '/': the program folder
-// when it is writable, else configFolder() (created when missing). Decided
-// once per program folder and configuration folder.
+// The folder the game writes into, with one trailing '/': configFolder()
+// (created when missing) for an installed game, else the program folder when
+// it is writable, else configFolder(). Decided once per program folder and
+// configuration folder.
 QString writtenFilesFolder();
 
 // writtenFilesFolder() + name, the name matched without regard to case.

@@ -14,3 +14,6 @@ QByteArray upperCase1252(QByteArrayView text);
 bool equalsIgnoreCase1252(QByteArrayView a, QByteArrayView b);
 // For drawing.
 QString fromWindows1252(QByteArrayView text);
+// The Windows-1252 byte that stands for a character, the inverse of
+// fromWindows1252; false when the code page has none.
+bool toWindows1252(char32_t c, char &byte);

@@ -54,6 +54,20 @@ check_installed_game() {
   grep -q "FontSize=17" "$settings" || fail "the installation's settings were not the starting point"
   [ -z "$(find -L "$program" -newer "$scratch/started")" ] || fail "the game wrote into its program folder"
 
+  # Root could write into the installation; its game still keeps root's files in root's own folder.
+  if [ "$(id -u)" = 0 ]; then
+    local root_home=$scratch/root-home
+    mkdir -p "$root_home"
+    touch "$scratch/root-started"
+    status=0
+    env -i PATH=/usr/bin:/bin HOME="$root_home" XDG_CONFIG_HOME="$root_home/.config" \
+        XDG_DATA_HOME="$root_home/.local/share" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+        ASAN_OPTIONS=detect_leaks=0 timeout 120 "$program/measure-program" 5 >"$scratch/root.log" 2>&1 || status=$?
+    [ "$status" = 0 ] || { cat "$scratch/root.log"; fail "root's run ended with status $status"; }
+    [ -f "$root_home/.config/splitwick/ZRV_XQ.INI" ] || fail "root's settings are not in root's configuration folder"
+    [ -z "$(find -L "$program" -newer "$scratch/root-started")" ] || fail "root's run wrote into the installation"
+  fi
+
   # The installed executable itself: still running (status 124 from timeout) after a few seconds.
   status=0
   "${player_env[@]}" timeout 5 "${as_player[@]}" "$game" >"$scratch/game-run.log" 2>&1 || status=$?

@@ -29,6 +29,8 @@ private slots:
     void firstStartCopiesTheSettingsFile();
     void laterStartsKeepThePlayersSettings();
     void unusableConfigFolderLeavesProgramFolder();
+    void installedGameNeverWritesItsFolder_data();
+    void installedGameNeverWritesItsFolder();
     void playersDataFileWins();
     void mergeFileLists_data();
     void mergeFileLists();
@@ -172,6 +174,42 @@ void PlayerFoldersTest::unusableConfigFolderLeavesProgramFolder()
     QVERIFY(QFile::setPermissions(m_program, QFile::ReadOwner | QFile::ExeOwner));
     QCOMPARE(writtenFilesFolder(), m_program);
     QCOMPARE(settingsFilePath(), m_program + "ZRV_XQ.INI");
+}
+
+void PlayerFoldersTest::installedGameNeverWritesItsFolder_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("configUsable");
+    QTest::addColumn<bool>("inProgramFolder");
+    QTest::newRow("copied folder, writable") << false << true << true << true;
+    QTest::newRow("installed, writable as for root") << true << true << true << false;
+    QTest::newRow("installed, read-only") << true << false << true << false;
+    QTest::newRow("installed, no configuration folder") << true << true << false << false;
+}
+
+void PlayerFoldersTest::installedGameNeverWritesItsFolder()
+{
+    QFETCH(bool, installed);
+    QFETCH(bool, writable);
+    QFETCH(bool, configUsable);
+    QFETCH(bool, inProgramFolder);
+    writeFile(m_program + "ZRV_XQ.INI", "[Options]\nFontSize=14\n");
+    if (installed)
+        writeFile(m_program + InstalledMarkerName, "");
+    if (!configUsable) {
+        writeFile(m_root->filePath(QStringLiteral("plain")), "x");
+        qputenv("XDG_CONFIG_HOME", m_root->filePath(QStringLiteral("plain/config")).toUtf8());
+    }
+    if (!writable)
+        QVERIFY(QFile::setPermissions(m_program, QFile::ReadOwner | QFile::ExeOwner));
+    const QStringList before = QDir(m_program).entryList(QDir::AllEntries | QDir::Hidden);
+    QCOMPARE(writtenFilesFolder(), inProgramFolder ? m_program : configFolder());
+    QCOMPARE(settingsFilePath(), (inProgramFolder ? m_program : configFolder()) + "ZRV_XQ.INI");
+    QCOMPARE(QDir(m_program).entryList(QDir::AllEntries | QDir::Hidden), before);
+    // The installation's settings are the starting point wherever the copy can go.
+    if (!inProgramFolder && configUsable)
+        QCOMPARE(readFile(settingsFilePath()), QByteArray("[Options]\nFontSize=14\n"));
 }
 
 void PlayerFoldersTest::playersDataFileWins()

@@ -165,6 +165,13 @@ void KbaseToolTest::buildAccepts_data()
     QTest::newRow("escapes and raw bytes")
         << QByteArray("\\\\\\t\\n\\r\x01\xff\t\"quoted\"") << QByteArray("\\\\\\t\\n\\r\x01\xff\t\"quoted\"\t\t\t\t\t\t\t\n");
     QTest::newRow("nine fields") << QByteArray("n\td\ta\tf\ts\tj\tp\tr\tSong\n") << QByteArray("n\td\ta\tf\ts\tj\tp\tr\tSong\n");
+    // Lists from everyday editors: stored as single bytes, so "crème" keeps five letters.
+    const QByteArray empty7 = "\t\t\t\t\t\t\t";
+    QTest::newRow("UTF-8") << QByteArray("cr\xC3\xA8me\tcream\n") << "cr\xE8me\tcream" + empty7 + "\n";
+    QTest::newRow("UTF-8 with a byte-order mark and CRLF")
+        << QByteArray("\xEF\xBB\xBF\xE2\x82\xACuro\r\nna\xC3\xAFve\r\n") << "\x80uro" + empty8 + "\nna\xEFve" + empty8 + "\n";
+    QTest::newRow("Windows-1252") << QByteArray("cr\xE8me\tcream\n") << "cr\xE8me\tcream" + empty7 + "\n";
+    QTest::newRow("CRLF line ends") << QByteArray("word\r\nb\r\n") << "word" + empty8 + "\nb" + empty8 + "\n";
 }
 
 void KbaseToolTest::buildAccepts()
@@ -194,7 +201,9 @@ void KbaseToolTest::buildRefuses_data()
     QTest::newRow("escaped digit") << good + "x\t\\0\n" << QByteArray("line 2: ");
     QTest::newRow("lone backslash at end of line") << good + good + good + "abc\\" << QByteArray("line 4: ");
     QTest::newRow("lone backslash before a tab") << QByteArray("abc\\\tdef\n") << QByteArray("line 1: ");
-    QTest::newRow("CRLF line end") << QByteArray("word\r\n") << QByteArray("line 1: ");
+    QTest::newRow("CR line end") << QByteArray("word\r") << QByteArray("line 1: ");
+    QTest::newRow("character outside Windows-1252") << good + "\xC5\x91z\n" << QByteArray("line 2: \"\xC5\x91\" (U+0151)");
+    QTest::newRow("not UTF-8 after a byte-order mark") << "\xEF\xBB\xBF" + good + "caf\xE9\n" << QByteArray("line 2: ");
     QTest::newRow("raw carriage return inside") << good + "a\rb\n" << QByteArray("line 2: ");
     QTest::newRow("error on line 7") << good.repeated(6) + "\\x" << QByteArray("line 7: ");
 }

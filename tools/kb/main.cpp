@@ -4,6 +4,7 @@
 #include "words/kbase.h"
 #include "words/kbase_tsv.h"
 #include "words/kbase_writer.h"
+#include "words/text_list_encoding.h"
 
 #include <QFile>
 
@@ -26,7 +27,10 @@ const char usage[] =
     "build  reads lines in that form (missing trailing fields are empty; a raw\n"
     "       carriage return, a tenth field, another escape or an unknown attribute is\n"
     "       an error reported as \"line N: ...\") and writes OUT.dic, which dump gives\n"
-    "       back exactly. On any error nothing is written and the exit status is 1.\n"
+    "       back exactly. IN.tsv may be UTF-8 (with or without a byte-order mark) or\n"
+    "       Windows-1252, with LF or CRLF line ends; its text is stored as Windows-1252,\n"
+    "       and a character that code page cannot hold is an error. On any error\n"
+    "       nothing is written and the exit status is 1.\n"
     "Exit status 2: bad command line.\n";
 
 void writeOut(const QByteArray &bytes)
@@ -78,8 +82,13 @@ int build(const QString &inName, const QString &outName)
         fail(QStringLiteral("%1: %2").arg(inName, in.errorString()));
         return 1;
     }
+    QByteArray lines;
+    if (const auto error = textListToWindows1252(text, lines)) {
+        fail(error->toString());
+        return 1;
+    }
     tZRVDictionary store;
-    if (const auto error = parseTsv(text, store.Items())) {
+    if (const auto error = parseTsv(lines, store.Items())) {
         fail(error->toString());
         return 1;
     }

@@ -121,17 +121,21 @@ QString TfrmBG::startFolder() const
     return QDir::homePath();
 }
 
-void TfrmBG::showEvent(QShowEvent *event)
+// The controls are built before the dialog shows its children: built in
+// showEvent, after Qt has shown them, they would stay hidden.
+void TfrmBG::setVisible(bool visible)
 {
-    ensureWidgets();
-    if (!m_placed) {
-        m_placed = true;
-        setFolder(startFolder());
+    if (visible && !isVisible()) {
+        ensureWidgets();
+        if (!m_placed) {
+            m_placed = true;
+            setFolder(startFolder());
+        }
+        // The box tells what the board does, also after a restart with "Stretch" cleared.
+        if (m_background)
+            CheckBox1->setChecked(m_background->image().stretch());
     }
-    // The box tells what the board does, also after a restart with "Stretch" cleared.
-    if (m_background)
-        CheckBox1->setChecked(m_background->image().stretch());
-    QDialog::showEvent(event);
+    QDialog::setVisible(visible);
 }
 
 void TfrmBG::setFolder(const QString &path)

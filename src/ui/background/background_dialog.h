@@ -48,8 +48,7 @@ public:
     QCheckBox *CheckBox1 = nullptr;
     QPushButton *OKButton = nullptr;
 
-protected:
-    void showEvent(QShowEvent *event) override;
+    void setVisible(bool visible) override;
 
 private:
     void fillFileList();

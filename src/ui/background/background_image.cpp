@@ -1,6 +1,7 @@
 #include "ui/background/background_image.h"
 
-#include <QImageReader>
+#include "ui/background/picture_file.h"
+
 #include <QPainter>
 
 BackgroundImage::BackgroundImage(QWidget *parent) : QWidget(parent)
@@ -16,9 +17,7 @@ void BackgroundImage::setPicture(const QImage &picture)
 
 bool BackgroundImage::loadPicture(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    const QImage image = readWholePicture(path);
     if (image.isNull())
         return false;
     setPicture(image);
@@ -27,7 +26,7 @@ bool BackgroundImage::loadPicture(const QString &path)
 
 bool BackgroundImage::savePicture(const QString &path) const
 {
-    return hasPicture() && m_picture.save(path, "BMP");
+    return hasPicture() && writePictureFile(m_picture, path);
 }
 
 void BackgroundImage::setStretch(bool on)

@@ -16,9 +16,11 @@ public:
     QImage picture() const { return m_picture; }
     void setPicture(const QImage &picture);
     void clearPicture() { setPicture(QImage()); }
-    // Loads a picture file; false (and the old picture kept) when it cannot be read.
+    // Loads a picture file; false (and the old picture kept) when it cannot be
+    // read whole.
     bool loadPicture(const QString &path);
-    // Saves the picture as a bitmap; false when there is none or it cannot be written.
+    // Saves the picture as a bitmap through a temporary file; false, with the
+    // old file kept, when there is none or it cannot be written.
     bool savePicture(const QString &path) const;
 
     bool stretch() const { return m_stretch; }

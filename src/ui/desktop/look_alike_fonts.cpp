@@ -1,30 +1,30 @@
+// The free look-alikes of "Tahoma" and "MS Sans Serif" that fonts-wine ships, loaded for the program.
 #include "ui/desktop/look_alike_fonts.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QGuiApplication>
 
 void loadLookAlikeFonts()
 {
+    // No tahomabd.ttf: its letters are no heavier than the regular face's,
+    // whereas Qt emboldens the regular face when there is no bold one.
     static const char *const files[] = {
         "/usr/share/wine/fonts/tahoma.ttf",
-        "/usr/share/wine/fonts/tahomabd.ttf",
         "/usr/share/wine/fonts/ms_sans_serif.ttf",
     };
-    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
-        for (const char *file : files) {
-            const QString path = QString::fromLatin1(file);
-            if (!QFileInfo::exists(path))
-                continue;
-            const int id = QFontDatabase::addApplicationFont(path);
-            // A font drawn only from its built-in bitmaps keeps their size
-            // when the screen is scaled: its letters come out tiny and far
-            // apart. There the metric-compatible outline fonts stand in.
-            if (id >= 0 && qApp && qApp->devicePixelRatio() > 1.0) {
-                const QStringList families = QFontDatabase::applicationFontFamilies(id);
-                if (!families.isEmpty() && !QFontDatabase::isSmoothlyScalable(families.first()))
-                    QFontDatabase::removeApplicationFont(id);
-            }
-        }
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+        return;
+    for (const char *file : files) {
+        const QString path = QString::fromLatin1(file);
+        if (!QFileInfo::exists(path))
+            continue;
+        const int id = QFontDatabase::addApplicationFont(path);
+        // A font drawn only from built-in bitmaps offers their one size in
+        // the font chooser, draws every other size at the nearest bitmap and
+        // does not follow the screen's scale; the metric-compatible outline
+        // fonts named beside it stand in instead.
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (id >= 0 && (families.isEmpty() || !QFontDatabase::isSmoothlyScalable(families.first())))
+            QFontDatabase::removeApplicationFont(id);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ui/background/background_dialog.h"
 #include "ui/styles/style_panel.h"
+#include "ui/styles/tile_look.h"
 #include "ui/styles/tile_look_holder.h"
 
 #include <QColorDialog>
@@ -54,8 +55,6 @@ TfrmStyle::TfrmStyle(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::MSWindo
     setPalette(palette);
     setAutoFillBackground(true);
     move(33, 41);
-    m_chooserFont = QFont(QStringLiteral("MS Sans Serif"));
-    m_chooserFont.setPointSize(8);
 }
 
 // The samples and the two choosers are built when first needed: the font
@@ -169,12 +168,14 @@ void TfrmStyle::pFontClick()
     ensureWidgets();
     if (!m_look)
         return;
-    // The chooser opens with the font it gave last, not with the tile font.
-    m_fontChooser->setCurrentFont(m_chooserFont);
+    // The chooser opens on the tile font at its size in points, so that its
+    // size box is filled and OK alone changes nothing.
+    QFont current = m_look->look().font;
+    current.setPointSize(pointSizeOf(current));
+    m_fontChooser->setCurrentFont(current);
     if (m_fontChooser->exec() != QDialog::Accepted)
         return;
-    m_chooserFont = m_fontChooser->selectedFont();
-    m_look->pickFont(m_chooserFont, *m_settings);
+    m_look->pickFont(m_fontChooser->selectedFont(), *m_settings);
     showLook();
 }
 

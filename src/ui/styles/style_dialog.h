@@ -44,8 +44,6 @@ public:
     StylePanel *pFont() { ensureWidgets(); return m_pFont; }
     QColorDialog *colourChooser() { ensureWidgets(); return m_colourChooser; }
     QFontDialog *fontChooser() { ensureWidgets(); return m_fontChooser; }
-    // The font the font chooser opens with: the one it gave last.
-    QFont fontChooserFont() const { return m_chooserFont; }
 
 private:
     void ensureWidgets();
@@ -61,5 +59,4 @@ private:
     StylePanel *m_pFont = nullptr;
     QColorDialog *m_colourChooser = nullptr;
     QFontDialog *m_fontChooser = nullptr;
-    QFont m_chooserFont;
 };

@@ -4,10 +4,13 @@
 
 #include "support/game_fixture.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -48,6 +51,8 @@ void MissingFilesTest::gameGoesOn_data()
     QTest::newRow("corrupt splash pictures") << "bad splash" << "";
     QTest::newRow("truncated splash pictures") << "cut splash" << "";
     QTest::newRow("corrupt background picture") << "bad background" << "";
+    QTest::newRow("background copy torn by a full disk") << "torn background" << "";
+    QTest::newRow("background saved on a full disk") << "full disk" << "Unable to write to";
     QTest::newRow("corrupt WAV, MP3 and .music") << "bad sounds" << "";
     QTest::newRow("corrupt dictionary") << "bad dictionary" << "Unable to load the Knowledge Base";
     QTest::newRow("settings file cannot be written") << "ini folder" << "Unable to write to";
@@ -57,6 +62,7 @@ void MissingFilesTest::gameGoesOn()
 {
     QFETCH(QString, damage);
     QFETCH(QString, message);
+    QByteArray kept; // the background copy, as it must stay
     GameFixture game;
     game.writeQuietSettings();
     const QDir root(game.dir.path());
@@ -75,6 +81,15 @@ void MissingFilesTest::gameGoesOn()
         }
     } else if (damage == "bad background") {
         writeFile(root.filePath("XQBG.BMP"), "BM" + garbage(3000, 7));
+    } else if (damage == "torn background" || damage == "full disk") {
+        QImage picture(160, 240, QImage::Format_RGB888);
+        picture.fill(QColor(30, 120, 200));
+        QBuffer buffer(&kept);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "BMP"));
+        QCOMPARE(kept.size(), 115254);
+        if (damage == "torn background")
+            kept.truncate(4096);
+        writeFile(root.filePath("XQBG.BMP"), kept);
     } else if (damage == "bad sounds") {
         writeFile(root.filePath("sound/ding.wav"), "RIFF\xff\xff\xff\x7fWAVEfmt " + garbage(100, 3));
         writeFile(root.filePath("sound/empty.wav"), QByteArray());
@@ -114,7 +129,23 @@ void MissingFilesTest::gameGoesOn()
         QTest::keyClick(&window, Qt::Key_F2); // no dictionary at all
     }
     QVERIFY(window.isVisible());
+    // A full disk: no file may grow past 4 KiB while the window closes.
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    if (damage == "full disk") {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full = limit;
+        full.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    }
     window.close();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    if (!kept.isEmpty()) {
+        QFile copy(root.filePath("XQBG.BMP"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QVERIFY2(copy.readAll() == kept, "the background copy changed");
+        QCOMPARE(root.entryList({"XQBG*"}, QDir::Files | QDir::Hidden).size(), 1);
+    }
 
     QStringList texts;
     for (const RecordingDesktop::Box &box : game.boxes)

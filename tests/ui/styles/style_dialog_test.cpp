@@ -9,10 +9,13 @@
 #include "ui/styles/tile_look_holder.h"
 
 #include "ui/background/background_image.h"
+#include "ui/desktop/look_alike_fonts.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QPainter>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -36,13 +39,14 @@ class StyleDialogTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { loadLookAlikeFonts(); } // as the game does at start
     void samplesInTheirGrid_data();
     void samplesInTheirGrid();
     void everySampleRestylesTheBoard_data();
     void everySampleRestylesTheBoard();
     void choosers_data();
     void choosers();
-    void fontChooserKeepsItsLastFont();
+    void fontChooserOpensOnTheTileFont();
     void stylesItemOpensTheDialog();
     void backgroundOpensBesideTheModalDialog();
 };
@@ -241,46 +245,70 @@ void StyleDialogTest::choosers()
     }
 }
 
-void StyleDialogTest::fontChooserKeepsItsLastFont()
+void StyleDialogTest::fontChooserOpensOnTheTileFont()
 {
     GameFixture game;
     game.writeQuietSettings();
     game.start();
     TfrmStyle &dialog = game.program->styleDialog();
     dialog.show();
-    QCOMPARE(dialog.fontChooserFont().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(dialog.fontChooserFont().pointSize(), 8);
+    const SettingsFile ini = game.ini();
 
+    // OK alone keeps the tile font, size and all.
     QFont opened;
+    whenModal([&](QWidget *modal) {
+        opened = static_cast<QFontDialog *>(modal)->currentFont();
+        static_cast<QDialog *>(modal)->accept();
+    });
+    dialog.pFontClick();
+    QCOMPARE(opened.family(), QStringLiteral("Tahoma"));
+    QCOMPARE(opened.pointSize(), 10);
+    QCOMPARE(ini.readString(Options, QStringLiteral("FontName"), QString()), QStringLiteral("Tahoma"));
+    QCOMPARE(ini.readInteger(Options, QStringLiteral("FontSize"), 0), 10);
+
     QFont chosen(QStringLiteral("DejaVu Serif"));
     chosen.setPointSize(11);
     whenModal([&](QWidget *modal) {
-        auto *chooser = static_cast<QFontDialog *>(modal);
-        opened = chooser->currentFont();
-        chooser->setCurrentFont(chosen);
-        chooser->accept();
+        static_cast<QFontDialog *>(modal)->setCurrentFont(chosen);
+        static_cast<QDialog *>(modal)->accept();
     });
     dialog.pFontClick();
-    QCOMPARE(opened.pointSize(), 8);
-
-    // Cancelled after browsing: the next opening starts from the font last given.
+    // Cancelled after browsing: the next opening is on the tile font again.
     whenModal([&](QWidget *modal) {
-        auto *chooser = static_cast<QFontDialog *>(modal);
-        opened = chooser->currentFont();
         QFont other(QStringLiteral("DejaVu Sans Mono"));
         other.setPointSize(20);
-        chooser->setCurrentFont(other);
-        chooser->reject();
+        static_cast<QFontDialog *>(modal)->setCurrentFont(other);
+        static_cast<QDialog *>(modal)->reject();
     });
     dialog.pFontClick();
-    QCOMPARE(opened.family(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(opened.pointSize(), 11);
     whenModal([&](QWidget *modal) {
         opened = static_cast<QFontDialog *>(modal)->currentFont();
         static_cast<QDialog *>(modal)->reject();
     });
     dialog.pFontClick();
     QCOMPARE(opened.family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(opened.pointSize(), 11);
+
+    // The stand-ins: bold heavier than regular, and no bitmap-only face holding sizes back.
+    const auto ink = [](bool bold) {
+        QFont font(QStringLiteral("Tahoma"));
+        font.setPixelSize(13);
+        font.setBold(bold);
+        QImage image(120, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.drawText(4, 22, QStringLiteral("WWMM"));
+        painter.end();
+        int sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                sum += 255 - qGray(image.pixel(x, y));
+        return sum;
+    };
+    QVERIFY2(ink(true) > ink(false) * 6 / 5, qPrintable(QStringLiteral("%1 %2").arg(ink(true)).arg(ink(false))));
+    for (const QString &family : {QStringLiteral("Tahoma"), QStringLiteral("MS Sans Serif")})
+        QVERIFY2(!QFontDatabase::hasFamily(family) || QFontDatabase::isSmoothlyScalable(family), qPrintable(family));
     // "Hint Color" does nothing.
     const int boxes = int(game.boxes.size());
     QTest::mouseClick(dialog.findChild<StylePanel *>(QStringLiteral("Panel23")), Qt::LeftButton);
