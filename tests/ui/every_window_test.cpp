@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -26,15 +27,22 @@
 
 namespace {
 
+// A control made of others: its inner parts (a spin box's line edit, a
+// list's viewport) go with it.
+bool isCombined(const QWidget *w)
+{
+    return qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QComboBox *>(w) ||
+           qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QTextEdit *>(w) ||
+           qobject_cast<const QPlainTextEdit *>(w);
+}
+
 bool isControl(const QWidget *w)
 {
-    if (qobject_cast<const QScrollBar *>(w))
-        return false; // part of the view it scrolls
-    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QAbstractItemView *>(w) ||
-           qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
-           qobject_cast<const QAbstractSlider *>(w) || qobject_cast<const QLineEdit *>(w) ||
-           qobject_cast<const QTextEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
-           qobject_cast<const QTabBar *>(w) || (w->focusPolicy() & Qt::TabFocus);
+    if (qobject_cast<const QScrollBar *>(w) || qobject_cast<const QTabWidget *>(w) ||
+        (qobject_cast<const QAbstractScrollArea *>(w) && !isCombined(w)))
+        return false; // a scroll bar goes with its view; pages and scrolled areas only hold controls
+    return isCombined(w) || qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QAbstractSlider *>(w) ||
+           qobject_cast<const QLineEdit *>(w) || qobject_cast<const QTabBar *>(w) || (w->focusPolicy() & Qt::TabFocus);
 }
 
 bool explicitlyHidden(const QWidget *w)
@@ -52,8 +60,6 @@ bool meantToBeSeen(const QWidget *w, const QWidget *window)
     return true;
 }
 
-// The controls a player works with; the inner parts of a combined control
-// (a spin box's line edit) go with it.
 QList<QWidget *> controlsOf(QWidget *window)
 {
     QList<QWidget *> controls;
@@ -62,7 +68,7 @@ QList<QWidget *> controlsOf(QWidget *window)
             continue;
         bool inner = false;
         for (QWidget *up = w->parentWidget(); up && up != window && !inner; up = up->parentWidget())
-            inner = isControl(up) && !qobject_cast<QTabBar *>(up);
+            inner = isCombined(up);
         if (!inner)
             controls << w;
     }

@@ -22,7 +22,12 @@ std::atomic<SdlAudioDevice *> s_device{nullptr};
 
 SdlAudioDevice::SdlAudioDevice()
 {
-    m_opener = std::thread([this] { openDevice(); });
+    m_opener = std::thread([this] {
+        openDevice();
+        // SDL keeps per-thread data (its error text) that it frees only for
+        // threads it started itself.
+        SDL_TLSCleanup();
+    });
 }
 
 SdlAudioDevice::~SdlAudioDevice()
