@@ -7,6 +7,7 @@
 #include "base/program_folder.h"
 #include "settings/settings_file.h"
 #include "sound/game_sound.h"
+#include "sound/sound_menu.h"
 #include "ui/windows/about_window.h"
 #include "ui/background/background_dialog.h"
 #include "ui/windows/debug_window.h"
@@ -95,16 +96,16 @@ void GameProgram::setUpSound(std::unique_ptr<AudioDevice> device)
         reportFileError(error);
     }
     QObject::connect(m_fo, &Tfo::effectSlotEdited, m_main.get(),
-                     [layer](const QString &text) { layer->effectSlotChanged(text); });
-    QObject::connect(m_fo, &Tfo::musicSlotEdited, m_main.get(), [layer, reportFileError](const QString &text) {
+                     [this](const QString &text) { m_main->soundMenu().previewEffect(text); });
+    QObject::connect(m_fo, &Tfo::musicSlotEdited, m_main.get(), [this, reportFileError](const QString &text) {
         try {
-            layer->musicSlotChanged(text);
+            m_main->soundMenu().playChosenMusic(text);
         } catch (const GameError &error) {
             reportFileError(error);
         }
     });
     QObject::connect(&options(), &OptionsModel::volumeChanged, m_main.get(),
-                     [layer](int position) { layer->tbSoundChange(position); });
+                     [this](int position) { m_main->soundMenu().setLevelFromSlider(position); });
     m_main->setSoundLayer(std::move(sound));
 }
 

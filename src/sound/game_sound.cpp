@@ -45,7 +45,7 @@ void GameSound::loadSounds(const QString &soundFolder, const QStringList &soundL
 
 void GameSound::PlaySoundEffect(const QString &name)
 {
-    if (!soundEffectsTicked())
+    if (!effectsAudible())
         return;
     m_device->stopWave();
     if (name == None) {
@@ -93,7 +93,7 @@ void GameSound::playThroughMediaPlayer(const QString &listedName)
 
 void GameSound::StartMusic()
 {
-    if (!musicTicked() || m_music.isEmpty() || m_music == None.toLatin1())
+    if (!musicAudible() || m_music.isEmpty() || m_music == None.toLatin1())
         return;
     m_device->stopWave();
     if (m_mediaPlayerBusy) {

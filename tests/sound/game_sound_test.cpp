@@ -1,6 +1,7 @@
 // The sound rules against a device that records what it is asked to do.
 #include "base/game_error.h"
 #include "sound/game_sound.h"
+#include "sound/sound_menu.h"
 #include "sound/wave_format.h"
 #include "support/wave_maker.h"
 
@@ -88,6 +89,7 @@ private:
     std::unique_ptr<GameSound> makeSound();
 
     QTemporaryDir m_dir;
+    std::unique_ptr<SoundMenu> m_menu;
     RecordingDevice *m_device = nullptr;
 };
 
@@ -114,6 +116,7 @@ std::unique_ptr<GameSound> GameSoundTest::makeSound()
     // The order the Options dialog lists them in.
     sound->loadSounds(m_dir.filePath("sound"), {"None", "clip.music", "DING.WAV", "ding.wav", "tune.mp3"});
     sound->setMusicFolder(m_dir.filePath("music"));
+    m_menu = std::make_unique<SoundMenu>(*sound);
     return sound;
 }
 
@@ -147,7 +150,7 @@ void GameSoundTest::effectPaths()
     QFETCH(QString, text);
     QFETCH(QStringList, calls);
     auto sound = makeSound();
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect(text);
     QCOMPARE(m_device->calls, calls);
     if (calls.contains("wave"))
@@ -160,10 +163,10 @@ void GameSoundTest::effectPaths()
 void GameSoundTest::musicTickedSilencesEffects()
 {
     auto sound = makeSound();
-    QVERIFY(sound->musicTicked());
+    QVERIFY(m_menu->musicTicked());
     for (const char *text : {"DING.WAV", "ding.wav", "None", ""})
         sound->PlaySoundEffect(text);
-    sound->setTicks(false, false);
+    m_menu->setTicks(false, false);
     sound->PlaySoundEffect("DING.WAV");
     QCOMPARE(m_device->calls, QStringList());
 }
@@ -171,7 +174,7 @@ void GameSoundTest::musicTickedSilencesEffects()
 void GameSoundTest::noneClosesABusyPlayerEmptyDoesNot()
 {
     auto sound = makeSound();
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect("tune.mp3");
     m_device->calls.clear();
     sound->PlaySoundEffect("");
@@ -190,7 +193,7 @@ void GameSoundTest::noneClosesABusyPlayerEmptyDoesNot()
 void GameSoundTest::finishedEffectIsNoLongerBusy()
 {
     auto sound = makeSound();
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect("tune.mp3");
     QVERIFY(sound->MediaPlayerBusy());
     m_device->finished();
@@ -224,20 +227,20 @@ void GameSoundTest::radioRule()
     auto sound = makeSound();
     sound->loadMusic("Tune.WAV");
     int changes = 0;
-    sound->setTicksChangedHandler([&changes] { ++changes; });
+    m_menu->setTicksChangedHandler([&changes] { ++changes; });
     for (QChar c : clicks) {
         const qsizetype before = m_device->calls.size();
         if (c == u's') {
-            sound->mSOundClick();
+            m_menu->mSOundClick();
             // Nothing stopped or started.
             QCOMPARE(m_device->calls.size(), before);
         } else {
-            sound->mMusicClick();
+            m_menu->mMusicClick();
             QCOMPARE(m_device->calls.value(before), QStringLiteral("stop"));
         }
     }
-    QCOMPARE(sound->soundEffectsTicked(), soundTicked);
-    QCOMPARE(sound->musicTicked(), musicTicked);
+    QCOMPARE(m_menu->soundEffectsTicked(), soundTicked);
+    QCOMPARE(m_menu->musicTicked(), musicTicked);
     QCOMPARE(m_device->calls.count("loop"), musicStarts);
     QCOMPARE(changes, clicks.size());
 }
@@ -266,10 +269,10 @@ void GameSoundTest::headerlessMusicLoopsLikeComplete()
 void GameSoundTest::musicStartStopsBusyPlayer()
 {
     auto sound = makeSound();
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect("tune.mp3");
     sound->loadMusic("Tune.WAV");
-    sound->mMusicClick();
+    m_menu->mMusicClick();
     QVERIFY(!sound->MediaPlayerBusy());
     QCOMPARE(m_device->calls.mid(m_device->calls.size() - 4), (QStringList{"stop", "stop", "halt", "loop"}));
 
@@ -294,7 +297,7 @@ void GameSoundTest::unreadableFiles()
     QCOMPARE(table.data(2), QByteArray(1, '\0'));
     QCOMPARE(table.data(3), Tune + QByteArray(1, '\0'));
 
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect("gone.wav");
     QCOMPARE(m_device->calls, (QStringList{"stop", "close"})); // never opened
     QVERIFY(!sound->MediaPlayerBusy());
@@ -313,19 +316,19 @@ void GameSoundTest::unreadableFiles()
 void GameSoundTest::choosersPreviewAndTick()
 {
     auto sound = makeSound();
-    sound->effectSlotChanged("DING.WAV");
-    QVERIFY(sound->soundEffectsTicked());
-    QVERIFY(!sound->musicTicked());
+    m_menu->previewEffect("DING.WAV");
+    QVERIFY(m_menu->soundEffectsTicked());
+    QVERIFY(!m_menu->musicTicked());
     QCOMPARE(m_device->calls, (QStringList{"stop", "stop", "wave"}));
 
     m_device->calls.clear();
-    sound->musicSlotChanged("Tune.music");
-    QVERIFY(sound->musicTicked());
-    QVERIFY(!sound->soundEffectsTicked());
+    m_menu->playChosenMusic("Tune.music");
+    QVERIFY(m_menu->musicTicked());
+    QVERIFY(!m_menu->soundEffectsTicked());
     QCOMPARE(m_device->calls, (QStringList{"stop", "stop", "loop"}));
 
     m_device->calls.clear();
-    QVERIFY_THROWS_EXCEPTION(GameError, sound->musicSlotChanged("Missing.WAV"));
+    QVERIFY_THROWS_EXCEPTION(GameError, m_menu->playChosenMusic("Missing.WAV"));
     QCOMPARE(m_device->calls, QStringList{"stop"});
     sound->StartMusic();
     QCOMPARE(m_device->calls, QStringList{"stop"}); // no music left
@@ -346,7 +349,7 @@ void GameSoundTest::trackBarLevels()
     QFETCH(int, position);
     QFETCH(int, level);
     auto sound = makeSound();
-    sound->tbSoundChange(position);
+    m_menu->setLevelFromSlider(position);
     QCOMPARE(m_device->level(), level);
 }
 

@@ -2,6 +2,7 @@
 // back: 16-bit stereo samples at 44100 Hz.
 #include "sound/device/sdl_audio_device.h"
 #include "sound/game_sound.h"
+#include "sound/sound_menu.h"
 #include "sound/wave_format.h"
 #include "support/wave_maker.h"
 
@@ -251,7 +252,7 @@ void SdlAudioDeviceTest::noDriverIsSilentAndQuick()
     GameSound sound(std::move(device));
     sound.loadSounds(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/sound"),
                      {"None", "Correct Match.WAV", "Game Won.mp3", "Word Complete.wav"});
-    sound.setTicks(true, false);
+    sound.setAudible(true, false);
     for (const char *name : {"Correct Match.WAV", "Game Won.mp3", "Word Complete.wav", "None"})
         sound.PlaySoundEffect(name);
     QVERIFY(!sound.MediaPlayerBusy());
