@@ -4,6 +4,7 @@
 #include "base/game_error.h"
 #include "settings/installation.h"
 #include "settings/options_model.h"
+#include "settings/player_folders.h"
 #include "base/program_folder.h"
 #include "settings/settings_file.h"
 #include "sound/game_sound.h"
@@ -83,8 +84,10 @@ GameProgram::GameProgram(Desktop &desktop, const AudioFactory &audio)
 void GameProgram::setUpSound(std::unique_ptr<AudioDevice> device)
 {
     auto sound = std::make_unique<GameSound>(std::move(device));
-    sound->loadSounds(dataPath(QStringLiteral("sound")), options().soundChoices());
-    sound->setMusicFolder(dataPath(QStringLiteral("music")));
+    // The player's own files first, as the choosers list them.
+    sound->loadSounds([](const QString &name) { return PlayerFolders::dataFilePath(QStringLiteral("sound"), name); },
+                      options().soundChoices());
+    sound->setMusicFinder([](const QString &name) { return PlayerFolders::dataFilePath(QStringLiteral("music"), name); });
     GameSound *layer = sound.get();
     const auto reportFileError = [this](const GameError &error) {
         m_desktop.showMessage(m_main.get(), Desktop::BoxKind::Error, QStringLiteral("Splitwick"), error.message());

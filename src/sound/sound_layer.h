@@ -33,6 +33,8 @@ public:
     virtual void loadMusic(const QString &) {}
     // Close: stops and closes a media-player effect that is still playing.
     virtual void closeMediaPlayer() {}
+    // Whether music plays where it can be heard, so that a fade needs time.
+    virtual bool musicIsHeard() const { return false; }
 
     // At start music may be heard and effects not, as the menu's ticks start.
     void setAudible(bool effects, bool music)
@@ -68,9 +70,12 @@ namespace SoundLevels {
 inline constexpr int Quiet = 4096; // before the splash, and where the close fade stops
 inline constexpr int FadeStep = 100;
 inline constexpr int StepsBetweenEvents = 100;
+inline constexpr int FadeMs = 1000; // long enough to be heard as a fade
 } // namespace SoundLevels
 
 // The music fade at close: from the current level, lower by 100 and apply, at
 // least once and then while the level is above 4096, never below 0; every
-// 100th step lets pending events run. Returns the number of steps.
+// 100th step lets pending events run. When the music is heard, the steps are
+// spread evenly over FadeMs (a fade all at once is a cut). Returns the number
+// of steps.
 int fadeOutMusic(SoundLayer &sound, const std::function<void()> &processEvents);

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/../.."
 seconds="${1:-${FUZZ_SECONDS:-30}}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(kbase_fuzz settings_fuzz wave_fuzz picture_fuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(kbase_fuzz settings_fuzz wave_fuzz picture_fuzz mixer_fuzz)
 
 probe='extern "C" int LLVMFuzzerTestOneInput(const unsigned char *, unsigned long) { return 0; }'
 if ! command -v clang++ >/dev/null || ! clang++ -fsanitize=fuzzer -x c++ - -o /dev/null <<<"$probe" 2>/dev/null; then

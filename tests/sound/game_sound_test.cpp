@@ -1,6 +1,7 @@
 // The sound rules against a device that records what it is asked to do.
 #include "base/game_error.h"
 #include "sound/game_sound.h"
+#include "sound/sound_file.h"
 #include "sound/sound_menu.h"
 #include "sound/wave_format.h"
 #include "support/wave_maker.h"
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,12 +46,17 @@ public:
         return true;
     }
     void stop() override { calls << QStringLiteral("halt"); }
-    void close() override { calls << QStringLiteral("close"); }
+    void close() override
+    {
+        calls << QStringLiteral("close");
+        levelAtClose = m_level;
+    }
 
     QStringList calls;
     QList<QByteArray> waves;
     std::function<void()> finished;
     int m_level = FullLevel;
+    int levelAtClose = -1;
 };
 
 const QByteArray Ding = makeToneWave(0.05, 880);
@@ -106,6 +114,19 @@ void GameSoundTest::init()
     writeFile(m_dir.filePath("sound/clip.music"), makeHeaderlessWave(Tune));
     writeFile(m_dir.filePath("music/Tune.WAV"), Tune);
     writeFile(m_dir.filePath("music/Tune.music"), makeHeaderlessWave(Tune));
+    // What players' folders hold besides sounds: a header the mixer divides
+    // by zero on, a FIFO, a device, a file past any sound's size.
+    QByteArray mute = Ding;
+    mute[22] = mute[23] = mute[32] = mute[33] = '\0'; // no channels, no block size
+    for (const char *folder : {"sound", "music"}) {
+        const QDir dir(m_dir.filePath(folder));
+        writeFile(dir.filePath("mute.wav"), mute);
+        writeFile(dir.filePath("mute.music"), makeHeaderlessWave(mute));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.wav")).constData(), 0600) == 0);
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.wav")));
+        QFile huge(dir.filePath("huge.wav"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(SoundFile::MaxBytes + 1)); // sparse
+    }
 }
 
 std::unique_ptr<GameSound> GameSoundTest::makeSound()
@@ -114,7 +135,8 @@ std::unique_ptr<GameSound> GameSoundTest::makeSound()
     m_device = device.get();
     auto sound = std::make_unique<GameSound>(std::move(device));
     // The order the Options dialog lists them in.
-    sound->loadSounds(m_dir.filePath("sound"), {"None", "clip.music", "DING.WAV", "ding.wav", "tune.mp3"});
+    sound->loadSounds(m_dir.filePath("sound"), {"None", "clip.music", "DING.WAV", "ding.wav", "fifo.wav", "huge.wav",
+                                                "mute.music", "mute.wav", "tune.mp3", "zero.wav"});
     sound->setMusicFolder(m_dir.filePath("music"));
     m_menu = std::make_unique<SoundMenu>(*sound);
     return sound;
@@ -131,11 +153,18 @@ void GameSoundTest::effectPaths_data()
         return calls;
     };
     QTest::newRow("upper-case .WAV from memory") << "DING.WAV" << QStringList{"stop", "wave"};
-    QTest::newRow("lower-case .wav through the player") << "ding.wav" << through("ding.wav");
-    QTest::newRow("lower-case .wav, found without regard to case") << "Ding.wav" << through("DING.WAV");
+    const QStringList checkedImage = {"stop", "close", "openImage", "play"};
+    const QStringList refused = {"stop", "close"};
+    QTest::newRow("lower-case .wav through the player") << "ding.wav" << checkedImage;
+    QTest::newRow("lower-case .wav, found without regard to case") << "Ding.wav" << checkedImage;
     QTest::newRow("mp3 through the player") << "tune.mp3" << through("tune.mp3");
-    QTest::newRow("found without regard to case, played as written")
-        << "Ding.Wav" << through("DING.WAV");
+    QTest::newRow("found without regard to case, played as written") << "Ding.Wav" << checkedImage;
+    QTest::newRow("no channels, .wav: kept from the mixer") << "mute.wav" << refused;
+    QTest::newRow("no channels, .music: kept from the mixer") << "mute.music" << refused;
+    QTest::newRow("no channels, .WAV from memory") << "mute.WAV" << QStringList{"stop", "wave"};
+    QTest::newRow("FIFO: never opened") << "fifo.wav" << refused;
+    QTest::newRow("device: never read") << "zero.wav" << refused;
+    QTest::newRow("larger than any sound") << "huge.wav" << refused;
     QTest::newRow("written .WAV, found in another case") << "ding.WAV" << QStringList{"stop", "wave"};
     QTest::newRow("headerless through the player, rebuilt")
         << "clip.music" << QStringList{"stop", "close", "openImage", "play"};
@@ -153,10 +182,10 @@ void GameSoundTest::effectPaths()
     m_menu->setTicks(true, false);
     sound->PlaySoundEffect(text);
     QCOMPARE(m_device->calls, calls);
-    if (calls.contains("wave"))
+    if (calls.contains("wave") && !text.startsWith("mute"))
         QCOMPARE(m_device->waves.value(0), Ding + QByteArray(2, '\0'));
     if (calls.contains("openImage"))
-        QCOMPARE(m_device->waves.value(0), Tune);
+        QCOMPARE(m_device->waves.value(0), text.contains("music") ? Tune : Ding);
     QCOMPARE(sound->MediaPlayerBusy(), calls.contains("play"));
 }
 
@@ -187,7 +216,7 @@ void GameSoundTest::noneClosesABusyPlayerEmptyDoesNot()
     sound->PlaySoundEffect("tune.mp3");
     sound->PlaySoundEffect("ding.wav");
     QCOMPARE(m_device->calls.mid(3), (QStringList{"stop", "close", "open tune.mp3", "play", "stop", "halt",
-                                                  "close", "open ding.wav", "play"}));
+                                                  "close", "openImage", "play"}));
 }
 
 void GameSoundTest::finishedEffectIsNoLongerBusy()
@@ -202,6 +231,15 @@ void GameSoundTest::finishedEffectIsNoLongerBusy()
     m_device->calls.clear();
     sound->closeMediaPlayer();
     QCOMPARE(m_device->calls, QStringList());
+
+    // At close an effect still playing stops before the saved level comes back.
+    sound->saveDeviceVolume();
+    sound->PlaySoundEffect("tune.mp3");
+    m_device->setLevel(4060);
+    sound->restoreDeviceVolume();
+    QCOMPARE(m_device->levelAtClose, 4060);
+    QCOMPARE(m_device->level(), 65535);
+    QVERIFY(!sound->MediaPlayerBusy());
 }
 
 void GameSoundTest::radioRule_data()
@@ -302,15 +340,22 @@ void GameSoundTest::unreadableFiles()
     QCOMPARE(m_device->calls, (QStringList{"stop", "close"})); // never opened
     QVERIFY(!sound->MediaPlayerBusy());
 
-    sound->loadMusic("Tune.WAV");
-    try {
-        sound->loadMusic("gone.WAV");
-        QFAIL("a missing music file must be reported");
-    } catch (const GameError &error) {
-        QVERIFY(error.message().startsWith("Cannot open file "));
-        QVERIFY(error.message().contains("gone.WAV"));
+    for (const char *name : {"fifo.wav", "zero.wav", "huge.wav"}) {
+        sound->loadSounds(m_dir.filePath("sound"), {"None", name});
+        QCOMPARE(sound->soundTable().data(1), QByteArray(1, '\0'));
     }
-    QVERIFY(sound->musicBuffer().isEmpty());
+
+    for (const char *name : {"gone.WAV", "fifo.wav", "zero.wav", "huge.wav"}) {
+        sound->loadMusic("Tune.WAV");
+        try {
+            sound->loadMusic(name);
+            QFAIL("a music file that cannot be read must be reported");
+        } catch (const GameError &error) {
+            QVERIFY(error.message().startsWith("Cannot open file "));
+            QVERIFY(error.message().contains(name));
+        }
+        QVERIFY(sound->musicBuffer().isEmpty());
+    }
 }
 
 void GameSoundTest::choosersPreviewAndTick()
