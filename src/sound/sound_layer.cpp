@@ -9,9 +9,10 @@
 int fadeOutMusic(SoundLayer &sound, const std::function<void()> &processEvents)
 {
     const int start = sound.outputLevel();
-    // As many steps as the loop below takes: one, and one more per 100 above 4096.
-    const int total = 1 + std::max(0, (start - SoundLevels::FadeStep - SoundLevels::Quiet + SoundLevels::FadeStep - 1)
-                                          / SoundLevels::FadeStep);
+    // As many steps as the loop below takes: the first, then one per 100 (or
+    // part of it) that the first leaves above 4096.
+    const int leftAbove = start - SoundLevels::FadeStep - SoundLevels::Quiet;
+    const int total = 1 + std::max(0, (leftAbove + SoundLevels::FadeStep - 1) / SoundLevels::FadeStep);
     const bool paced = sound.musicIsHeard();
     QElapsedTimer clock;
     clock.start();

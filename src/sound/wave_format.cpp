@@ -1,3 +1,4 @@
+// Reading a RIFF WAVE header, and the headerless ".music" form both ways.
 #include "sound/wave_format.h"
 
 namespace {
