@@ -73,6 +73,12 @@ void playThroughMediaPlayer(const QString &listedName, QByteArray bytes)
     }
 }
 
+// The music loop: a file that does not start "RIFF" is taken for the headerless form.
+void playMusicLoop(const QByteArray &file)
+{
+    playChunk((file.startsWith("RIFF") ? file : rebuildHeaderlessWave(file)) + QByteArray(1, '\0'));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -82,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     openMixer();
     const QByteArray file(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1));
     // The sound table holds each file with one zero byte after it; playing
-    // adds another. The music loop adds one.
+    // adds another.
     const QByteArray zero(1, '\0');
     switch (data[0] % 4) {
     case 0:
@@ -92,12 +98,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QByteArray rebuilt = rebuildHeaderlessWave(file);
         playChunk(rebuilt + zero + zero);
         playThroughMediaPlayer(QStringLiteral("effect.music"), file);
-        playChunk(rebuilt + zero);
+        playMusicLoop(file);
         break;
     }
     case 2:
         playThroughMediaPlayer(QStringLiteral("effect.wav"), file);
-        playChunk(file + zero);
+        playMusicLoop(file);
         break;
     case 3:
         playThroughMediaPlayer(QStringLiteral("effect.mp3"), file);
