@@ -4,9 +4,11 @@
 #include "base/game_error.h"
 #include "settings/installation.h"
 #include "settings/options_model.h"
+#include "settings/player_folders.h"
 #include "base/program_folder.h"
 #include "settings/settings_file.h"
 #include "sound/game_sound.h"
+#include "sound/sound_menu.h"
 #include "ui/windows/about_window.h"
 #include "ui/background/background_dialog.h"
 #include "ui/windows/debug_window.h"
@@ -82,8 +84,10 @@ GameProgram::GameProgram(Desktop &desktop, const AudioFactory &audio)
 void GameProgram::setUpSound(std::unique_ptr<AudioDevice> device)
 {
     auto sound = std::make_unique<GameSound>(std::move(device));
-    sound->loadSounds(dataPath(QStringLiteral("sound")), options().soundChoices());
-    sound->setMusicFolder(dataPath(QStringLiteral("music")));
+    // The player's own files first, as the choosers list them.
+    sound->loadSounds([](const QString &name) { return PlayerFolders::dataFilePath(QStringLiteral("sound"), name); },
+                      options().soundChoices());
+    sound->setMusicFinder([](const QString &name) { return PlayerFolders::dataFilePath(QStringLiteral("music"), name); });
     GameSound *layer = sound.get();
     const auto reportFileError = [this](const GameError &error) {
         m_desktop.showMessage(m_main.get(), Desktop::BoxKind::Error, QStringLiteral("Splitwick"), error.message());
@@ -95,16 +99,16 @@ void GameProgram::setUpSound(std::unique_ptr<AudioDevice> device)
         reportFileError(error);
     }
     QObject::connect(m_fo, &Tfo::effectSlotEdited, m_main.get(),
-                     [layer](const QString &text) { layer->effectSlotChanged(text); });
-    QObject::connect(m_fo, &Tfo::musicSlotEdited, m_main.get(), [layer, reportFileError](const QString &text) {
+                     [this](const QString &text) { m_main->soundMenu().previewEffect(text); });
+    QObject::connect(m_fo, &Tfo::musicSlotEdited, m_main.get(), [this, reportFileError](const QString &text) {
         try {
-            layer->musicSlotChanged(text);
+            m_main->soundMenu().playChosenMusic(text);
         } catch (const GameError &error) {
             reportFileError(error);
         }
     });
     QObject::connect(&options(), &OptionsModel::volumeChanged, m_main.get(),
-                     [layer](int position) { layer->tbSoundChange(position); });
+                     [this](int position) { m_main->soundMenu().setLevelFromSlider(position); });
     m_main->setSoundLayer(std::move(sound));
 }
 

@@ -42,6 +42,9 @@ public:
     virtual void setLevel(int level) = 0;
 
     virtual MediaPlayer &mediaPlayer() = 0;
+
+    // True when nothing played here can be heard (no device, or none yet).
+    virtual bool isSilent() const { return false; }
 };
 
 // No device: everything is silent; the level is kept so that the volume
@@ -54,6 +57,7 @@ public:
     int level() const override { return m_level; }
     void setLevel(int level) override { m_level = level; }
     MediaPlayer &mediaPlayer() override { return *this; }
+    bool isSilent() const override { return true; }
 
 private:
     bool open(const QString &) override { return false; }

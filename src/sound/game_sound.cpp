@@ -1,7 +1,8 @@
+// The game's effects and music on an audio device: which path each file takes.
 #include "sound/game_sound.h"
 
 #include "base/game_error.h"
-#include "base/whole_file.h"
+#include "sound/media_route.h"
 #include "sound/wave_format.h"
 
 #include <QDir>
@@ -9,21 +10,6 @@
 
 namespace {
 const QString None = QStringLiteral("None");
-
-// A file of the folder by name, found without regard to case when the name
-// as written does not exist (a settings file carried over from elsewhere).
-QString fileInFolder(const QString &folder, const QString &name)
-{
-    const QString written = folder + u'/' + name;
-    if (QFileInfo::exists(written) || name.contains(u'/'))
-        return written;
-    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    for (const QString &entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return folder + u'/' + entry;
-    }
-    return written;
-}
 } // namespace
 
 GameSound::GameSound(std::unique_ptr<AudioDevice> device)
@@ -37,17 +23,18 @@ GameSound::~GameSound()
     m_device->mediaPlayer().close();
 }
 
-void GameSound::loadSounds(const QString &soundFolder, const QStringList &soundList)
+void GameSound::loadSounds(SoundFile::Finder soundFile, const QStringList &soundList)
 {
-    m_soundFolder = soundFolder;
-    m_table.build(soundFolder, soundList);
+    m_soundFile = std::move(soundFile);
+    m_table.build(m_soundFile, soundList);
 }
 
 void GameSound::PlaySoundEffect(const QString &name)
 {
-    if (!soundEffectsTicked())
+    if (!effectsAudible())
         return;
     m_device->stopWave();
+    m_musicPlaying = false;
     if (name == None) {
         if (m_mediaPlayerBusy)
             m_device->mediaPlayer().close();
@@ -73,19 +60,21 @@ void GameSound::playThroughMediaPlayer(const QString &listedName)
         m_mediaPlayerBusy = false;
     }
     player.close();
-    const QString path = m_soundFolder + u'/' + listedName;
-    if (!QFileInfo(path).isFile())
+    const QString path = m_soundFile ? m_soundFile(listedName) : QString();
+    // Checked as the table's files are: a regular file of a sane size.
+    std::optional<QByteArray> bytes = SoundFile::read(path);
+    if (!bytes)
         return;
     bool opened = false;
-    if (isHeaderlessName(listedName)) {
-        // A headerless file cannot be decoded as it stands: play it whole.
-        try {
-            opened = player.openImage(rebuildHeaderlessWave(readWholeFile(path)));
-        } catch (const GameError &) {
-            opened = false;
-        }
-    } else {
+    switch (mediaRoute(listedName, *bytes)) {
+    case MediaRoute::Image:
+        opened = player.openImage(*bytes);
+        break;
+    case MediaRoute::File:
         opened = player.open(path);
+        break;
+    case MediaRoute::Nothing:
+        break;
     }
     if (opened && player.play([this] { mp3Notify(); }))
         m_mediaPlayerBusy = true;
@@ -93,7 +82,7 @@ void GameSound::playThroughMediaPlayer(const QString &listedName)
 
 void GameSound::StartMusic()
 {
-    if (!musicTicked() || m_music.isEmpty() || m_music == None.toLatin1())
+    if (!musicAudible() || m_music.isEmpty() || m_music == None.toLatin1())
         return;
     m_device->stopWave();
     if (m_mediaPlayerBusy) {
@@ -104,6 +93,7 @@ void GameSound::StartMusic()
     if (!m_music.startsWith("RIFF"))
         m_music = rebuildHeaderlessWave(m_music);
     m_device->playWave(m_music + QByteArray(1, '\0'), true);
+    m_musicPlaying = true;
 }
 
 void GameSound::loadMusic(const QString &text)
@@ -111,12 +101,17 @@ void GameSound::loadMusic(const QString &text)
     m_music.clear();
     if (text.isEmpty() || text == None)
         return;
-    m_music = readWholeFile(fileInFolder(m_musicFolder, text));
+    const QString path = m_musicFile ? m_musicFile(text) : text;
+    std::optional<QByteArray> bytes = SoundFile::read(path);
+    if (!bytes)
+        throw GameError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    m_music = std::move(*bytes);
 }
 
 void GameSound::stopAll()
 {
     m_device->stopWave();
+    m_musicPlaying = false;
 }
 
 int GameSound::outputLevel() const
@@ -136,6 +131,8 @@ void GameSound::saveDeviceVolume()
 
 void GameSound::restoreDeviceVolume()
 {
+    // An effect still playing would finish at the restored, often full, level.
+    closeMediaPlayer();
     m_device->setLevel(m_savedLevel);
 }
 

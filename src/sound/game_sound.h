@@ -19,10 +19,16 @@ public:
     explicit GameSound(std::unique_ptr<AudioDevice> device);
     ~GameSound() override;
 
-    // Reads every file of the sound list (from the sound folder) once.
-    void loadSounds(const QString &soundFolder, const QStringList &soundList);
+    // Reads every file of the sound list once; soundFile says where each is
+    // (the player's own folder before the shipped one).
+    void loadSounds(SoundFile::Finder soundFile, const QStringList &soundList);
+    void loadSounds(const QString &soundFolder, const QStringList &soundList)
+    {
+        loadSounds(SoundFile::inFolder(soundFolder), soundList);
+    }
     // Where the music chooser's files are.
-    void setMusicFolder(const QString &folder) { m_musicFolder = folder; }
+    void setMusicFinder(SoundFile::Finder musicFile) { m_musicFile = std::move(musicFile); }
+    void setMusicFolder(const QString &folder) { m_musicFile = SoundFile::inFolder(folder); }
 
     const SoundTable &soundTable() const { return m_table; }
     QByteArray musicBuffer() const { return m_music; }
@@ -40,19 +46,22 @@ public:
     void setOutputLevel(int level) override;
     void saveDeviceVolume() override;
     void restoreDeviceVolume() override;
-    // "None" or empty: no music. Otherwise the whole file of the music
-    // folder; GameError "Cannot open file <path>" when it cannot be read.
+    // "None" or empty: no music. Otherwise the whole music file; GameError
+    // "Cannot open file <path>" when it cannot be read (or is no regular
+    // file, or is too large).
     void loadMusic(const QString &text) override;
     void closeMediaPlayer() override;
+    bool musicIsHeard() const override { return m_musicPlaying && !m_device->isSilent(); }
 
 private:
     void playThroughMediaPlayer(const QString &listedName);
 
     std::unique_ptr<AudioDevice> m_device;
     SoundTable m_table;
-    QString m_soundFolder;
-    QString m_musicFolder;
+    SoundFile::Finder m_soundFile;
+    SoundFile::Finder m_musicFile;
     QByteArray m_music;
     bool m_mediaPlayerBusy = false;
+    bool m_musicPlaying = false; // started on the wave output and not stopped since
     int m_savedLevel = AudioDevice::FullLevel;
 };

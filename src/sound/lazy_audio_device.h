@@ -35,6 +35,8 @@ public:
     int level() const override { return m_level; }
     void setLevel(int level) override;
     MediaPlayer &mediaPlayer() override { return *this; }
+    // Nothing has been played before the device is there.
+    bool isSilent() const override { return !m_waited || !m_device || m_device->isSilent(); }
 
     // The entry point the module exports.
     static constexpr const char *EntryPoint = "splitwickCreateAudioDevice";

@@ -1,10 +1,9 @@
+// The sound list with every listed file read once at start.
 #include "sound/sound_table.h"
 
-#include "base/game_error.h"
-#include "base/whole_file.h"
 #include "sound/wave_format.h"
 
-void SoundTable::build(const QString &folder, const QStringList &soundList)
+void SoundTable::build(const SoundFile::Finder &soundFile, const QStringList &soundList)
 {
     m_names = soundList;
     m_data.clear();
@@ -13,13 +12,11 @@ void SoundTable::build(const QString &folder, const QStringList &soundList)
         QByteArray entry;
         if (k > 0) {
             const QString &name = soundList[k];
-            try {
-                entry = readWholeFile(folder + u'/' + name);
+            // Unreadable: the entry plays nothing.
+            if (std::optional<QByteArray> bytes = SoundFile::read(soundFile(name))) {
+                entry = std::move(*bytes);
                 if (isHeaderlessName(name))
                     entry = rebuildHeaderlessWave(entry);
-            } catch (const GameError &) {
-                // Unreadable: the entry plays nothing.
-                entry.clear();
             }
             entry.append('\0');
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/sound_file.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -7,12 +9,13 @@
 
 // The sound list ("None" and the files of the sound folder) with every file
 // read once. Entry k holds the k-th listed file, a ".music" file with its
-// header rebuilt, followed by one zero byte; a file that cannot be read
-// leaves only the zero byte. Entry 0 ("None") is empty.
+// header rebuilt, followed by one zero byte; a file that cannot be read (or
+// is no regular file, or is too large) leaves only the zero byte. Entry 0
+// ("None") is empty.
 class SoundTable
 {
 public:
-    void build(const QString &folder, const QStringList &soundList);
+    void build(const SoundFile::Finder &soundFile, const QStringList &soundList);
 
     // Index of the file entry (never "None") named exactly name, else of the
     // first whose name equals it without regard to case; -1 when none does.

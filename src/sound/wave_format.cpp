@@ -1,3 +1,4 @@
+// Reading a RIFF WAVE header, and the headerless ".music" form both ways.
 #include "sound/wave_format.h"
 
 namespace {
@@ -21,7 +22,9 @@ bool tagAt(const QByteArray &b, qint64 at, const char (&tag)[5])
 
 bool plausibleFormat(const WaveInfo &w)
 {
-    if (w.channels == 0 || w.sampleRate == 0)
+    // Rates far outside what sound is recorded at make the mixer's converter
+    // compute sizes that overflow; channel counts past 8 are no sound file either.
+    if (w.channels == 0 || w.channels > 8 || w.sampleRate < 1000 || w.sampleRate > 384000)
         return false;
     switch (w.formatTag) {
     case 1:

@@ -1,6 +1,8 @@
 // The sound rules against a device that records what it is asked to do.
 #include "base/game_error.h"
 #include "sound/game_sound.h"
+#include "sound/sound_file.h"
+#include "sound/sound_menu.h"
 #include "sound/wave_format.h"
 #include "support/wave_maker.h"
 
@@ -8,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -42,12 +46,17 @@ public:
         return true;
     }
     void stop() override { calls << QStringLiteral("halt"); }
-    void close() override { calls << QStringLiteral("close"); }
+    void close() override
+    {
+        calls << QStringLiteral("close");
+        levelAtClose = m_level;
+    }
 
     QStringList calls;
     QList<QByteArray> waves;
     std::function<void()> finished;
     int m_level = FullLevel;
+    int levelAtClose = -1;
 };
 
 const QByteArray Ding = makeToneWave(0.05, 880);
@@ -88,6 +97,7 @@ private:
     std::unique_ptr<GameSound> makeSound();
 
     QTemporaryDir m_dir;
+    std::unique_ptr<SoundMenu> m_menu;
     RecordingDevice *m_device = nullptr;
 };
 
@@ -104,6 +114,19 @@ void GameSoundTest::init()
     writeFile(m_dir.filePath("sound/clip.music"), makeHeaderlessWave(Tune));
     writeFile(m_dir.filePath("music/Tune.WAV"), Tune);
     writeFile(m_dir.filePath("music/Tune.music"), makeHeaderlessWave(Tune));
+    // What players' folders hold besides sounds: a header the mixer divides
+    // by zero on, a FIFO, a device, a file past any sound's size.
+    QByteArray mute = Ding;
+    mute[22] = mute[23] = mute[32] = mute[33] = '\0'; // no channels, no block size
+    for (const char *folder : {"sound", "music"}) {
+        const QDir dir(m_dir.filePath(folder));
+        writeFile(dir.filePath("mute.wav"), mute);
+        writeFile(dir.filePath("mute.music"), makeHeaderlessWave(mute));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.wav")).constData(), 0600) == 0);
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.wav")));
+        QFile huge(dir.filePath("huge.wav"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(SoundFile::MaxBytes + 1)); // sparse
+    }
 }
 
 std::unique_ptr<GameSound> GameSoundTest::makeSound()
@@ -112,8 +135,10 @@ std::unique_ptr<GameSound> GameSoundTest::makeSound()
     m_device = device.get();
     auto sound = std::make_unique<GameSound>(std::move(device));
     // The order the Options dialog lists them in.
-    sound->loadSounds(m_dir.filePath("sound"), {"None", "clip.music", "DING.WAV", "ding.wav", "tune.mp3"});
+    sound->loadSounds(m_dir.filePath("sound"), {"None", "clip.music", "DING.WAV", "ding.wav", "fifo.wav", "huge.wav",
+                                                "mute.music", "mute.wav", "tune.mp3", "zero.wav"});
     sound->setMusicFolder(m_dir.filePath("music"));
+    m_menu = std::make_unique<SoundMenu>(*sound);
     return sound;
 }
 
@@ -128,11 +153,18 @@ void GameSoundTest::effectPaths_data()
         return calls;
     };
     QTest::newRow("upper-case .WAV from memory") << "DING.WAV" << QStringList{"stop", "wave"};
-    QTest::newRow("lower-case .wav through the player") << "ding.wav" << through("ding.wav");
-    QTest::newRow("lower-case .wav, found without regard to case") << "Ding.wav" << through("DING.WAV");
+    const QStringList checkedImage = {"stop", "close", "openImage", "play"};
+    const QStringList refused = {"stop", "close"};
+    QTest::newRow("lower-case .wav through the player") << "ding.wav" << checkedImage;
+    QTest::newRow("lower-case .wav, found without regard to case") << "Ding.wav" << checkedImage;
     QTest::newRow("mp3 through the player") << "tune.mp3" << through("tune.mp3");
-    QTest::newRow("found without regard to case, played as written")
-        << "Ding.Wav" << through("DING.WAV");
+    QTest::newRow("found without regard to case, played as written") << "Ding.Wav" << checkedImage;
+    QTest::newRow("no channels, .wav: kept from the mixer") << "mute.wav" << refused;
+    QTest::newRow("no channels, .music: kept from the mixer") << "mute.music" << refused;
+    QTest::newRow("no channels, .WAV from memory") << "mute.WAV" << QStringList{"stop", "wave"};
+    QTest::newRow("FIFO: never opened") << "fifo.wav" << refused;
+    QTest::newRow("device: never read") << "zero.wav" << refused;
+    QTest::newRow("larger than any sound") << "huge.wav" << refused;
     QTest::newRow("written .WAV, found in another case") << "ding.WAV" << QStringList{"stop", "wave"};
     QTest::newRow("headerless through the player, rebuilt")
         << "clip.music" << QStringList{"stop", "close", "openImage", "play"};
@@ -147,23 +179,23 @@ void GameSoundTest::effectPaths()
     QFETCH(QString, text);
     QFETCH(QStringList, calls);
     auto sound = makeSound();
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect(text);
     QCOMPARE(m_device->calls, calls);
-    if (calls.contains("wave"))
+    if (calls.contains("wave") && !text.startsWith("mute"))
         QCOMPARE(m_device->waves.value(0), Ding + QByteArray(2, '\0'));
     if (calls.contains("openImage"))
-        QCOMPARE(m_device->waves.value(0), Tune);
+        QCOMPARE(m_device->waves.value(0), text.contains("music") ? Tune : Ding);
     QCOMPARE(sound->MediaPlayerBusy(), calls.contains("play"));
 }
 
 void GameSoundTest::musicTickedSilencesEffects()
 {
     auto sound = makeSound();
-    QVERIFY(sound->musicTicked());
+    QVERIFY(m_menu->musicTicked());
     for (const char *text : {"DING.WAV", "ding.wav", "None", ""})
         sound->PlaySoundEffect(text);
-    sound->setTicks(false, false);
+    m_menu->setTicks(false, false);
     sound->PlaySoundEffect("DING.WAV");
     QCOMPARE(m_device->calls, QStringList());
 }
@@ -171,7 +203,7 @@ void GameSoundTest::musicTickedSilencesEffects()
 void GameSoundTest::noneClosesABusyPlayerEmptyDoesNot()
 {
     auto sound = makeSound();
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect("tune.mp3");
     m_device->calls.clear();
     sound->PlaySoundEffect("");
@@ -184,13 +216,13 @@ void GameSoundTest::noneClosesABusyPlayerEmptyDoesNot()
     sound->PlaySoundEffect("tune.mp3");
     sound->PlaySoundEffect("ding.wav");
     QCOMPARE(m_device->calls.mid(3), (QStringList{"stop", "close", "open tune.mp3", "play", "stop", "halt",
-                                                  "close", "open ding.wav", "play"}));
+                                                  "close", "openImage", "play"}));
 }
 
 void GameSoundTest::finishedEffectIsNoLongerBusy()
 {
     auto sound = makeSound();
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect("tune.mp3");
     QVERIFY(sound->MediaPlayerBusy());
     m_device->finished();
@@ -199,6 +231,15 @@ void GameSoundTest::finishedEffectIsNoLongerBusy()
     m_device->calls.clear();
     sound->closeMediaPlayer();
     QCOMPARE(m_device->calls, QStringList());
+
+    // At close an effect still playing stops before the saved level comes back.
+    sound->saveDeviceVolume();
+    sound->PlaySoundEffect("tune.mp3");
+    m_device->setLevel(4060);
+    sound->restoreDeviceVolume();
+    QCOMPARE(m_device->levelAtClose, 4060);
+    QCOMPARE(m_device->level(), 65535);
+    QVERIFY(!sound->MediaPlayerBusy());
 }
 
 void GameSoundTest::radioRule_data()
@@ -224,20 +265,20 @@ void GameSoundTest::radioRule()
     auto sound = makeSound();
     sound->loadMusic("Tune.WAV");
     int changes = 0;
-    sound->setTicksChangedHandler([&changes] { ++changes; });
+    m_menu->setTicksChangedHandler([&changes] { ++changes; });
     for (QChar c : clicks) {
         const qsizetype before = m_device->calls.size();
         if (c == u's') {
-            sound->mSOundClick();
+            m_menu->mSOundClick();
             // Nothing stopped or started.
             QCOMPARE(m_device->calls.size(), before);
         } else {
-            sound->mMusicClick();
+            m_menu->mMusicClick();
             QCOMPARE(m_device->calls.value(before), QStringLiteral("stop"));
         }
     }
-    QCOMPARE(sound->soundEffectsTicked(), soundTicked);
-    QCOMPARE(sound->musicTicked(), musicTicked);
+    QCOMPARE(m_menu->soundEffectsTicked(), soundTicked);
+    QCOMPARE(m_menu->musicTicked(), musicTicked);
     QCOMPARE(m_device->calls.count("loop"), musicStarts);
     QCOMPARE(changes, clicks.size());
 }
@@ -266,10 +307,10 @@ void GameSoundTest::headerlessMusicLoopsLikeComplete()
 void GameSoundTest::musicStartStopsBusyPlayer()
 {
     auto sound = makeSound();
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect("tune.mp3");
     sound->loadMusic("Tune.WAV");
-    sound->mMusicClick();
+    m_menu->mMusicClick();
     QVERIFY(!sound->MediaPlayerBusy());
     QCOMPARE(m_device->calls.mid(m_device->calls.size() - 4), (QStringList{"stop", "stop", "halt", "loop"}));
 
@@ -294,38 +335,45 @@ void GameSoundTest::unreadableFiles()
     QCOMPARE(table.data(2), QByteArray(1, '\0'));
     QCOMPARE(table.data(3), Tune + QByteArray(1, '\0'));
 
-    sound->setTicks(true, false);
+    m_menu->setTicks(true, false);
     sound->PlaySoundEffect("gone.wav");
     QCOMPARE(m_device->calls, (QStringList{"stop", "close"})); // never opened
     QVERIFY(!sound->MediaPlayerBusy());
 
-    sound->loadMusic("Tune.WAV");
-    try {
-        sound->loadMusic("gone.WAV");
-        QFAIL("a missing music file must be reported");
-    } catch (const GameError &error) {
-        QVERIFY(error.message().startsWith("Cannot open file "));
-        QVERIFY(error.message().contains("gone.WAV"));
+    for (const char *name : {"fifo.wav", "zero.wav", "huge.wav"}) {
+        sound->loadSounds(m_dir.filePath("sound"), {"None", name});
+        QCOMPARE(sound->soundTable().data(1), QByteArray(1, '\0'));
     }
-    QVERIFY(sound->musicBuffer().isEmpty());
+
+    for (const char *name : {"gone.WAV", "fifo.wav", "zero.wav", "huge.wav"}) {
+        sound->loadMusic("Tune.WAV");
+        try {
+            sound->loadMusic(name);
+            QFAIL("a music file that cannot be read must be reported");
+        } catch (const GameError &error) {
+            QVERIFY(error.message().startsWith("Cannot open file "));
+            QVERIFY(error.message().contains(name));
+        }
+        QVERIFY(sound->musicBuffer().isEmpty());
+    }
 }
 
 void GameSoundTest::choosersPreviewAndTick()
 {
     auto sound = makeSound();
-    sound->effectSlotChanged("DING.WAV");
-    QVERIFY(sound->soundEffectsTicked());
-    QVERIFY(!sound->musicTicked());
+    m_menu->previewEffect("DING.WAV");
+    QVERIFY(m_menu->soundEffectsTicked());
+    QVERIFY(!m_menu->musicTicked());
     QCOMPARE(m_device->calls, (QStringList{"stop", "stop", "wave"}));
 
     m_device->calls.clear();
-    sound->musicSlotChanged("Tune.music");
-    QVERIFY(sound->musicTicked());
-    QVERIFY(!sound->soundEffectsTicked());
+    m_menu->playChosenMusic("Tune.music");
+    QVERIFY(m_menu->musicTicked());
+    QVERIFY(!m_menu->soundEffectsTicked());
     QCOMPARE(m_device->calls, (QStringList{"stop", "stop", "loop"}));
 
     m_device->calls.clear();
-    QVERIFY_THROWS_EXCEPTION(GameError, sound->musicSlotChanged("Missing.WAV"));
+    QVERIFY_THROWS_EXCEPTION(GameError, m_menu->playChosenMusic("Missing.WAV"));
     QCOMPARE(m_device->calls, QStringList{"stop"});
     sound->StartMusic();
     QCOMPARE(m_device->calls, QStringList{"stop"}); // no music left
@@ -346,7 +394,7 @@ void GameSoundTest::trackBarLevels()
     QFETCH(int, position);
     QFETCH(int, level);
     auto sound = makeSound();
-    sound->tbSoundChange(position);
+    m_menu->setLevelFromSlider(position);
     QCOMPARE(m_device->level(), level);
 }
 

@@ -1,6 +1,7 @@
 // The music fade at close, on a sound layer that records every level applied.
 #include "sound/sound_layer.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QTest>
 
@@ -13,7 +14,9 @@ public:
         levels << level;
         SilentSoundLayer::setOutputLevel(level);
     }
+    bool musicIsHeard() const override { return heard; }
     QList<int> levels;
+    bool heard = false;
 };
 } // namespace
 
@@ -24,6 +27,8 @@ class SoundLayerTest : public QObject
 private slots:
     void fade_data();
     void fade();
+    void fadeTakesASecondWhenHeard_data();
+    void fadeTakesASecondWhenHeard();
 };
 
 void SoundLayerTest::fade_data()
@@ -56,6 +61,33 @@ void SoundLayerTest::fade()
     QCOMPARE(pumped, pumps);
     for (qsizetype i = 1; i < sound.levels.size(); ++i)
         QCOMPARE(sound.levels[i - 1] - sound.levels[i], 100);
+}
+
+void SoundLayerTest::fadeTakesASecondWhenHeard_data()
+{
+    QTest::addColumn<bool>("heard");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("leastMs");
+    QTest::addColumn<int>("mostMs");
+    QTest::newRow("heard") << true << 40960 << 900 << 1500;
+    QTest::newRow("heard from full") << true << 65535 << 900 << 1500;
+    QTest::newRow("silent: at once") << false << 40960 << 0 << 100;
+}
+
+void SoundLayerTest::fadeTakesASecondWhenHeard()
+{
+    QFETCH(bool, heard);
+    QFETCH(int, start);
+    QFETCH(int, leastMs);
+    QFETCH(int, mostMs);
+    RecordingSound sound;
+    sound.heard = heard;
+    sound.SilentSoundLayer::setOutputLevel(start);
+    QElapsedTimer clock;
+    clock.start();
+    fadeOutMusic(sound, {});
+    const qint64 ms = clock.elapsed();
+    QVERIFY2(ms >= leastMs && ms <= mostMs, qPrintable(QString::number(ms)));
 }
 
 QTEST_APPLESS_MAIN(SoundLayerTest)

@@ -148,6 +148,8 @@ void WaveFormatTest::rejectsInvalidImages_data()
     QTest::newRow("format chunk too short") << riff(chunk("fmt ", fmtBody(1, 1, 22050, 16).left(14)) + data);
     QTest::newRow("no channels") << riff(chunk("fmt ", fmtBody(1, 0, 22050, 16)) + data);
     QTest::newRow("rate zero") << riff(chunk("fmt ", fmtBody(1, 1, 0, 16)) + data);
+    QTest::newRow("rate of a billion a second") << riff(chunk("fmt ", fmtBody(1, 2, 1096228672, 16)) + data);
+    QTest::newRow("nine channels") << riff(chunk("fmt ", fmtBody(1, 9, 22050, 16)) + data);
     QTest::newRow("12-bit samples") << riff(chunk("fmt ", fmtBody(1, 1, 22050, 12)) + data);
     QTest::newRow("block align disagrees") << riff(chunk("fmt ", fmtBody(1, 2, 22050, 16, 2)) + data);
     QTest::newRow("compressed format") << riff(chunk("fmt ", fmtBody(0x55, 1, 22050, 16)) + data);

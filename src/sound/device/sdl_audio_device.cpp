@@ -1,6 +1,7 @@
+// The game's audio output on SDL2_mixer: wave output, media player, level and smooth cuts.
 #include "sound/device/sdl_audio_device.h"
 
-#include "sound/wave_format.h"
+#include "sound/device/mixer_loading.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -15,6 +16,7 @@ constexpr int WaveChannel = 0;
 constexpr int Frequency = 44100;
 constexpr int OutputChannels = 2;
 constexpr int BufferFrames = 1024;
+constexpr int CutRampFrames = Frequency * 5 / 1000; // 5 ms
 
 // The one open device, for the mixer's hooks (which carry no context).
 std::atomic<SdlAudioDevice *> s_device{nullptr};
@@ -39,7 +41,8 @@ SdlAudioDevice::~SdlAudioDevice()
     ++m_playNumber;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
-    freeChunk();
+    if (m_chunk)
+        Mix_FreeChunk(m_chunk);
     if (m_music)
         Mix_FreeMusic(m_music);
     Mix_CloseAudio();
@@ -58,6 +61,11 @@ void SdlAudioDevice::openDevice()
         return;
     }
     Mix_Init(MIX_INIT_MP3);
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&frequency, &format, &channels) && channels > 0)
+        m_outputChannels = std::min(channels, int(std::size(m_lastFrame)));
     Mix_AllocateChannels(1);
     Mix_ReserveChannels(1);
     Mix_SetPostMix(&SdlAudioDevice::scaleOutput, this);
@@ -75,14 +83,35 @@ bool SdlAudioDevice::isOpen()
 
 void SdlAudioDevice::scaleOutput(void *device, unsigned char *stream, int length)
 {
-    // The mixer's own volumes have only 128 steps; the game's level has 65536.
-    const int level = static_cast<SdlAudioDevice *>(device)->m_level.load(std::memory_order_relaxed);
-    if (level >= FullLevel)
-        return;
+    auto *self = static_cast<SdlAudioDevice *>(device);
     auto *samples = reinterpret_cast<Sint16 *>(stream);
     const int count = length / int(sizeof(Sint16));
-    for (int i = 0; i < count; ++i)
-        samples[i] = Sint16(int(samples[i]) * level / FullLevel);
+    // The mixer's own volumes have only 128 steps; the game's level has 65536.
+    const int level = self->m_level.load(std::memory_order_relaxed);
+    if (level < FullLevel) {
+        for (int i = 0; i < count; ++i)
+            samples[i] = Sint16(int(samples[i]) * level / FullLevel);
+    }
+    const int channels = self->m_outputChannels;
+    const int frames = count / channels;
+    if (frames == 0)
+        return;
+    if (self->m_cut.exchange(false))
+        self->smoothCut(samples, frames);
+    std::copy_n(samples + (frames - 1) * channels, channels, self->m_lastFrame);
+}
+
+void SdlAudioDevice::smoothCut(Sint16 *samples, int frames)
+{
+    const int channels = m_outputChannels;
+    const int ramp = std::min(frames, CutRampFrames);
+    for (int c = 0; c < channels; ++c) {
+        const int step = int(m_lastFrame[c]) - int(samples[c]);
+        for (int i = 0; i < ramp; ++i) {
+            const int value = int(samples[i * channels + c]) + step * (ramp - i) / ramp;
+            samples[i * channels + c] = Sint16(std::clamp(value, -32768, 32767));
+        }
+    }
 }
 
 void SdlAudioDevice::setLevel(int level)
@@ -90,37 +119,32 @@ void SdlAudioDevice::setLevel(int level)
     m_level = std::clamp(level, 0, int(FullLevel));
 }
 
-void SdlAudioDevice::freeChunk()
-{
-    if (m_chunk) {
-        Mix_FreeChunk(m_chunk);
-        m_chunk = nullptr;
-    }
-}
-
 void SdlAudioDevice::playWave(const QByteArray &image, bool loop)
 {
     if (!isOpen())
         return;
+    // Decoded before the halt, so that the new sound follows the old at once.
+    Mix_Chunk *chunk = MixerLoading::waveChunk(image);
+    markCut();
     Mix_HaltChannel(WaveChannel);
-    freeChunk();
-    // Only a sound WAVE image; the mixer would also take other formats.
-    if (!parseWave(image))
-        return;
-    SDL_RWops *source = SDL_RWFromConstMem(image.constData(), int(image.size()));
-    if (!source)
-        return;
-    m_chunk = Mix_LoadWAV_RW(source, 1);
-    if (!m_chunk)
-        return;
-    if (Mix_PlayChannel(WaveChannel, m_chunk, loop ? -1 : 0) < 0)
-        freeChunk();
+    if (chunk && Mix_PlayChannel(WaveChannel, chunk, loop ? -1 : 0) < 0) {
+        Mix_FreeChunk(chunk);
+        chunk = nullptr;
+    }
+    // Again: a mix that ran between the first mark and the halt used it up.
+    markCut();
+    if (m_chunk)
+        Mix_FreeChunk(m_chunk);
+    m_chunk = chunk;
 }
 
 void SdlAudioDevice::stopWave()
 {
-    if (isOpen())
-        Mix_HaltChannel(WaveChannel);
+    if (!isOpen())
+        return;
+    markCut();
+    Mix_HaltChannel(WaveChannel);
+    markCut();
 }
 
 bool SdlAudioDevice::open(const QString &path)
@@ -128,7 +152,7 @@ bool SdlAudioDevice::open(const QString &path)
     close();
     if (!isOpen())
         return false;
-    m_music = Mix_LoadMUS(QFile::encodeName(path).constData());
+    m_music = MixerLoading::musicFile(path);
     return m_music != nullptr;
 }
 
@@ -138,9 +162,7 @@ bool SdlAudioDevice::openImage(const QByteArray &image)
     if (!isOpen())
         return false;
     m_musicImage = image;
-    SDL_RWops *source = SDL_RWFromConstMem(m_musicImage.constData(), int(m_musicImage.size()));
-    if (source)
-        m_music = Mix_LoadMUS_RW(source, 1);
+    m_music = MixerLoading::musicImage(m_musicImage);
     if (!m_music)
         m_musicImage.clear();
     return m_music != nullptr;
@@ -160,8 +182,11 @@ void SdlAudioDevice::stop()
     // The mixer calls its finished hook for a halt as well, right inside the
     // halt: the notice it posts carries a number that is stale once we return.
     ++m_playNumber;
-    if (m_open)
+    if (m_open) {
+        markCut();
         Mix_HaltMusic();
+        markCut();
+    }
     ++m_playNumber;
 }
 

@@ -10,6 +10,8 @@
 #include <memory>
 #include <thread>
 
+#include <SDL_stdinc.h>
+
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
@@ -36,6 +38,7 @@ public:
     int level() const override { return m_level.load(); }
     void setLevel(int level) override;
     MediaPlayer &mediaPlayer() override { return *this; }
+    bool isSilent() const override { return !m_open.load(); }
 
 private:
     bool open(const QString &path) override;
@@ -45,13 +48,20 @@ private:
     void close() override;
 
     void openDevice();
-    void freeChunk();
     static void musicFinished();
     static void scaleOutput(void *device, unsigned char *stream, int length);
+    // A cut (a halt, or a new sound over the old one) ramps from the last
+    // sample heard to the new signal over a few milliseconds, not at once.
+    void smoothCut(Sint16 *samples, int frames);
+    void markCut() { m_cut.store(true); }
 
     std::thread m_opener;
-    bool m_open = false;
+    std::atomic<bool> m_open{false}; // written by the opener thread, read by stop() on any
     std::atomic<int> m_level{FullLevel};
+    std::atomic<bool> m_cut{false};
+    int m_outputChannels = 2;
+    // The mixer thread's own: the last frame it put out.
+    Sint16 m_lastFrame[8] = {};
 
     Mix_Chunk *m_chunk = nullptr;
     Mix_Music *m_music = nullptr;

@@ -6,6 +6,7 @@
 #include "settings/options_model.h"
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
+#include "sound/sound_menu.h"
 #include "ui/main_window/activation_tracker.h"
 #include "ui/background/background_image.h"
 #include "ui/main_window/banner.h"
@@ -76,7 +77,8 @@ TfrmMain::TfrmMain(Desktop &desktop, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint),
       m_desktop(desktop),
-      m_sound(std::make_unique<SilentSoundLayer>())
+      m_sound(std::make_unique<SilentSoundLayer>()),
+      m_soundMenu(std::make_unique<SoundMenu>(*m_sound))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Splitwick"));
@@ -291,23 +293,23 @@ void TfrmMain::buildPopupMenu()
             [this](const QPoint &pos) { m_popup->popup(m_pGame->mapToGlobal(pos)); });
 }
 
-// The sound layer keeps the ticks and their radio rule; the menu shows them.
+// The sound menu keeps the ticks and their radio rule; the menu shows them.
 void TfrmMain::mMusicClick()
 {
-    m_sound->mMusicClick();
+    m_soundMenu->mMusicClick();
     showSoundTicks();
 }
 
 void TfrmMain::mSOundClick()
 {
-    m_sound->mSOundClick();
+    m_soundMenu->mSOundClick();
     showSoundTicks();
 }
 
 void TfrmMain::showSoundTicks()
 {
-    m_mSOund->setChecked(m_sound->soundEffectsTicked());
-    m_mMusic->setChecked(m_sound->musicTicked());
+    m_mSOund->setChecked(m_soundMenu->soundEffectsTicked());
+    m_mMusic->setChecked(m_soundMenu->musicTicked());
 }
 
 void TfrmMain::WordGame1Click()
@@ -332,15 +334,15 @@ void TfrmMain::setSoundLayer(std::unique_ptr<SoundLayer> sound)
 {
     if (!sound)
         return;
-    if (m_sound)
-        m_sound->setTicksChangedHandler(nullptr);
+    m_soundMenu->setTicksChangedHandler(nullptr);
     m_sound = std::move(sound);
+    m_soundMenu->setOutput(*m_sound);
     if (m_engine)
         m_engine->setSound(*m_sound);
     // Creation has run: the new layer's volume is the one to put back at close.
     m_sound->saveDeviceVolume();
-    m_sound->setTicks(m_mSOund->isChecked(), m_mMusic->isChecked());
-    m_sound->setTicksChangedHandler([this] { showSoundTicks(); });
+    m_soundMenu->setTicks(m_mSOund->isChecked(), m_mMusic->isChecked());
+    m_soundMenu->setTicksChangedHandler([this] { showSoundTicks(); });
 }
 
 int TfrmMain::fullScreenClientHeight() const

@@ -27,6 +27,7 @@ class QtRoundTimer;
 class RoundEngine;
 class SettingsFile;
 class SoundLayer;
+class SoundMenu;
 class TfrmAbout;
 class TfrmDebug;
 class TfrmScore;
@@ -75,6 +76,7 @@ public:
     RoundEngine &engine() { return *m_engine; }
     bool hasEngine() const { return bool(m_engine); }
     SoundLayer &sound() { return *m_sound; }
+    SoundMenu &soundMenu() { return *m_soundMenu; }
     Banner &banner() { return *m_banner; }
     Desktop &desktop() { return m_desktop; }
     TileWidget *tile(int slot) const; // 1..250
@@ -197,6 +199,7 @@ private:
     std::unique_ptr<QtRoundTimer> m_bTimer;
     Banner *m_banner = nullptr;
     std::unique_ptr<SoundLayer> m_sound;
+    std::unique_ptr<SoundMenu> m_soundMenu; // the ticks of "Sound Effects" and "Music"
     std::unique_ptr<RoundEngine> m_engine;
     std::unique_ptr<BoardView> m_boardView;
     std::unique_ptr<KeyboardPlay> m_keyboardPlay;

@@ -10,6 +10,7 @@
 #include "settings/player_folders.h"
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
+#include "sound/sound_menu.h"
 #include "ui/windows/about_window.h"
 #include "ui/background/board_background.h"
 #include "ui/background/background_image.h"
@@ -70,6 +71,9 @@ void TfrmMain::FormShow()
     m_sound->setOutputLevel(SoundLevels::Quiet);
     if (m_splashEnabled)
         runSplashSequence(m_desktop, [this](int level) { m_sound->setOutputLevel(level); }, this);
+    // The volume slider shows the level the splash left, so that its first step goes the way it points.
+    if (m_options)
+        m_options->setVolumePosition(SoundMenu::sliderPositionForLevel(m_sound->outputLevel()));
     m_banner->startTimer();
 }
 

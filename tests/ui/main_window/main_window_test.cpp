@@ -477,8 +477,9 @@ void MainWindowTest::closeFadesMusicOnlyWhenTicked()
     GameFixture game;
     game.writeQuietSettings();
     TfrmMain &window = game.start();
-    // The splash left the level at its last row.
+    // The splash left the level at its last row, and the volume slider shows it.
     QCOMPARE(window.sound().outputLevel(), 40960);
+    QCOMPARE(game.options().volumePosition(), 6);
     if (!music)
         window.findChild<QAction *>("mMusic")->trigger();
     LevelRecorder &sound = recordLevels(window);

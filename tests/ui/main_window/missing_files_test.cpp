@@ -2,7 +2,9 @@
 // sounds and music, a settings file that cannot be written. Each gives a
 // clear message or silence, and the game goes on to play and close.
 
+#include "sound/game_sound.h"
 #include "support/game_fixture.h"
+#include "support/wave_maker.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -11,6 +13,8 @@
 #include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,6 +60,8 @@ void MissingFilesTest::gameGoesOn_data()
     QTest::newRow("corrupt WAV, MP3 and .music") << "bad sounds" << "";
     QTest::newRow("corrupt dictionary") << "bad dictionary" << "Unable to load the Knowledge Base";
     QTest::newRow("settings file cannot be written") << "ini folder" << "Unable to write to";
+    QTest::newRow("the player's own sounds and music") << "own sounds" << "";
+    QTest::newRow("a FIFO, a device and a huge file as sounds") << "special sounds" << "Cannot open file";
 }
 
 void MissingFilesTest::gameGoesOn()
@@ -96,6 +102,21 @@ void MissingFilesTest::gameGoesOn()
         writeFile(root.filePath("sound/noise.mp3"), garbage(700, 4));
         writeFile(root.filePath("music/tune.music"), garbage(3, 5));
         writeFile(root.filePath("music/song.mp3"), garbage(900, 6));
+    } else if (damage == "own sounds") {
+        // An own file beside the shipped ones, and one under a shipped name.
+        const QDir own(root.filePath("own/splitwick"));
+        QVERIFY(own.mkpath("sound") && own.mkpath("music"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath("own")));
+        writeFile(root.filePath("sound/ding.wav"), "shipped");
+        writeFile(own.filePath("sound/ding.wav"), "own effect");
+        writeFile(own.filePath("music/Mine.WAV"), makeToneWave(0.05));
+        game.ini().writeString("Options", "music", "Mine.WAV");
+    } else if (damage == "special sounds") {
+        QVERIFY(::mkfifo(QFile::encodeName(root.filePath("sound/fifo.wav")).constData(), 0600) == 0);
+        QVERIFY(QFile::link("/dev/zero", root.filePath("sound/zero.WAV")));
+        QFile huge(root.filePath("music/huge.WAV"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(40) << 30)); // sparse
+        game.ini().writeString("Options", "music", "huge.WAV");
     } else if (damage == "bad dictionary") {
         QFile file(root.filePath("kbs/beta.dic"));
         QVERIFY(file.open(QIODevice::ReadWrite));
@@ -110,6 +131,13 @@ void MissingFilesTest::gameGoesOn()
 
     TfrmMain &window = game.start();
     QVERIFY(window.isVisible());
+    if (damage == "own sounds") {
+        qunsetenv("XDG_DATA_HOME");
+        const auto &sound = dynamic_cast<GameSound &>(window.sound());
+        QCOMPARE(sound.musicBuffer(), makeToneWave(0.05));
+        const SoundTable &table = sound.soundTable();
+        QCOMPARE(table.data(table.find("ding.wav")), QByteArray("own effect") + '\0');
+    }
     if (damage == "bad sounds") {
         for (int slot = 0; slot < SoundSlotCount; ++slot)
             game.options().setSoundText(SoundSlot(slot), slot % 2 ? "ding.wav" : "noise.mp3");

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the audio and window tests with ThreadSanitizer in build-tsan/ and runs
+# them; any race report fails the run. Usage: tests/tsan/run.sh [ctest args...]
+# TSAN_LABELS picks other test labels (default: audio|window).
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=build-tsan
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DSPLITWICK_BENCHMARKS=OFF "${launcher[@]}" \
+  -DCMAKE_CXX_FLAGS="-fsanitize=thread -O1 -fno-omit-frame-pointer" \
+  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread >/dev/null
+
+# Only what the run needs: the tests labelled audio and window, and the audio module.
+labels="${TSAN_LABELS:-audio|window}"
+mapfile -t tests < <(cd "$build" && ctest -N -L "$labels" | sed -n 's/^ *Test *#[0-9]*: *//p')
+cmake --build "$build" -j"$(nproc)" --target splitwick-audio "${tests[@]}" >/dev/null
+
+export TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1 suppressions=$PWD/tests/tsan/suppressions.txt"
+cd "$build" && ctest --output-on-failure -j"$(nproc)" -L "$labels" "$@"
