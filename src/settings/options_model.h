@@ -6,6 +6,7 @@
 #include <array>
 
 class SettingsFile;
+struct OptionKey;
 
 // The sound slots of the Options dialog, by the component names they are saved under.
 enum class SoundSlot { Music, GoodDrop, Incorrect, GoodWord, Penalty, GameOver, GameWon, NewGame, TimerStart };
@@ -83,7 +84,8 @@ public:
     bool settingsPageEnabled() const { return m_settingsPageEnabled; }
     void setSettingsPageEnabled(bool on);
 
-    // The twenty saved components, in the order they are restored and saved.
+    // The twenty saved components (the table of optionKeys()), in the order
+    // they are restored and saved.
     static const QStringList &savedKeys();
     void restore(const SettingsFile &settings);
     // Writes every key it can; throws GameError after the loop when a value
@@ -99,6 +101,8 @@ signals:
     void showParametersChanged(bool on);
 
 private:
+    QString savedText(const OptionKey &key) const;
+
     QStringList m_dictionaryNames;
     int m_dictionaryIndex = -1;
     int m_wordCount = 10;
