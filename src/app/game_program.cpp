@@ -63,9 +63,9 @@ GameProgram::GameProgram(Desktop &desktop, const AudioFactory &audio)
     HeldWarnings warnings;
     m_installation = std::make_unique<Installation>(*m_options, warnings);
     m_main = std::make_unique<TfrmMain>(desktop, *m_options, settings(),
-                                        [this](const RoundWiring &wiring, RoundTimer &penalty, RoundTimer &banner) {
+                                        [this](const RoundWiring &wiring, RoundTimer &penaltyTimer) {
                                             auto engine = std::make_unique<RoundEngine>(wiring, *m_options, settings(),
-                                                                                        penalty, banner);
+                                                                                        penaltyTimer);
                                             engine->dictionary().setQuickDestroy(true);
                                             return engine;
                                         });

@@ -51,8 +51,8 @@ void RoundEngine::GetWords()
                                               "Please change your options."));
             RoundCommands c = m_commands;
             c.settings = true;
+            c.settingsPage = true;
             updateCommands(c);
-            m_options.setSettingsPageEnabled(true);
             drawFailed();
             return;
         }

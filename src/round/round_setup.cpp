@@ -132,11 +132,11 @@ void RoundEngine::New1Click()
                       .arg(rows)
                       .arg(p.Level)
                       .arg(m_options.dictionary()));
-        m_bTimer.start();
+        m_host.status.startBanner();
 
         if (QFileInfo::exists(PlayerFolders::existingFilePath(QStringLiteral("c999"))))
             p.CluesLeft = 999;
-        m_host.trace.appendDebugLine(QStringLiteral("%1 %2 %3").arg(p.Pop).arg(m_timer1.interval()).arg(p.CluesLeft));
+        m_host.trace.appendDebugLine(QStringLiteral("%1 %2 %3").arg(p.Pop).arg(m_penaltyTimer.interval()).arg(p.CluesLeft));
         if (p.CluesLeft < 100) {
             c = m_commands;
             c.clueCaption = clueCaption(p.CluesLeft);
@@ -162,8 +162,8 @@ void RoundEngine::New1Click()
         c.newCells = true;
         m_round.Parameters.WordsLeft = rows;
         c.solve = c.clue = c.popupSolve = c.popupClue = true;
+        c.settingsPage = false;
         updateCommands(c);
-        m_options.setSettingsPageEnabled(false);
         m_round.Moves = 0;
         playSound(SoundSlot::NewGame);
     }

@@ -184,14 +184,6 @@ void OptionsModel::setVolumePosition(int position)
     }
 }
 
-void OptionsModel::setSettingsPageEnabled(bool on)
-{
-    if (on != m_settingsPageEnabled) {
-        m_settingsPageEnabled = on;
-        emit settingsPageEnabledChanged(on);
-    }
-}
-
 const QStringList &OptionsModel::savedKeys()
 {
     static const QStringList keys = [] {

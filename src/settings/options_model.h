@@ -80,10 +80,6 @@ public:
     bool showParameters() const { return m_showParameters; }
     void setShowParameters(bool on);
 
-    // The "Settings" page is disabled while a round is in play.
-    bool settingsPageEnabled() const { return m_settingsPageEnabled; }
-    void setSettingsPageEnabled(bool on);
-
     // The twenty saved components (the table of optionKeys()), in the order
     // they are restored and saved.
     static const QStringList &savedKeys();
@@ -97,7 +93,6 @@ signals:
     void presetsChanged(int index);
     void soundTextChanged(SoundSlot slot);
     void volumeChanged(int position);
-    void settingsPageEnabledChanged(bool on);
     void showParametersChanged(bool on);
 
 private:
@@ -117,6 +112,5 @@ private:
     QStringList m_soundChoices;
     std::array<QString, SoundSlotCount> m_sounds;
     int m_volume = 8;
-    bool m_settingsPageEnabled = true;
     bool m_showParameters = false;
 };

@@ -51,15 +51,12 @@ TfrmMain::TfrmMain(Desktop &desktop, OptionsModel &options, SettingsFile &settin
     m_penaltyTimer = std::make_unique<QtRoundTimer>(15000);
     m_penaltyTimer->timer()->setObjectName(QStringLiteral("Timer1"));
     m_penaltyTimer->timer()->setParent(this);
-    m_bannerTimer = std::make_unique<QtRoundTimer>(Banner::TickMs);
-    m_bannerTimer->timer()->setObjectName(QStringLiteral("bTimer"));
-    m_bannerTimer->timer()->setParent(this);
 
     QWidget *client = buildBoard();
     m_look = std::make_unique<TileLookHolder>(*m_templateTile, QList<TileWidget *>(m_tiles.begin(), m_tiles.end()));
     m_background = std::make_unique<BoardBackground>(*m_backgroundImage);
     m_menus = new MainMenus(menuBar(), m_boardPanel, this);
-    m_statusPanel = new StatusPanel(m_menus->mainItem(MenuCommand::Banner), m_bannerTimer->timer(), client);
+    m_statusPanel = new StatusPanel(m_menus->mainItem(MenuCommand::Banner), client);
     client->layout()->addWidget(m_statusPanel);
     setCentralWidget(client);
 
@@ -122,7 +119,10 @@ QWidget *TfrmMain::buildBoard()
 void TfrmMain::attachEngine(const EngineMaker &makeEngine)
 {
     const RoundWiring wiring{*m_statusPanel, *this, *this, *this, *this, *m_sound, *this};
-    m_engine = makeEngine(wiring, *m_penaltyTimer, *m_bannerTimer);
+    m_engine = makeEngine(wiring, *m_penaltyTimer);
+    QAction *hints = m_menus->mainItem(MenuCommand::HoverHints);
+    m_engine->setHintsOnHover(hints->isChecked());
+    connect(hints, &QAction::toggled, this, [this](bool on) { m_engine->setHintsOnHover(on); });
     connect(m_penaltyTimer->timer(), &QTimer::timeout, this, [this] { m_engine->Timer1Timer(); });
     m_engine->board().setTemplateHeight(m_templateTile->height());
     m_engine->board().MakeTiles();
@@ -201,6 +201,7 @@ void TfrmMain::setOptionsDialog(Tfo *dialog)
 {
     m_optionsDialog = dialog;
     ControlNames::nameControlsOnShow(*dialog);
+    applyCommands();
 }
 
 void TfrmMain::applyCommands()
@@ -208,6 +209,8 @@ void TfrmMain::applyCommands()
     const RoundCommands &commands = m_engine->commands();
     m_menus->applyCommands(commands);
     m_statusPanel->setModeText(m_engine->modeText());
-    if (m_optionsDialog)
+    if (m_optionsDialog) {
         m_optionsDialog->setNewCellsEnabled(commands.newCells);
+        m_optionsDialog->setSettingsPageEnabled(commands.settingsPage);
+    }
 }

@@ -34,8 +34,8 @@ class TileWidget;
 
 // The game's one window: the board panel pGame above the status panel, the
 // main menu and the board's pop-up menu. It owns the tiles, the round engine
-// (and with it the board and the knowledge base) and the two timers, and it
-// glues the round to the player's mouse and keys.
+// (and with it the board and the knowledge base) and the penalty timer, and
+// it glues the round to the player's mouse and keys.
 class TfrmMain : public QMainWindow,
                  private RoundMessages,
                  private TraceWindow,
@@ -50,9 +50,9 @@ public:
     static constexpr int TileCountInPool = 250;
 
     // Makes the round engine over the window's side of the wiring and its
-    // penalty and banner timers; the composition root supplies the rest.
-    using EngineMaker = std::function<std::unique_ptr<RoundEngine>(const RoundWiring &wiring,
-                                                                   RoundTimer &penaltyTimer, RoundTimer &bannerTimer)>;
+    // penalty timer; the composition root supplies the rest.
+    using EngineMaker =
+        std::function<std::unique_ptr<RoundEngine>(const RoundWiring &wiring, RoundTimer &penaltyTimer)>;
 
     // desktop: where boxes, links and the splash holds go. It, the options
     // and the settings file belong to the program and outlive the window.
@@ -148,7 +148,6 @@ private:
     void showError(const QString &text) override;
     void ratingChanged() override;
     void commandsChanged() override;
-    bool hoverHints() const override;
     void processEvents() override;
     void setBoardEnabled(bool enabled) override;
     void setBusyCursor(bool busy) override;
@@ -172,7 +171,6 @@ private:
     MainMenus *m_menus = nullptr;
 
     std::unique_ptr<QtRoundTimer> m_penaltyTimer; // Timer1
-    std::unique_ptr<QtRoundTimer> m_bannerTimer;  // bTimer
     std::unique_ptr<SoundLayer> m_sound;
     std::unique_ptr<RoundEngine> m_engine;
     std::unique_ptr<BoardView> m_boardView;

@@ -47,11 +47,6 @@ void TfrmMain::commandsChanged()
     m_keyboardPlay->boardChanged();
 }
 
-bool TfrmMain::hoverHints() const
-{
-    return m_menus->ticked(MenuCommand::HoverHints);
-}
-
 void TfrmMain::processEvents()
 {
     QCoreApplication::processEvents();

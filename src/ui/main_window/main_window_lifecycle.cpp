@@ -129,7 +129,7 @@ void TfrmMain::FormClose()
     } catch (const GameError &error) {
         showError(error.message());
     }
-    m_bannerTimer->stop();
+    banner().stopTimer();
     m_penaltyTimer->stop();
     if (m_menus->ticked(MenuCommand::Music))
         fadeOutMusic(*m_sound, [] { QCoreApplication::processEvents(); });

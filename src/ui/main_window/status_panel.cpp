@@ -8,12 +8,13 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 
 using WindowLook::classicFont;
 using WindowLook::makePanel;
 using WindowLook::paint;
 
-StatusPanel::StatusPanel(QAction *bannerAction, QTimer *bannerTimer, QWidget *parent) : QFrame(parent)
+StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent)
 {
     // Raised inner bevel in a lowered outer one.
     setObjectName(QStringLiteral("pStatus"));
@@ -55,7 +56,8 @@ StatusPanel::StatusPanel(QAction *bannerAction, QTimer *bannerTimer, QWidget *pa
     m_modeLabel->setFont(classicFont(QStringLiteral("Arial"), 9));
     m_modeLabel->hide();
 
-    m_banner = new Banner(m_statusLine, bannerAction, bannerTimer, this);
+    m_banner = new Banner(m_statusLine, bannerAction, nullptr, this);
+    m_banner->timer()->setObjectName(QStringLiteral("bTimer"));
 }
 
 void StatusPanel::showRating(const QString &caption, RatingBand band)
@@ -90,4 +92,14 @@ void StatusPanel::showOutcome(RoundOutcome outcome)
 void StatusPanel::showNextBannerLine()
 {
     m_banner->ShowNextBannerLine();
+}
+
+void StatusPanel::startBanner()
+{
+    m_banner->startTimer();
+}
+
+void StatusPanel::stopBanner()
+{
+    m_banner->stopTimer();
 }

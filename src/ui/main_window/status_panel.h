@@ -7,7 +7,6 @@
 class Banner;
 class QAction;
 class QLabel;
-class QTimer;
 
 // The strip below the board (pStatus): the rating (Counter) on its band's
 // colour, the status line LB that the help banner shares with the round's
@@ -18,8 +17,8 @@ class StatusPanel : public QFrame, public StatusLine
 public:
     static constexpr int Height = 25;
 
-    // bannerAction: Options > "Banner"; bannerTimer: the banner's 100 ms tick.
-    StatusPanel(QAction *bannerAction, QTimer *bannerTimer, QWidget *parent);
+    // bannerAction: Options > "Banner", which the banner takes over.
+    StatusPanel(QAction *bannerAction, QWidget *parent);
 
     Banner &banner() { return *m_banner; }
     void showRating(const QString &caption, RatingBand band);
@@ -29,6 +28,8 @@ public:
     void setStatusText(const QString &text) override;
     void showOutcome(RoundOutcome outcome) override;
     void showNextBannerLine() override;
+    void startBanner() override;
+    void stopBanner() override;
 
 private:
     QFrame *m_innerPanel = nullptr;  // ppp: the raised panel inside the sunken strip

@@ -55,7 +55,6 @@ Tfo::Tfo(OptionsModel &options, Desktop &desktop, QWidget *parent)
     setObjectName(QStringLiteral("fo"));
     setWindowTitle(QStringLiteral("Splitwick Options"));
     connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
-    connect(&m_options, &OptionsModel::settingsPageEnabledChanged, this, &Tfo::updateFromModel);
 }
 
 void Tfo::ensureWidgets()
@@ -105,6 +104,13 @@ void Tfo::setNewCellsEnabled(bool enabled)
     m_newCellsEnabled = enabled;
     if (m_NewCells)
         m_NewCells->setEnabled(enabled);
+}
+
+void Tfo::setSettingsPageEnabled(bool enabled)
+{
+    m_settingsPageEnabled = enabled;
+    if (m_settingsPage)
+        m_settingsPage->setEnabled(enabled);
 }
 
 Tfo::~Tfo() = default;
@@ -294,7 +300,7 @@ void Tfo::updateFromModel()
         const QSignalBlocker block(m_tbSound);
         m_tbSound->setValue(m_options.volumePosition());
     }
-    m_settingsPage->setEnabled(m_options.settingsPageEnabled());
+    m_settingsPage->setEnabled(m_settingsPageEnabled);
 }
 
 void Tfo::reject()
