@@ -56,10 +56,10 @@ void Board::MakeTiles()
     }
 }
 
-void Board::SetTile(int width, const QByteArray &text, const QByteArray &definition, bool fixed, int left, int top,
-                    int rowIndex, int column, int cellsInRow, const QByteArray &rowWord, int rowInColumn,
-                    bool firstInRow, bool showHint)
+void Board::SetTile(const NewTile &newTile)
 {
+    const auto &[text, definition, rowWord, width, left, top, rowIndex, column, rowInColumn, cellsInRow, fixed,
+                 firstInRow, showHint] = newTile;
     const int slot = m_tileCount + 1;
     if (slot > TileSlots)
         rangeError(slot);
