@@ -1,3 +1,4 @@
+// The tile pool: filling slots, fitting rows and telling the view of each change.
 #include "round/board.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// Drawing a round's words from the chosen dictionary.
 #include "round/round_engine.h"
 
 #include "base/game_error.h"

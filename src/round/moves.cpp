@@ -1,3 +1,4 @@
+// Drags and drops between tiles, and joining correct cells into words.
 #include "base/random_source.h"
 #include "round/round_engine.h"
 

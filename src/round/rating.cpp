@@ -1,3 +1,4 @@
+// The rating, the penalty timer's ticks and the lost round.
 #include "round/round_engine.h"
 
 #include "settings/options_model.h"

@@ -1,3 +1,4 @@
+// The round engine's construction and the small steps every part of it shares.
 #include "round/round_engine.h"
 
 #include "settings/options_model.h"
