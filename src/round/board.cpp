@@ -1,3 +1,4 @@
+// The tile pool: filling slots, fitting rows and telling the view of each change.
 #include "round/board.h"
 
 #include <stdexcept>
@@ -56,10 +57,10 @@ void Board::MakeTiles()
     }
 }
 
-void Board::SetTile(int width, const QByteArray &text, const QByteArray &definition, bool fixed, int left, int top,
-                    int rowIndex, int column, int cellsInRow, const QByteArray &rowWord, int rowInColumn,
-                    bool firstInRow, bool showHint)
+void Board::SetTile(const NewTile &newTile)
 {
+    const auto &[text, definition, rowWord, width, left, top, rowIndex, column, rowInColumn, cellsInRow, fixed,
+                 firstInRow, showHint] = newTile;
     const int slot = m_tileCount + 1;
     if (slot > TileSlots)
         rangeError(slot);

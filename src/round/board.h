@@ -71,11 +71,25 @@ public:
 
     // Resets all 250 tiles to hidden, width 11, template height, empty caption, (1,1).
     void MakeTiles();
+    // What SetTile puts in a slot: one cell of a round's row.
+    struct NewTile
+    {
+        QByteArray text;       // the cell's correct text, shown first
+        QByteArray definition; // the row word's definition, the hover hint
+        QByteArray rowWord;    // the whole word of its row
+        int width = 0;
+        int left = 0;
+        int top = 0;
+        int rowIndex = 0;    // 0-based over the round
+        int column = 1;      // the column block, from 1
+        int rowInColumn = 1; // the row within its block, from 1
+        int cellsInRow = 0;
+        bool fixed = false; // placed at setup: never moves
+        bool firstInRow = false;
+        bool showHint = false; // the "Show Definitions" option at the time of filling
+    };
     // Fills slot TileCount+1 and counts it; a 251st slot throws std::out_of_range.
-    // showHint is the "Show Definitions" option at the time of filling.
-    void SetTile(int width, const QByteArray &text, const QByteArray &definition, bool fixed, int left, int top,
-                 int rowIndex, int column, int cellsInRow, const QByteArray &rowWord, int rowInColumn,
-                 bool firstInRow, bool showHint);
+    void SetTile(const NewTile &newTile);
     // Spreads the row at (column, rowInColumn) over width pixels by the lengths of its captions.
     // A row that no slot holds throws std::out_of_range.
     void FitRow(int column, int rowInColumn, int width);

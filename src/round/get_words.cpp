@@ -1,3 +1,4 @@
+// Drawing a round's words from the chosen dictionary.
 #include "round/round_engine.h"
 
 #include "base/game_error.h"
@@ -51,8 +52,8 @@ void RoundEngine::GetWords()
                                               "Please change your options."));
             RoundCommands c = m_commands;
             c.settings = true;
+            c.settingsPage = true;
             updateCommands(c);
-            m_options.setSettingsPageEnabled(true);
             drawFailed();
             return;
         }

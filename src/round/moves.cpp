@@ -1,3 +1,4 @@
+// Drags and drops between tiles, and joining correct cells into words.
 #include "base/random_source.h"
 #include "round/round_engine.h"
 
@@ -15,7 +16,7 @@ bool RoundEngine::bgDragOver(int target, int source) const
 bool RoundEngine::placeTile(int slot)
 {
     m_board.setState(slot, TileState::Placed);
-    m_board.setShowHint(slot, m_host.window.hoverHints());
+    m_board.setShowHint(slot, m_hintsOnHover);
     return changeRating(m_round.Parameters.Good);
 }
 
@@ -105,7 +106,7 @@ bool RoundEngine::checkWords()
     Board &b = m_board;
     RoundParameters &p = m_round.Parameters;
     m_host.window.setBusyCursor(true);
-    const bool hints = m_host.window.hoverHints();
+    const bool hints = m_hintsOnHover;
     int i = 1;
     while (i < b.TileCount()) {
         const tTile &left = b.Tiles(i);
@@ -185,8 +186,8 @@ void RoundEngine::raiseDifficulty()
         // Shorter penalty period, never below 2 s; a round without penalty ticks keeps none.
         if (p.Pop > 2) {
             --p.Pop;
-            if (m_round.timerPhase == TimerPhase::Ticking && m_timer1.isActive())
-                m_timer1.setInterval(p.Pop * 1000);
+            if (m_round.timerPhase == TimerPhase::Ticking && m_penaltyTimer.isActive())
+                m_penaltyTimer.setInterval(p.Pop * 1000);
         }
         break;
     }

@@ -1,3 +1,4 @@
+// The round's timers on QTimer.
 #include "round/qt_round_timer.h"
 
 QtRoundTimer::QtRoundTimer(int intervalMs) : m_interval(intervalMs)

@@ -1,3 +1,4 @@
+// The rating, the penalty timer's ticks and the lost round.
 #include "round/round_engine.h"
 
 #include "settings/options_model.h"
@@ -26,8 +27,8 @@ void RoundEngine::ChangeRating(int amount)
 // or less loses the round.
 bool RoundEngine::changeRating(int amount)
 {
-    const bool wasRunning = m_timer1.isActive();
-    m_timer1.stop();
+    const bool wasRunning = m_penaltyTimer.isActive();
+    m_penaltyTimer.stop();
     if (amount == 0)
         m_rating = 0;
     else
@@ -38,7 +39,7 @@ bool RoundEngine::changeRating(int amount)
     setRatingBand(bandFor(m_rating));
     if (m_rating > 0) {
         if (wasRunning)
-            m_timer1.start();
+            m_penaltyTimer.start();
         return false;
     }
     return loseRound();
@@ -48,10 +49,10 @@ bool RoundEngine::loseRound()
 {
     const bool wasInPlay = m_inPlay;
     m_inPlay = false;
-    m_timer1.stop();
+    m_penaltyTimer.stop();
     setStatus(QStringLiteral("Sorry, please try again."));
     m_host.status.showOutcome(RoundOutcome::Lost);
-    m_bTimer.stop();
+    m_host.status.stopBanner();
     if (RevealWords())
         return true;
     setRatingCaption(QStringLiteral("0"));
@@ -67,7 +68,7 @@ bool RoundEngine::loseRound()
 void RoundEngine::Timer1Timer()
 {
     // A tick that was already queued when the round ended is dropped.
-    if (!m_inPlay || !m_timer1.isActive())
+    if (!m_inPlay || !m_penaltyTimer.isActive())
         return;
     RoundParameters &p = m_round.Parameters;
     if (m_round.timerPhase == TimerPhase::Waiting) {

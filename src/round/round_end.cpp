@@ -1,3 +1,4 @@
+// The ends of a round: clue, solve, the reveal, the win and its record.
 #include "base/random_source.h"
 #include "round/round_engine.h"
 
@@ -75,14 +76,14 @@ void RoundEngine::Solve1Click()
     if (m_round.Busy || !m_inPlay)
         return;
     m_inPlay = false;
-    m_timer1.stop();
+    m_penaltyTimer.stop();
     RoundCommands c = m_commands;
     c.clue = c.solve = false;
     updateCommands(c);
     m_modeText = QStringLiteral("Solving");
     setStatus(QStringLiteral("Try again."));
     m_host.status.showOutcome(RoundOutcome::Solved);
-    m_bTimer.stop();
+    m_host.status.stopBanner();
     if (EndRound())
         return; // a new round took the board during the reveal
     m_round.Parameters.WordsLeft = 0;
@@ -92,13 +93,13 @@ void RoundEngine::Solve1Click()
 
 bool RoundEngine::EndRound()
 {
-    m_timer1.stop();
+    m_penaltyTimer.stop();
     RoundCommands c = m_commands;
     c.popupSolve = c.popupClue = c.clue = false;
     updateCommands(c);
     if (RevealWords())
         return true;
-    m_options.setSettingsPageEnabled(true);
+    openSettingsPage();
     return false;
 }
 
@@ -107,7 +108,7 @@ bool RoundEngine::RevealWords()
 {
     Board &b = m_board;
     const quint64 serial = m_serial;
-    const bool hints = m_host.window.hoverHints();
+    const bool hints = m_hintsOnHover;
     for (int slot = 1; slot <= b.TileCount(); ++slot) {
         const tTile &tile = b.Tiles(slot);
         b.setVisible(slot, tile.FirstInRow);
@@ -118,7 +119,7 @@ bool RoundEngine::RevealWords()
         b.setState(slot, TileState::Solved);
         b.setShowHint(slot, hints);
     }
-    m_options.setSettingsPageEnabled(true);
+    openSettingsPage();
     return false;
 }
 
@@ -129,8 +130,8 @@ void RoundEngine::WinRound()
     setStatus(QString::fromLatin1(messages[RandomSource::random(4)]));
     playSound(SoundSlot::GameWon);
     m_host.status.showOutcome(RoundOutcome::Won);
-    m_bTimer.stop();
-    m_timer1.stop();
+    m_host.status.stopBanner();
+    m_penaltyTimer.stop();
     RoundCommands c = m_commands;
     c.solve = c.clue = c.popupSolve = c.popupClue = false;
     updateCommands(c);

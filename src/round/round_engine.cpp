@@ -1,17 +1,18 @@
+// The round engine's construction and the small steps every part of it shares.
 #include "round/round_engine.h"
 
 #include "settings/options_model.h"
 #include "sound/sound_layer.h"
 #include "words/kbase.h"
 
-RoundEngine::RoundEngine(const RoundWiring &wiring, OptionsModel &options, SettingsFile &settings,
-                         RoundTimer &penaltyTimer, RoundTimer &bannerTimer)
-    : m_host(wiring), m_sound(&wiring.sound), m_options(options), m_settings(settings), m_timer1(penaltyTimer),
-      m_bTimer(bannerTimer), m_dictionary(std::make_unique<tZRVDictionary>())
+RoundEngine::RoundEngine(const RoundWiring &wiring, const OptionsModel &options, SettingsFile &settings,
+                         RoundTimer &penaltyTimer)
+    : m_host(wiring), m_sound(&wiring.sound), m_options(options), m_settings(settings), m_penaltyTimer(penaltyTimer),
+      m_dictionary(std::make_unique<tZRVDictionary>())
 {
     // The penalty timer's period before the first round.
-    m_timer1.stop();
-    m_timer1.setInterval(15000);
+    m_penaltyTimer.stop();
+    m_penaltyTimer.setInterval(15000);
 }
 
 RoundEngine::~RoundEngine() = default;
@@ -65,6 +66,14 @@ void RoundEngine::updateCommands(const RoundCommands &commands)
     m_host.listener.commandsChanged();
 }
 
+// The Options dialog's settings page opens again once a round no longer takes moves.
+void RoundEngine::openSettingsPage()
+{
+    RoundCommands c = m_commands;
+    c.settingsPage = true;
+    updateCommands(c);
+}
+
 void RoundEngine::setBoardEnabled(bool enabled)
 {
     m_boardEnabled = enabled;
@@ -74,9 +83,9 @@ void RoundEngine::setBoardEnabled(bool enabled)
 void RoundEngine::startPenaltyTimer(int ms)
 {
     // A period of 0 or less means no ticks at all (a zero-period timer would fire continuously).
-    m_timer1.setInterval(ms);
+    m_penaltyTimer.setInterval(ms);
     if (ms > 0)
-        m_timer1.start();
+        m_penaltyTimer.start();
     else
-        m_timer1.stop();
+        m_penaltyTimer.stop();
 }

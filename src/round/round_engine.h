@@ -18,7 +18,8 @@ enum class SoundSlot;
 // enables its menu items from them: newGame (Game1, New1, F2), clue (mReveal,
 // F11), solve (mSolve, F12), popupSolve (Solve1), popupClue (Clue1,
 // Shift+F12), settings (mSettings, Settings1, F7), newCells (the Options
-// dialog's bNewWords).
+// dialog's bNewWords), settingsPage (the Options dialog's settings page,
+// closed while a round is in play).
 struct RoundCommands
 {
     bool newGame = true;
@@ -29,6 +30,7 @@ struct RoundCommands
     bool popupClue = false;
     bool settings = true;
     bool newCells = true;
+    bool settingsPage = true;
     bool operator==(const RoundCommands &) const = default;
 };
 
@@ -41,9 +43,9 @@ struct RoundCommands
 // Wiring:
 // - start-up: board().setTemplateHeight((client height - 200) / 15), then
 //   board().MakeTiles() and board().setListener(view);
-// - the penalty timer's ticks go to Timer1Timer(); the banner timer (period
-//   100 ms, set by its owner) belongs to the banner: the engine only calls
-//   its start() and stop();
+// - the penalty timer's ticks go to Timer1Timer(); the banner starts and
+//   stops through the status line;
+// - Options > "Hover Hints": setHintsOnHover() with its tick, at start-up and on every change;
 // - "New Game" items, F2 and a double-click on the board: New1Click();
 //   "Clue" items: Clue1Click(); "Solve" items: Solve1Click(); enable and
 //   caption the items (and their keys) from commands() whenever the listener
@@ -54,8 +56,8 @@ struct RoundCommands
 class RoundEngine
 {
 public:
-    RoundEngine(const RoundWiring &wiring, OptionsModel &options, SettingsFile &settings, RoundTimer &penaltyTimer,
-                RoundTimer &bannerTimer);
+    RoundEngine(const RoundWiring &wiring, const OptionsModel &options, SettingsFile &settings,
+                RoundTimer &penaltyTimer);
     ~RoundEngine();
     RoundEngine(const RoundEngine &) = delete;
     RoundEngine &operator=(const RoundEngine &) = delete;
@@ -67,6 +69,9 @@ public:
     // Sounds go here from now on (the view may swap its sound layer).
     void setSound(SoundLayer &sound) { m_sound = &sound; }
     tZRVDictionary &dictionary() { return *m_dictionary; }
+    // Whether revealed and newly placed tiles show their definition on hover (Options > "Hover Hints").
+    void setHintsOnHover(bool on) { m_hintsOnHover = on; }
+    bool hintsOnHover() const { return m_hintsOnHover; }
 
     // --- round setup
     void New1Click(); // "New Game", F2, double-click on the board, "New Cells"
@@ -75,30 +80,16 @@ public:
     void dealRound(quint32 number);
     // The random source's seed when the current round's New Game began.
     quint32 roundNumber() const { return m_roundNumber; }
-    void GetWords();
-    void BuildRows();
-    void DrawGrid();
-    void ShuffleTiles();
-    void FitRows();
-    void ShowTiles();
-    void HideTiles();
-    void ReadLevel(int level);
 
     // --- moves, rating, timer
     bool bgDragOver(int target, int source) const; // whether target accepts source
     void bgDragDrop(int target, int source);
     void ChangeRating(int amount);
-    void CheckWords();
     void Timer1Timer(); // penalty timer tick
 
     // --- clue, solve, ends
     void Clue1Click();
     void Solve1Click();
-    // The reveal and the steps around it return true when a new round took
-    // the board while they let events run: the caller then stops at once.
-    bool EndRound();
-    bool RevealWords();
-    void WinRound();
 
     // --- what the view shows
     int rating() const { return m_rating; }
@@ -122,6 +113,24 @@ public:
     static QString clueCaption(int cluesLeft) { return QStringLiteral("Clue (%1)").arg(cluesLeft); }
 
 private:
+    // The steps of a round's setup, in order.
+    void GetWords();
+    void BuildRows();
+    void DrawGrid();
+    void ShuffleTiles();
+    void FitRows();
+    void ShowTiles();
+    void HideTiles();
+    void ReadLevel(int level);
+
+    void CheckWords();
+    // The reveal and the steps around it return true when a new round took
+    // the board while they let events run: the caller then stops at once.
+    bool EndRound();
+    bool RevealWords();
+    void WinRound();
+    void openSettingsPage();
+
     // What a pause must find unchanged for its caller to go on.
     enum class Needs { SameRound, RoundInPlay };
     // The one way the engine lets pending events run. True when, meanwhile,
@@ -151,10 +160,9 @@ private:
 
     RoundWiring m_host;
     SoundLayer *m_sound;
-    OptionsModel &m_options;
+    const OptionsModel &m_options;
     SettingsFile &m_settings;
-    RoundTimer &m_timer1;
-    RoundTimer &m_bTimer;
+    RoundTimer &m_penaltyTimer; // Timer1
     Board m_board;
     RoundState m_round;
     std::unique_ptr<tZRVDictionary> m_dictionary;
@@ -167,6 +175,7 @@ private:
     QString m_parameterText;
     QString m_statusText;
     bool m_boardEnabled = true;
+    bool m_hintsOnHover = true;
     bool m_inClue = false;
     bool m_inPlay = false;
     bool m_storeLost = false; // the last load failed: the store holds no dictionary's whole entries

@@ -20,6 +20,9 @@ public:
     virtual void showOutcome(RoundOutcome outcome) = 0;
     // Shows the next help line (or stops the banner when it is switched off).
     virtual void showNextBannerLine() = 0;
+    // The banner's creep: started with a round's opening message, stopped at its end.
+    virtual void startBanner() = 0;
+    virtual void stopBanner() = 0;
 };
 
 // Message boxes.
@@ -51,7 +54,6 @@ public:
     // The board panel pGame takes no drags while disabled (during a drop).
     virtual void setBoardEnabled(bool enabled) = 0;
     virtual void setBusyCursor(bool busy) = 0; // hourglass on or off
-    virtual bool hoverHints() const = 0;       // Options > "Hover Hints" ticked
     // The full-screen client area, and the main window's outer geometry to apply.
     virtual QSize screenSize() const = 0;
     virtual void setWindowGeometry(int left, int top, int width, int height) = 0;

@@ -1,3 +1,4 @@
+// Setting up a round: New Game, the rows, the grid, the shuffle and the level's parameters.
 #include "base/random_source.h"
 #include "round/round_engine.h"
 
@@ -25,6 +26,26 @@ bool blockBreak(int rows, int r)
     case 45: return r == 15 || r == 30;
     default: return false;
     }
+}
+
+// Where each row of a round of `rows` rows sits: rows fill a column block
+// top-down, and a block break starts the next block to its right.
+struct RowPlace
+{
+    int column;
+    int rowInColumn;
+};
+QList<RowPlace> rowPlaces(int rows)
+{
+    QList<RowPlace> places;
+    RowPlace place{1, 1};
+    for (int r = 0; r < rows; ++r) {
+        if (blockBreak(rows, r))
+            place = {place.column + 1, 1};
+        places.append(place);
+        ++place.rowInColumn;
+    }
+    return places;
 }
 
 int rowsHeight(int rows, int pitch)
@@ -132,11 +153,11 @@ void RoundEngine::New1Click()
                       .arg(rows)
                       .arg(p.Level)
                       .arg(m_options.dictionary()));
-        m_bTimer.start();
+        m_host.status.startBanner();
 
         if (QFileInfo::exists(PlayerFolders::existingFilePath(QStringLiteral("c999"))))
             p.CluesLeft = 999;
-        m_host.trace.appendDebugLine(QStringLiteral("%1 %2 %3").arg(p.Pop).arg(m_timer1.interval()).arg(p.CluesLeft));
+        m_host.trace.appendDebugLine(QStringLiteral("%1 %2 %3").arg(p.Pop).arg(m_penaltyTimer.interval()).arg(p.CluesLeft));
         if (p.CluesLeft < 100) {
             c = m_commands;
             c.clueCaption = clueCaption(p.CluesLeft);
@@ -162,8 +183,8 @@ void RoundEngine::New1Click()
         c.newCells = true;
         m_round.Parameters.WordsLeft = rows;
         c.solve = c.clue = c.popupSolve = c.popupClue = true;
+        c.settingsPage = false;
         updateCommands(c);
-        m_options.setSettingsPageEnabled(false);
         m_round.Moves = 0;
         playSound(SoundSlot::NewGame);
     }
@@ -244,17 +265,13 @@ void RoundEngine::BuildRows()
     const int rows = int(m_round.RoundWords.size());
     const bool showHints = m_options.showDefinitions();
 
-    int x0 = BoardMargin;
-    int y = BoardMargin;
-    int column = 1;
-    int rowInColumn = 1;
+    const QList<RowPlace> places = rowPlaces(rows);
+    int lastColumn = 1;
     for (int r = 0; r < rows; ++r) {
-        if (blockBreak(rows, r)) {
-            ++column;
-            rowInColumn = 1;
-            x0 += ColumnPitch;
-            y = BoardMargin;
-        }
+        const auto [column, rowInColumn] = places[r];
+        lastColumn = column;
+        const int x0 = BoardMargin + (column - 1) * ColumnPitch;
+        const int y = BoardMargin + (rowInColumn - 1) * pitch;
         bool fixed[8] = {};
         chooseFixedCell(cells, fixed);
 
@@ -263,16 +280,25 @@ void RoundEngine::BuildRows()
         int x = x0;
         for (int i = 1; i <= cells; ++i) {
             const QByteArray text = word.Word.mid(used, lengths[i - 1]);
-            b.SetTile(FirstTileWidth, text, word.Definition, fixed[i], x, y, r, column, cells, word.Word,
-                      rowInColumn, i == 1, showHints);
+            b.SetTile({.text = text,
+                       .definition = word.Definition,
+                       .rowWord = word.Word,
+                       .width = FirstTileWidth,
+                       .left = x,
+                       .top = y,
+                       .rowIndex = r,
+                       .column = column,
+                       .rowInColumn = rowInColumn,
+                       .cellsInRow = cells,
+                       .fixed = fixed[i],
+                       .firstInRow = i == 1,
+                       .showHint = showHints});
             settle();
             used += lengths[i - 1];
             x += FirstTileWidth;
         }
-        y += pitch;
-        ++rowInColumn;
     }
-    m_windowWidth = x0 + ColumnPitch;
+    m_windowWidth = BoardMargin + lastColumn * ColumnPitch;
     m_windowHeight = rowsHeight(rows, pitch) + 86;
 }
 
@@ -364,17 +390,9 @@ void RoundEngine::ShuffleTiles()
 
 void RoundEngine::FitRows()
 {
-    const int rows = int(m_round.RoundWords.size());
-    int column = 1;
-    int rowInColumn = 1;
-    for (int r = 0; r < rows; ++r) {
-        if (blockBreak(rows, r)) {
-            ++column;
-            rowInColumn = 1;
-        }
-        m_board.FitRow(column, rowInColumn, RowWidth);
+    for (const RowPlace &place : rowPlaces(int(m_round.RoundWords.size()))) {
+        m_board.FitRow(place.column, place.rowInColumn, RowWidth);
         settle();
-        ++rowInColumn;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 class SettingsFile;
+struct OptionKey;
 
 // The sound slots of the Options dialog, by the component names they are saved under.
 enum class SoundSlot { Music, GoodDrop, Incorrect, GoodWord, Penalty, GameOver, GameWon, NewGame, TimerStart };
@@ -79,11 +80,8 @@ public:
     bool showParameters() const { return m_showParameters; }
     void setShowParameters(bool on);
 
-    // The "Settings" page is disabled while a round is in play.
-    bool settingsPageEnabled() const { return m_settingsPageEnabled; }
-    void setSettingsPageEnabled(bool on);
-
-    // The twenty saved components, in the order they are restored and saved.
+    // The twenty saved components (the table of optionKeys()), in the order
+    // they are restored and saved.
     static const QStringList &savedKeys();
     void restore(const SettingsFile &settings);
     // Writes every key it can; throws GameError after the loop when a value
@@ -95,10 +93,11 @@ signals:
     void presetsChanged(int index);
     void soundTextChanged(SoundSlot slot);
     void volumeChanged(int position);
-    void settingsPageEnabledChanged(bool on);
     void showParametersChanged(bool on);
 
 private:
+    QString savedText(const OptionKey &key) const;
+
     QStringList m_dictionaryNames;
     int m_dictionaryIndex = -1;
     int m_wordCount = 10;
@@ -113,6 +112,5 @@ private:
     QStringList m_soundChoices;
     std::array<QString, SoundSlotCount> m_sounds;
     int m_volume = 8;
-    bool m_settingsPageEnabled = true;
     bool m_showParameters = false;
 };

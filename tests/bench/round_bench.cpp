@@ -29,6 +29,8 @@ public:
     void setStatusText(const QString &) override {}
     void showOutcome(RoundOutcome) override {}
     void showNextBannerLine() override {}
+    void startBanner() override {}
+    void stopBanner() override {}
     void showWarning(const QString &) override {}
     void showInformation(const QString &) override {}
     void showError(const QString &) override {}
@@ -37,7 +39,6 @@ public:
     void showDebugWindow() override {}
     void setBoardEnabled(bool) override {}
     void setBusyCursor(bool) override {}
-    bool hoverHints() const override { return true; }
     QSize screenSize() const override { return {1280, 1024}; }
     void setWindowGeometry(int, int, int, int) override {}
     void processEvents() override {}
@@ -57,7 +58,7 @@ struct Setup
         options.setPresetsIndex(SplitFormatCount - 1);
         options.setWordCount(45);
         options.setFixedCell(FixedCell::Middle, true);
-        engine = std::make_unique<RoundEngine>(host.wiring(), options, *settings, timer1, bTimer);
+        engine = std::make_unique<RoundEngine>(host.wiring(), options, *settings, timer1);
         engine->round().LoadedDictionary = "bench";
         engine->board().MakeTiles();
         std::mt19937 dice(1);
@@ -76,7 +77,7 @@ struct Setup
     OptionsModel options;
     std::unique_ptr<SettingsFile> settings;
     NullHost host;
-    ManualTimer timer1, bTimer{100};
+    ManualTimer timer1;
     std::unique_ptr<RoundEngine> engine;
 };
 

@@ -17,8 +17,9 @@ void fillRow(Board &board, const QList<QByteArray> &cells, int rowIndex, int col
         word += c;
     int x = 10;
     for (int i = 0; i < cells.size(); ++i) {
-        board.SetTile(50, cells[i], "definition", false, x, 10, rowIndex, column, int(cells.size()), word,
-                      rowInColumn, i == 0, false);
+        board.SetTile({.text = cells[i], .definition = "definition", .rowWord = word, .width = 50, .left = x,
+                       .top = 10, .rowIndex = rowIndex, .column = column, .rowInColumn = rowInColumn,
+                       .cellsInRow = int(cells.size()), .firstInRow = i == 0});
         x += 50;
     }
 }
@@ -104,11 +105,12 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, board.Tiles(0));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, board.Tiles(251));
         QCOMPARE(board.Tiles(250).Panel.tag, 250);
+        const Board::NewTile anyTile{.text = "AB", .definition = "", .rowWord = "ab", .width = 50, .left = 1, .top = 1, .cellsInRow = 5};
         for (int i = 0; i < 250; ++i)
-            board.SetTile(50, "AB", "", false, 1, 1, 0, 1, 5, "ab", 1, false, false);
+            board.SetTile(anyTile);
         QCOMPARE(board.TileCount(), quint16(250));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,
-                                 board.SetTile(50, "AB", "", false, 1, 1, 0, 1, 5, "ab", 1, false, false));
+                                 board.SetTile(anyTile));
         QCOMPARE(board.TileCount(), quint16(250));
     }
 
@@ -128,7 +130,9 @@ private slots:
         Board board;
         board.setTemplateHeight(41);
         board.MakeTiles();
-        board.SetTile(50, "Ca", "a drink", fixed, 60, 45, 2, 1, 3, "Caf\xe9 au", 3, true, showHint);
+        board.SetTile({.text = "Ca", .definition = "a drink", .rowWord = "Caf\xe9 au", .width = 50, .left = 60,
+                       .top = 45, .rowIndex = 2, .column = 1, .rowInColumn = 3, .cellsInRow = 3, .fixed = fixed,
+                       .firstInRow = true, .showHint = showHint});
         const tTile &t = board.Tiles(1);
         QCOMPARE(t.Panel.caption, QByteArray("Ca"));
         QCOMPARE(t.CorrectText, QByteArray("Ca"));

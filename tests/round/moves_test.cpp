@@ -245,11 +245,11 @@ private slots:
         QCOMPARE(rig.host.statusText, QStringLiteral("Sorry, please try again."));
         QCOMPARE(rig.host.outcome, RoundOutcome::Lost);
         QVERIFY(!rig.timer1.isActive());
-        QVERIFY(!rig.bTimer.isActive());
+        QVERIFY(!rig.host.bannerRunning);
         QCOMPARE(rig.host.ratingCaption, QStringLiteral("0"));
         const RoundCommands &c = rig.engine->commands();
         QVERIFY(!c.solve && !c.clue && !c.popupSolve && !c.popupClue && c.newGame);
-        QVERIFY(rig.options.settingsPageEnabled());
+        QVERIFY(rig.engine->commands().settingsPage);
         QCOMPARE(rig.round().Parameters.WordsLeft, 4);
         for (int slot = 1; slot <= 12; ++slot) {
             const tTile &t = rig.tile(slot);

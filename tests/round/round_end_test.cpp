@@ -48,13 +48,13 @@ void verifyEnded(RoundRig &rig)
     QVERIFY(!c.solve && !c.clue && !c.popupSolve && !c.popupClue);
     QVERIFY(c.newGame);
     QVERIFY(!rig.timer1.isActive());
-    QVERIFY(!rig.bTimer.isActive());
-    QVERIFY(rig.options.settingsPageEnabled());
+    QVERIFY(!rig.host.bannerRunning);
+    QVERIFY(rig.engine->commands().settingsPage);
     for (int slot = 1; slot <= rig.board().TileCount(); ++slot) {
         const tTile &t = rig.tile(slot);
         QCOMPARE(t.Panel.visible, t.FirstInRow);
         QCOMPARE(t.Panel.state, TileState::Solved);
-        QCOMPARE(t.Panel.showHint, rig.host.hoverHintsOn);
+        QCOMPARE(t.Panel.showHint, rig.engine->hintsOnHover());
         if (t.FirstInRow) {
             QCOMPARE(t.Panel.caption, t.RowWord);
             QCOMPARE(t.Panel.width, 222);
@@ -260,7 +260,7 @@ private slots:
     {
         QFETCH(bool, hints);
         RoundRig rig;
-        rig.host.hoverHintsOn = hints;
+        rig.engine->setHintsOnHover(hints);
         startRound(rig);
         for (int r = 0; r < 4; ++r)
             QVERIFY(rig.completeRow(r));
@@ -376,9 +376,9 @@ private slots:
         QCOMPARE(rig.engine->modeText(), QString());
         const RoundCommands &c = rig.engine->commands();
         QVERIFY(c.newGame && c.solve && c.clue && c.popupSolve && c.popupClue);
-        QVERIFY(!rig.options.settingsPageEnabled());
+        QVERIFY(!rig.engine->commands().settingsPage);
         QVERIFY(rig.timer1.isActive());
-        QVERIFY(rig.bTimer.isActive());
+        QVERIFY(rig.host.bannerRunning);
         QVERIFY(rig.host.boardEnabled);
         QVERIFY(rig.engine->boardEnabled());
         QVERIFY(!rig.host.busyCursor);

@@ -181,7 +181,7 @@ private slots:
                     rig.options.setWordCount(words);
                     rig.options.setHandicap(roll(7) - 3);
                     rig.options.setShowDefinitions(roll(2) == 0);
-                    rig.host.hoverHintsOn = roll(2) == 0;
+                    rig.engine->setHintsOnHover(roll(2) == 0);
                     const int fixed = roll(FixedCellCount + 1);
                     rig.setFixedNone();
                     if (fixed < FixedCellCount)

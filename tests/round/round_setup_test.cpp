@@ -310,12 +310,12 @@ private slots:
 
         const RoundCommands &c = rig.engine->commands();
         QVERIFY(c.newGame && c.clue && c.solve && c.popupSolve && c.popupClue && c.newCells && c.settings);
-        QVERIFY(!rig.options.settingsPageEnabled());
+        QVERIFY(!rig.engine->commands().settingsPage);
         QVERIFY(!rig.round().Busy);
         QCOMPARE(rig.round().Moves, quint16(0));
         QCOMPARE(rig.round().timerPhase, TimerPhase::Waiting);
         QVERIFY(rig.timer1.isActive());
-        QVERIFY(rig.bTimer.isActive());
+        QVERIFY(rig.host.bannerRunning);
         QCOMPARE(rig.engine->modeText(), QString());
         QCOMPARE(rig.engine->rating(), 30);
         QCOMPARE(rig.host.ratingCaption, QStringLiteral("30"));
@@ -392,7 +392,7 @@ private slots:
             QVERIFY(!rig.round().Busy);
             QVERIFY(rig.engine->commands().newGame);
             QVERIFY(rig.engine->commands().settings);
-            QVERIFY(rig.options.settingsPageEnabled());
+            QVERIFY(rig.engine->commands().settingsPage);
             QVERIFY(rig.round().ChosenEntries.isEmpty());
             QVERIFY(rig.round().RoundWords.isEmpty());
             QVERIFY(!rig.engine->inPlay());

@@ -44,7 +44,7 @@ private slots:
         QVERIFY(rig.engine->inPlay());
         QCOMPARE(rig.round().Parameters.WordsLeft, 4);
         QCOMPARE(rig.engine->rating(), rig.round().Parameters.Start);
-        QVERIFY(!rig.options.settingsPageEnabled());
+        QVERIFY(!rig.engine->commands().settingsPage);
         for (int slot = 1; slot <= b.TileCount(); ++slot)
             QVERIFY(b.Tiles(slot).Panel.state != TileState::Solved);
     }

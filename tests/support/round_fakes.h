@@ -98,6 +98,8 @@ public:
     void setStatusText(const QString &text) override;
     void showOutcome(RoundOutcome outcome) override;
     void showNextBannerLine() override;
+    void startBanner() override { bannerRunning = true; }
+    void stopBanner() override { bannerRunning = false; }
     void showWarning(const QString &text) override;
     void showInformation(const QString &text) override;
     void showError(const QString &text) override;
@@ -106,7 +108,6 @@ public:
     void showDebugWindow() override;
     void setBoardEnabled(bool enabled) override;
     void setBusyCursor(bool busy) override;
-    bool hoverHints() const override { return hoverHintsOn; }
     QSize screenSize() const override { return screen; }
     void setWindowGeometry(int left, int top, int width, int height) override;
     void processEvents() override;
@@ -131,11 +132,11 @@ public:
     QStringList debugLines;
     bool debugShown = false;
     int bannerLines = 0;
+    bool bannerRunning = false;
     int commandChanges = 0;
     int processEventsCalls = 0;
     bool boardEnabled = true;
     bool busyCursor = false;
-    bool hoverHintsOn = true;
     QSize screen{1024, 768};
     int left = 0, top = 0, width = 0, height = 0;
     // Runs inside processEvents(): what a tick or a click in the middle would do.

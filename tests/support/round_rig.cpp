@@ -14,7 +14,7 @@ RoundRig::RoundRig()
         options.setSoundText(SoundSlot(s), soundSlotName(SoundSlot(s)));
     options.setDictionaryNames({QStringLiteral("test")});
     options.setDictionaryIndex(0);
-    engine = std::make_unique<RoundEngine>(host.wiring(), options, *settings, timer1, bTimer);
+    engine = std::make_unique<RoundEngine>(host.wiring(), options, *settings, timer1);
     host.listenTo(*engine);
     engine->round().LoadedDictionary = QStringLiteral("test");
     engine->board().setTemplateHeight(33);

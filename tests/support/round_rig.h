@@ -52,6 +52,5 @@ struct RoundRig
     std::unique_ptr<SettingsFile> settings;
     RecordingHost host;
     ManualTimer timer1;
-    ManualTimer bTimer{100};
     std::unique_ptr<RoundEngine> engine;
 };

@@ -1,3 +1,4 @@
+// When the main window's activation steps run.
 #include "ui/main_window/activation_tracker.h"
 
 #include "ui/desktop/application.h"

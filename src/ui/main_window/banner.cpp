@@ -1,3 +1,4 @@
+// The help banner that creeps through the status line.
 #include "ui/main_window/banner.h"
 
 #include <QAction>

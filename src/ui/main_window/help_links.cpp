@@ -1,3 +1,4 @@
+// The Help menu's links: the help page, the support mail, the web site and the news check.
 #include "ui/main_window/help_links.h"
 
 #include "base/program_folder.h"

@@ -1,3 +1,4 @@
+// The dialog that shows the round's number and takes one to deal again.
 #include "ui/main_window/round_number_dialog.h"
 
 #include <QDialogButtonBox>

@@ -43,8 +43,10 @@ public:
 
     OptionsModel &options() { return m_options; }
 
-    // "New Cells" follows the game's commands, built or not.
+    // "New Cells" and the settings page (closed while a round is in play)
+    // follow the game's commands, built or not.
     void setNewCellsEnabled(bool enabled);
+    void setSettingsPageEnabled(bool enabled);
 
     // The download page for sounds and music on the maker's web site.
     static QString downloadPageAddress();
@@ -76,6 +78,7 @@ private:
     Desktop &m_desktop;
     OptionsModel &m_options;
     bool m_newCellsEnabled = true;
+    bool m_settingsPageEnabled = true;
     QString m_editedMusic; // the music chooser's text last handed on
 
     QTabWidget *m_pages = nullptr;

@@ -449,14 +449,14 @@ void OptionsDialogTest::settingsPageFollowsModel()
     auto *format = dialog->findChild<QRadioButton *>("Presets3");
     auto *volume = dialog->findChild<QSlider *>("tbSound");
     auto *newCells = dialog->findChild<QPushButton *>("bNewWords");
-    dialog->options().setSettingsPageEnabled(false);
+    dialog->setSettingsPageEnabled(false);
     QVERIFY(!dictionary->isEnabled());
     QVERIFY(!format->isEnabled());
     QVERIFY(volume->isEnabled());
     QVERIFY(newCells->isEnabled());
     click(format);
     QCOMPARE(dialog->options().presetsIndex(), 0);
-    dialog->options().setSettingsPageEnabled(true);
+    dialog->setSettingsPageEnabled(true);
     QVERIFY(dictionary->isEnabled());
     click(format);
     QCOMPARE(dialog->options().presetsIndex(), 3);
