@@ -84,8 +84,7 @@ QByteArrayView TKbItem::text(Text which) const
     if (!(m_loaded & bit))
         return {};
     // The entry's spans are in text order: count the loaded texts before this one.
-    const TKbItems::Span span = m_collection->m_spans[m_firstSpan + std::popcount(quint32(m_loaded & (bit - 1)))];
-    return QByteArrayView(m_collection->m_buffer.constData() + span.offset, qsizetype(span.length));
+    return m_collection->loadedText(m_collection->m_spans[m_firstSpan + std::popcount(quint32(m_loaded & (bit - 1)))]);
 }
 
 QByteArray &TKbItem::ownedText(Text which)
@@ -234,25 +233,52 @@ void TKbItems::Clear()
 {
     clearEntries();
     m_buffer = QByteArray();
-    m_spans = QList<Span>();
+    m_spans.reset();
+    m_spanCount = m_spanCapacity = 0;
+}
+
+QByteArrayView TKbItems::loadedText(quint32 offset) const
+{
+    const auto *value = reinterpret_cast<const quint8 *>(m_buffer.constData()) + offset;
+    if (value[0] == ShortTextType)
+        return QByteArrayView(value + 2, value[1]);
+    const quint32 length = quint32(value[1]) | quint32(value[2]) << 8 | quint32(value[3]) << 16 | quint32(value[4]) << 24;
+    return QByteArrayView(value + 5, qsizetype(length));
+}
+
+void TKbItems::reserveSpans(qsizetype capacity)
+{
+    m_spans.reset(static_cast<quint32 *>(std::malloc(size_t(capacity) * sizeof(quint32))));
+    if (!m_spans)
+        throw std::bad_alloc();
+    m_spanCount = 0;
+    m_spanCapacity = capacity;
 }
 
 void TKbItems::keepOnlyWhatIsUsed()
 {
+    // Each text moves with its type and length bytes.
+    const auto valueSize = [this](quint32 offset) {
+        const QByteArrayView text = loadedText(offset);
+        return (text.data() - m_buffer.constData() - offset) + text.size();
+    };
     qsizetype used = 0;
-    for (const Span &span : std::as_const(m_spans))
-        used += span.length;
+    for (qsizetype i = 0; i < m_spanCount; ++i)
+        used += valueSize(m_spans[i]);
     QByteArray arena(used, Qt::Uninitialized);
-    QList<Span> spans;
-    spans.reserve(m_spans.size());
+    std::unique_ptr<quint32[], FreeSpans> spans(static_cast<quint32 *>(std::malloc(size_t(m_spanCount + 1) * sizeof(quint32))));
+    if (!spans)
+        throw std::bad_alloc();
     quint32 at = 0;
-    for (const Span &span : std::as_const(m_spans)) {
-        std::memcpy(arena.data() + at, m_buffer.constData() + span.offset, span.length);
-        spans.append({at, span.length});
-        at += span.length;
+    for (qsizetype i = 0; i < m_spanCount; ++i) {
+        const qsizetype size = valueSize(m_spans[i]);
+        std::memcpy(arena.data() + at, m_buffer.constData() + m_spans[i], size_t(size));
+        spans[i] = at;
+        at += quint32(size);
     }
     m_buffer = std::move(arena);
     m_spans = std::move(spans);
+    m_spanCapacity = m_spanCount;
 }
 
 // --- tZRVDictionary --------------------------------------------------------

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <bit>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -154,6 +155,7 @@ private:
     // so Add never moves one, a load allocates once per block rather than once
     // per entry, and a small dictionary takes a small block.
     static constexpr int FirstBlockShift = 6;
+    static constexpr quint8 ShortTextType = 6; // the stream's type byte of a short text
     static constexpr size_t blockSize(size_t block) { return size_t(1) << (FirstBlockShift + block); }
 
     TKbItem &at(int index) const
@@ -170,21 +172,31 @@ private:
     // their own size and the file's bytes are let go.
     void keepOnlyWhatIsUsed();
 
-    // Where a loaded text lies in the arena.
-    struct Span
+    // A loaded text is found by the offset of its value in the arena: its
+    // type byte, then its length (one byte, or four for a long text), then
+    // its bytes.
+    QByteArrayView loadedText(quint32 offset) const;
+    // Room for capacity offsets; throws std::bad_alloc.
+    void reserveSpans(qsizetype capacity);
+    void appendSpan(quint32 offset) { m_spans.get()[m_spanCount++] = offset; }
+
+    struct FreeSpans
     {
-        quint32 offset;
-        quint32 length;
+        void operator()(quint32 *spans) const { std::free(spans); }
     };
 
     std::vector<TKbItem *> m_blocks; // raw storage, block k for blockSize(k) entries
     int m_count = 0;
     QByteArray m_buffer; // the arena: bytes of the last file loaded
-    QList<Span> m_spans; // the loaded texts of every entry, entry by entry
+    // The loaded texts of every entry, entry by entry, in text order. Its
+    // room is only touched where it is used.
+    std::unique_ptr<quint32[], FreeSpans> m_spans;
+    qsizetype m_spanCount = 0;
+    qsizetype m_spanCapacity = 0;
 
 public:
-    // Bytes held for loaded texts and their spans (the arena and its table).
-    qsizetype loadedBytes() const { return m_buffer.size() + m_spans.capacity() * qsizetype(sizeof(Span)); }
+    // Bytes held for loaded texts and where they are (the arena and its table).
+    qsizetype loadedBytes() const { return m_buffer.size() + m_spanCapacity * qsizetype(sizeof(quint32)); }
 };
 
 // The store: one dictionary's entries plus the component's own properties.

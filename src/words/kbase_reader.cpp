@@ -2,6 +2,7 @@
 
 #include "base/game_error.h"
 
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -174,10 +175,9 @@ void KbaseReader::readCollection()
     TKbItems &items = m_store.m_items;
     // A second Items value replaces the first, like any later duplicate.
     items.clearEntries();
-    items.m_spans.clear();
     // Every loaded text takes at least four bytes of the file (its name's
     // length and letter, its type, its length): the table never grows past this.
-    items.m_spans.reserve(items.m_buffer.size() / 4 + 1);
+    items.reserveSpans(items.m_buffer.size() / 4 + 1);
     for (;;) {
         quint8 type = byte();
         if (type == EndOfList)
@@ -220,19 +220,17 @@ bool KbaseReader::entryFitsTheBudget() const
         return true; // the current block has room
     const quint64 file = quint64(items.m_buffer.size());
     const quint64 entries = ((quint64(1) << (blocks + 1)) - 1) << TKbItems::FirstBlockShift;
-    const quint64 spans = quint64(items.m_spans.size()) * sizeof(TKbItems::Span);
+    const quint64 spans = quint64(items.m_spanCount) * sizeof(quint32);
     return 2 * (file + spans + entries * sizeof(TKbItem)) <= MemoryPerFileByte * file + MemoryAllowance;
 }
 
 void KbaseReader::storeTexts(TKbItem &item, const PendingTexts &texts)
 {
     TKbItems &items = m_store.m_items;
-    item.m_firstSpan = quint32(items.m_spans.size());
+    item.m_firstSpan = quint32(items.m_spanCount);
     item.m_loaded = texts.loaded;
-    for (int t = 0; t < TKbItem::TextCount; ++t) {
-        if (texts.loaded & (1u << t))
-            items.m_spans.append(texts.spans[t]);
-    }
+    for (quint32 bits = texts.loaded; bits; bits &= bits - 1)
+        items.appendSpan(texts.spans[std::countr_zero(bits)]);
 }
 
 void KbaseReader::readEntryProperty(TKbItem &item, PendingTexts &texts, QByteArrayView name)
@@ -240,6 +238,7 @@ void KbaseReader::readEntryProperty(TKbItem &item, PendingTexts &texts, QByteArr
     const int property = entryProperty(name);
     if (property < 0)
         fail();
+    const char *const typeAt = m_pos;
     const quint8 type = byte();
     if (property >= TKbItem::TextCount) {
         if (type != Set)
@@ -265,7 +264,7 @@ void KbaseReader::readEntryProperty(TKbItem &item, PendingTexts &texts, QByteArr
         return;
     }
     texts.loaded |= bit;
-    texts.spans[property] = {quint32(value.data() - m_store.m_items.m_buffer.constData()), quint32(value.size())};
+    texts.spans[property] = quint32(typeAt - m_store.m_items.m_buffer.constData());
 }
 
 quint32 KbaseReader::readSet()

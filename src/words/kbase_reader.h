@@ -49,7 +49,7 @@ private:
     struct PendingTexts
     {
         quint8 loaded = 0;
-        TKbItems::Span spans[TKbItem::TextCount];
+        quint32 spans[TKbItem::TextCount]; // where each value lies
     };
 
     bool entryFitsTheBudget() const;
