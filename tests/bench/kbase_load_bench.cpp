@@ -125,19 +125,20 @@ int degenerate()
         for (int i = 0; i < count; ++i)
             file.append("\x01\x00", 2);
         file.append(3, '\0');
+        const qsizetype fileSize = file.size();
         const long long before = statusKb("VmRSS:");
         std::ofstream("/proc/self/clear_refs") << "5";
         bool loaded = true;
         {
             tZRVDictionary store;
             try {
-                store.LoadFromData(file);
+                store.LoadFromData(std::move(file)); // the store's own, as a file read is
             } catch (...) {
                 loaded = false;
             }
         }
-        const double peak = double(statusKb("VmHWM:") - before) * 1024 + double(file.size());
-        const double budget = double(KbaseReader::MemoryPerFileByte) * double(file.size())
+        const double peak = double(statusKb("VmHWM:") - before) * 1024 + double(fileSize);
+        const double budget = double(KbaseReader::MemoryPerFileByte) * double(fileSize)
             + double(KbaseReader::MemoryAllowance);
         worst = std::max(worst, peak / budget);
         std::fprintf(stderr, "%9d entries %s: %5.1f %% of the budget\n", count, loaded ? "loaded " : "refused",
