@@ -230,17 +230,18 @@ QString OptionsModel::savedText(const OptionKey &key) const
 void OptionsModel::save(SettingsFile &settings) const
 {
     // One value that cannot be stored must not cost the others: it is skipped
-    // and named once at the end. A file that cannot be written stops the loop,
-    // since every later key would wait for it in vain.
+    // and named once at the end. The rest is one write: one lock, one rename.
     QStringList skipped;
+    QList<SettingsFile::Entry> entries;
     for (const OptionKey &key : optionKeys()) {
         const QString name = QString::fromLatin1(key.name);
         const QString value = savedText(key);
         if (!SettingsFile::canStore(Section, name, value))
             skipped.append(name);
         else
-            settings.writeString(Section, name, value);
+            entries.append({name, value});
     }
+    settings.writeEntries(Section, entries);
     if (!skipped.isEmpty())
         throw GameError(QStringLiteral("Not saved, a line break in the value: %1").arg(skipped.join(QStringLiteral(", "))));
 }

@@ -84,8 +84,9 @@ public:
     // they are restored and saved.
     static const QStringList &savedKeys();
     void restore(const SettingsFile &settings);
-    // Writes every key it can; throws GameError after the loop when a value
-    // held a line break (that key skipped) or at the first failed write.
+    // Writes every key it can in one write of the file; throws GameError when
+    // the file cannot be written, or after the write when a value held a line
+    // break (that key skipped).
     void save(SettingsFile &settings) const;
 
 signals:
