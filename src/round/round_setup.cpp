@@ -1,6 +1,7 @@
 #include "base/random_source.h"
 #include "round/round_engine.h"
 
+#include "settings/daily_record.h"
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
 #include "settings/settings_file.h"
@@ -48,6 +49,10 @@ void RoundEngine::New1Click()
         return;
     ++m_serial;
     m_roundNumber = RandomSource::seed();
+    // The options stay those of the deal's start, whatever changes meanwhile.
+    m_dealt = m_nextDeal ? *m_nextDeal : RoundOptions::fromModel(m_options);
+    m_nextDeal.reset();
+    m_countsForToday = false;
 
     setRatingBand(RatingBand::Dealing);
     RoundCommands c = m_commands;
@@ -81,7 +86,7 @@ void RoundEngine::New1Click()
     // The round draws from its number alone: the previous board's hiding
     // must not change which round a number deals.
     RandomSource::setSeed(m_roundNumber);
-    m_round.Parameters.WordCount = quint16(m_options.wordCount());
+    m_round.Parameters.WordCount = quint16(m_dealt.wordCount);
     GetWords();
     setStatus(QString());
     settle();
@@ -98,7 +103,7 @@ void RoundEngine::New1Click()
         ShowTiles();
 
         RoundParameters &p = m_round.Parameters;
-        p.Level = b.TileCount() / rows + b.TileCount() / 25 + (m_options.showDefinitions() ? 1 : 0);
+        p.Level = b.TileCount() / rows + b.TileCount() / 25 + (m_dealt.showDefinitions ? 1 : 0);
         ReadLevel(p.Level);
         const auto parameterLine = [&p] {
             return QStringLiteral("level=%1 pop=%2 penalty=%3 good=%4 bad=%5 word=%6 start=%7 delay=%8")
@@ -112,7 +117,7 @@ void RoundEngine::New1Click()
                 .arg(p.Delay);
         };
         m_parameterText = parameterLine();
-        const int h = m_options.handicap();
+        const int h = m_dealt.handicap;
         if (h != 0) {
             applyHandicap(h);
             m_parameterText += QStringLiteral("\r\n") + parameterLine();
@@ -131,7 +136,7 @@ void RoundEngine::New1Click()
                   QStringLiteral("%1 words to find, level: %2, dictionary: %3")
                       .arg(rows)
                       .arg(p.Level)
-                      .arg(m_options.dictionary()));
+                      .arg(m_dealt.dictionary));
         m_bTimer.start();
 
         if (QFileInfo::exists(PlayerFolders::existingFilePath(QStringLiteral("c999"))))
@@ -142,6 +147,9 @@ void RoundEngine::New1Click()
             c.clueCaption = clueCaption(p.CluesLeft);
             updateCommands(c);
         }
+
+        if (m_dealt.day.isValid())
+            m_countsForToday = DailyRecord(m_settings).startDay(m_dealt.day);
 
         m_round.timerPhase = TimerPhase::Waiting;
         m_inPlay = true;
@@ -177,6 +185,14 @@ void RoundEngine::dealRound(quint32 number)
     New1Click();
 }
 
+void RoundEngine::dealRound(quint32 number, const RoundOptions &options)
+{
+    if (m_round.Busy)
+        return;
+    m_nextDeal = options;
+    dealRound(number);
+}
+
 void RoundEngine::ReadLevel(int level)
 {
     const QString digit = QString::number(qBound(0, level, 9));
@@ -196,7 +212,7 @@ void RoundEngine::ReadLevel(int level)
     p.Delay = read("DELAY", 5);
     // The first tick needs a positive period; under a handicap that floor
     // comes after the handicap's own change.
-    if (p.Delay < 1 && m_options.handicap() == 0)
+    if (p.Delay < 1 && m_dealt.handicap == 0)
         p.Delay = 1;
     p.ClueCost = p.Bad - 1;
 }
@@ -219,15 +235,15 @@ void RoundEngine::applyHandicap(int h)
 void RoundEngine::chooseFixedCell(int cells, bool fixed[8]) const
 {
     int position = 0;
-    if (m_options.fixedCell(FixedCell::Random))
+    if (m_dealt.fixedCell == FixedCell::Random)
         position = 1 + RandomSource::random(cells);
-    else if (m_options.fixedCell(FixedCell::NotFirst))
+    else if (m_dealt.fixedCell == FixedCell::NotFirst)
         position = 2 + RandomSource::random(cells - 1);
-    else if (m_options.fixedCell(FixedCell::First))
+    else if (m_dealt.fixedCell == FixedCell::First)
         position = 1;
-    else if (m_options.fixedCell(FixedCell::Middle))
+    else if (m_dealt.fixedCell == FixedCell::Middle)
         position = cells == 4 ? 2 + RandomSource::random(2) : (cells + 1) / 2;
-    else if (m_options.fixedCell(FixedCell::Last))
+    else if (m_dealt.fixedCell == FixedCell::Last)
         position = cells;
     if (position >= 1 && position <= cells)
         fixed[position] = true;
@@ -237,11 +253,11 @@ void RoundEngine::BuildRows()
 {
     Board &b = m_board;
     b.clearTileCount();
-    const QList<int> lengths = splitFormatCellLengths(m_options.presetsText());
+    const QList<int> lengths = splitFormatCellLengths(m_dealt.presetsText());
     const int cells = int(lengths.size());
     const int pitch = b.templateHeight() + 2;
     const int rows = int(m_round.RoundWords.size());
-    const bool showHints = m_options.showDefinitions();
+    const bool showHints = m_dealt.showDefinitions;
 
     int x0 = BoardMargin;
     int y = BoardMargin;
@@ -310,7 +326,7 @@ void RoundEngine::ShuffleTiles()
     if (movable < 2)
         return; // nothing to exchange with
 
-    const bool anyLengths = m_options.presetsIndex() <= 0;
+    const bool anyLengths = m_dealt.presetsIndex <= 0;
     const auto caption = [&b](int slot) -> const QByteArray & { return b.Tiles(slot).Panel.caption; };
     const auto swap = [&b, &caption](int s, int p) {
         const QByteArray text = caption(s);
