@@ -22,10 +22,10 @@ int DailyRecord::readCount(const char *key) const
 
 bool DailyRecord::startDay(QDate day)
 {
-    if (!day.isValid() || readDay("Played") == day)
+    if (!day.isValid() || readDay("Played") == day || !m_writable)
         return false;
     try {
-        m_settings.writeString(Section, QStringLiteral("Played"), day.toString(DayFormat));
+        m_writable->writeString(Section, QStringLiteral("Played"), day.toString(DayFormat));
     } catch (const std::exception &) {
         // The day still counts: a settings file that cannot be written loses its record, not the round.
     }
@@ -35,14 +35,14 @@ bool DailyRecord::startDay(QDate day)
 void DailyRecord::recordWin(QDate day)
 {
     const QDate lastWon = readDay("Won");
-    if (!day.isValid() || lastWon == day)
+    if (!day.isValid() || lastWon == day || !m_writable)
         return;
     const int run = lastWon.isValid() && lastWon.addDays(1) == day ? readCount("Run") + 1 : 1;
     try {
-        m_settings.writeString(Section, QStringLiteral("Won"), day.toString(DayFormat));
-        m_settings.writeInteger(Section, QStringLiteral("Run"), run);
+        m_writable->writeString(Section, QStringLiteral("Won"), day.toString(DayFormat));
+        m_writable->writeInteger(Section, QStringLiteral("Run"), run);
         if (run > readCount("Best"))
-            m_settings.writeInteger(Section, QStringLiteral("Best"), run);
+            m_writable->writeInteger(Section, QStringLiteral("Best"), run);
     } catch (const std::exception &) {
     }
 }

@@ -16,7 +16,9 @@ class SettingsFile;
 class DailyRecord
 {
 public:
-    explicit DailyRecord(SettingsFile &settings) : m_settings(settings) {}
+    explicit DailyRecord(SettingsFile &settings) : m_settings(settings), m_writable(&settings) {}
+    // Only to read: startDay and recordWin change nothing.
+    explicit DailyRecord(const SettingsFile &settings) : m_settings(settings) {}
 
     // True when no round was dealt yet on day (it is marked so now): its result counts.
     bool startDay(QDate day);
@@ -32,5 +34,6 @@ private:
     QDate readDay(const char *key) const;
     int readCount(const char *key) const;
 
-    SettingsFile &m_settings;
+    const SettingsFile &m_settings;
+    SettingsFile *m_writable = nullptr;
 };
