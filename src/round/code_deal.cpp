@@ -2,7 +2,7 @@
 #include "round/code_deal.h"
 
 #include "round/dictionary_files.h"
-#include "round/round_code.h"
+#include "round/round_engine.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -63,4 +63,11 @@ CodeDeal CodeDeal::fromText(const QString &text, const RoundOptions &playerOptio
     o.handicap = code.handicap;
     deal.seed = code.seed;
     return deal;
+}
+
+std::optional<RoundCode> roundCodeOf(const RoundEngine &engine)
+{
+    if (engine.round().RoundWords.isEmpty() || !engine.dictionaryId())
+        return std::nullopt;
+    return RoundCode::forRound(engine.dealtOptions(), *engine.dictionaryId(), engine.roundNumber());
 }

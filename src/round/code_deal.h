@@ -1,9 +1,14 @@
 #pragma once
 
+#include "round/round_code.h"
 #include "round/round_options.h"
 
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
+
+class RoundEngine;
 
 // What "Round Number..." deals for a typed text: an old round number with
 // the player's own options, or a round code with its own options and the
@@ -20,3 +25,7 @@ struct CodeDeal
     // anything else is read as a round code.
     static CodeDeal fromText(const QString &text, const RoundOptions &playerOptions);
 };
+
+// The code of the round on the board, with its dictionary's name; nothing
+// before the first round or for a round a code cannot carry.
+std::optional<RoundCode> roundCodeOf(const RoundEngine &engine);
