@@ -160,6 +160,7 @@ private:
     QString traceLine(int firstSlot) const;
     void chooseFixedCell(int cells, bool fixed[8]) const;
     void applyHandicap(int h);
+    QString codeSuffix() const; // ", round: 7K3M-9QXP-R2TD5" for the status line
 
     RoundWiring m_host;
     SoundLayer *m_sound;

@@ -1,6 +1,7 @@
 #include "base/random_source.h"
 #include "round/round_engine.h"
 
+#include "round/code_deal.h"
 #include "settings/daily_record.h"
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
@@ -8,6 +9,7 @@
 #include "settings/split_formats.h"
 #include "words/windows1252.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
 
@@ -132,11 +134,15 @@ void RoundEngine::New1Click()
         if (m_options.showParameters())
             m_host.messages.showInformation(m_parameterText);
 
+        if (m_dealt.day.isValid())
+            m_countsForToday = DailyRecord(m_settings).startDay(m_dealt.day);
+
         setStatus(QString(25, QLatin1Char(' ')) +
                   QStringLiteral("%1 words to find, level: %2, dictionary: %3")
                       .arg(rows)
                       .arg(p.Level)
-                      .arg(m_dealt.dictionary));
+                      .arg(m_dealt.dictionary) +
+                  codeSuffix());
         m_bTimer.start();
 
         if (QFileInfo::exists(PlayerFolders::existingFilePath(QStringLiteral("c999"))))
@@ -147,9 +153,6 @@ void RoundEngine::New1Click()
             c.clueCaption = clueCaption(p.CluesLeft);
             updateCommands(c);
         }
-
-        if (m_dealt.day.isValid())
-            m_countsForToday = DailyRecord(m_settings).startDay(m_dealt.day);
 
         m_round.timerPhase = TimerPhase::Waiting;
         m_inPlay = true;
@@ -175,6 +178,17 @@ void RoundEngine::New1Click()
         m_round.Moves = 0;
         playSound(SoundSlot::NewGame);
     }
+}
+
+QString RoundEngine::codeSuffix() const
+{
+    const std::optional<RoundCode> code = roundCodeOf(*this);
+    if (!code)
+        return QString();
+    const char *form = !m_dealt.day.isValid() ? QT_TRANSLATE_NOOP("RoundEngine", ", round: %1")
+                       : m_countsForToday     ? QT_TRANSLATE_NOOP("RoundEngine", ", Today's Round: %1")
+                                              : QT_TRANSLATE_NOOP("RoundEngine", ", Today's Round (practice): %1");
+    return QCoreApplication::translate("RoundEngine", form).arg(code->text());
 }
 
 void RoundEngine::dealRound(quint32 number)

@@ -115,15 +115,17 @@ private slots:
         QVERIFY(rig.engine->countsForToday());
         rig.engine->New1Click();
         QVERIFY(!rig.engine->countsForToday());
-        dealToday(rig, Monday);
+        const QString code = dealToday(rig, Monday);
         QVERIFY(!rig.engine->countsForToday());
+        QVERIFY(rig.engine->statusText().endsWith(", Today's Round (practice): " + code.left(15)));
         QVERIFY(winAll(rig));
         DailyRecord record(*rig.settings);
         QVERIFY(!record.wonOn(Monday));
 
         // The next day is won at the first play; its replay adds nothing.
         const QDate tuesday = Monday.addDays(1);
-        dealToday(rig, tuesday);
+        const QString tuesdayCode = dealToday(rig, tuesday);
+        QVERIFY(rig.engine->statusText().endsWith(", Today's Round: " + tuesdayCode.left(15)));
         QVERIFY(rig.engine->countsForToday());
         QVERIFY(winAll(rig));
         QVERIFY(record.wonOn(tuesday));
