@@ -176,7 +176,8 @@ QString RoundCode::faultMessage(Fault fault)
 {
     switch (fault) {
     case Fault::Length:
-        return QCoreApplication::translate("RoundCode", "A round code has 13 letters and digits, such as 7K3M-9QXP-R2TD5.");
+        return QCoreApplication::translate("RoundCode",
+                                           "A round code has 13 letters and digits, such as 7K3M-9QXP-R2TD5.");
     case Fault::Character:
         return QCoreApplication::translate("RoundCode",
                                            "A round code holds only digits and the letters A to Z without U.");

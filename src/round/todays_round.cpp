@@ -50,9 +50,9 @@ CodeDeal dealFor(QDate day, const QLocale &locale)
     const QString name = dictionaryNameFor(locale);
     const std::optional<DictionaryFile> file = DictionaryFiles::shipped(name);
     if (!file) {
-        deal.problem = QCoreApplication::translate("TodaysRound",
-                                                   "Today's Round needs the dictionary \"%1\" that comes with the game.")
-                           .arg(name);
+        const char *text = QT_TRANSLATE_NOOP("TodaysRound",
+                                             "Today's Round needs the dictionary \"%1\" that comes with the game.");
+        deal.problem = QCoreApplication::translate("TodaysRound", text).arg(name);
         return deal;
     }
     deal.options.dictionary = file->name;

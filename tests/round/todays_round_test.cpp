@@ -4,7 +4,6 @@
 #include "round/round_code.h"
 #include "round/todays_round.h"
 #include "settings/daily_record.h"
-#include "settings/score_record.h"
 #include "settings/split_formats.h"
 #include "support/dictionary_file.h"
 #include "support/round_rig.h"
@@ -133,10 +132,6 @@ private slots:
         dealToday(rig, tuesday);
         QVERIFY(winAll(rig));
         QCOMPARE(record.currentRun(tuesday), 1);
-        // Won like any round: its result is among the scores too.
-        const QString key = scoreClassLetter(rig.round().Parameters.Level) +
-                            efficiencyBand(rig.round().Moves, rig.board().TileCount());
-        QVERIFY(ReadScore(*rig.settings, key) != QStringLiteral("0"));
     }
 
 private:

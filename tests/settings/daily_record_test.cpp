@@ -18,13 +18,10 @@ private slots:
         QTest::addColumn<int>("asked"); // the day whose run is asked for
         QTest::addColumn<int>("run");
         QTest::addColumn<int>("best");
-        QTest::newRow("nothing played") << "" << 0 << 0 << 0;
         QTest::newRow("three days won") << "W0 W1 W2" << 2 << 3 << 3;
-        QTest::newRow("today still to play") << "W0 W1" << 2 << 2 << 2;
         QTest::newRow("a missed day ends it") << "W0 W1" << 3 << 0 << 2;
         QTest::newRow("a new run after a missed day") << "W0 W1 W3" << 3 << 1 << 2;
         QTest::newRow("a lost day ends it") << "W0 W1 L2 W3 W4" << 4 << 2 << 2;
-        QTest::newRow("a replay that day is practice") << "L0 R0" << 0 << 0 << 0;
         QTest::newRow("replays add nothing") << "W0 R0 R0 W1" << 1 << 2 << 2;
         QTest::newRow("over the year's end") << "W24 W25 W26" << 26 << 3 << 3;
     }
@@ -49,19 +46,6 @@ private slots:
         DailyRecord record(settings);
         QCOMPARE(record.currentRun(first.addDays(asked)), run);
         QCOMPARE(record.bestRun(), best);
-    }
-
-    void damagedRecordReadsAsNone()
-    {
-        QTemporaryDir dir;
-        SettingsFile settings(dir.filePath(QStringLiteral("ZRV_XQ.INI")));
-        settings.writeString(QStringLiteral("Today"), QStringLiteral("Won"), QStringLiteral("yesterday"));
-        settings.writeString(QStringLiteral("Today"), QStringLiteral("Run"), QStringLiteral("-4"));
-        DailyRecord record(settings);
-        QCOMPARE(record.currentRun(QDate(2026, 12, 7)), 0);
-        QVERIFY(record.startDay(QDate(2026, 12, 7)));
-        record.recordWin(QDate(2026, 12, 7));
-        QCOMPARE(record.currentRun(QDate(2026, 12, 7)), 1);
     }
 };
 

@@ -36,9 +36,9 @@ void TfrmMain::CopyRoundCodeClick()
 void TfrmMain::showRoundCode()
 {
     const std::optional<RoundCode> code = roundCodeOf(*m_engine);
-    for (QAction *item : {m_menus->mainItem(MenuCommand::CopyRoundCode), m_menus->popupItem(MenuCommand::CopyRoundCode)})
+    QAction *popupItem = m_menus->popupItem(MenuCommand::CopyRoundCode);
+    for (QAction *item : {m_menus->mainItem(MenuCommand::CopyRoundCode), popupItem})
         item->setEnabled(code.has_value());
     // The pop-up shows the code itself, the way a player reads it out.
-    m_menus->popupItem(MenuCommand::CopyRoundCode)
-        ->setText(code ? tr("Copy Round Code %1").arg(code->text()) : tr("Copy Round Code"));
+    popupItem->setText(code ? tr("Copy Round Code %1").arg(code->text()) : tr("Copy Round Code"));
 }
