@@ -5,6 +5,7 @@
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
 #include "settings/split_formats.h"
+#include "words/dictionary_id.h"
 #include "words/kbase.h"
 #include "words/word_selection.h"
 
@@ -28,7 +29,7 @@ void RoundEngine::GetWords()
             playSound(SoundSlot::GameOver);
     };
 
-    const QString format = m_options.presetsText();
+    const QString format = m_dealt.presetsText();
     setRatingCaption(QString::number(m_round.Parameters.WordCount));
 
     // Both lists stay empty unless the draw completes: the failures below
@@ -37,12 +38,18 @@ void RoundEngine::GetWords()
         const int letterCount = splitFormatLetterCount(format);
         if (letterCount < 1 || letterCount > 30)
             throw std::out_of_range("Range check error");
-        const QString name = m_options.dictionary();
+        // A code's round names its file; any other round, the dictionary by name.
+        const QString name = m_dealt.dictionaryPath.isEmpty() ? m_dealt.dictionary : m_dealt.dictionaryPath;
         // A failed load empties the store but leaves LoadedDictionary naming
         // the file loaded before it, which must then be read again.
         if (name != m_round.LoadedDictionary || m_storeLost) {
             m_storeLost = true;
-            m_dictionary->LoadFromFile(PlayerFolders::dataFilePath(QStringLiteral("kbs"), name + QStringLiteral(".dic")));
+            const QString path = m_dealt.dictionaryPath.isEmpty()
+                                     ? PlayerFolders::dataFilePath(QStringLiteral("kbs"), name + QStringLiteral(".dic"))
+                                     : m_dealt.dictionaryPath;
+            m_dictionaryId.reset();
+            m_dictionary->LoadFromFile(path);
+            m_dictionaryId = dictionaryFileId(path);
             m_storeLost = false;
             m_round.LoadedDictionary = name;
         }

@@ -2,6 +2,7 @@
 #include "base/random_source.h"
 #include "round/round_engine.h"
 
+#include "settings/daily_record.h"
 #include "settings/options_model.h"
 #include "settings/score_record.h"
 
@@ -142,4 +143,6 @@ void RoundEngine::recordWin(int rating, int moves, int tiles, int level)
 {
     // Swallows its own failures: recording never stands in the way of the game.
     RecordScore(m_settings, rating, moves, tiles, level);
+    if (m_countsForToday)
+        DailyRecord(m_settings).recordWin(m_dealt.day);
 }

@@ -2,11 +2,13 @@
 
 #include "round/board.h"
 #include "round/round_host.h"
+#include "round/round_options.h"
 #include "round/round_state.h"
 #include "round/round_timer.h"
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class OptionsModel;
 class SettingsFile;
@@ -78,6 +80,16 @@ public:
     // Deals the round of that number again: the same dictionary and options
     // give the same words, fixed cells and shuffle. Refused while a round is set up.
     void dealRound(quint32 number);
+    // The same with options of its own for this one round (a round code,
+    // Today's Round); the player's options stay as they are.
+    void dealRound(quint32 number, const RoundOptions &options);
+    // The options the current round was dealt with.
+    const RoundOptions &dealtOptions() const { return m_dealt; }
+    // The content id of the current round's dictionary; nothing before the
+    // first load or for a store filled without a file.
+    std::optional<quint32> dictionaryId() const { return m_dictionaryId; }
+    // The current round is Today's Round and the first of its day: its result counts.
+    bool countsForToday() const { return m_countsForToday; }
     // The random source's seed when the current round's New Game began.
     quint32 roundNumber() const { return m_roundNumber; }
 
@@ -157,6 +169,7 @@ private:
     QString traceLine(int firstSlot) const;
     void chooseFixedCell(int cells, bool fixed[8]) const;
     void applyHandicap(int h);
+    QString codeSuffix() const; // ", round: 7K3M-9QXP-R2TD5" for the status line
 
     RoundWiring m_host;
     SoundLayer *m_sound;
@@ -181,6 +194,10 @@ private:
     bool m_storeLost = false; // the last load failed: the store holds no dictionary's whole entries
     bool m_quietLoss = false; // the previous round ends without the game-over sound
     quint32 m_roundNumber = 0;
+    RoundOptions m_dealt;                   // the current round's options
+    std::optional<RoundOptions> m_nextDeal; // the next deal's own options, once
+    std::optional<quint32> m_dictionaryId;
+    bool m_countsForToday = false;
     quint64 m_serial = 0; // counts round setups: work that let events run notices a new round
     int m_windowLeft = 0;
     int m_windowTop = 0;

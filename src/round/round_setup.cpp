@@ -2,12 +2,15 @@
 #include "base/random_source.h"
 #include "round/round_engine.h"
 
+#include "round/code_deal.h"
+#include "settings/daily_record.h"
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 #include "words/windows1252.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
 
@@ -69,6 +72,10 @@ void RoundEngine::New1Click()
         return;
     ++m_serial;
     m_roundNumber = RandomSource::seed();
+    // The options stay those of the deal's start, whatever changes meanwhile.
+    m_dealt = m_nextDeal ? *m_nextDeal : RoundOptions::fromModel(m_options);
+    m_nextDeal.reset();
+    m_countsForToday = false;
 
     setRatingBand(RatingBand::Dealing);
     RoundCommands c = m_commands;
@@ -102,7 +109,7 @@ void RoundEngine::New1Click()
     // The round draws from its number alone: the previous board's hiding
     // must not change which round a number deals.
     RandomSource::setSeed(m_roundNumber);
-    m_round.Parameters.WordCount = quint16(m_options.wordCount());
+    m_round.Parameters.WordCount = quint16(m_dealt.wordCount);
     GetWords();
     setStatus(QString());
     settle();
@@ -119,7 +126,7 @@ void RoundEngine::New1Click()
         ShowTiles();
 
         RoundParameters &p = m_round.Parameters;
-        p.Level = b.TileCount() / rows + b.TileCount() / 25 + (m_options.showDefinitions() ? 1 : 0);
+        p.Level = b.TileCount() / rows + b.TileCount() / 25 + (m_dealt.showDefinitions ? 1 : 0);
         ReadLevel(p.Level);
         const auto parameterLine = [&p] {
             return QStringLiteral("level=%1 pop=%2 penalty=%3 good=%4 bad=%5 word=%6 start=%7 delay=%8")
@@ -133,7 +140,7 @@ void RoundEngine::New1Click()
                 .arg(p.Delay);
         };
         m_parameterText = parameterLine();
-        const int h = m_options.handicap();
+        const int h = m_dealt.handicap;
         if (h != 0) {
             applyHandicap(h);
             m_parameterText += QStringLiteral("\r\n") + parameterLine();
@@ -148,11 +155,15 @@ void RoundEngine::New1Click()
         if (m_options.showParameters())
             m_host.messages.showInformation(m_parameterText);
 
+        if (m_dealt.day.isValid())
+            m_countsForToday = DailyRecord(m_settings).startDay(m_dealt.day);
+
         setStatus(QString(25, QLatin1Char(' ')) +
                   QStringLiteral("%1 words to find, level: %2, dictionary: %3")
                       .arg(rows)
                       .arg(p.Level)
-                      .arg(m_options.dictionary()));
+                      .arg(m_dealt.dictionary) +
+                  codeSuffix());
         m_host.status.startBanner();
 
         if (QFileInfo::exists(PlayerFolders::existingFilePath(QStringLiteral("c999"))))
@@ -190,12 +201,31 @@ void RoundEngine::New1Click()
     }
 }
 
+QString RoundEngine::codeSuffix() const
+{
+    const std::optional<RoundCode> code = roundCodeOf(*this);
+    if (!code)
+        return QString();
+    const char *form = !m_dealt.day.isValid() ? QT_TRANSLATE_NOOP("RoundEngine", ", round: %1")
+                       : m_countsForToday     ? QT_TRANSLATE_NOOP("RoundEngine", ", Today's Round: %1")
+                                              : QT_TRANSLATE_NOOP("RoundEngine", ", Today's Round (practice): %1");
+    return QCoreApplication::translate("RoundEngine", form).arg(code->text());
+}
+
 void RoundEngine::dealRound(quint32 number)
 {
     if (m_round.Busy)
         return;
     RandomSource::setSeed(number);
     New1Click();
+}
+
+void RoundEngine::dealRound(quint32 number, const RoundOptions &options)
+{
+    if (m_round.Busy)
+        return;
+    m_nextDeal = options;
+    dealRound(number);
 }
 
 void RoundEngine::ReadLevel(int level)
@@ -218,7 +248,7 @@ void RoundEngine::ReadLevel(int level)
     // DELAY 0 means the penalty clock never starts, as TIMER 0 means no
     // ticks; a negative value reads the same. Under a handicap the floor of
     // 1 s comes after the handicap's own change.
-    if (p.Delay < 0 && m_options.handicap() == 0)
+    if (p.Delay < 0 && m_dealt.handicap == 0)
         p.Delay = 0;
     p.ClueCost = p.Bad - 1;
 }
@@ -241,15 +271,15 @@ void RoundEngine::applyHandicap(int h)
 void RoundEngine::chooseFixedCell(int cells, bool fixed[8]) const
 {
     int position = 0;
-    if (m_options.fixedCell(FixedCell::Random))
+    if (m_dealt.fixedCell == FixedCell::Random)
         position = 1 + RandomSource::random(cells);
-    else if (m_options.fixedCell(FixedCell::NotFirst))
+    else if (m_dealt.fixedCell == FixedCell::NotFirst)
         position = 2 + RandomSource::random(cells - 1);
-    else if (m_options.fixedCell(FixedCell::First))
+    else if (m_dealt.fixedCell == FixedCell::First)
         position = 1;
-    else if (m_options.fixedCell(FixedCell::Middle))
+    else if (m_dealt.fixedCell == FixedCell::Middle)
         position = cells == 4 ? 2 + RandomSource::random(2) : (cells + 1) / 2;
-    else if (m_options.fixedCell(FixedCell::Last))
+    else if (m_dealt.fixedCell == FixedCell::Last)
         position = cells;
     if (position >= 1 && position <= cells)
         fixed[position] = true;
@@ -259,11 +289,11 @@ void RoundEngine::BuildRows()
 {
     Board &b = m_board;
     b.clearTileCount();
-    const QList<int> lengths = splitFormatCellLengths(m_options.presetsText());
+    const QList<int> lengths = splitFormatCellLengths(m_dealt.presetsText());
     const int cells = int(lengths.size());
     const int pitch = b.templateHeight() + 2;
     const int rows = int(m_round.RoundWords.size());
-    const bool showHints = m_options.showDefinitions();
+    const bool showHints = m_dealt.showDefinitions;
 
     const QList<RowPlace> places = rowPlaces(rows);
     int lastColumn = 1;
@@ -337,7 +367,7 @@ void RoundEngine::ShuffleTiles()
     if (movable < 2)
         return; // nothing to exchange with
 
-    const bool anyLengths = m_options.presetsIndex() <= 0;
+    const bool anyLengths = m_dealt.presetsIndex <= 0;
     const auto caption = [&b](int slot) -> const QByteArray & { return b.Tiles(slot).Panel.caption; };
     const auto swap = [&b, &caption](int s, int p) {
         const QByteArray text = caption(s);

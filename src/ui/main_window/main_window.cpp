@@ -211,6 +211,7 @@ void TfrmMain::applyCommands()
 {
     const RoundCommands &commands = m_engine->commands();
     m_menus->applyCommands(commands);
+    showRoundCode();
     m_statusPanel->setModeText(m_engine->modeText());
     if (m_optionsDialog) {
         m_optionsDialog->setNewCellsEnabled(commands.newCells);

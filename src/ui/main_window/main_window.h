@@ -113,7 +113,9 @@ public:
     void mMusicClick();
     void mSOundClick();
     void WordGame1Click();
-    void RoundNumberClick(); // Game > "Round Number...": show the number, deal one again
+    void RoundNumberClick(); // Game > "Round Number...": show the number and code, deal one again
+    void TodaysRoundClick(); // Game > "Today's Round": the day's round, the first play of the day counting
+    void CopyRoundCodeClick(); // Ctrl+C: the round's code with its dictionary's name to the clipboard
     void ColourCuesClick();  // Options > "Colour-blind Cues": the tick, stored
     // The keys the window takes before its menus, as the round's commands
     // allow them: F2 New Game, F3 (swallowed), F7 Options when settings are
@@ -134,6 +136,7 @@ protected:
 
 private:
     QWidget *buildBoard();
+    void showRoundCode(); // the code items' captions and enabling for the round on the board
     void attachEngine(const EngineMaker &makeEngine);
     void runCommand(MenuCommand command);
     void applyCommands();

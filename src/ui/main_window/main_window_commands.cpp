@@ -25,6 +25,8 @@ void TfrmMain::runCommand(MenuCommand command)
     case MenuCommand::Clue: m_engine->Clue1Click(); break;
     case MenuCommand::Solve: m_engine->Solve1Click(); break;
     case MenuCommand::RoundNumber: RoundNumberClick(); break;
+    case MenuCommand::TodaysRound: TodaysRoundClick(); break;
+    case MenuCommand::CopyRoundCode: CopyRoundCodeClick(); break;
     case MenuCommand::Settings: Options1Click(); break;
     case MenuCommand::Styles: Styles1Click(); break;
     case MenuCommand::Banner: break;     // the Banner keeps its own item
@@ -53,9 +55,14 @@ void TfrmMain::RoundNumberClick()
     if (!m_engine->commands().newGame)
         return;
     RoundNumberDialog dialog(m_engine->roundNumber(), this);
-    if (dialog.exec() != QDialog::Accepted || !dialog.number())
+    const std::optional<RoundCode> code = roundCodeOf(*m_engine);
+    dialog.setRound(code ? code->textWithName() : QString(), RoundOptions::fromModel(m_options));
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    m_engine->dealRound(*dialog.number());
+    const CodeDeal deal = dialog.deal();
+    if (!deal.ok())
+        return;
+    m_engine->dealRound(deal.seed, deal.options);
     m_keyboardPlay->roundDealt();
 }
 

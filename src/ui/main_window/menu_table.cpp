@@ -42,6 +42,13 @@ const std::array Rows{
             {.name = "mRoundNumber", .caption = CAPTION("Round Number..."), .separatorAbove = "NRound",
              .enabledBy = &RoundCommands::newGame},
             {}},
+    MenuRow{MenuCommand::TodaysRound, TopMenu::Game,
+            {.name = "mTodaysRound", .caption = CAPTION("Today's Round"), .enabledBy = &RoundCommands::newGame}, {}},
+    // Enabled, and the pop-up's item captioned with the code, once a round has one.
+    MenuRow{MenuCommand::CopyRoundCode, TopMenu::Game,
+            {.name = "mCopyCode", .caption = CAPTION("Copy Round Code"), .key = Qt::CTRL | Qt::Key_C},
+            {.name = "CopyCode1", .caption = CAPTION("Copy Round Code"), .key = Qt::CTRL | Qt::Key_C,
+             .separatorAbove = "NCode"}, 11},
 
     MenuRow{MenuCommand::Settings, TopMenu::Options,
             {.name = "mSettings", .caption = CAPTION("Settings"), .key = Qt::Key_F7,

@@ -15,6 +15,8 @@ enum class MenuCommand {
     Clue,
     Solve,
     RoundNumber,
+    TodaysRound,
+    CopyRoundCode,
     Settings,
     Styles,
     Banner,

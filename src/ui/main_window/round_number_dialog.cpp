@@ -1,4 +1,4 @@
-// The dialog that shows the round's number and takes one to deal again.
+// Game > "Round Number...": the dialog that shows a round's number and code and takes one to deal.
 #include "ui/main_window/round_number_dialog.h"
 
 #include <QDialogButtonBox>
@@ -16,20 +16,26 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
     auto *shown = new QLabel(QStringLiteral("This round's number is %1.").arg(current), this);
     shown->setObjectName(QStringLiteral("lCurrent"));
     shown->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto *prompt = new QLabel(QStringLiteral("Type a round's number to deal that round again "
-                                             "(with the same dictionary and options):"),
-                              this);
-    prompt->setWordWrap(true);
+    m_code = new QLabel(this);
+    m_code->setObjectName(QStringLiteral("lCode"));
+    m_code->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_code->hide();
+    m_prompt = new QLabel(QStringLiteral("Type a round's number to deal that round again "
+                                         "(with the same dictionary and options):"),
+                          this);
+    m_prompt->setObjectName(QStringLiteral("lPrompt"));
+    m_prompt->setWordWrap(true);
 
     m_edit = new QLineEdit(QString::number(current), this);
     m_edit->setObjectName(QStringLiteral("eRoundNumber"));
-    m_edit->setMaxLength(12);
+    m_edit->setMaxLength(100); // a code with its dictionary's name
     m_edit->selectAll();
     m_edit->setAccessibleName(QStringLiteral("Round number"));
-    prompt->setBuddy(m_edit);
+    m_prompt->setBuddy(m_edit);
 
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("lProblem"));
+    m_problem->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(this);
     m_deal = buttons->addButton(QStringLiteral("Deal"), QDialogButtonBox::AcceptRole);
@@ -37,7 +43,7 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
     m_deal->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (number())
+        if (deal().ok())
             accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -45,7 +51,8 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(shown);
-    layout->addWidget(prompt);
+    layout->addWidget(m_code);
+    layout->addWidget(m_prompt);
     layout->addWidget(m_edit);
     layout->addWidget(m_problem);
     layout->addWidget(buttons);
@@ -71,10 +78,36 @@ std::optional<quint32> RoundNumberDialog::number() const
     return parse(m_edit->text());
 }
 
+void RoundNumberDialog::setRound(const QString &code, const RoundOptions &playerOptions)
+{
+    m_playerOptions = playerOptions;
+    if (!code.isEmpty()) {
+        m_code->setText(tr("This round's code is %1.").arg(code));
+        m_code->show();
+        m_edit->setText(code);
+        m_edit->selectAll();
+    }
+    m_prompt->setText(tr("Type a round's code to deal that round with its own dictionary and options, or a "
+                     "round's number to deal it with yours:"));
+    textChanged();
+}
+
+CodeDeal RoundNumberDialog::deal() const
+{
+    if (m_playerOptions)
+        return CodeDeal::fromText(m_edit->text(), *m_playerOptions);
+    CodeDeal plain;
+    if (const std::optional<quint32> typed = number())
+        plain.seed = *typed;
+    else
+        plain.problem = QStringLiteral("A round number is a whole number from 0 to 4294967295.");
+    return plain;
+}
+
 void RoundNumberDialog::textChanged()
 {
-    const bool valid = number().has_value();
-    m_deal->setEnabled(valid);
-    m_problem->setText(valid ? QString() : QStringLiteral("A round number is a whole number from 0 to 4294967295."));
+    const CodeDeal typed = deal();
+    m_deal->setEnabled(typed.ok());
+    m_problem->setText(typed.problem);
     m_problem->setAccessibleName(m_problem->text());
 }

@@ -1,7 +1,10 @@
+// "Completed Game Statistics": the table of averages, the bar chart and the run of Today's Round.
 #include "ui/statistics/score_window.h"
 
+#include "settings/daily_record.h"
 #include "ui/statistics/score_chart.h"
 
+#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -79,6 +82,10 @@ TfrmScore::TfrmScore(const SettingsFile &settings, QWidget *parent) : QDialog(pa
     buildTable();
     m_chart = new ScoreChart(this);
     m_chart->move((ClientWidth - ScoreChart::ChartWidth) / 2, ChartY);
+    const int runY = ChartY + ScoreChart::ChartHeight + 2;
+    m_todaysRun = addLabel(this, QString(), this->font(), Navy, QRect(0, runY, ClientWidth, ClientHeight - runY),
+                           Qt::AlignCenter);
+    m_todaysRun->setObjectName(QStringLiteral("lTodaysRun"));
 }
 
 void TfrmScore::buildTable()
@@ -128,6 +135,10 @@ void TfrmScore::FormActivate()
         for (int b = 0; b < ScoreTable::BandCount; ++b)
             m_labels[c][b]->setText(table.text(c, b));
     m_chart->setTable(table);
+    const DailyRecord record(m_settings);
+    m_todaysRun->setText(tr("Today's Round won %1 days in a row (best: %2)")
+                             .arg(record.currentRun(QDate::currentDate()))
+                             .arg(record.bestRun()));
 }
 
 bool TfrmScore::event(QEvent *event)

@@ -414,14 +414,14 @@ void MainWindowTest::menusInOrder()
     };
     QCOMPARE(captions(popup->actions()), QStringList({"Help", "New Game", "-", "Word Game", "Phrase Game", "-",
                                                       "Settings", "Solve", "Clue", "Honor Roll", "-",
-                                                      "Maker Website", "About"}));
+                                                      "Maker Website", "About", "-", "Copy Round Code"}));
     popup->close();
 
     // The main menu, menu by menu.
     QStringList menus;
     for (QAction *menu : window.menuBar()->actions())
         menus << menu->text() + ": " + captions(menu->menu()->actions()).join('|');
-    QCOMPARE(menus, QStringList({"File: Statistics|Exit", "Game: New Game|-|Clue|Solve|-|Round Number...",
+    QCOMPARE(menus, QStringList({"File: Statistics|Exit", "Game: New Game|-|Clue|Solve|-|Round Number...|Today's Round|Copy Round Code",
                                  "Options: Settings|Styles|-|Banner|Hover Hints|Colour-blind Cues|-|Sound Effects|Music",
                                  "Help: How to Play|-|E-mail Support|News and New Games|Web Site|-|About"}));
 }

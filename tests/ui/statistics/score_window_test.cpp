@@ -1,6 +1,7 @@
 // The statistics window shows the stored averages as labels and as bars of
 // matching height, and closes on a typed key.
 
+#include "settings/daily_record.h"
 #include "settings/score_table.h"
 #include "settings/settings_file.h"
 #include "ui/desktop/look_alike_fonts.h"
@@ -90,6 +91,8 @@ private slots:
     void centredOnItsOwner();
     void matchesReferencePicture();
     void doubleScaleDrawsTheSamePicture();
+    void todaysRunBelowTheChart_data();
+    void todaysRunBelowTheChart();
 
 private:
     void store(const QString &key, int average) { SettingsFile(m_path).writeString("scores", key, QStringLiteral("%1,1").arg(average)); }
@@ -136,7 +139,7 @@ void ScoreWindowTest::freshFileShowsZerosAndNoBars()
     TfrmScore window(settings);
     const QImage picture = grabChart(window);
     QCOMPARE(window.windowTitle(), QStringLiteral("Completed Game Statistics"));
-    QCOMPARE(window.size(), QSize(347, 405));
+    QCOMPARE(window.size(), QSize(347, 429));
     QCOMPARE(window.chart()->size(), QSize(321, 250));
     for (int c = 0; c < ScoreTable::ClassCount; ++c)
         for (int b = 0; b < ScoreTable::BandCount; ++b)
@@ -325,6 +328,36 @@ void ScoreWindowTest::doubleScaleDrawsTheSamePicture()
     const QImage shrunk = twice.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const int differing = differingPixels(shrunk, single);
     QVERIFY2(differing < single.width() * single.height() / 100, qPrintable(QString::number(differing)));
+}
+
+
+void ScoreWindowTest::todaysRunBelowTheChart_data()
+{
+    QTest::addColumn<QStringList>("wonDaysAgo"); // the days won, in the order played
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("never played") << QStringList() << "Today's Round won 0 days in a row (best: 0)";
+    QTest::newRow("a day missed since") << QStringList{"4", "3", "1", "0"}
+                                        << "Today's Round won 2 days in a row (best: 2)";
+}
+
+void ScoreWindowTest::todaysRunBelowTheChart()
+{
+    QFETCH(QStringList, wonDaysAgo);
+    QFETCH(QString, shown);
+    SettingsFile settings(m_path);
+    for (const QString &ago : wonDaysAgo) {
+        const QDate day = QDate::currentDate().addDays(-ago.toInt());
+        DailyRecord record(settings);
+        QVERIFY(record.startDay(day));
+        record.recordWin(day);
+    }
+    TfrmScore window(settings);
+    grabChart(window);
+    QLabel *line = window.findChild<QLabel *>("lTodaysRun");
+    QVERIFY(line && line->isVisible());
+    QCOMPARE(line->text(), shown);
+    QVERIFY(line->geometry().top() >= window.chart()->geometry().bottom());
+    QVERIFY(window.rect().contains(line->geometry()));
 }
 
 QTEST_MAIN(ScoreWindowTest)
