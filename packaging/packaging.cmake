@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Splitwick under a prefix, its desktop integration and the Debian
 # package. Included once from the top-level CMakeLists.txt.
 #
@@ -9,7 +10,6 @@
 include(GNUInstallDirs)
 
 set(SPLITWICK_APP_ID "org.example.splitwick.Splitwick")
-set(SPLITWICK_HOMEPAGE "https://splitwick.example.org/")
 set(SPLITWICK_PROGRAM_DIR "${CMAKE_INSTALL_LIBDIR}/splitwick")
 set(SPLITWICK_DATA_DIR "${CMAKE_INSTALL_DATADIR}/splitwick")
 set(SPLITWICK_GAMES_DIR "games")
@@ -22,6 +22,49 @@ set(SPLITWICK_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(SPLITWICK_GENERATED_DIR ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${SPLITWICK_PACKAGING_DIR}/splitwick.desktop.in
                ${SPLITWICK_GENERATED_DIR}/${SPLITWICK_APP_ID}.desktop @ONLY)
+# The package's maintainer: the project when it has an address, else the
+# packager, as Debian's tools take them (DEBFULLNAME, DEBEMAIL).
+set(SPLITWICK_MAINTAINER_NAME "$ENV{DEBFULLNAME}")
+if(NOT SPLITWICK_EMAIL STREQUAL "" OR SPLITWICK_MAINTAINER_NAME STREQUAL "")
+  set(SPLITWICK_MAINTAINER_NAME "The Splitwick developers")
+endif()
+set(SPLITWICK_MAINTAINER_EMAIL "${SPLITWICK_EMAIL}")
+if(SPLITWICK_MAINTAINER_EMAIL STREQUAL "")
+  set(SPLITWICK_MAINTAINER_EMAIL "$ENV{DEBEMAIL}")
+endif()
+if(SPLITWICK_MAINTAINER_EMAIL MATCHES "^(.*[^ ]) *<(.*)>$")
+  set(SPLITWICK_MAINTAINER_NAME "${CMAKE_MATCH_1}")
+  set(SPLITWICK_MAINTAINER_EMAIL "${CMAKE_MATCH_2}")
+endif()
+if(SPLITWICK_MAINTAINER_EMAIL STREQUAL "")
+  cmake_host_system_information(RESULT host QUERY FQDN)
+  set(user "$ENV{USER}")
+  if(user STREQUAL "")
+    set(user "$ENV{LOGNAME}")
+  endif()
+  if(user STREQUAL "")
+    set(user "splitwick")
+  endif()
+  set(SPLITWICK_MAINTAINER_EMAIL "${user}@${host}")
+  message(STATUS "No SPLITWICK_EMAIL or DEBEMAIL: the package's maintainer is ${SPLITWICK_MAINTAINER_EMAIL}")
+endif()
+set(SPLITWICK_MAINTAINER "${SPLITWICK_MAINTAINER_NAME} <${SPLITWICK_MAINTAINER_EMAIL}>")
+# The project's web site, when it has one (software centres want a web address, not mail).
+set(SPLITWICK_APPSTREAM_URLS "")
+if(NOT SPLITWICK_WEB_SITE STREQUAL "")
+  set(SPLITWICK_APPSTREAM_URLS "  <url type=\"homepage\">${SPLITWICK_WEB_SITE}</url>\n")
+endif()
+# Software centres fetch screenshots by address: without a published copy there is none to name.
+set(SPLITWICK_APPSTREAM_SCREENSHOTS "")
+if(NOT SPLITWICK_SCREENSHOT_URL STREQUAL "")
+  string(CONCAT SPLITWICK_APPSTREAM_SCREENSHOTS
+    "  <screenshots>\n"
+    "    <screenshot type=\"default\">\n"
+    "      <caption>A round of seven-letter words, partly solved</caption>\n"
+    "      <image>${SPLITWICK_SCREENSHOT_URL}</image>\n"
+    "    </screenshot>\n"
+    "  </screenshots>\n")
+endif()
 configure_file(${SPLITWICK_PACKAGING_DIR}/splitwick.metainfo.xml.in
                ${SPLITWICK_GENERATED_DIR}/${SPLITWICK_APP_ID}.metainfo.xml @ONLY)
 
@@ -55,12 +98,11 @@ install(FILES ${SPLITWICK_GENERATED_DIR}/${SPLITWICK_APP_ID}.metainfo.xml
 install(FILES ${SPLITWICK_PACKAGING_DIR}/splitwick.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${SPLITWICK_APP_ID}.svg)
-# The copyright notice carries the dictionaries' WordNet licence in full.
-file(READ ${SPLITWICK_PACKAGING_DIR}/copyright copyright_head)
-file(READ ${CMAKE_SOURCE_DIR}/data/kbs/WordNet-LICENSE.txt copyright_wordnet)
-file(WRITE ${SPLITWICK_GENERATED_DIR}/copyright "${copyright_head}${copyright_wordnet}")
-# Debian looks for it under the package's own name, which is in lower case.
-install(FILES ${SPLITWICK_GENERATED_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
+# Debian's machine-readable copyright file; it names the program's files as the
+# package installs them. Debian looks for it under the package's own name.
+install(FILES ${SPLITWICK_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
+# The game's picture, the one the README shows.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/screenshot.png DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
 
 # Debian's change log of the package, compressed as its tools do.
 configure_file(${SPLITWICK_PACKAGING_DIR}/changelog.Debian.in ${SPLITWICK_GENERATED_DIR}/changelog.Debian @ONLY)
@@ -107,7 +149,7 @@ endif()
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "splitwick")
 set(CPACK_PACKAGE_VENDOR "The Splitwick developers")
-set(CPACK_PACKAGE_CONTACT "Splitwick developers <support@splitwick.example.org>")
+set(CPACK_PACKAGE_CONTACT "${SPLITWICK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word puzzle: slide word pieces into place against the clock")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${SPLITWICK_PACKAGING_DIR}/description.txt)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "splitwick")
@@ -116,12 +158,16 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SPLITWICK_HOMEPAGE})
+if(NOT SPLITWICK_WEB_SITE STREQUAL "")
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SPLITWICK_WEB_SITE})
+endif()
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 # Shared libraries from dpkg-shlibdeps; what the game loads by name at run
 # time (the window-system plug-ins, the fonts it draws with) added by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, fonts-wine")
+# Qt's Wayland platform: without it the game runs through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 
