@@ -3,8 +3,8 @@
 # package. Included once from the top-level CMakeLists.txt.
 #
 # Layout under the prefix: the program folder lib/splitwick holds the game and
-# links to its data in share/splitwick, so the game finds kbs/, sound/, music/
-# and xq/ beside its executable exactly as in the build folder; games/splitwick
+# links to its data in share/splitwick, so the game finds kbs/, sound/, music/,
+# xq/ and starting-settings.ini beside its executable exactly as in the build folder; games/splitwick
 # (Debian's place for games, on every player's PATH) is a link to it: the
 # program folder is found through /proc/self/exe, which follows the link.
 include(GNUInstallDirs)
@@ -79,7 +79,7 @@ file(RELATIVE_PATH SPLITWICK_PROGRAM_FROM_GAMES
      /root/${SPLITWICK_GAMES_DIR} /root/${SPLITWICK_PROGRAM_DIR})
 install(CODE "
   set(root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-  foreach(kind kbs sound music xq)
+  foreach(kind kbs sound music xq starting-settings.ini)
     file(REMOVE \"\${root}/${SPLITWICK_PROGRAM_DIR}/\${kind}\")
     file(CREATE_LINK \"${SPLITWICK_DATA_FROM_PROGRAM}/\${kind}\"
          \"\${root}/${SPLITWICK_PROGRAM_DIR}/\${kind}\" SYMBOLIC)
