@@ -9,7 +9,6 @@
 # program folder is found through /proc/self/exe, which follows the link.
 include(GNUInstallDirs)
 
-set(SPLITWICK_APP_ID "org.example.splitwick.Splitwick")
 set(SPLITWICK_PROGRAM_DIR "${CMAKE_INSTALL_LIBDIR}/splitwick")
 set(SPLITWICK_DATA_DIR "${CMAKE_INSTALL_DATADIR}/splitwick")
 set(SPLITWICK_GAMES_DIR "games")

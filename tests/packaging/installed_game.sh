@@ -53,6 +53,8 @@ check_installed_game() {
   # A new player starts with the shipped sounds and a tune chosen...
   touch "$scratch/started"
   run_measurer
+  grep -q "Window icon 256x256, desktop entry org.example.splitwick.Splitwick$" "$log" \
+    || fail "the window has no icon or does not name its desktop entry"
   grep -q "^GoodDropSound=..*" "$settings" || fail "no sound chosen on a first start"
   grep -q "^music=..*" "$settings" || fail "no tune chosen on a first start"
   [ -z "$(find -L "$program" -newer "$scratch/started")" ] || fail "the game wrote into its program folder"
