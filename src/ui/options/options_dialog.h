@@ -46,7 +46,7 @@ public:
     // "New Cells" follows the game's commands, built or not.
     void setNewCellsEnabled(bool enabled);
 
-    // The download page for sounds and music on the maker's web site.
+    // The download page for sounds and music on the maker's web site; empty without one.
     static QString downloadPageAddress();
 
 signals:

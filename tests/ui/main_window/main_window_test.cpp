@@ -346,8 +346,8 @@ void MainWindowTest::popupItemsDoWhatTheMainMenuDoes()
     fire("MakerWebsite1");
     fire("WebSite2");
     QCOMPARE(game.opened.size(), 4);
-    QCOMPARE(game.opened[2], QUrl(HelpLinks::WebSiteAddress));
-    QCOMPARE(game.opened[3], QUrl(HelpLinks::WebSiteAddress));
+    QCOMPARE(game.opened[2], QUrl(HelpLinks::addresses().webSite));
+    QCOMPARE(game.opened[3], QUrl(HelpLinks::addresses().webSite));
 
     // About, Settings, Statistics and Styles are modal windows: close them as soon as they are up.
     for (const char *name : {"About1", "About3", "Settings1", "mSettings", "HonorRoll1", "HonorRoll2", "Styles1"}) {
