@@ -1,15 +1,14 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Splitwick under a prefix, its desktop integration and the Debian
 # package. Included once from the top-level CMakeLists.txt.
 #
 # Layout under the prefix: the program folder lib/splitwick holds the game and
-# links to its data in share/splitwick, so the game finds kbs/, sound/, music/
-# and xq/ beside its executable exactly as in the build folder; games/splitwick
+# links to its data in share/splitwick, so the game finds kbs/, sound/, music/,
+# xq/ and starting-settings.ini beside its executable exactly as in the build folder; games/splitwick
 # (Debian's place for games, on every player's PATH) is a link to it: the
 # program folder is found through /proc/self/exe, which follows the link.
 include(GNUInstallDirs)
 
-set(SPLITWICK_APP_ID "org.example.splitwick.Splitwick")
-set(SPLITWICK_HOMEPAGE "https://splitwick.example.org/")
 set(SPLITWICK_PROGRAM_DIR "${CMAKE_INSTALL_LIBDIR}/splitwick")
 set(SPLITWICK_DATA_DIR "${CMAKE_INSTALL_DATADIR}/splitwick")
 set(SPLITWICK_GAMES_DIR "games")
@@ -22,6 +21,49 @@ set(SPLITWICK_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(SPLITWICK_GENERATED_DIR ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${SPLITWICK_PACKAGING_DIR}/splitwick.desktop.in
                ${SPLITWICK_GENERATED_DIR}/${SPLITWICK_APP_ID}.desktop @ONLY)
+# The package's maintainer: the project when it has an address, else the
+# packager, as Debian's tools take them (DEBFULLNAME, DEBEMAIL).
+set(SPLITWICK_MAINTAINER_NAME "$ENV{DEBFULLNAME}")
+if(NOT SPLITWICK_EMAIL STREQUAL "" OR SPLITWICK_MAINTAINER_NAME STREQUAL "")
+  set(SPLITWICK_MAINTAINER_NAME "The Splitwick developers")
+endif()
+set(SPLITWICK_MAINTAINER_EMAIL "${SPLITWICK_EMAIL}")
+if(SPLITWICK_MAINTAINER_EMAIL STREQUAL "")
+  set(SPLITWICK_MAINTAINER_EMAIL "$ENV{DEBEMAIL}")
+endif()
+if(SPLITWICK_MAINTAINER_EMAIL MATCHES "^(.*[^ ]) *<(.*)>$")
+  set(SPLITWICK_MAINTAINER_NAME "${CMAKE_MATCH_1}")
+  set(SPLITWICK_MAINTAINER_EMAIL "${CMAKE_MATCH_2}")
+endif()
+if(SPLITWICK_MAINTAINER_EMAIL STREQUAL "")
+  cmake_host_system_information(RESULT host QUERY FQDN)
+  set(user "$ENV{USER}")
+  if(user STREQUAL "")
+    set(user "$ENV{LOGNAME}")
+  endif()
+  if(user STREQUAL "")
+    set(user "splitwick")
+  endif()
+  set(SPLITWICK_MAINTAINER_EMAIL "${user}@${host}")
+  message(STATUS "No SPLITWICK_EMAIL or DEBEMAIL: the package's maintainer is ${SPLITWICK_MAINTAINER_EMAIL}")
+endif()
+set(SPLITWICK_MAINTAINER "${SPLITWICK_MAINTAINER_NAME} <${SPLITWICK_MAINTAINER_EMAIL}>")
+# The project's web site, when it has one (software centres want a web address, not mail).
+set(SPLITWICK_APPSTREAM_URLS "")
+if(NOT SPLITWICK_WEB_SITE STREQUAL "")
+  set(SPLITWICK_APPSTREAM_URLS "  <url type=\"homepage\">${SPLITWICK_WEB_SITE}</url>\n")
+endif()
+# Software centres fetch screenshots by address: without a published copy there is none to name.
+set(SPLITWICK_APPSTREAM_SCREENSHOTS "")
+if(NOT SPLITWICK_SCREENSHOT_URL STREQUAL "")
+  string(CONCAT SPLITWICK_APPSTREAM_SCREENSHOTS
+    "  <screenshots>\n"
+    "    <screenshot type=\"default\">\n"
+    "      <caption>A round of seven-letter words, partly solved</caption>\n"
+    "      <image>${SPLITWICK_SCREENSHOT_URL}</image>\n"
+    "    </screenshot>\n"
+    "  </screenshots>\n")
+endif()
 configure_file(${SPLITWICK_PACKAGING_DIR}/splitwick.metainfo.xml.in
                ${SPLITWICK_GENERATED_DIR}/${SPLITWICK_APP_ID}.metainfo.xml @ONLY)
 
@@ -39,7 +81,7 @@ file(RELATIVE_PATH SPLITWICK_PROGRAM_FROM_GAMES
      /root/${SPLITWICK_GAMES_DIR} /root/${SPLITWICK_PROGRAM_DIR})
 install(CODE "
   set(root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-  foreach(kind kbs sound music xq)
+  foreach(kind kbs sound music xq starting-settings.ini)
     file(REMOVE \"\${root}/${SPLITWICK_PROGRAM_DIR}/\${kind}\")
     file(CREATE_LINK \"${SPLITWICK_DATA_FROM_PROGRAM}/\${kind}\"
          \"\${root}/${SPLITWICK_PROGRAM_DIR}/\${kind}\" SYMBOLIC)
@@ -58,12 +100,11 @@ install(FILES ${SPLITWICK_GENERATED_DIR}/${SPLITWICK_APP_ID}.metainfo.xml
 install(FILES ${SPLITWICK_PACKAGING_DIR}/splitwick.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${SPLITWICK_APP_ID}.svg)
-# The copyright notice carries the dictionaries' WordNet licence in full.
-file(READ ${SPLITWICK_PACKAGING_DIR}/copyright copyright_head)
-file(READ ${CMAKE_SOURCE_DIR}/data/kbs/WordNet-LICENSE.txt copyright_wordnet)
-file(WRITE ${SPLITWICK_GENERATED_DIR}/copyright "${copyright_head}${copyright_wordnet}")
-# Debian looks for it under the package's own name, which is in lower case.
-install(FILES ${SPLITWICK_GENERATED_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
+# Debian's machine-readable copyright file; it names the program's files as the
+# package installs them. Debian looks for it under the package's own name.
+install(FILES ${SPLITWICK_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
+# The game's picture, the one the README shows.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/screenshot.png DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
 
 # Debian's change log of the package, compressed as its tools do.
 configure_file(${SPLITWICK_PACKAGING_DIR}/changelog.Debian.in ${SPLITWICK_GENERATED_DIR}/changelog.Debian @ONLY)
@@ -106,11 +147,20 @@ else()
   message(WARNING "rsvg-convert not found (Debian package librsvg2-bin): only the SVG icon is installed")
 endif()
 
+# Everything the install rules take from the build, for building a package
+# without the tests (the package test's hardened build).
+add_custom_target(splitwick_installed_files)
+add_dependencies(splitwick_installed_files splitwick splitwick-audio splitwick-kb splitwick_changelog
+                 splitwick_man_1 splitwick_man_6)
+if(TARGET splitwick_icons)
+  add_dependencies(splitwick_installed_files splitwick_icons)
+endif()
+
 # The Debian package: cpack -G DEB, or `cmake --build <dir> --target package`.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "splitwick")
 set(CPACK_PACKAGE_VENDOR "The Splitwick developers")
-set(CPACK_PACKAGE_CONTACT "Splitwick developers <support@splitwick.example.org>")
+set(CPACK_PACKAGE_CONTACT "${SPLITWICK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word puzzle: slide word pieces into place against the clock")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${SPLITWICK_PACKAGING_DIR}/description.txt)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "splitwick")
@@ -119,12 +169,16 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SPLITWICK_HOMEPAGE})
+if(NOT SPLITWICK_WEB_SITE STREQUAL "")
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SPLITWICK_WEB_SITE})
+endif()
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 # Shared libraries from dpkg-shlibdeps; what the game loads by name at run
 # time (the window-system plug-ins, the fonts it draws with) added by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, fonts-wine")
+# Qt's Wayland platform: without it the game runs through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 
@@ -134,11 +188,13 @@ if(BUILD_TESTING OR NOT DEFINED BUILD_TESTING)
   add_test(NAME packaging_metadata
     COMMAND ${packaging_tests}/metadata_test.sh
       ${SPLITWICK_GENERATED_DIR}/${SPLITWICK_APP_ID}.desktop
-      ${SPLITWICK_GENERATED_DIR}/${SPLITWICK_APP_ID}.metainfo.xml)
+      ${SPLITWICK_GENERATED_DIR}/${SPLITWICK_APP_ID}.metainfo.xml ${PROJECT_VERSION})
   add_test(NAME packaging_install COMMAND ${packaging_tests}/install_test.sh ${CMAKE_BINARY_DIR})
   add_test(NAME packaging_package COMMAND ${packaging_tests}/package_test.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(packaging_metadata packaging_install packaging_package PROPERTIES
     LABELS package TIMEOUT 600)
+  # The package test builds an optimised, hardened copy of the game when this build is not one.
+  set_tests_properties(packaging_package PROPERTIES TIMEOUT 2400)
   # Both install the build tree: one at a time.
   set_tests_properties(packaging_install packaging_package PROPERTIES RESOURCE_LOCK splitwick_install)
 endif()

@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Splitwick needs, when
-# any of them is missing. Sourced by the play and test scripts.
+# Installs the Debian packages Splitwick needs, when any of them is missing.
+# Sourced by the play and test scripts: `splitwick_install play` is what
+# building and playing need; `splitwick_install test` adds the tools of the
+# test suite, the package checks, the fuzzing and the benchmarks.
 set -euo pipefail
-SPLITWICK_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libsdl2-mixer-dev libbenchmark-dev clang libfuzzer-14-dev fonts-liberation2 fonts-dejavu-core fonts-wine librsvg2-bin desktop-file-utils appstream dpkg-dev lintian)
-missing=()
-for p in "${SPLITWICK_PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y "${missing[@]}"
-fi
+SPLITWICK_PLAY_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libsdl2-mixer-dev
+                         fonts-liberation2 fonts-dejavu-core fonts-wine)
+SPLITWICK_TEST_PACKAGES=(python3 librsvg2-bin desktop-file-utils appstream dpkg-dev lintian
+                         libbenchmark-dev clang libfuzzer-14-dev)
+
+splitwick_install() {
+  local wanted=("${SPLITWICK_PLAY_PACKAGES[@]}")
+  [ "${1:-play}" = test ] && wanted+=("${SPLITWICK_TEST_PACKAGES[@]}")
+  local missing=() p
+  for p in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+  fi
+}

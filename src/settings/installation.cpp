@@ -4,6 +4,7 @@
 #include "settings/player_folders.h"
 #include "base/program_folder.h"
 #include "settings/settings_file.h"
+#include "settings/starting_settings.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -58,8 +59,11 @@ Installation::Installation(OptionsModel &options, InstallationWarnings &warnings
     options.setMusicChoices(QStringList{None} + listBoth(musicFolder, QStringLiteral("music"), soundExtensions));
     options.setSoundChoices(QStringList{None} + listBoth(soundFolder, QStringLiteral("sound"), soundExtensions));
 
-    // 2. The run's one settings file, where the player's files live.
-    m_settings = std::make_unique<SettingsFile>(PlayerFolders::settingsFilePath());
+    // 2. The run's one settings file, where the player's files live; a new
+    // player's starts as the shipped one, with the sounds chosen.
+    const QString settingsPath = PlayerFolders::settingsFilePath();
+    StartingSettings::provide(settingsPath);
+    m_settings = std::make_unique<SettingsFile>(settingsPath);
 
     // 3. The dictionaries: file names minus their extension.
     QStringList dictionaries = listBoth(kbsFolder, QStringLiteral("kbs"), {QStringLiteral(".dic")});

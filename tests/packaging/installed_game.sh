@@ -24,9 +24,8 @@ check_installed_game() {
   for kind in kbs sound music xq; do
     [ -d "$program/$kind" ] || fail "the program folder has no $kind/"
   done
+  [ -f "$program/starting-settings.ini" ] || fail "the program folder has no starting settings"
 
-  # Settings that came with the installation are the first start's starting point.
-  printf '[Options]\r\nFontSize=17\r\n' > "$program/ZRV_XQ.INI"
   cp "$build/tools/measure-program" "$program/measure-program" || fail "no measure-program in $build/tools"
   chmod -R a-w "$program"
   chmod a+rx "$scratch"
@@ -36,23 +35,43 @@ check_installed_game() {
     chown -R 65534:65534 "$home"
     as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
   fi
-
-  touch "$scratch/started"
   local player_env=(env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config"
                     XDG_DATA_HOME="$home/.local/share" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
                     ASAN_OPTIONS=detect_leaks=0)
-  local status=0
-  "${player_env[@]}" timeout 120 "${as_player[@]}" "$program/measure-program" 5 >"$log" 2>&1 || status=$?
-  cat "$log"
-  [ "$status" = 0 ] || fail "the installed program ended with status $status"
-  grep -q "Dealt .* in 5 rows" "$log" || fail "no round was dealt from the installed dictionaries"
-  ! grep -q "Unable to write" "$log" || fail "the game could not write its files"
-  ! grep -q "Cannot open folder" "$log" || fail "the game misses a data folder"
-
   local settings=$home/.config/splitwick/ZRV_XQ.INI
-  [ -f "$settings" ] || fail "no settings file in the player's configuration folder"
-  grep -q "FontSize=17" "$settings" || fail "the installation's settings were not the starting point"
+  run_measurer() {
+    local status=0
+    "${player_env[@]}" timeout 120 "${as_player[@]}" "$program/measure-program" 5 >"$log" 2>&1 || status=$?
+    cat "$log"
+    [ "$status" = 0 ] || fail "the installed program ended with status $status"
+    grep -q "Dealt .* in 5 rows" "$log" || fail "no round was dealt from the installed dictionaries"
+    ! grep -q "Unable to write" "$log" || fail "the game could not write its files"
+    ! grep -q "Cannot open folder" "$log" || fail "the game misses a data folder"
+    [ -f "$settings" ] || fail "no settings file in the player's configuration folder"
+  }
+
+  # A new player starts with the shipped sounds and a tune chosen...
+  touch "$scratch/started"
+  run_measurer
+  grep -q "Window icon 256x256, desktop entry org.example.splitwick.Splitwick$" "$log" \
+    || fail "the window has no icon or does not name its desktop entry"
+  grep -q "^GoodDropSound=..*" "$settings" || fail "no sound chosen on a first start"
+  grep -q "^music=..*" "$settings" || fail "no tune chosen on a first start"
   [ -z "$(find -L "$program" -newer "$scratch/started")" ] || fail "the game wrote into its program folder"
+  # ... and a player's own choice of none stays.
+  sed -i 's/^GoodDropSound=.*/GoodDropSound=\r/; s/^music=.*/music=\r/' "$settings"
+  [ ${#as_player[@]} = 0 ] || chown 65534:65534 "$settings"
+  run_measurer
+  grep -q "^GoodDropSound=.\?$" "$settings" || fail "the starting sounds replaced the player's choice"
+  grep -q "^music=.\?$" "$settings" || fail "the starting tune replaced the player's choice"
+
+  # Settings that came with the installation are a new player's starting point.
+  rm -rf "$home/.config"
+  chmod u+w "$program"
+  printf '[Options]\r\nFontSize=17\r\n' > "$program/ZRV_XQ.INI"
+  chmod a-w "$program"
+  run_measurer
+  grep -q "FontSize=17" "$settings" || fail "the installation's settings were not the starting point"
 
   # Root could write into the installation; its game still keeps root's files in root's own folder.
   if [ "$(id -u)" = 0 ]; then
@@ -69,7 +88,7 @@ check_installed_game() {
   fi
 
   # The installed executable itself: still running (status 124 from timeout) after a few seconds.
-  status=0
+  local status=0
   "${player_env[@]}" timeout 5 "${as_player[@]}" "$game" >"$scratch/game-run.log" 2>&1 || status=$?
   [ "$status" = 124 ] || { cat "$scratch/game-run.log"; fail "the installed game ended early with status $status"; }
   chmod -R u+w "$program"

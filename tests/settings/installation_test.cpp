@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,6 +33,9 @@ private slots:
     void listsFoldersAndOpensSettings();
     void missingFoldersReportedOnce_data();
     void missingFoldersReportedOnce();
+    void startingSettingsOnlyForANewPlayer_data();
+    void startingSettingsOnlyForANewPlayer();
+    void shippedStartingSettingsNameShippedSounds();
 
 private:
     QString iniPath() const { return m_folder->filePath("ZRV_XQ.INI"); }
@@ -102,6 +106,57 @@ void InstallationTest::missingFoldersReportedOnce()
     QCOMPARE(options.soundText(SoundSlot::Music), QString("tune.mp3"));
     QCOMPARE(options.dictionary(), removed.contains("kbs") ? QString() : QString("Birds"));
     QCOMPARE(options.soundChoices().value(0), QString("None"));
+}
+
+void InstallationTest::startingSettingsOnlyForANewPlayer_data()
+{
+    QTest::addColumn<bool>("playerHasFile");
+    QTest::addColumn<QByteArray>("playerFile");
+    QTest::addColumn<QString>("goodDrop");
+    QTest::addColumn<QString>("music");
+    QTest::newRow("new player") << false << QByteArray() << "b.WAV" << "Calm.MUSIC";
+    QTest::newRow("chose no sounds") << true << QByteArray("[Options]\r\nGoodDropSound=\r\nmusic=\r\n") << "" << "";
+    QTest::newRow("own choice") << true << QByteArray("[Options]\r\nGoodDropSound=E.Wav\r\n") << "E.Wav" << "";
+    QTest::newRow("only results") << true << QByteArray("[Scores]\r\nPlayed=3\r\n") << "" << "";
+    QTest::newRow("empty file") << true << QByteArray() << "" << "";
+}
+
+void InstallationTest::startingSettingsOnlyForANewPlayer()
+{
+    QFETCH(bool, playerHasFile);
+    QFETCH(QByteArray, playerFile);
+    QFETCH(QString, goodDrop);
+    QFETCH(QString, music);
+    touch(m_folder->filePath("Starting-Settings.INI"),
+          "; comment\r\n[Options]\r\nGoodDropSound=b.WAV\r\nmusic=Calm.MUSIC\r\nDef=1\r\n");
+    if (playerHasFile)
+        touch(iniPath(), playerFile);
+    OptionsModel options;
+    RecordedWarnings warnings;
+    Installation installation(options, warnings);
+    QCOMPARE(options.soundText(SoundSlot::GoodDrop), goodDrop);
+    QCOMPARE(options.soundText(SoundSlot::Music), music);
+    QCOMPARE(options.showDefinitions(), !playerHasFile);
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (playerHasFile)
+        QCOMPARE(file.readAll(), playerFile); // untouched
+    else
+        QVERIFY(file.readAll().contains("GoodDropSound=b.WAV")); // the player's own from now on
+    QVERIFY(file.permissions() & QFile::WriteOwner);
+}
+
+void InstallationTest::shippedStartingSettingsNameShippedSounds()
+{
+    setProgramFolder(QStringLiteral(SPLITWICK_SOURCE_DIR "/data"));
+    const SettingsFile shipped(dataPath("starting-settings.ini"));
+    for (int i = 0; i < SoundSlotCount; ++i) {
+        const QString name = soundSlotName(SoundSlot(i));
+        const QString file = shipped.readString("Options", name, QString());
+        QVERIFY2(!file.isEmpty(), qPrintable(name + " is not chosen"));
+        const QString folder = SoundSlot(i) == SoundSlot::Music ? "music/" : "sound/";
+        QVERIFY2(QFileInfo(dataPath(folder + file)).isFile(), qPrintable(file + " is not shipped"));
+    }
 }
 
 QTEST_GUILESS_MAIN(InstallationTest)

@@ -12,6 +12,7 @@
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 #include "ui/desktop/application.h"
+#include "ui/main_window/help_links.h"
 #include "ui/main_window/main_window.h"
 #include "ui/board/tile_widget.h"
 #include "words/kbase.h"
@@ -63,6 +64,8 @@ public:
                 beta << distinctWord(r, format);
         writeDictionary(QStringLiteral("beta"), beta);
 
+        // Addresses of its own, so that every link and the news question are there.
+        HelpLinks::setAddresses({"support@splitwick.test", "https://splitwick.test/", "https://splitwick.test/news/"});
         // Uncaught errors land here too.
         if (auto *app = qobject_cast<GameApplication *>(QCoreApplication::instance()))
             app->setDesktop(&desktop);
@@ -74,6 +77,7 @@ public:
         if (auto *app = qobject_cast<GameApplication *>(QCoreApplication::instance()))
             app->setDesktop(nullptr);
         setProgramFolder(QString());
+        HelpLinks::setAddresses(HelpLinks::buildAddresses());
     }
 
     void writeDictionary(const QString &name, const QList<QByteArray> &words)

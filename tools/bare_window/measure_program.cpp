@@ -60,6 +60,10 @@ int main(int argc, char *argv[])
             qInfo("Dealt %d tiles in %d rows", int(window.engine().board().TileCount()),
                   int(window.engine().round().RoundWords.size()));
         }
+        // What the desktop shell sees of the window: its icon and the launcher it belongs to.
+        const QSize icon = window.windowIcon().actualSize(QSize(256, 256));
+        qInfo("Window icon %dx%d, desktop entry %s", icon.width(), icon.height(),
+              qUtf8Printable(QGuiApplication::desktopFileName()));
         quitOnceShown(&window);
     });
     return QApplication::exec();

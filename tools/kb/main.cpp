@@ -14,24 +14,31 @@
 namespace {
 
 const char usage[] =
-    "Usage: splitwick-kb dump FILE.dic\n"
-    "       splitwick-kb build IN.tsv OUT.dic\n"
+    "Usage: splitwick-kb build IN.tsv OUT.dic\n"
+    "       splitwick-kb dump FILE.dic\n"
     "       splitwick-kb --help\n"
     "\n"
-    "dump   loads FILE.dic as the game does and prints one line per entry: the texts\n"
-    "       n d a f s j p r, then the attributes that are set (names in ordinal order,\n"
-    "       joined by \",\"), separated by TABs. In texts \\\\ \\t \\n \\r stand for a\n"
-    "       backslash, TAB, line feed and carriage return; other bytes are raw.\n"
-    "       If the load fails, the entries read before the fault are printed, the\n"
-    "       game's message goes to standard error and the exit status is 1.\n"
-    "build  reads lines in that form (missing trailing fields are empty; a raw\n"
-    "       carriage return, a tenth field, another escape or an unknown attribute is\n"
-    "       an error reported as \"line N: ...\") and writes OUT.dic, which dump gives\n"
-    "       back exactly. IN.tsv may be UTF-8 (with or without a byte-order mark) or\n"
-    "       Windows-1252, with LF or CRLF line ends; its text is stored as Windows-1252,\n"
-    "       and a character that code page cannot hold is an error. On any error\n"
-    "       nothing is written and the exit status is 1.\n"
-    "Exit status 2: bad command line.\n";
+    "Builds dictionaries for the Splitwick word game from text, and prints them back.\n"
+    "\n"
+    "build  reads IN.tsv and writes the dictionary OUT.dic. IN.tsv has one entry a\n"
+    "       line: the word, a TAB and its definition (the hint the game shows).\n"
+    "       More TAB-separated fields may follow, all optional, in this order: part\n"
+    "       of speech, category, other words of the same meaning, difficulty mark,\n"
+    "       parent concept, source, and the attributes joined by commas (Country,\n"
+    "       Species, ...). In a field \\\\ \\t \\n \\r stand for a backslash, TAB,\n"
+    "       line feed and carriage return. IN.tsv may be UTF-8 (with or without a\n"
+    "       byte-order mark) or Windows-1252, with LF or CRLF line ends; a character\n"
+    "       the dictionary's Windows-1252 text cannot hold is an error. A bad line is\n"
+    "       reported as \"line N: ...\" and nothing is written.\n"
+    "dump   prints FILE.dic in that same form, one line per entry, so a shipped\n"
+    "       dictionary can be the start of your own. If the file is damaged, the\n"
+    "       entries before the fault are printed and the reason goes to standard\n"
+    "       error.\n"
+    "\n"
+    "Your own dictionaries go in ~/.local/share/splitwick/kbs; restart the game to\n"
+    "see them in its options.\n"
+    "Exit status: 0 done, 1 a file could not be read, written or understood,\n"
+    "2 bad command line.\n";
 
 void writeOut(const QByteArray &bytes)
 {

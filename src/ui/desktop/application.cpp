@@ -1,8 +1,18 @@
+// The application object: the top-level error handler, the desktop entry's id and the window icon.
 #include "ui/desktop/application.h"
 
+#include "base/program_folder.h"
 #include "ui/desktop/system_desktop.h"
 
-GameApplication::GameApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+#include <QIcon>
+
+GameApplication::GameApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // Wayland and X11 shells match the windows to the launcher by the desktop
+    // entry's id; the icon is the launcher's, shipped with the data.
+    setDesktopFileName(QStringLiteral(SPLITWICK_APP_ID));
+    setWindowIcon(QIcon(dataPath(QStringLiteral("xq/splitwick.png"))));
+}
 
 bool GameApplication::notify(QObject *receiver, QEvent *event)
 {

@@ -9,7 +9,8 @@ class Desktop;
 
 // The application object with the program's one top-level error handler: an
 // error that no handler caught (GameError, or any other exception) is shown in
-// an error box and the program goes on with the next event.
+// an error box and the program goes on with the next event. It names the
+// desktop entry the windows belong to and gives them the game's icon.
 class GameApplication : public QApplication
 {
     Q_OBJECT

@@ -25,8 +25,8 @@ public:
         return showMessage(parent, kind, title, text, QMessageBox::Ok);
     }
 
-    // Hands a document, web address or mailto: to the system. Its answer is
-    // not looked at: a missing viewer shows whatever the system shows.
+    // Hands a document, web address or mailto: to the system; when the
+    // system has nothing to open it with, the game shows it itself.
     virtual void openUrl(const QUrl &url) = 0;
 
     virtual void beep() = 0;

@@ -1,7 +1,12 @@
+// The real desktop: message boxes, the system's opener with the game's own viewers behind it, the beep.
 #include "ui/desktop/system_desktop.h"
 
+#include "ui/desktop/system_opener.h"
+#include "ui/windows/address_window.h"
+#include "ui/windows/help_window.h"
+
 #include <QApplication>
-#include <QDesktopServices>
+#include <QPointer>
 #include <QUrl>
 
 namespace {
@@ -26,7 +31,24 @@ QMessageBox::StandardButton SystemDesktop::showMessage(QWidget *parent, BoxKind 
 
 void SystemDesktop::openUrl(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    openWithSystem(url, [this, url] { showOwnViewer(url); });
+}
+
+void SystemDesktop::showOwnViewer(const QUrl &url)
+{
+    // Owned by a window of the game, so that they close with it.
+    QWidget *owner = QApplication::activeWindow();
+    if (url.isLocalFile()) {
+        static QPointer<HelpWindow> help;
+        if (!help) {
+            help = new HelpWindow(owner);
+            QObject::connect(help, &HelpWindow::linkLeaving, help, [this](const QUrl &link) { openUrl(link); });
+        }
+        help->showPage(url);
+        return;
+    }
+    auto *box = new AddressWindow(url, owner);
+    box->show();
 }
 
 void SystemDesktop::beep()

@@ -4,6 +4,8 @@
 #include "ui/desktop/application.h"
 
 #include <QGuiApplication>
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -11,6 +13,7 @@ ActivationTracker::ActivationTracker(QWidget *mainWindow, std::function<void()> 
     : QObject(parent), m_main(mainWindow), m_onActivate(std::move(onActivate))
 {
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &ActivationTracker::focusWindowChanged);
+    mainWindow->installEventFilter(this);
 }
 
 bool ActivationTracker::isModeless(QWindow *window)
@@ -35,11 +38,31 @@ void ActivationTracker::focusWindowChanged(QWindow *window)
     const bool run = !m_seenMain || (m_otherHeldFocus && m_otherWasModeless);
     m_seenMain = true;
     m_otherHeldFocus = false;
-    if (run) {
-        ++m_activations;
-        // The focus signal comes from the window system, not through notify():
-        // an error here (the settings file cannot be written) must not end the program.
-        if (m_onActivate)
-            runShowingErrors(m_onActivate);
+    if (run)
+        activate();
+}
+
+bool ActivationTracker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && watched == m_main && !m_seenMain && !m_waitingForFirst) {
+        m_waitingForFirst = true;
+        QTimer::singleShot(NeverActivatedMs, this, [this] {
+            m_waitingForFirst = false;
+            if (m_seenMain || !m_main || !m_main->isVisible())
+                return;
+            m_seenMain = true;
+            m_otherHeldFocus = false;
+            activate();
+        });
     }
+    return QObject::eventFilter(watched, event);
+}
+
+void ActivationTracker::activate()
+{
+    ++m_activations;
+    // The focus signal and the timer come from outside notify(): an error here
+    // (the settings file cannot be written) must not end the program.
+    if (m_onActivate)
+        runShowingErrors(m_onActivate);
 }

@@ -23,10 +23,19 @@ public:
     // Called with each new focus window of the application.
     void focusWindowChanged(QWindow *window);
 
+    // A compositor may never give a new window the focus (Wayland's may not):
+    // if the main window has had none NeverActivatedMs after it was first
+    // shown, its first activation steps run all the same.
+    static constexpr int NeverActivatedMs = 500;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     int activations() const { return m_activations; }
 
 private:
     static bool isModeless(QWindow *window);
+    void activate();
 
     QPointer<QWidget> m_main;
     std::function<void()> m_onActivate;
@@ -34,4 +43,5 @@ private:
     bool m_otherHeldFocus = false; // another window of ours took the focus since
     bool m_otherWasModeless = false;
     int m_activations = 0;
+    bool m_waitingForFirst = false; // the never-activated timer is running
 };

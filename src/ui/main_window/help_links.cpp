@@ -1,4 +1,4 @@
-// The Help menu's links: the help page, the support mail, the web site and the news check.
+// The Help menu's links: the help page, support e-mail, web site and news page.
 #include "ui/main_window/help_links.h"
 
 #include "base/program_folder.h"
@@ -6,9 +6,35 @@
 
 namespace HelpLinks {
 
+namespace {
+Addresses &current()
+{
+    static Addresses inUse = buildAddresses();
+    return inUse;
+}
+} // namespace
+
+Addresses buildAddresses()
+{
+    QString webSite = QStringLiteral(SPLITWICK_WEB_SITE);
+    if (!webSite.isEmpty() && !webSite.endsWith(u'/'))
+        webSite += u'/';
+    return {QStringLiteral(SPLITWICK_EMAIL), webSite, QStringLiteral(SPLITWICK_NEWS_PAGE)};
+}
+
+const Addresses &addresses()
+{
+    return current();
+}
+
+void setAddresses(const Addresses &addresses)
+{
+    current() = addresses;
+}
+
 QString supportMailText(const QString &mainCaption)
 {
-    return QStringLiteral("mailto:") + SupportMailbox + QStringLiteral("?subject=") + mainCaption
+    return QStringLiteral("mailto:") + addresses().supportMailbox + QStringLiteral("?subject=") + mainCaption
            + QStringLiteral(" support, feedback, etc.");
 }
 
@@ -25,7 +51,7 @@ void ByEmail1Click(Desktop &desktop, const QString &mainCaption)
 
 void WebSite2Click(Desktop &desktop)
 {
-    desktop.openUrl(QUrl(WebSiteAddress));
+    desktop.openUrl(QUrl(addresses().webSite));
 }
 
 bool askAndOpen(Desktop &desktop, QWidget *parent, const QString &question, const QUrl &url)
@@ -40,7 +66,9 @@ bool askAndOpen(Desktop &desktop, QWidget *parent, const QString &question, cons
 
 bool TryOtherGames1Click(Desktop &desktop, QWidget *parent)
 {
-    return askAndOpen(desktop, parent, NewsQuestion, QUrl(NewsPageAddress));
+    if (addresses().newsPage.isEmpty())
+        return false;
+    return askAndOpen(desktop, parent, NewsQuestion, QUrl(addresses().newsPage));
 }
 
 } // namespace HelpLinks

@@ -8,12 +8,22 @@ class QWidget;
 
 // The Help menu's ways out of the game: the help page, a support e-mail, the
 // web site and the news check. Everything is opened through the desktop; its
-// result is not looked at.
+// result is not looked at. The addresses are the build's (SPLITWICK_EMAIL,
+// SPLITWICK_WEB_SITE, SPLITWICK_NEWS_PAGE); what has none is not offered.
 namespace HelpLinks {
 
-inline const QString SupportMailbox = QStringLiteral("support@splitwick.example.org");
-inline const QString WebSiteAddress = QStringLiteral("https://splitwick.example.org/");
-inline const QString NewsPageAddress = QStringLiteral("https://splitwick.example.org/news/");
+struct Addresses
+{
+    QString supportMailbox; // "name@host"
+    QString webSite;        // ends in '/'
+    QString newsPage;
+};
+
+// The addresses in use: the build's, unless a test stood in its own.
+const Addresses &addresses();
+void setAddresses(const Addresses &addresses);
+Addresses buildAddresses();
+
 inline const QString NewsQuestion = QStringLiteral("Check our website via the internet for new announcements?");
 
 // "mailto:" + mailbox + "?subject=" + caption + " support, feedback, etc.", as text.
@@ -26,7 +36,8 @@ void WebSite2Click(Desktop &desktop);                           // Help > Web Si
 // Warning box with Yes and No; unless No, opens url. Returns whether it opened.
 bool askAndOpen(Desktop &desktop, QWidget *parent, const QString &question, const QUrl &url);
 
-// Help > News and New Games (also the activation's 30-day check).
+// Help > News and New Games (also the activation's 30-day check); with no
+// news page it asks nothing and returns false.
 bool TryOtherGames1Click(Desktop &desktop, QWidget *parent);
 
 } // namespace HelpLinks

@@ -121,6 +121,13 @@ void MainMenus::setTicked(MenuCommand command, bool ticked)
         item->setChecked(ticked);
 }
 
+void MainMenus::setOffered(MenuCommand command, bool offered)
+{
+    for (QAction *item : {mainItem(command), popupItem(command)})
+        if (item)
+            item->setVisible(offered);
+}
+
 void MainMenus::applyCommands(const RoundCommands &commands)
 {
     for (const MenuRow &row : MenuTable::rows()) {

@@ -28,6 +28,9 @@ public:
     bool ticked(MenuCommand command) const;
     void setTicked(MenuCommand command, bool ticked);
 
+    // Shows or hides both items of a command (a way out that this build has no address for).
+    void setOffered(MenuCommand command, bool offered);
+
     // Enables and captions the items from the round's command states.
     void applyCommands(const RoundCommands &commands);
 

@@ -17,6 +17,7 @@
 #include "ui/board/tile_widget.h"
 #include "ui/main_window/activation_tracker.h"
 #include "ui/main_window/banner.h"
+#include "ui/main_window/help_links.h"
 #include "ui/main_window/main_menus.h"
 #include "ui/main_window/status_panel.h"
 #include "ui/main_window/window_look.h"
@@ -65,6 +66,10 @@ TfrmMain::TfrmMain(Desktop &desktop, OptionsModel &options, SettingsFile &settin
     connect(m_menus, &MainMenus::chosen, this, &TfrmMain::runCommand);
     // "Banner" is wired by the Banner itself; "Hover Hints" by the hint switch.
     HoverHints::bindHintsAction(m_menus->mainItem(MenuCommand::HoverHints));
+    // Ways out of the game that this build has no address for are not offered.
+    m_menus->setOffered(MenuCommand::EmailSupport, !HelpLinks::addresses().supportMailbox.isEmpty());
+    m_menus->setOffered(MenuCommand::WebSite, !HelpLinks::addresses().webSite.isEmpty());
+    m_menus->setOffered(MenuCommand::NewsAndGames, !HelpLinks::addresses().newsPage.isEmpty());
 
     // The window sees keys before its menus (the shortcut hook).
     qApp->installEventFilter(this);

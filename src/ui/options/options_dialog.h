@@ -48,7 +48,7 @@ public:
     void setNewCellsEnabled(bool enabled);
     void setSettingsPageEnabled(bool enabled);
 
-    // The download page for sounds and music on the maker's web site.
+    // The download page for sounds and music on the maker's web site; empty without one.
     static QString downloadPageAddress();
 
 signals:

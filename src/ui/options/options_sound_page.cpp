@@ -85,6 +85,8 @@ QWidget *Tfo::buildSoundPage()
     m_bMusic = new QPushButton(QStringLiteral("Download More Sounds && Music"), page);
     m_bMusic->setObjectName(QStringLiteral("bMusic"));
     connect(m_bMusic, &QPushButton::clicked, this, [this] { bMusicClick(); });
+    // Offered only where the project has a web site.
+    m_bMusic->setVisible(!downloadPageAddress().isEmpty());
 
     auto *upper = new QHBoxLayout;
     upper->addLayout(choosers, 1);
@@ -125,5 +127,6 @@ void Tfo::bMusicClick()
 
 QString Tfo::downloadPageAddress()
 {
-    return HelpLinks::WebSiteAddress + unscramble(ScrambledDownloadPage);
+    const QString webSite = HelpLinks::addresses().webSite;
+    return webSite.isEmpty() ? QString() : webSite + unscramble(ScrambledDownloadPage);
 }

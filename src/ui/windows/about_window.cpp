@@ -1,3 +1,4 @@
+// Help > About: the program picture, title, version, licence, credits and the web site.
 #include "ui/windows/about_window.h"
 
 #include "ui/board/tile_widget.h"
@@ -10,6 +11,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+QString TfrmAbout::projectWebSite()
+{
+    return QStringLiteral(SPLITWICK_WEB_SITE);
+}
 
 namespace {
 
@@ -109,6 +115,28 @@ void TfrmAbout::ensureWidgets()
     auto *version = new QLabel(QStringLiteral("Version 1.1"), panel);
     version->setObjectName(QStringLiteral("Version"));
 
+    // What a packager and a player look for: the licence, who made it, whose
+    // work it builds on, and where to find the project (only when it has an address).
+    const auto addText = [panel](const char *name, const QString &text) {
+        auto *label = new QLabel(text, panel);
+        label->setObjectName(QLatin1String(name));
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setMaximumWidth(340);
+        return label;
+    };
+    auto *copyright = addText("Copyright", tr("Copyright \u00a9 2026 The Splitwick developers"));
+    auto *licence = addText("Licence", tr("Splitwick is free software: you can redistribute it and/or modify it "
+                                          "under the terms of the GNU General Public License, version 3 or "
+                                          "(at your option) any later version. It comes with NO WARRANTY."));
+    auto *credits = addText("Credits", tr("The dictionaries are derived from WordNet 3.0, Copyright 2006 by "
+                                          "Princeton University, and filtered with Kevin Atkinson's SCOWL word "
+                                          "lists. Letters are drawn with the DejaVu and Liberation fonts and "
+                                          "Wine's Tahoma look-alike."));
+    QLabel *webSite = nullptr;
+    if (!projectWebSite().isEmpty())
+        webSite = addText("WebSite", projectWebSite());
+
     auto *panelLayout = new QVBoxLayout(panel);
     auto *top = new QHBoxLayout;
     top->addWidget(pictureFrame, 0, Qt::AlignTop);
@@ -117,6 +145,10 @@ void TfrmAbout::ensureWidgets()
     top->addStretch();
     panelLayout->addLayout(top);
     panelLayout->addWidget(version);
+    for (QLabel *label : {copyright, licence, credits, webSite}) {
+        if (label)
+            panelLayout->addWidget(label);
+    }
     panelLayout->addStretch();
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);

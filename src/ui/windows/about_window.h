@@ -4,7 +4,9 @@
 
 class QPushButton;
 
-// Help > About: the program picture, the shadowed title, the version and "OK" (also Esc).
+// Help > About: the program picture, the shadowed title, the version, the
+// copyright, licence and credits, the web site when the build names one, and
+// "OK" (also Esc).
 class TfrmAbout : public QDialog
 {
     Q_OBJECT
@@ -22,6 +24,9 @@ public:
 
     // The program picture: three tiles in the game's colours.
     static QPixmap programPicture();
+
+    // The web site the build was given (empty: none).
+    static QString projectWebSite();
 
     void setVisible(bool visible) override;
 

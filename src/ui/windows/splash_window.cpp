@@ -5,7 +5,9 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -23,6 +25,20 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(ClientWidth + 2 * FrameWidth, ClientHeight + 2 * FrameWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Keys go to whichever window has the focus, and a splash may never get it.
+    qApp->installEventFilter(this);
+}
+
+void TfrmSplash::mousePressEvent(QMouseEvent *)
+{
+    m_skipped = true;
+}
+
+bool TfrmSplash::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && isVisible())
+        m_skipped = true;
+    return QWidget::eventFilter(watched, event);
 }
 
 bool TfrmSplash::loadPicture(const QString &path)
@@ -68,11 +84,11 @@ void TfrmSplash::paintEvent(QPaintEvent *)
 
 namespace {
 
-void waitSince(const QElapsedTimer &clock, int ms)
+void waitSince(const QElapsedTimer &clock, int ms, const std::function<bool()> &cut = {})
 {
     // Events run the whole time; the loop wakes at least every 10 ms to look
     // at the clock, since the hold is a lower bound on the tick count.
-    while (clock.elapsed() <= ms) {
+    while (clock.elapsed() <= ms && !(cut && cut())) {
         QEventLoop loop;
         const qint64 left = ms - clock.elapsed() + 1;
         QTimer::singleShot(int(qBound(qint64(1), left, qint64(10))), Qt::PreciseTimer, &loop, &QEventLoop::quit);
@@ -97,14 +113,14 @@ void runSplashSequence(Desktop &desktop, const std::function<void(int level)> &s
     splash->show();
     bool first = true;
     for (const SplashStep &step : SplashSteps) {
-        if (!first && splash)
+        if (!first && splash && !splash->skipped())
             splash->loadPicture(dataPath(QString::fromLatin1(step.picture)));
         first = false;
         QElapsedTimer t0;
         t0.start();
         if (setVolumeLevel)
             setVolumeLevel(step.volumeLevel);
-        waitSince(t0, desktop.holdTime(step.holdMs));
+        waitSince(t0, desktop.holdTime(step.holdMs), [&splash] { return splash && splash->skipped(); });
     }
     delete splash.data();
 }

@@ -30,12 +30,18 @@ public:
 
     void centreOnDesktop();
 
+    // A click on the splash or any key while it shows: the player wants the game now.
+    bool skipped() const { return m_skipped; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QString m_file;
     QImage m_picture;
+    bool m_skipped = false;
 };
 
 struct SplashStep
@@ -56,7 +62,9 @@ inline constexpr std::array<SplashStep, 5> SplashSteps{{
 // The splash sequence at start-up: creates a splash window, shows the five
 // pictures in turn, calling setVolumeLevel with each row's level, holding
 // each for more than its time (as the desktop says) while events keep
-// running, then destroys the splash. Starting the music, the level 4096
+// running, then destroys the splash. Once the player skips the splash the
+// holds end at once, and the remaining levels follow in their order as when
+// the last hold runs out. Starting the music, the level 4096
 // before it and bTimer after it are the caller's.
 void runSplashSequence(Desktop &desktop, const std::function<void(int level)> &setVolumeLevel,
                        QWidget *owner = nullptr);

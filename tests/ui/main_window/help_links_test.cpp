@@ -18,6 +18,7 @@ private slots:
     void helpPageAndWebSite();
     void newsCheck_data();
     void newsCheck();
+    void nothingOfferedWithoutAddresses();
 
 private:
     RecordingDesktop desktop;
@@ -31,12 +32,13 @@ void HelpLinksTest::init()
     opened.clear();
     boxes.clear();
     desktop.answer = [this](const RecordingDesktop::Box &) { return answer; };
+    HelpLinks::setAddresses({"support@splitwick.test", "https://splitwick.test/", "https://splitwick.test/news/"});
 }
 
 void HelpLinksTest::supportMail()
 {
     const QString expected =
-        QStringLiteral("mailto:support@splitwick.example.org?subject=Splitwick support, feedback, etc.");
+        QStringLiteral("mailto:support@splitwick.test?subject=Splitwick support, feedback, etc.");
     QCOMPARE(HelpLinks::supportMailText(QStringLiteral("Splitwick")), expected);
     HelpLinks::ByEmail1Click(desktop, QStringLiteral("Splitwick"));
     QCOMPARE(opened.size(), 1);
@@ -61,7 +63,7 @@ void HelpLinksTest::helpPageAndWebSite()
     QCOMPARE(opened.size(), 2);
     QVERIFY(opened[0].isLocalFile());
     QCOMPARE(QFileInfo(opened[0].toLocalFile()).canonicalFilePath(), QFileInfo(page).canonicalFilePath());
-    QCOMPARE(opened[1], QUrl(HelpLinks::WebSiteAddress));
+    QCOMPARE(opened[1], QUrl("https://splitwick.test/"));
     QVERIFY(opened[1].isValid() && opened[1].scheme().startsWith(QStringLiteral("http")));
 }
 
@@ -85,10 +87,19 @@ void HelpLinksTest::newsCheck()
     QCOMPARE(boxes[0].text, QStringLiteral("Check our website via the internet for new announcements?"));
     QCOMPARE(boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
     if (opens) {
-        QCOMPARE(opened, QList<QUrl>({QUrl(HelpLinks::NewsPageAddress)}));
+        QCOMPARE(opened, QList<QUrl>({QUrl("https://splitwick.test/news/")}));
     } else {
         QVERIFY(opened.isEmpty());
     }
+}
+
+void HelpLinksTest::nothingOfferedWithoutAddresses()
+{
+    HelpLinks::setAddresses({});
+    answer = QMessageBox::Yes;
+    QVERIFY(!HelpLinks::TryOtherGames1Click(desktop, nullptr));
+    QVERIFY(boxes.isEmpty());
+    QVERIFY(opened.isEmpty());
 }
 
 QTEST_MAIN(HelpLinksTest)

@@ -6,6 +6,7 @@
 #include "base/game_error.h"
 #include "sound/sound_layer.h"
 #include "ui/background/background_image.h"
+#include "ui/main_window/activation_tracker.h"
 #include "ui/main_window/banner.h"
 #include "ui/main_window/help_links.h"
 #include "ui/styles/tile_style.h"
@@ -84,6 +85,7 @@ class MainWindowTest : public QObject
 
 private slots:
     void startWithoutSettingsFile();
+    void noAddressNoWayOut();
     void startWithSettingsFile();
     void newsCheckEvery30Days_data();
     void newsCheckEvery30Days();
@@ -102,6 +104,22 @@ private slots:
     void closeGoesOnWhenSettingsCannotBeWritten();
     void uncaughtErrorsAreShownAndTheProgramGoesOn();
 };
+
+void MainWindowTest::noAddressNoWayOut()
+{
+    // A build without addresses: no news question at start, no items that would lead nowhere.
+    GameFixture game;
+    HelpLinks::setAddresses({});
+    TfrmMain &window = game.start();
+    QTest::qWait(ActivationTracker::NeverActivatedMs + 100);
+    QCOMPARE(window.activationCount(), 1);
+    QVERIFY(game.boxes.isEmpty());
+    QStringList offered;
+    for (QAction *item : window.menuBar()->findChild<QMenu *>(QStringLiteral("Help2"))->actions())
+        if (item->isVisible() && !item->isSeparator())
+            offered << item->objectName();
+    QCOMPARE(offered, (QStringList{"Contents1", "About3"}));
+}
 
 void MainWindowTest::startWithoutSettingsFile()
 {
@@ -346,8 +364,8 @@ void MainWindowTest::popupItemsDoWhatTheMainMenuDoes()
     fire("MakerWebsite1");
     fire("WebSite2");
     QCOMPARE(game.opened.size(), 4);
-    QCOMPARE(game.opened[2], QUrl(HelpLinks::WebSiteAddress));
-    QCOMPARE(game.opened[3], QUrl(HelpLinks::WebSiteAddress));
+    QCOMPARE(game.opened[2], QUrl(HelpLinks::addresses().webSite));
+    QCOMPARE(game.opened[3], QUrl(HelpLinks::addresses().webSite));
 
     // About, Settings, Statistics and Styles are modal windows: close them as soon as they are up.
     for (const char *name : {"About1", "About3", "Settings1", "mSettings", "HonorRoll1", "HonorRoll2", "Styles1"}) {

@@ -7,6 +7,7 @@
 #include "ui/options/word_count_box.h"
 #include "support/installation_folder.h"
 #include "support/recording_desktop.h"
+#include "ui/main_window/help_links.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -116,6 +117,7 @@ void OptionsDialogTest::init()
     m_beeps = 0;
     m_answer = QMessageBox::Yes;
     m_desktop.answer = [this](const RecordingDesktop::Box &) { return m_answer; };
+    HelpLinks::setAddresses({"support@splitwick.test", "https://splitwick.test/", "https://splitwick.test/news/"});
 }
 
 void OptionsDialogTest::cleanup()
@@ -485,7 +487,7 @@ void OptionsDialogTest::downloadButton()
     QCOMPARE(m_boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(m_opened.size(), opened);
     if (opened)
-        QCOMPARE(m_opened[0], QUrl("https://splitwick.example.org/sounds.htm"));
+        QCOMPARE(m_opened[0], QUrl("https://splitwick.test/sounds.htm"));
 }
 
 QTEST_MAIN(OptionsDialogTest)

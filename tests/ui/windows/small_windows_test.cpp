@@ -50,6 +50,8 @@ private slots:
     void cleanup();
     void splashSequence();
     void splashWithoutPictures();
+    void splashSkipped_data();
+    void splashSkipped();
     void splashClipsPicture();
     void waitKeepsEventsRunning();
     void aboutBox();
@@ -133,6 +135,36 @@ void SmallWindowsTest::splashWithoutPictures()
     QCOMPARE(calls, 5);
 }
 
+void SmallWindowsTest::splashSkipped_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("any key") << true;
+    QTest::newRow("click") << false;
+}
+
+void SmallWindowsTest::splashSkipped()
+{
+    QFETCH(bool, byKey);
+    setProgramFolder(folder.path() + QLatin1Char('/'));
+    RecordingDesktop realHolds;
+    realHolds.holdScale = 1.0; // 6 s in all
+    QTimer::singleShot(100, [byKey] {
+        TfrmSplash *splash = visibleSplash();
+        QVERIFY(splash);
+        if (byKey)
+            QTest::keyClick(splash, Qt::Key_Q);
+        else
+            QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(40, 40));
+    });
+    QList<int> levels;
+    QElapsedTimer clock;
+    clock.start();
+    runSplashSequence(realHolds, [&](int level) { levels << level; });
+    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(levels, (QList<int>{12288, 24576, 32768, 36864, 40960})); // the music still rises to its level
+    QVERIFY(!visibleSplash());
+}
+
 void SmallWindowsTest::splashClipsPicture()
 {
     TfrmSplash splash;
@@ -185,6 +217,16 @@ void SmallWindowsTest::aboutBox()
 
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
+    // Licence and credits are on show, the web site only when the build has one.
+    QStringList shown;
+    for (const QLabel *label : about.findChildren<QLabel *>())
+        if (label->isVisible())
+            shown << label->text();
+    const QString text = shown.join('\n');
+    for (const char *needed : {"GNU General Public License, version 3", "Copyright", "WordNet 3.0", "SCOWL", "fonts"})
+        QVERIFY2(text.contains(QLatin1String(needed)), needed);
+    QCOMPARE(bool(about.findChild<QLabel *>(QStringLiteral("WebSite"))), !TfrmAbout::projectWebSite().isEmpty());
+    QVERIFY(!text.contains(QLatin1String("example")));
     QTest::mouseClick(about.okButton(), Qt::LeftButton);
     QVERIFY(!about.isVisible());
     QCOMPARE(about.result(), int(QDialog::Accepted));
