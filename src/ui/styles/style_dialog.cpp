@@ -67,6 +67,8 @@ void TfrmStyle::ensureWidgets()
     for (const StyleSample &style : styleSamples()) {
         auto *sample = new StylePanel(this);
         sample->setObjectName(QLatin1String(style.name));
+        // Read out by their place in the grid, as the player sees them.
+        sample->setAccessibleName(tr("Border style %1").arg((style.row - 1) * 7 + style.column));
         sample->setGeometry(GridLefts[style.column - 1], GridTops[style.row - 1], SampleWidth, SampleHeight);
         sample->setCaption(QStringLiteral("W"));
         sample->setTileFont(tahoma(13, true));
@@ -79,6 +81,7 @@ void TfrmStyle::ensureWidgets()
     m_pFont = addButtonPanel("pFont", QStringLiteral("Tile Font"), 80, 81);
     m_pColor = addButtonPanel("pColor", QStringLiteral("Tile Color"), 169, 80);
     StylePanel *background = addButtonPanel("Panel22", QStringLiteral("Background"), 256, 79);
+    hint->setFocusPolicy(Qt::NoFocus); // it has no action to reach
     connect(hint, &StylePanel::clicked, this, [this] { Panel23Click(); });
     connect(m_pFont, &StylePanel::clicked, this, [this] { pFontClick(); });
     connect(m_pColor, &StylePanel::clicked, this, [this] { pColorClick(); });
@@ -87,9 +90,19 @@ void TfrmStyle::ensureWidgets()
     m_colourChooser = new QColorDialog(this);
     m_colourChooser->setObjectName(QStringLiteral("ColorDialog1"));
     m_colourChooser->setOption(QColorDialog::DontUseNativeDialog);
-    m_fontChooser = new QFontDialog(this);
-    m_fontChooser->setObjectName(QStringLiteral("FontDialog1"));
-    m_fontChooser->setOption(QFontDialog::DontUseNativeDialog);
+}
+
+// Built when first opened: a font chooser built beforehand, hidden, sends
+// focus events that a screen reader announces as a dialog that is not there.
+QFontDialog *TfrmStyle::fontChooser()
+{
+    ensureWidgets();
+    if (!m_fontChooser) {
+        m_fontChooser = new QFontDialog(this);
+        m_fontChooser->setObjectName(QStringLiteral("FontDialog1"));
+        m_fontChooser->setOption(QFontDialog::DontUseNativeDialog);
+    }
+    return m_fontChooser;
 }
 
 StylePanel *TfrmStyle::addButtonPanel(const char *name, const QString &caption, int left, int width)
@@ -140,6 +153,10 @@ void TfrmStyle::showLook()
 int TfrmStyle::showStyles()
 {
     showLook();
+    // The keys start on the style the tiles have now.
+    if (m_look)
+        if (StylePanel *current = sample(m_look->look().style))
+            current->setFocus(Qt::OtherFocusReason);
     return exec();
 }
 
@@ -170,7 +187,7 @@ void TfrmStyle::pFontClick()
     if (!m_look)
         return;
     // The chooser opens with the font it gave last, not with the tile font.
-    m_fontChooser->setCurrentFont(m_chooserFont);
+    fontChooser()->setCurrentFont(m_chooserFont);
     if (m_fontChooser->exec() != QDialog::Accepted)
         return;
     m_chooserFont = m_fontChooser->selectedFont();

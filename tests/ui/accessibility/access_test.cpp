@@ -51,6 +51,20 @@ QString accessible(QObject *object, QAccessible::Text text)
     return iface ? iface->text(text) : QStringLiteral("<none>");
 }
 
+// The place of a shown tile in its row, counted from the left, as "cell 2 of 3".
+QString cellPlace(GameFixture &game, int slot)
+{
+    int before = 0, cells = 0;
+    for (int s = 1; s <= game.engine().board().TileCount(); ++s) {
+        const tTile &t = game.slot(s);
+        if (!t.Panel.visible || t.Column != game.slot(slot).Column || t.RowInColumn != game.slot(slot).RowInColumn)
+            continue;
+        ++cells;
+        before += t.Panel.left < game.slot(slot).Panel.left ? 1 : 0;
+    }
+    return cells > 1 ? QStringLiteral("cell %1 of %2, ").arg(before + 1).arg(cells) : QString();
+}
+
 QList<QByteArray> boardOf(RoundEngine &engine)
 {
     QList<QByteArray> cells;
@@ -126,8 +140,10 @@ void AccessTest::accessibleNames()
     QVERIFY(source && target);
     const int row = game.slot(target).RowIndex + 1;
     TileWidget *tile = window.tile(target);
+    QCOMPARE(QAccessible::queryAccessibleInterface(tile)->role(), QAccessible::Button);
     QCOMPARE(accessible(tile, QAccessible::Name), QString::fromLatin1(game.slot(target).Panel.caption));
-    QCOMPARE(accessible(tile, QAccessible::Description), QStringLiteral("movable, row %1").arg(row));
+    QCOMPARE(accessible(tile, QAccessible::Description),
+             QStringLiteral("movable, %1row %2").arg(cellPlace(game, target)).arg(row));
 
     const QByteArray text = game.slot(target).CorrectText;
     game.drag(source, target);
@@ -138,10 +154,15 @@ void AccessTest::accessibleNames()
             shown = s;
     QVERIFY(shown);
     QVERIFY(game.slot(shown).Panel.state != TileState::Movable);
-    const QString expected = game.slot(shown).Panel.state == TileState::Solved ? QStringLiteral("row complete, row %1")
-                                                                               : QStringLiteral("placed, row %1");
+    const QString expected = game.slot(shown).Panel.state == TileState::Solved ? QStringLiteral("row complete, %1row %2")
+                                                                               : QStringLiteral("placed, %1row %2");
     QCOMPARE(accessible(window.tile(shown), QAccessible::Name), QString::fromLatin1(game.slot(shown).Panel.caption));
-    QCOMPARE(accessible(window.tile(shown), QAccessible::Description), expected.arg(row));
+    // The hint a mouse player sees over a placed cell stays readable.
+    const QString hint = game.slot(shown).Panel.showHint
+                             ? QStringLiteral("; Hint: ") + QString::fromLatin1(game.slot(shown).Panel.hint)
+                             : QString();
+    QCOMPARE(accessible(window.tile(shown), QAccessible::Description),
+             expected.arg(cellPlace(game, shown)).arg(row) + hint);
 
     QCOMPARE(accessible(window.findChild<QLabel *>("Counter"), QAccessible::Name),
              QStringLiteral("Rating %1").arg(game.engine().rating()));

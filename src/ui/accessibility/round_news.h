@@ -1,0 +1,59 @@
+#pragma once
+
+#include "round/shown_states.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class Announcer;
+class RoundEngine;
+class QWidget;
+
+// Puts into words what a sighted player sees the round do: a new deal, a
+// drop's result (placed, wrong, a word complete) with the new rating, a
+// clue's effect, and the end of a round (won, lost, solved). It compares
+// the board and the rating with how they stood at its last report, once the
+// engine's step is over: a drop ends when the board takes moves again, so
+// the words are ready before the board takes the keyboard back.
+class RoundNews : public QObject
+{
+    Q_OBJECT
+public:
+    RoundNews(RoundEngine &engine, QWidget *board, Announcer &announcer, QObject *parent = nullptr);
+    ~RoundNews() override;
+
+    // What the player sees, as far as the news tells it.
+    struct Snapshot
+    {
+        QList<TileState> states; // by slot, for the round's slots
+        QList<QByteArray> captions;
+        QList<bool> visible;
+        int rating = 0;
+        int moves = 0;
+        int cluesLeft = 0;
+        int wordsLeft = 0;
+        bool inPlay = false;
+        QString status;
+    };
+    static Snapshot capture(const RoundEngine &engine);
+    // The words for what changed from before to after; empty when nothing did.
+    static QString compose(const Snapshot &before, const Snapshot &after);
+
+    // Something changed: the news goes out when the engine's step is over.
+    void poke();
+    // Reports at once what changed (when the engine is between steps).
+    void flush();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    RoundEngine &m_engine;
+    QWidget *m_board;
+    Announcer &m_announcer;
+    Snapshot m_before;
+    QTimer m_later;
+};
