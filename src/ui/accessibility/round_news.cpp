@@ -5,8 +5,6 @@
 #include "ui/accessibility/announcer.h"
 #include "words/windows1252.h"
 
-#include <QEvent>
-#include <QWidget>
 #include <algorithm>
 
 namespace {
@@ -18,7 +16,7 @@ int countMovable(const RoundNews::Snapshot &s)
 // A deal is the only step that makes a cell movable again.
 bool newDeal(const RoundNews::Snapshot &before, const RoundNews::Snapshot &after)
 {
-    if (before.states.size() != after.states.size())
+    if (before.deals != after.deals || before.states.size() != after.states.size())
         return true;
     for (qsizetype i = 0; i < after.states.size(); ++i)
         if (after.states[i] == TileState::Movable && before.states[i] != TileState::Movable)
@@ -36,18 +34,11 @@ QString sentence(QString text)
 }
 } // namespace
 
-RoundNews::RoundNews(RoundEngine &engine, QWidget *board, Announcer &announcer, QObject *parent)
-    : QObject(parent), m_engine(engine), m_board(board), m_announcer(announcer), m_before(capture(engine))
+RoundNews::RoundNews(RoundEngine &engine, Announcer &announcer, QObject *parent)
+    : QObject(parent), m_engine(engine), m_announcer(announcer), m_before(capture(engine))
 {
     m_later.setSingleShot(true);
-    m_later.setInterval(0);
     connect(&m_later, &QTimer::timeout, this, &RoundNews::flush);
-    m_board->installEventFilter(this);
-}
-
-RoundNews::~RoundNews()
-{
-    m_board->removeEventFilter(this);
 }
 
 RoundNews::Snapshot RoundNews::capture(const RoundEngine &engine)
@@ -107,24 +98,26 @@ QString RoundNews::compose(const Snapshot &before, const Snapshot &after)
 void RoundNews::poke()
 {
     if (!m_later.isActive())
-        m_later.start();
+        m_later.start(0);
+}
+
+void RoundNews::dealt()
+{
+    ++m_deals;
+    poke();
 }
 
 void RoundNews::flush()
 {
     // A round being dealt or a drop under way: the step is not over yet.
-    if (m_engine.round().Busy || !m_engine.boardEnabled())
+    if (m_engine.round().Busy || !m_engine.boardEnabled()) {
+        m_later.start(50);
         return;
-    const Snapshot now = capture(m_engine);
+    }
+    m_later.stop();
+    Snapshot now = capture(m_engine);
+    now.deals = m_deals;
     const QString news = compose(m_before, now);
     m_before = now;
     m_announcer.announce(news);
-}
-
-bool RoundNews::eventFilter(QObject *watched, QEvent *event)
-{
-    // The drop is over: its news goes out before the board takes the keys back.
-    if (watched == m_board && event->type() == QEvent::EnabledChange && m_board->isEnabled())
-        flush();
-    return false;
 }

@@ -10,20 +10,17 @@
 
 class Announcer;
 class RoundEngine;
-class QWidget;
 
 // Puts into words what a sighted player sees the round do: a new deal, a
 // drop's result (placed, wrong, a word complete) with the new rating, a
 // clue's effect, and the end of a round (won, lost, solved). It compares
 // the board and the rating with how they stood at its last report, once the
-// engine's step is over: a drop ends when the board takes moves again, so
-// the words are ready before the board takes the keyboard back.
+// engine's step is over (no round being dealt, no drop under way).
 class RoundNews : public QObject
 {
     Q_OBJECT
 public:
-    RoundNews(RoundEngine &engine, QWidget *board, Announcer &announcer, QObject *parent = nullptr);
-    ~RoundNews() override;
+    RoundNews(RoundEngine &engine, Announcer &announcer, QObject *parent = nullptr);
 
     // What the player sees, as far as the news tells it.
     struct Snapshot
@@ -37,6 +34,7 @@ public:
         int wordsLeft = 0;
         bool inPlay = false;
         QString status;
+        int deals = 0; // rounds dealt so far
     };
     static Snapshot capture(const RoundEngine &engine);
     // The words for what changed from before to after; empty when nothing did.
@@ -44,16 +42,15 @@ public:
 
     // Something changed: the news goes out when the engine's step is over.
     void poke();
-    // Reports at once what changed (when the engine is between steps).
+    // A round was dealt (also the same round again): its news tells it.
+    void dealt();
+    // Reports at once what changed (or, while the engine is in a step, a little later).
     void flush();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     RoundEngine &m_engine;
-    QWidget *m_board;
     Announcer &m_announcer;
     Snapshot m_before;
+    int m_deals = 0;
     QTimer m_later;
 };

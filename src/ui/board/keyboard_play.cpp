@@ -26,9 +26,8 @@ KeyboardPlay::KeyboardPlay(QWidget *board, const Tiles &tiles, RoundEngine &engi
     // Rows re-lay and tiles hide while a move runs: the frame follows its tile.
     for (TileWidget *tile : m_tiles)
         tile->installEventFilter(this);
-    // After the filter above: the news of a drop is ready before the board takes the keys back.
     m_announcer = std::make_unique<Announcer>(board);
-    m_news = std::make_unique<RoundNews>(engine, board, *m_announcer);
+    m_news = std::make_unique<RoundNews>(engine, *m_announcer);
 }
 
 KeyboardPlay::~KeyboardPlay()
@@ -49,7 +48,7 @@ void KeyboardPlay::roundDealt()
     moveFocus(KeyboardMoves::first(m_engine.board()));
     if (m_board && m_board->isVisible() && m_focus)
         m_board->setFocus(Qt::OtherFocusReason);
-    m_news->poke();
+    m_news->dealt();
 }
 
 void KeyboardPlay::boardChanged()
@@ -131,6 +130,8 @@ void KeyboardPlay::pickOrDrop()
     }
     m_carried = 0;
     sync();
+    // Said before the board lets go of the keys while the drop runs.
+    m_announcer->announce(tr("Dropping %1 on %2.").arg(captionOf(source), captionOf(target)));
     offerDrop(m_engine, target, source);
     sync();
 }
@@ -215,6 +216,8 @@ bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
         // A drop disables the board, which loses the keyboard focus: it takes
         // it back afterwards unless the player went on to another control.
         if (event->type() == QEvent::EnabledChange && m_board->isEnabled() && m_board->isVisible()) {
+            // The drop's news first: the board comes back with it as its name.
+            m_news->flush();
             QWidget *focus = QApplication::focusWidget();
             if (!focus || focus == m_board->window())
                 m_board->setFocus(Qt::OtherFocusReason);
