@@ -137,6 +137,9 @@ void TfrmBG::showEvent(QShowEvent *event)
     if (m_background)
         CheckBox1->setChecked(m_background->image().stretch());
     QDialog::showEvent(event);
+    // The keys start on the pictures; Tab goes on to "Stretch" and "OK".
+    if (!focusWidget())
+        FileListBox1->setFocus();
 }
 
 void TfrmBG::setFolder(const QString &path)

@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,7 @@ private slots:
     void colourCues();
     void accessibleNames();
     void optionsControlsAreNamed();
+    void highContrastIsStoredAndDrawn();
     void fitWindow_data();
     void fitWindow();
     void bigRoundFitsAndScrolls();
@@ -122,6 +124,11 @@ void AccessTest::colourCues()
     for (int x = inner.left(); x <= inner.right(); ++x)
         dots += movableOn.pixelColor(x, inner.top()) == Palette::tileLetters(TileState::Movable) ? 1 : 0;
     QVERIFY2(dots >= inner.width() / 3, qPrintable(QString::number(dots)));
+    // Two pixels thick: the row below carries the dots too.
+    int below = 0;
+    for (int x = inner.left(); x <= inner.right(); ++x)
+        below += movableOn.pixelColor(x, inner.top() + 1) == Palette::tileLetters(TileState::Movable) ? 1 : 0;
+    QVERIFY2(below >= inner.width() / 3, qPrintable(QString::number(below)));
 
     // Off again: exactly the look from before, pixel for pixel.
     cues->trigger();
@@ -184,6 +191,48 @@ void AccessTest::optionsControlsAreNamed()
         QVERIFY2(!accessible(slider, QAccessible::Name).isEmpty(), qPrintable(slider->objectName()));
     for (QComboBox *box : dialog.findChildren<QComboBox *>())
         QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(box->objectName()));
+    // On this desktop a combo box's name is its choice: the reader finds its caption through the label relation.
+    QAccessibleInterface *dictionary = QAccessible::queryAccessibleInterface(dialog.findChild<QComboBox *>("Dictionary"));
+    QStringList labels;
+    for (const auto &[other, relation] : dictionary->relations(QAccessible::Label))
+        labels << other->text(QAccessible::Name);
+    QCOMPARE(labels, QStringList{QStringLiteral("Dictionary:")});
+    QCOMPARE(accessible(dialog.findChild<QSlider *>("tbSound"), QAccessible::Name), QStringLiteral("Sound & Music Volume"));
+    for (int i = 0; i < FixedCellCount; ++i)
+        QCOMPARE(QAccessible::queryAccessibleInterface(dialog.findChild<QWidget *>(fixedCellName(FixedCell(i))))->role(),
+                 QAccessible::RadioButton);
+}
+
+void AccessTest::highContrastIsStoredAndDrawn()
+{
+    GameFixture game;
+    TfrmMain &window = startWithWords(game, 10);
+    Tfo &dialog = game.program->optionsDialog();
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        auto *box = dialog.findChild<QCheckBox *>("HighContrast");
+        QVERIFY(box && box->isEnabled());
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+        dialog.reject();
+    });
+    QTest::keyClick(&window, Qt::Key_F7);
+    QVERIFY(game.options().highContrast());
+    QVERIFY(Palette::highContrast());
+    deal(game, 4);
+    const int movable = game.rightMove().first;
+    // The movable tile shows letters dark enough for its face.
+    const QImage after = window.tile(movable)->grab().toImage();
+    const QColor drawn = Palette::drawnLetters(Palette::tileLetters(TileState::Movable),
+                                               window.tile(movable)->tileColour().colour());
+    QVERIFY(Palette::contrast(drawn, window.tile(movable)->tileColour().colour()) >= Palette::MinimumContrast);
+    int letters = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            letters += after.pixelColor(x, y) == drawn ? 1 : 0;
+    QVERIFY(letters > 10);
+    window.findChild<QAction *>("Exit1")->trigger();
+    QVERIFY(game.ini().readBool(QStringLiteral("Options"), QStringLiteral("HighContrast"), false));
+    Palette::setHighContrast(false);
 }
 
 void AccessTest::fitWindow_data()
