@@ -13,6 +13,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -84,6 +86,7 @@ private slots:
     void accessibleNames();
     void optionsControlsAreNamed();
     void highContrastIsStoredAndDrawn();
+    void menusByKeys();
     void fitWindow_data();
     void fitWindow();
     void bigRoundFitsAndScrolls();
@@ -233,6 +236,39 @@ void AccessTest::highContrastIsStoredAndDrawn()
     window.findChild<QAction *>("Exit1")->trigger();
     QVERIFY(game.ini().readBool(QStringLiteral("Options"), QStringLiteral("HighContrast"), false));
     Palette::setHighContrast(false);
+}
+
+// F10 opens the first menu; every menu and item has a letter of its own to choose it by.
+void AccessTest::menusByKeys()
+{
+    GameFixture game;
+    game.writeQuietSettings();
+    TfrmMain &window = game.start();
+    QMenuBar *bar = window.menuBar();
+    QSet<QChar> titles;
+    for (QAction *top : bar->actions()) {
+        const QString mnemonic = QKeySequence::mnemonic(top->text()).toString();
+        QVERIFY2(!mnemonic.isEmpty() && !titles.contains(mnemonic[mnemonic.size() - 1]), qPrintable(top->text()));
+        titles << mnemonic[mnemonic.size() - 1];
+        QSet<QChar> letters;
+        for (QAction *item : top->menu()->actions()) {
+            // The clue's caption is the round's ("Clue (4)").
+            if (item->isSeparator() || item->objectName() == QLatin1String("mReveal"))
+                continue;
+            const QString key = QKeySequence::mnemonic(item->text()).toString();
+            QVERIFY2(!key.isEmpty() && !letters.contains(key[key.size() - 1]), qPrintable(item->text()));
+            letters << key[key.size() - 1];
+        }
+    }
+    QString opened;
+    QTimer::singleShot(0, &window, [&] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            opened = popup->objectName();
+            popup->close();
+        }
+    });
+    QTest::keyClick(&window, Qt::Key_F10);
+    QTRY_COMPARE(opened, QStringLiteral("File1"));
 }
 
 void AccessTest::fitWindow_data()
