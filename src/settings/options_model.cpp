@@ -131,6 +131,14 @@ void OptionsModel::setHelpHints(bool on)
     }
 }
 
+void OptionsModel::setHighContrast(bool on)
+{
+    if (on != m_highContrast) {
+        m_highContrast = on;
+        emit changed();
+    }
+}
+
 void OptionsModel::setShowParameters(bool on)
 {
     if (on != m_showParameters) {

@@ -58,6 +58,9 @@ public:
     void setVowels(bool on);
     bool helpHints() const { return m_helpHints; }
     void setHelpHints(bool on);
+    // Letters drawn at 4.5:1 against their tiles, states shown by shape too.
+    bool highContrast() const { return m_highContrast; }
+    void setHighContrast(bool on);
 
     int handicap() const { return m_handicap; } // -3 (easier) to 3 (harder)
     void setHandicap(int position);
@@ -80,7 +83,7 @@ public:
     bool showParameters() const { return m_showParameters; }
     void setShowParameters(bool on);
 
-    // The twenty saved components (the table of optionKeys()), in the order
+    // The saved components (the table of optionKeys()), in the order
     // they are restored and saved.
     static const QStringList &savedKeys();
     void restore(const SettingsFile &settings);
@@ -108,6 +111,7 @@ private:
     bool m_proximity = false;
     bool m_vowels = false;
     bool m_helpHints = false;
+    bool m_highContrast = false;
     int m_handicap = 0;
     QStringList m_musicChoices;
     QStringList m_soundChoices;

@@ -48,7 +48,7 @@ private slots:
     void secondRestoreOfIndexZeroLeavesButtons();
     void choosingFormatZeroChecksMiddle();
     void fixedCellsAtMostOne();
-    void saveWritesTwentyKeysInOrder();
+    void saveWritesEveryKeyInOrder();
     void saveRestoreRoundTrip();
 
     void splitFormatsAddUp();
@@ -160,7 +160,7 @@ void OptionsModelTest::fixedCellsAtMostOne()
     QCOMPARE(describe(fixedCells(model)), QString());
 }
 
-void OptionsModelTest::saveWritesTwentyKeysInOrder()
+void OptionsModelTest::saveWritesEveryKeyInOrder()
 {
     OptionsModel model;
     model.setDictionaryNames({"Animals", "Birds"});
@@ -169,6 +169,7 @@ void OptionsModelTest::saveWritesTwentyKeysInOrder()
     model.setFixedCell(FixedCell::Random, true);
     model.setShowDefinitions(true);
     model.setHelpHints(true);
+    model.setHighContrast(true);
     model.setSoundText(SoundSlot::Music, "None");
     model.setSoundText(SoundSlot::GoodDrop, "ding.WAV");
     model.setSoundText(SoundSlot::GoodWord, "word.mp3");
@@ -180,8 +181,8 @@ void OptionsModelTest::saveWritesTwentyKeysInOrder()
                                         "vlast=0\r\nvRandom=1\r\nvNotFirst=0\r\nProximity=0\r\nDef=1\r\nVowels=0\r\n"
                                         "music=None\r\nGoodDropSound=ding.WAV\r\nPenaltySound=\r\nIncorrectSound=\r\n"
                                         "GameOverSound=\r\nGameWonSound=\r\nNewGameSound=\r\nTimerStartSound=\r\n"
-                                        "GoodWordSound=word.mp3\r\nHelpHints=1\r\n"));
-    QCOMPARE(OptionsModel::savedKeys().size(), 20);
+                                        "GoodWordSound=word.mp3\r\nHelpHints=1\r\nHighContrast=1\r\n"));
+    QCOMPARE(OptionsModel::savedKeys().size(), 21);
 }
 
 void OptionsModelTest::saveRestoreRoundTrip()

@@ -9,19 +9,31 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 namespace ControlNames {
 namespace {
-// "&Dictionary:" reads "Dictionary".
-QString spoken(QString text)
+// "&Dictionary:" reads "Dictionary", "Sound && Music" reads "Sound & Music";
+// a label without a buddy shows every "&" as it stands.
+QString spoken(QString text, bool mnemonic)
 {
-    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-    text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    if (mnemonic) {
+        QString plain;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+                ++i;
+            plain += text[i];
+        }
+        text = plain;
+    }
     text = text.trimmed();
     while (text.endsWith(QLatin1Char(':')))
         text.chop(1);
     return text.trimmed();
+}
+
+QString spoken(const QLabel *label)
+{
+    return spoken(label->text(), label->buddy() != nullptr);
 }
 
 bool needsName(QWidget *w)
@@ -102,16 +114,16 @@ void nameControls(QWidget &window)
         QString name;
         for (QLabel *label : labels)
             if (label->buddy() == w && !label->text().isEmpty())
-                name = spoken(label->text());
+                name = spoken(label);
         if (name.isEmpty())
             if (QLabel *label = labelBefore(w))
-                name = spoken(label->text());
+                name = spoken(label);
         for (QWidget *p = w->parentWidget(); name.isEmpty() && p && p != &window; p = p->parentWidget())
             if (auto *group = qobject_cast<QGroupBox *>(p))
-                name = spoken(group->title());
+                name = spoken(group->title(), true);
         if (name.isEmpty())
             if (QLabel *label = labelBeside(w, w->parentWidget()->layout()))
-                name = spoken(label->text());
+                name = spoken(label);
         if (name.isEmpty())
             name = w->toolTip();
         if (!name.isEmpty())

@@ -1,31 +1,94 @@
+// The words a screen reader reads for a board tile and for its whole row.
 #include "ui/accessibility/tile_description.h"
 
 #include "round/board.h"
 #include "words/windows1252.h"
 
+#include <QCoreApplication>
+#include <QList>
 #include <QWidget>
+#include <algorithm>
 
 namespace TileDescription {
 namespace {
-QString stateWords(TileState state)
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TileDescription", text);
+}
+
+QString stateWords(TileState state, RoundEnd end)
 {
     switch (state) {
-    case TileState::Movable: return QStringLiteral("movable");
-    case TileState::Placed: return QStringLiteral("placed");
-    case TileState::Solved: return QStringLiteral("row complete");
+    case TileState::Movable: return tr("movable");
+    case TileState::Placed: return tr("placed");
+    case TileState::Solved: return end == RoundEnd::Revealed ? tr("revealed") : tr("row complete");
     case TileState::Retired: break;
     }
     return QString();
 }
+
+// The visible tiles of slot's row, left to right.
+QList<int> rowOf(const Board &board, int slot)
+{
+    const tTile &t = board.Tiles(slot);
+    QList<int> row;
+    for (int s = 1; s <= board.TileCount(); ++s) {
+        const tTile &o = board.Tiles(s);
+        if (o.Panel.visible && o.Column == t.Column && o.RowInColumn == t.RowInColumn)
+            row << s;
+    }
+    std::sort(row.begin(), row.end(),
+              [&board](int a, int b) { return board.Tiles(a).Panel.left < board.Tiles(b).Panel.left; });
+    return row;
+}
+
+// Counted over every filled slot, shown or not: the count holds while a round is dealt.
+int blockCount(const Board &board)
+{
+    int blocks = 0;
+    for (int s = 1; s <= board.TileCount(); ++s)
+        blocks = std::max(blocks, int(board.Tiles(s).Column));
+    return blocks;
+}
 } // namespace
 
-void describe(QWidget &tile, const tTile &slot)
+QString rowPlace(const Board &board, int slot)
 {
-    const QString name = fromWindows1252(slot.Panel.caption);
-    QString description = stateWords(slot.Panel.state);
-    // Rows are counted down each block, as the player sees them.
-    if (!description.isEmpty() && slot.RowIndex != RetiredRow)
-        description += QStringLiteral(", row %1").arg(slot.RowIndex + 1);
+    const tTile &t = board.Tiles(slot);
+    if (blockCount(board) > 1)
+        return tr("block %1, row %2").arg(t.Column).arg(t.RowInColumn);
+    return tr("row %1").arg(t.RowInColumn);
+}
+
+QString describe(const Board &board, int slot, RoundEnd end, bool hintShown)
+{
+    const tTile &t = board.Tiles(slot);
+    QString description = stateWords(t.Panel.state, end);
+    if (description.isEmpty() || !t.Panel.visible || t.RowIndex == RetiredRow)
+        return description;
+    const QList<int> row = rowOf(board, slot);
+    if (row.size() > 1)
+        description += QStringLiteral(", ") + tr("cell %1 of %2").arg(row.indexOf(slot) + 1).arg(row.size());
+    description += QStringLiteral(", ") + rowPlace(board, slot);
+    if (hintShown && !t.Panel.hint.isEmpty())
+        description += QStringLiteral("; ") + tr("Hint: %1").arg(fromWindows1252(t.Panel.hint));
+    return description;
+}
+
+QString readRow(const Board &board, int slot)
+{
+    QStringList cells;
+    for (int s : rowOf(board, slot)) {
+        const TilePanel &p = board.Tiles(s).Panel;
+        cells << fromWindows1252(p.caption) + QLatin1Char(' ') + stateWords(p.state, RoundEnd::InPlay);
+    }
+    QString place = rowPlace(board, slot);
+    place[0] = place[0].toUpper();
+    return place + QStringLiteral(": ") + cells.join(QStringLiteral(", "));
+}
+
+void apply(QWidget &tile, const QString &name, const QString &description)
+{
     if (tile.accessibleName() != name)
         tile.setAccessibleName(name);
     if (tile.accessibleDescription() != description)

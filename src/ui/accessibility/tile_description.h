@@ -1,13 +1,31 @@
 #pragma once
 
-struct tTile;
+#include <QString>
+
+class Board;
 class QWidget;
 
-// What a screen reader says of a board tile: its text as the name, and
-// whether it can still move and which row it sits in as the description
-// ("movable, row 3", "placed, row 3", "row complete, row 3").
+// What a screen reader says of a board tile: its text as the name, and as the
+// description whether it can still move, its place in its word, its row as
+// the player sees it (rows count down each column block) and, while the
+// tile shows its hint, the definition: "movable, cell 2 of 3, row 4",
+// "placed, cell 1 of 3, block 2, row 1; Hint: a small island".
 namespace TileDescription {
 
-void describe(QWidget &tile, const tTile &slot);
+// How the board shows a tile that is no longer in play.
+enum class RoundEnd {
+    InPlay,   // or won: a finished row is complete
+    Revealed, // lost or solved: the words were shown
+};
+
+QString describe(const Board &board, int slot, RoundEnd end, bool hintShown);
+// The row of slot read out whole, its cells left to right with their states:
+// "Row 4: IS placed, LA movable, ND movable".
+QString readRow(const Board &board, int slot);
+// Where the row of slot stands as the player sees it: "row 4" or "block 2, row 1".
+QString rowPlace(const Board &board, int slot);
+
+// Sets the tile's accessible name (its caption) and description when they changed.
+void apply(QWidget &tile, const QString &name, const QString &description);
 
 } // namespace TileDescription

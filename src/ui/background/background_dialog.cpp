@@ -86,6 +86,11 @@ void TfrmBG::ensureWidgets()
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(Left + ListWidth - 70, 244, 70, 25);
 
+    // The lists have no captions of their own: a screen reader says what each holds.
+    DriveComboBox1->setAccessibleName(tr("Browse from"));
+    DirectoryListBox1->setAccessibleName(tr("Folders"));
+    FileListBox1->setAccessibleName(tr("Pictures"));
+
     connect(DriveComboBox1, &QComboBox::activated, this,
             [this](int index) { setFolder(DriveComboBox1->itemData(index).toString()); });
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -136,6 +141,9 @@ void TfrmBG::setVisible(bool visible)
             CheckBox1->setChecked(m_background->image().stretch());
     }
     QDialog::setVisible(visible);
+    // The keys start on the pictures; Tab goes on to "Stretch" and "OK".
+    if (visible && !focusWidget())
+        FileListBox1->setFocus();
 }
 
 void TfrmBG::setFolder(const QString &path)

@@ -2,6 +2,7 @@
 
 #include "round/round_engine.h"
 #include "ui/accessibility/tile_description.h"
+#include "ui/board/hover_hints.h"
 #include "ui/board/palette.h"
 #include "ui/board/tile_drop.h"
 #include "ui/board/tile_widget.h"
@@ -50,7 +51,29 @@ void BoardView::tileChanged(int slot)
     tile->setHintText(fromWindows1252(panel.hint));
     tile->setShowHint(panel.showHint);
     tile->setVisible(panel.visible);
-    TileDescription::describe(*tile, m_engine.board().Tiles(slot));
+    describeRow(slot);
+}
+
+// A change moves the other cells of its row too: each says its place anew.
+void BoardView::describeRow(int slot)
+{
+    const Board &board = m_engine.board();
+    const tTile &changed = board.Tiles(slot);
+    // Lost or solved: the board shows words the player did not complete.
+    const auto end = !m_engine.inPlay() && m_engine.round().Parameters.WordsLeft > 0
+                         ? TileDescription::RoundEnd::Revealed
+                         : TileDescription::RoundEnd::InPlay;
+    for (int s = 1; s <= TileSlots; ++s) {
+        const tTile &t = board.Tiles(s);
+        const bool mate = s <= board.TileCount() && t.Panel.visible && t.Column == changed.Column &&
+                          t.RowInColumn == changed.RowInColumn;
+        if (s != slot && !mate)
+            continue;
+        TileWidget *tile = m_tiles[size_t(s - 1)];
+        const bool hint = t.Panel.showHint && HoverHints::enabled();
+        TileDescription::apply(*tile, fromWindows1252(t.Panel.caption),
+                               s <= board.TileCount() ? TileDescription::describe(board, s, end, hint) : QString());
+    }
 }
 
 void BoardView::tileRaised(int slot)

@@ -55,6 +55,7 @@ private:
     void moveDrag(const QPoint &boardPos);
     void endDrag(const QPoint &boardPos);
     void cancelDrag();
+    void describeRow(int slot);
 
     QPointer<QWidget> m_board;
     TileWidget *m_template;

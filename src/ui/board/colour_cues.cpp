@@ -19,7 +19,7 @@ bool shows(const QColor &letters, TileState state)
 
 bool enabled()
 {
-    return g_enabled;
+    return g_enabled || Palette::highContrast();
 }
 
 void setEnabled(bool on)
@@ -34,24 +34,27 @@ void setEnabled(bool on)
 
 QFont captionFont(const QFont &font, const QColor &letters)
 {
-    if (!g_enabled || !shows(letters, TileState::Placed))
+    if (!enabled() || !shows(letters, TileState::Placed))
         return font;
     QFont underlined = font;
     underlined.setUnderline(true);
     return underlined;
 }
 
-void paintShape(QPainter &painter, const QRect &content, const QColor &letters)
+void paintShape(QPainter &painter, const QRect &content, const QColor &letters, const QColor &pen)
 {
-    if (!g_enabled || content.width() < 6 || content.height() < 6)
+    if (!enabled() || content.width() < 6 || content.height() < 6)
         return;
     const QRect inner = content.adjusted(1, 1, -2, -2);
     if (shows(letters, TileState::Movable)) {
-        painter.setPen(QPen(letters, 1, Qt::DotLine));
+        // Two pixels wide: a one-pixel dotted line is lost at 1.5x and 2x and to low vision.
+        QPen dots(pen, 2, Qt::CustomDashLine, Qt::FlatCap);
+        dots.setDashPattern({2, 2});
+        painter.setPen(dots);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(inner);
+        painter.drawRect(inner.adjusted(1, 1, 0, 0));
     } else if (shows(letters, TileState::Solved)) {
-        painter.setPen(QPen(letters, 1, Qt::SolidLine));
+        painter.setPen(QPen(pen, 1, Qt::SolidLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(inner);
         painter.drawRect(inner.adjusted(2, 2, -2, -2));

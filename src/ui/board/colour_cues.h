@@ -7,17 +7,19 @@
 class QPainter;
 
 // Shapes that tell the tiles' states apart without their letter colours:
-// placed letters are underlined, movable tiles carry a dotted inner frame and
-// a completed row a double one. One switch for the whole program (Options >
-// "Colour-blind Cues"); while it is off the tiles paint exactly as without it.
+// placed letters are underlined, movable tiles carry a dotted inner frame
+// (2 px) and a completed row a double one. One switch for the whole program
+// (Options > "Colour-blind Cues"), on also while high contrast is; while it
+// is off the tiles paint exactly as without it.
 namespace ColourCues {
 
-bool enabled();
+bool enabled(); // the switch, or high contrast
 void setEnabled(bool on); // repaints every tile
 
 // The caption's font for a tile with these letters.
 QFont captionFont(const QFont &font, const QColor &letters);
-// The state's shape inside the tile's content rectangle.
-void paintShape(QPainter &painter, const QRect &content, const QColor &letters);
+// The state's shape inside the tile's content rectangle; letters tell the
+// state, pen is the colour the letters are drawn in.
+void paintShape(QPainter &painter, const QRect &content, const QColor &letters, const QColor &pen);
 
 } // namespace ColourCues

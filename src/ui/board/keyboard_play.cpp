@@ -1,6 +1,10 @@
 #include "ui/board/keyboard_play.h"
 
 #include "round/round_engine.h"
+#include "ui/accessibility/announcer.h"
+#include "ui/accessibility/round_news.h"
+#include "ui/accessibility/tile_description.h"
+#include "ui/board/hover_hints.h"
 #include "ui/board/focus_frame.h"
 #include "ui/board/tile_drop.h"
 #include "ui/board/tile_widget.h"
@@ -9,6 +13,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 #include <QWidget>
 
 KeyboardPlay::KeyboardPlay(QWidget *board, const Tiles &tiles, RoundEngine &engine, QObject *parent)
@@ -21,10 +26,14 @@ KeyboardPlay::KeyboardPlay(QWidget *board, const Tiles &tiles, RoundEngine &engi
     // Rows re-lay and tiles hide while a move runs: the frame follows its tile.
     for (TileWidget *tile : m_tiles)
         tile->installEventFilter(this);
+    m_announcer = std::make_unique<Announcer>(board);
+    m_news = std::make_unique<RoundNews>(engine, *m_announcer);
 }
 
 KeyboardPlay::~KeyboardPlay()
 {
+    m_news.reset();
+    m_announcer.reset();
     if (m_board) {
         m_board->removeEventFilter(this);
         delete m_frame;
@@ -39,11 +48,13 @@ void KeyboardPlay::roundDealt()
     moveFocus(KeyboardMoves::first(m_engine.board()));
     if (m_board && m_board->isVisible() && m_focus)
         m_board->setFocus(Qt::OtherFocusReason);
+    m_news->dealt();
 }
 
 void KeyboardPlay::boardChanged()
 {
     sync();
+    m_news->poke();
 }
 
 bool KeyboardPlay::handleKey(int key, Qt::KeyboardModifiers modifiers)
@@ -75,6 +86,13 @@ bool KeyboardPlay::handleKey(int key, Qt::KeyboardModifiers modifiers)
             return false;
         putBack();
         return true;
+    case Qt::Key_D:
+        showDefinition();
+        return true;
+    case Qt::Key_R:
+        if (m_focus)
+            m_announcer->announce(TileDescription::readRow(board, m_focus));
+        return true;
     default:
         return false;
     }
@@ -95,6 +113,7 @@ void KeyboardPlay::pickOrDrop()
         if (m_engine.inPlay() && m_engine.board().Tiles(m_focus).Panel.draggable()) {
             m_carried = m_focus;
             sync();
+            m_announcer->announce(tr("Picked up %1.").arg(captionOf(m_carried)));
         }
         return;
     }
@@ -104,17 +123,46 @@ void KeyboardPlay::pickOrDrop()
     }
     const int source = m_carried;
     const int target = m_focus;
-    if (!m_engine.bgDragOver(target, source))
-        return; // refused: the tile stays in hand for another try
-    putBack();
+    if (!m_engine.bgDragOver(target, source)) {
+        // Refused: the tile stays in hand for another try.
+        m_announcer->announce(tr("%1 cannot go there; still holding it.").arg(captionOf(source)));
+        return;
+    }
+    m_carried = 0;
+    sync();
+    // Said before the board lets go of the keys while the drop runs.
+    m_announcer->announce(tr("Dropping %1 on %2.").arg(captionOf(source), captionOf(target)));
     offerDrop(m_engine, target, source);
     sync();
 }
 
 void KeyboardPlay::putBack()
 {
+    if (m_carried)
+        m_announcer->announce(tr("Put back %1.").arg(captionOf(m_carried)));
     m_carried = 0;
     sync();
+}
+
+QString KeyboardPlay::captionOf(int slot) const
+{
+    return m_tiles[size_t(slot - 1)]->caption();
+}
+
+// Where and when a mouse player sees the hint: at the tile, if it shows one.
+void KeyboardPlay::showDefinition()
+{
+    if (!m_focus)
+        return;
+    TileWidget *tile = m_tiles[size_t(m_focus - 1)];
+    if (!tile->showHint() || tile->hintText().isEmpty() || !HoverHints::enabled()) {
+        m_announcer->announce(tr("No definition shown for %1.").arg(tile->caption()));
+        return;
+    }
+    if (tile->isVisible())
+        QToolTip::showText(tile->mapToGlobal(QPoint(0, tile->height())), tile->toolTip(), tile, QRect(),
+                           HoverHints::HintDurationMs);
+    m_announcer->announce(tr("Definition: %1").arg(tile->hintText()));
 }
 
 void KeyboardPlay::moveFocus(int slot)
@@ -122,10 +170,18 @@ void KeyboardPlay::moveFocus(int slot)
     const bool moved = slot != m_focus;
     m_focus = slot;
     sync();
+    if (moved) {
+        for (TileWidget *tile : m_tiles)
+            if (tile->property("keyboardFocus").toBool())
+                tile->setProperty("keyboardFocus", false);
+    }
     if (moved && m_focus) {
         // Screen readers announce the tile the frame is on.
-        QAccessibleEvent event(m_tiles[size_t(m_focus - 1)], QAccessible::Focus);
+        TileWidget *tile = m_tiles[size_t(m_focus - 1)];
+        tile->setProperty("keyboardFocus", true);
+        QAccessibleEvent event(tile, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
+        m_announcer->focusMovedOn();
     }
 }
 
@@ -160,6 +216,8 @@ bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
         // A drop disables the board, which loses the keyboard focus: it takes
         // it back afterwards unless the player went on to another control.
         if (event->type() == QEvent::EnabledChange && m_board->isEnabled() && m_board->isVisible()) {
+            // The drop's news first: the board comes back with it as its name.
+            m_news->flush();
             QWidget *focus = QApplication::focusWidget();
             if (!focus || focus == m_board->window())
                 m_board->setFocus(Qt::OtherFocusReason);

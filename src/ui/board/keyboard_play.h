@@ -7,8 +7,11 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 
+class Announcer;
 class FocusFrame;
+class RoundNews;
 class RoundEngine;
 class TileWidget;
 class QWidget;
@@ -18,7 +21,10 @@ class QWidget;
 // movable tile, and a second Space or Enter on another tile offers it there
 // through the same acceptance and drop as a mouse drag (bgDragOver, then
 // bgDragDrop). A refused tile keeps the carried one in hand; Escape, or
-// Space on the carried tile itself, puts it back.
+// Space on the carried tile itself, puts it back. D shows the framed tile's
+// definition where a hint shows (when the tile shows hints at all) and R
+// reads its whole row; both, like picking up, putting back and what each
+// step of the round does, are told to the screen reader.
 class KeyboardPlay : public QObject
 {
     Q_OBJECT
@@ -39,6 +45,8 @@ public:
     void focusTile(int slot);
 
     int focusSlot() const { return m_focus; }
+    Announcer &announcer() { return *m_announcer; }
+    RoundNews &news() { return *m_news; }
     int carriedSlot() const { return m_carried; }
     FocusFrame *frame() const { return m_frame; }
 
@@ -53,6 +61,8 @@ private:
     void pickOrDrop();
     void putBack();
     void sync();
+    void showDefinition();
+    QString captionOf(int slot) const;
 
     QPointer<QWidget> m_board;
     Tiles m_tiles;
@@ -62,4 +72,6 @@ private:
     std::function<void(const QRect &)> m_follow;
     int m_focus = 0;
     int m_carried = 0;
+    std::unique_ptr<Announcer> m_announcer;
+    std::unique_ptr<RoundNews> m_news;
 };

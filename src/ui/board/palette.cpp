@@ -1,6 +1,72 @@
+// The game's colours by state, band and outcome, and the high-contrast lift.
 #include "ui/board/palette.h"
 
+#include "ui/board/tile_widget.h"
+
+#include <QApplication>
+#include <cmath>
+
 namespace Palette {
+namespace {
+bool g_highContrast = false;
+
+double channel(int value)
+{
+    const double c = value / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor &c)
+{
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+QColor mix(const QColor &from, const QColor &to, double share)
+{
+    const auto blend = [share](int a, int b) { return int(std::lround(a + (b - a) * share)); };
+    return QColor(blend(from.red(), to.red()), blend(from.green(), to.green()), blend(from.blue(), to.blue()));
+}
+} // namespace
+
+bool highContrast()
+{
+    return g_highContrast;
+}
+
+void setHighContrast(bool on)
+{
+    if (on == g_highContrast)
+        return;
+    g_highContrast = on;
+    if (!qApp)
+        return;
+    for (QWidget *widget : QApplication::allWidgets())
+        if (qobject_cast<TileWidget *>(widget))
+            widget->update();
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double x = luminance(a) + 0.05;
+    const double y = luminance(b) + 0.05;
+    return x > y ? x / y : y / x;
+}
+
+QColor drawnLetters(const QColor &letters, const QColor &face)
+{
+    if (!g_highContrast || contrast(letters, face) >= MinimumContrast)
+        return letters;
+    // Away from the face: towards black on a light face, towards white on a
+    // dark one, in small steps so the hue stays as long as it can. Black or
+    // white always reaches 4.58 against any face.
+    const QColor end = contrast(Qt::black, face) >= contrast(Qt::white, face) ? QColor(Qt::black) : QColor(Qt::white);
+    for (int step = 1; step <= 20; ++step) {
+        const QColor lifted = mix(letters, end, step / 20.0);
+        if (contrast(lifted, face) >= MinimumContrast)
+            return lifted;
+    }
+    return end;
+}
 
 QColor tileLetters(TileState state)
 {

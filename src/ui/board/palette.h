@@ -19,4 +19,16 @@ struct StatusLook
 };
 StatusLook statusLine(RoundOutcome outcome);
 
+// High contrast (Options > Settings > "High Contrast"): every tile's letters
+// are drawn at least MinimumContrast against its face, darker or lighter in
+// their own hue, and the states' shapes show as with the colour-blind cues.
+inline constexpr double MinimumContrast = 4.5;
+bool highContrast();
+void setHighContrast(bool on); // repaints every tile
+// The contrast ratio of two colours (1 to 21), from their relative luminance.
+double contrast(const QColor &a, const QColor &b);
+// The letters as drawn on that face: themselves, or in high contrast lifted
+// towards black or white until they reach MinimumContrast.
+QColor drawnLetters(const QColor &letters, const QColor &face);
+
 } // namespace Palette

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 
+#include "ui/accessibility/tile_accessible.h"
 #include "ui/board/colour_cues.h"
 #include "ui/board/hover_hints.h"
 #include "ui/board/palette.h"
@@ -35,6 +36,7 @@ TileWidget::TileWidget(QWidget *parent, int tag)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setToolTipDuration(HoverHints::HintDurationMs);
+    TileAccessible::install();
 }
 
 void TileWidget::setCaption(const QString &caption)
@@ -170,10 +172,11 @@ void TileWidget::paintEvent(QPaintEvent *)
     if (m_caption.isEmpty())
         return;
     p.setClipRect(r);
+    const QColor letters = Palette::drawnLetters(m_letterColour, face);
     p.setFont(ColourCues::captionFont(fittingFont(m_font, m_caption, r.width()), m_letterColour));
-    p.setPen(m_letterColour);
+    p.setPen(letters);
     p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, m_caption);
-    ColourCues::paintShape(p, r, m_letterColour);
+    ColourCues::paintShape(p, r, m_letterColour, letters);
 }
 
 // The window drives dragging and the board's double click: let every mouse

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <algorithm>
 #include <vector>
 
@@ -74,6 +75,13 @@ void MainMenus::buildMainMenu(QMenuBar *bar)
             if (row.menu == top.menu && row.main.name)
                 m_mainItems[row.command] = addItem(menu, row.main);
     }
+    // F10 opens the first menu, as on the desktop's other programs; the arrows go on from there.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), bar->window());
+    f10->setObjectName(QStringLiteral("menuKey"));
+    connect(f10, &QShortcut::activated, bar, [bar] {
+        if (!bar->actions().isEmpty())
+            bar->setActiveAction(bar->actions().first());
+    });
 }
 
 void MainMenus::buildPopup(QWidget *board)

@@ -42,6 +42,8 @@ StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent
     paint(m_ratingLabel, Palette::ratingBackground(RatingBand::Below26), QColor(Qt::yellow));
     m_ratingLabel->setGeometry(m_ratingFrame->contentsRect());
     HoverHints::setHint(m_ratingLabel, HoverHints::RatingHint);
+    // Named from the start, as every change names it.
+    m_ratingLabel->setAccessibleName(QStringLiteral("Rating 0"));
 
     m_statusLine = new QLabel(m_innerPanel);
     m_statusLine->setObjectName(QStringLiteral("LB"));
@@ -50,6 +52,9 @@ StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent
     QPalette linePalette = m_statusLine->palette();
     linePalette.setColor(QPalette::WindowText, QColor(242, 231, 85));
     m_statusLine->setPalette(linePalette);
+    // Named by the messages, not by the banner creeping through it ten times a
+    // second: an unnamed label reports every new text as a change of name.
+    m_statusLine->setAccessibleName(QStringLiteral("Status"));
 
     m_modeLabel = new QLabel(m_innerPanel);
     m_modeLabel->setObjectName(QStringLiteral("lROund"));
@@ -79,8 +84,9 @@ void StatusPanel::setStatusText(const QString &text)
     m_banner->setLine(text);
     // The banner creeps through LB: a screen reader reads the engine's message instead.
     const QString message = text.trimmed();
-    m_statusLine->setAccessibleName(message.isEmpty() ? QStringLiteral("Status")
-                                                      : QStringLiteral("Status: ") + message);
+    const QString name = message.isEmpty() ? QStringLiteral("Status") : QStringLiteral("Status: ") + message;
+    if (m_statusLine->accessibleName() != name)
+        m_statusLine->setAccessibleName(name);
 }
 
 void StatusPanel::showOutcome(RoundOutcome outcome)

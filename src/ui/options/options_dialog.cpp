@@ -2,6 +2,7 @@
 #include "ui/options/options_dialog.h"
 
 #include "settings/split_formats.h"
+#include "ui/board/palette.h"
 #include "ui/desktop/desktop.h"
 #include "ui/options/word_count_box.h"
 
@@ -55,6 +56,9 @@ Tfo::Tfo(OptionsModel &options, Desktop &desktop, QWidget *parent)
     setObjectName(QStringLiteral("fo"));
     setWindowTitle(QStringLiteral("Splitwick Options"));
     connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
+    // The board draws what the option says, from the restored value on.
+    Palette::setHighContrast(m_options.highContrast());
+    connect(&m_options, &OptionsModel::changed, this, [this] { Palette::setHighContrast(m_options.highContrast()); });
 }
 
 void Tfo::ensureWidgets()
@@ -80,7 +84,12 @@ void Tfo::ensureWidgets()
     connect(m_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_NewCells, &QPushButton::clicked, this, [this] { done(NewCellsResult); });
 
+    // Beside the pages, not on "Settings": it can change while a round is in play.
+    m_HighContrast = new QCheckBox(QStringLiteral("High Contrast"), this);
+    m_HighContrast->setObjectName(QStringLiteral("HighContrast"));
+
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_HighContrast);
     buttons->addStretch();
     buttons->addWidget(m_OK);
     buttons->addWidget(m_NewCells);
@@ -128,6 +137,8 @@ QWidget *Tfo::buildSettingsPage()
     m_Dictionary->setEditable(false);
     m_Dictionary->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_Dictionary->setMinimumContentsLength(14);
+    // A combo box reads out its choice; its label says what it chooses.
+    m_dictionaryLabel->setBuddy(m_Dictionary);
 
     auto *wordsLabel = new QLabel(QStringLiteral("Number of Words:"), page);
     m_nWords = new WordCountBox(page);
@@ -151,8 +162,8 @@ QWidget *Tfo::buildSettingsPage()
     for (const auto &[choice, caption] : fixedCaptions) {
         auto *button = new QRadioButton(QString::fromLatin1(caption), fixedGroup);
         button->setObjectName(fixedCellName(choice));
-        // At most one is checked, and none may be: the model keeps that rule.
-        button->setAutoExclusive(false);
+        // Exclusive, so that they read as radio buttons and the arrows move
+        // among them; the model keeps the rule that none may be checked.
         fixedLayout->addWidget(button);
         m_fixed[int(choice)] = button;
     }
@@ -180,12 +191,16 @@ QWidget *Tfo::buildSettingsPage()
     m_handicap->setInvertedControls(true);
     m_handicap->setValue(0);
     m_handicap->setMinimumHeight(110);
+    m_handicap->setAccessibleName(QStringLiteral("Handicap Level"));
     auto *handicapLayout = new QGridLayout(handicapGroup);
     handicapLayout->addWidget(m_handicap, 0, 0, 3, 1);
-    handicapLayout->addWidget(new QLabel(QStringLiteral("Easier to play"), handicapGroup), 0, 1, Qt::AlignTop);
-    handicapLayout->addWidget(new QLabel(QStringLiteral("Neutral"), handicapGroup), 1, 1, Qt::AlignVCenter);
-    handicapLayout->addWidget(new QLabel(QStringLiteral("Greater challenge"), handicapGroup), 2, 1,
-                              Qt::AlignBottom);
+    const std::array<std::pair<const char *, Qt::Alignment>, 3> handicapMarks = {{
+        {"Easier to play", Qt::AlignTop}, {"Neutral", Qt::AlignVCenter}, {"Greater challenge", Qt::AlignBottom}}};
+    for (int i = 0; i < 3; ++i) {
+        auto *mark = new QLabel(QString::fromLatin1(handicapMarks[i].first), handicapGroup);
+        mark->setBuddy(m_handicap);
+        handicapLayout->addWidget(mark, i, 1, handicapMarks[i].second);
+    }
 
     auto *presetsBox = new QGroupBox(QStringLiteral("Split Word Format:"), page);
     presetsBox->setObjectName(QStringLiteral("Presets"));
@@ -232,6 +247,7 @@ void Tfo::connectModel()
     connect(m_Proximity, &QCheckBox::toggled, &m_options, &OptionsModel::setProximity);
     connect(m_Vowels, &QCheckBox::toggled, &m_options, &OptionsModel::setVowels);
     connect(m_HelpHints, &QCheckBox::toggled, &m_options, &OptionsModel::setHelpHints);
+    connect(m_HighContrast, &QCheckBox::toggled, &m_options, &OptionsModel::setHighContrast);
     connect(m_handicap, &QSlider::valueChanged, &m_options, &OptionsModel::setHandicap);
     connect(m_Presets, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
@@ -260,12 +276,16 @@ void Tfo::updateFromModel()
     }
     for (int i = 0; i < FixedCellCount; ++i) {
         const QSignalBlocker block(m_fixed[i]);
+        // An exclusive button cannot be unchecked by itself.
+        m_fixed[i]->setAutoExclusive(false);
         m_fixed[i]->setChecked(m_options.fixedCell(FixedCell(i)));
+        m_fixed[i]->setAutoExclusive(true);
     }
-    const std::array<std::pair<QCheckBox *, bool>, 4> boxes = {{{m_Def, m_options.showDefinitions()},
+    const std::array<std::pair<QCheckBox *, bool>, 5> boxes = {{{m_Def, m_options.showDefinitions()},
                                                                {m_Proximity, m_options.proximity()},
                                                                {m_Vowels, m_options.vowels()},
-                                                               {m_HelpHints, m_options.helpHints()}}};
+                                                               {m_HelpHints, m_options.helpHints()},
+                                                               {m_HighContrast, m_options.highContrast()}}};
     for (const auto &[box, on] : boxes) {
         const QSignalBlocker block(box);
         box->setChecked(on);

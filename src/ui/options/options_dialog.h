@@ -93,6 +93,7 @@ private:
     QCheckBox *m_Proximity = nullptr;
     QCheckBox *m_Vowels = nullptr;
     QCheckBox *m_HelpHints = nullptr;
+    QCheckBox *m_HighContrast = nullptr;
     std::array<QComboBox *, SoundSlotCount> m_soundBoxes{};
     QSlider *m_tbSound = nullptr;
     QPushButton *m_bMusic = nullptr;

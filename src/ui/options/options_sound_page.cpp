@@ -74,13 +74,18 @@ QWidget *Tfo::buildSoundPage()
     m_tbSound->setInvertedControls(true);
     m_tbSound->setValue(8);
     auto *volume = new QGridLayout;
-    volume->addWidget(new QLabel(QStringLiteral("Louder"), page), 0, 0, Qt::AlignHCenter);
+    auto *louder = new QLabel(QStringLiteral("Louder"), page);
+    volume->addWidget(louder, 0, 0, Qt::AlignHCenter);
     volume->addWidget(m_tbSound, 1, 0, Qt::AlignHCenter);
-    // A label shows "&" as it stands (no mnemonic without a buddy).
-    auto *volumeCaption = new QLabel(QStringLiteral("Sound & Music Volume"), page);
+    // With its buddy the label takes "&&" for the "&" it shows.
+    auto *volumeCaption = new QLabel(QStringLiteral("Sound && Music Volume"), page);
     volumeCaption->setWordWrap(true);
     volume->addWidget(volumeCaption, 1, 1);
-    volume->addWidget(new QLabel(QStringLiteral("Quieter"), page), 2, 0, Qt::AlignHCenter);
+    auto *quieter = new QLabel(QStringLiteral("Quieter"), page);
+    volume->addWidget(quieter, 2, 0, Qt::AlignHCenter);
+    for (QLabel *label : {louder, volumeCaption, quieter})
+        label->setBuddy(m_tbSound);
+    m_tbSound->setAccessibleName(QStringLiteral("Sound & Music Volume"));
 
     m_bMusic = new QPushButton(QStringLiteral("Download More Sounds && Music"), page);
     m_bMusic->setObjectName(QStringLiteral("bMusic"));

@@ -66,6 +66,8 @@ void TfrmStyle::ensureWidgets()
     for (const StyleSample &style : styleSamples()) {
         auto *sample = new StylePanel(this);
         sample->setObjectName(QLatin1String(style.name));
+        // Read out by their place in the grid, as the player sees them.
+        sample->setAccessibleName(tr("Border style %1").arg((style.row - 1) * 7 + style.column));
         sample->setGeometry(GridLefts[style.column - 1], GridTops[style.row - 1], SampleWidth, SampleHeight);
         sample->setCaption(QStringLiteral("W"));
         sample->setTileFont(tahoma(13, true));
@@ -78,6 +80,7 @@ void TfrmStyle::ensureWidgets()
     m_pFont = addButtonPanel("pFont", QStringLiteral("Tile Font"), 80, 81);
     m_pColor = addButtonPanel("pColor", QStringLiteral("Tile Color"), 169, 80);
     StylePanel *background = addButtonPanel("Panel22", QStringLiteral("Background"), 256, 79);
+    hint->setFocusPolicy(Qt::NoFocus); // it has no action to reach
     connect(hint, &StylePanel::clicked, this, [this] { Panel23Click(); });
     connect(m_pFont, &StylePanel::clicked, this, [this] { pFontClick(); });
     connect(m_pColor, &StylePanel::clicked, this, [this] { pColorClick(); });
@@ -86,9 +89,19 @@ void TfrmStyle::ensureWidgets()
     m_colourChooser = new QColorDialog(this);
     m_colourChooser->setObjectName(QStringLiteral("ColorDialog1"));
     m_colourChooser->setOption(QColorDialog::DontUseNativeDialog);
-    m_fontChooser = new QFontDialog(this);
-    m_fontChooser->setObjectName(QStringLiteral("FontDialog1"));
-    m_fontChooser->setOption(QFontDialog::DontUseNativeDialog);
+}
+
+// Built when first opened: a font chooser built beforehand, hidden, sends
+// focus events that a screen reader announces as a dialog that is not there.
+QFontDialog *TfrmStyle::fontChooser()
+{
+    ensureWidgets();
+    if (!m_fontChooser) {
+        m_fontChooser = new QFontDialog(this);
+        m_fontChooser->setObjectName(QStringLiteral("FontDialog1"));
+        m_fontChooser->setOption(QFontDialog::DontUseNativeDialog);
+    }
+    return m_fontChooser;
 }
 
 StylePanel *TfrmStyle::addButtonPanel(const char *name, const QString &caption, int left, int width)
@@ -139,6 +152,10 @@ void TfrmStyle::showLook()
 int TfrmStyle::showStyles()
 {
     showLook();
+    // The keys start on the style the tiles have now.
+    if (m_look)
+        if (StylePanel *current = sample(m_look->look().style))
+            current->setFocus(Qt::OtherFocusReason);
     return exec();
 }
 
@@ -172,7 +189,7 @@ void TfrmStyle::pFontClick()
     // size box is filled and OK alone changes nothing.
     QFont current = m_look->look().font;
     current.setPointSize(pointSizeOf(current));
-    m_fontChooser->setCurrentFont(current);
+    fontChooser()->setCurrentFont(current);
     if (m_fontChooser->exec() != QDialog::Accepted)
         return;
     m_look->pickFont(m_fontChooser->selectedFont(), *m_settings);

@@ -43,7 +43,7 @@ public:
     StylePanel *pColor() { ensureWidgets(); return m_pColor; }
     StylePanel *pFont() { ensureWidgets(); return m_pFont; }
     QColorDialog *colourChooser() { ensureWidgets(); return m_colourChooser; }
-    QFontDialog *fontChooser() { ensureWidgets(); return m_fontChooser; }
+    QFontDialog *fontChooser(); // built when first used
 
 private:
     void ensureWidgets();

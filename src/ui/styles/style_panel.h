@@ -4,22 +4,33 @@
 
 // A panel of the Styles dialog that answers a click: the style samples and
 // the button panels. It paints like a tile but, unlike a tile on the board,
-// takes the mouse itself.
+// takes the mouse itself. It also takes the keyboard focus (Tab), shows it
+// with a ring, answers Space and Enter like a click, and the arrow keys move
+// the focus to the nearest panel that way among its siblings.
 class StylePanel : public TileWidget
 {
     Q_OBJECT
 public:
     explicit StylePanel(QWidget *parent = nullptr);
 
+    // What a click does, for keys and assistive technology.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    StylePanel *neighbour(int dx, int dy) const;
+
     bool m_pressed = false;
 };

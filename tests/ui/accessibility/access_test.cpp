@@ -10,8 +10,11 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -51,6 +54,20 @@ QString accessible(QObject *object, QAccessible::Text text)
     return iface ? iface->text(text) : QStringLiteral("<none>");
 }
 
+// The place of a shown tile in its row, counted from the left, as "cell 2 of 3".
+QString cellPlace(GameFixture &game, int slot)
+{
+    int before = 0, cells = 0;
+    for (int s = 1; s <= game.engine().board().TileCount(); ++s) {
+        const tTile &t = game.slot(s);
+        if (!t.Panel.visible || t.Column != game.slot(slot).Column || t.RowInColumn != game.slot(slot).RowInColumn)
+            continue;
+        ++cells;
+        before += t.Panel.left < game.slot(slot).Panel.left ? 1 : 0;
+    }
+    return cells > 1 ? QStringLiteral("cell %1 of %2, ").arg(before + 1).arg(cells) : QString();
+}
+
 QList<QByteArray> boardOf(RoundEngine &engine)
 {
     QList<QByteArray> cells;
@@ -68,6 +85,8 @@ private slots:
     void colourCues();
     void accessibleNames();
     void optionsControlsAreNamed();
+    void highContrastIsStoredAndDrawn();
+    void menusByKeys();
     void fitWindow_data();
     void fitWindow();
     void bigRoundFitsAndScrolls();
@@ -108,6 +127,11 @@ void AccessTest::colourCues()
     for (int x = inner.left(); x <= inner.right(); ++x)
         dots += movableOn.pixelColor(x, inner.top()) == Palette::tileLetters(TileState::Movable) ? 1 : 0;
     QVERIFY2(dots >= inner.width() / 3, qPrintable(QString::number(dots)));
+    // Two pixels thick: the row below carries the dots too.
+    int below = 0;
+    for (int x = inner.left(); x <= inner.right(); ++x)
+        below += movableOn.pixelColor(x, inner.top() + 1) == Palette::tileLetters(TileState::Movable) ? 1 : 0;
+    QVERIFY2(below >= inner.width() / 3, qPrintable(QString::number(below)));
 
     // Off again: exactly the look from before, pixel for pixel.
     cues->trigger();
@@ -126,8 +150,10 @@ void AccessTest::accessibleNames()
     QVERIFY(source && target);
     const int row = game.slot(target).RowIndex + 1;
     TileWidget *tile = window.tile(target);
+    QCOMPARE(QAccessible::queryAccessibleInterface(tile)->role(), QAccessible::Button);
     QCOMPARE(accessible(tile, QAccessible::Name), QString::fromLatin1(game.slot(target).Panel.caption));
-    QCOMPARE(accessible(tile, QAccessible::Description), QStringLiteral("movable, row %1").arg(row));
+    QCOMPARE(accessible(tile, QAccessible::Description),
+             QStringLiteral("movable, %1row %2").arg(cellPlace(game, target)).arg(row));
 
     const QByteArray text = game.slot(target).CorrectText;
     game.drag(source, target);
@@ -138,10 +164,15 @@ void AccessTest::accessibleNames()
             shown = s;
     QVERIFY(shown);
     QVERIFY(game.slot(shown).Panel.state != TileState::Movable);
-    const QString expected = game.slot(shown).Panel.state == TileState::Solved ? QStringLiteral("row complete, row %1")
-                                                                               : QStringLiteral("placed, row %1");
+    const QString expected = game.slot(shown).Panel.state == TileState::Solved ? QStringLiteral("row complete, %1row %2")
+                                                                               : QStringLiteral("placed, %1row %2");
     QCOMPARE(accessible(window.tile(shown), QAccessible::Name), QString::fromLatin1(game.slot(shown).Panel.caption));
-    QCOMPARE(accessible(window.tile(shown), QAccessible::Description), expected.arg(row));
+    // The hint a mouse player sees over a placed cell stays readable.
+    const QString hint = game.slot(shown).Panel.showHint
+                             ? QStringLiteral("; Hint: ") + QString::fromLatin1(game.slot(shown).Panel.hint)
+                             : QString();
+    QCOMPARE(accessible(window.tile(shown), QAccessible::Description),
+             expected.arg(cellPlace(game, shown)).arg(row) + hint);
 
     QCOMPARE(accessible(window.findChild<QLabel *>("Counter"), QAccessible::Name),
              QStringLiteral("Rating %1").arg(game.engine().rating()));
@@ -163,6 +194,81 @@ void AccessTest::optionsControlsAreNamed()
         QVERIFY2(!accessible(slider, QAccessible::Name).isEmpty(), qPrintable(slider->objectName()));
     for (QComboBox *box : dialog.findChildren<QComboBox *>())
         QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(box->objectName()));
+    // On this desktop a combo box's name is its choice: the reader finds its caption through the label relation.
+    QAccessibleInterface *dictionary = QAccessible::queryAccessibleInterface(dialog.findChild<QComboBox *>("Dictionary"));
+    QStringList labels;
+    for (const auto &[other, relation] : dictionary->relations(QAccessible::Label))
+        labels << other->text(QAccessible::Name);
+    QCOMPARE(labels, QStringList{QStringLiteral("Dictionary:")});
+    QCOMPARE(accessible(dialog.findChild<QSlider *>("tbSound"), QAccessible::Name), QStringLiteral("Sound & Music Volume"));
+    for (int i = 0; i < FixedCellCount; ++i)
+        QCOMPARE(QAccessible::queryAccessibleInterface(dialog.findChild<QWidget *>(fixedCellName(FixedCell(i))))->role(),
+                 QAccessible::RadioButton);
+}
+
+void AccessTest::highContrastIsStoredAndDrawn()
+{
+    GameFixture game;
+    TfrmMain &window = startWithWords(game, 10);
+    Tfo &dialog = game.program->optionsDialog();
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        auto *box = dialog.findChild<QCheckBox *>("HighContrast");
+        QVERIFY(box && box->isEnabled());
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+        dialog.reject();
+    });
+    QTest::keyClick(&window, Qt::Key_F7);
+    QVERIFY(game.options().highContrast());
+    QVERIFY(Palette::highContrast());
+    deal(game, 4);
+    const int movable = game.rightMove().first;
+    // The movable tile shows letters dark enough for its face.
+    const QImage after = window.tile(movable)->grab().toImage();
+    const QColor drawn = Palette::drawnLetters(Palette::tileLetters(TileState::Movable),
+                                               window.tile(movable)->tileColour().colour());
+    QVERIFY(Palette::contrast(drawn, window.tile(movable)->tileColour().colour()) >= Palette::MinimumContrast);
+    int letters = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            letters += after.pixelColor(x, y) == drawn ? 1 : 0;
+    QVERIFY(letters > 10);
+    window.findChild<QAction *>("Exit1")->trigger();
+    QVERIFY(game.ini().readBool(QStringLiteral("Options"), QStringLiteral("HighContrast"), false));
+    Palette::setHighContrast(false);
+}
+
+// F10 opens the first menu; every menu and item has a letter of its own to choose it by.
+void AccessTest::menusByKeys()
+{
+    GameFixture game;
+    game.writeQuietSettings();
+    TfrmMain &window = game.start();
+    QMenuBar *bar = window.menuBar();
+    QSet<QChar> titles;
+    for (QAction *top : bar->actions()) {
+        const QString mnemonic = QKeySequence::mnemonic(top->text()).toString();
+        QVERIFY2(!mnemonic.isEmpty() && !titles.contains(mnemonic[mnemonic.size() - 1]), qPrintable(top->text()));
+        titles << mnemonic[mnemonic.size() - 1];
+        QSet<QChar> letters;
+        for (QAction *item : top->menu()->actions()) {
+            // The clue's caption is the round's ("Clue (4)").
+            if (item->isSeparator() || item->objectName() == QLatin1String("mReveal"))
+                continue;
+            const QString key = QKeySequence::mnemonic(item->text()).toString();
+            QVERIFY2(!key.isEmpty() && !letters.contains(key[key.size() - 1]), qPrintable(item->text()));
+            letters << key[key.size() - 1];
+        }
+    }
+    QString opened;
+    QTimer::singleShot(0, &window, [&] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            opened = popup->objectName();
+            popup->close();
+        }
+    });
+    QTest::keyClick(&window, Qt::Key_F10);
+    QTRY_COMPARE(opened, QStringLiteral("File1"));
 }
 
 void AccessTest::fitWindow_data()

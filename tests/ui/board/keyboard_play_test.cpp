@@ -2,6 +2,7 @@
 // picking up, dropping through the same acceptance as a drag, and Escape.
 #include "support/game_fixture.h"
 
+#include "ui/accessibility/announcer.h"
 #include "ui/board/focus_frame.h"
 #include "ui/board/keyboard_moves.h"
 #include "ui/board/keyboard_play.h"
@@ -138,6 +139,11 @@ void KeyboardPlayTest::roundWonWithTheKeyboardAlone()
         QCOMPARE(row(game, 1, r + 1).size(), 1); // every row joined into its word
     QCOMPARE(game.engine().board().Tiles(row(game, 1, 1).first()).Panel.state, TileState::Solved);
     QVERIFY(game.engine().rating() > 0);
+    // The win is told to the screen reader through the focused board, with the rating.
+    QTRY_VERIFY(play.announcer().lastNews().endsWith(game.engine().statusText().trimmed()));
+    QVERIFY(play.announcer().lastNews().contains(QStringLiteral("Rating %1.").arg(game.engine().rating())));
+    QCOMPARE(window.board()->accessibleName(), play.announcer().lastNews());
+    QCOMPARE(QApplication::focusWidget(), window.board());
 }
 
 void KeyboardPlayTest::frameMoves_data()

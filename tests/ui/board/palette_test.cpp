@@ -72,5 +72,69 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(PaletteTest)
+// High contrast: every state's letters at least 4.5:1 against any tile colour
+// the player may pick, computed from the palette as the tiles draw them.
+class ContrastTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { Palette::setHighContrast(false); }
+
+    // The figures measured on the default face, before any lift.
+    void defaultFace()
+    {
+        const QColor face(239, 239, 239);
+        QCOMPARE(qRound(Palette::contrast(Palette::tileLetters(TileState::Placed), face) * 100), 263);
+        QCOMPARE(qRound(Palette::contrast(Palette::tileLetters(TileState::Movable), face) * 100), 358);
+        QCOMPARE(Palette::drawnLetters(Palette::tileLetters(TileState::Movable), face),
+                 Palette::tileLetters(TileState::Movable));
+    }
+
+    void everyStateOnEveryFace_data()
+    {
+        QTest::addColumn<QColor>("face");
+        QTest::newRow("button face") << QColor(239, 239, 239);
+        QTest::newRow("white") << QColor(Qt::white);
+        QTest::newRow("black") << QColor(Qt::black);
+        QTest::newRow("middle grey") << QColor(119, 119, 119);
+        QTest::newRow("board lilac") << QColor(188, 156, 248);
+        QTest::newRow("styles green") << QColor(204, 221, 187);
+        QTest::newRow("navy") << QColor(0, 0, 128);
+        QTest::newRow("yellow") << QColor(255, 255, 0);
+        QTest::newRow("movable red") << QColor(251, 0, 0);
+        QTest::newRow("placed green") << QColor(0, 170, 102);
+        QTest::newRow("solved blue") << QColor(0, 0, 236);
+    }
+    void everyStateOnEveryFace()
+    {
+        QFETCH(QColor, face);
+        Palette::setHighContrast(true);
+        for (TileState state : {TileState::Movable, TileState::Placed, TileState::Solved}) {
+            const QColor drawn = Palette::drawnLetters(Palette::tileLetters(state), face);
+            const double ratio = Palette::contrast(drawn, face);
+            QVERIFY2(ratio >= Palette::MinimumContrast,
+                     qPrintable(QStringLiteral("state %1: %2 on %3 is %4:1")
+                                    .arg(int(state)).arg(drawn.name(), face.name()).arg(ratio, 0, 'f', 2)));
+        }
+    }
+
+    // On the default face the states keep colours of their own, as well as their shapes.
+    void statesStayApart()
+    {
+        Palette::setHighContrast(true);
+        const QColor face(239, 239, 239);
+        const QColor movable = Palette::drawnLetters(Palette::tileLetters(TileState::Movable), face);
+        const QColor placed = Palette::drawnLetters(Palette::tileLetters(TileState::Placed), face);
+        const QColor solved = Palette::drawnLetters(Palette::tileLetters(TileState::Solved), face);
+        QVERIFY(movable != placed && placed != solved && movable != solved);
+        QVERIFY(movable.red() > movable.green() && placed.green() > placed.red() && solved.blue() > solved.red());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    PaletteTest palette;
+    ContrastTest contrast;
+    return QTest::qExec(&palette, argc, argv) | QTest::qExec(&contrast, argc, argv);
+}
 #include "palette_test.moc"

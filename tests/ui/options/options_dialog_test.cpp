@@ -307,7 +307,8 @@ void OptionsDialogTest::saveRoundTrip()
              QByteArray("[Options]\r\nPresets=13\r\nDictionary=Birds\r\nvmiddle=0\r\nvfirst=0\r\nvlast=1\r\n"
                         "vRandom=0\r\nvNotFirst=0\r\nProximity=0\r\nDef=1\r\nVowels=0\r\nmusic=tune.mp3\r\n"
                         "GoodDropSound=\r\nPenaltySound=mine.wav\r\nIncorrectSound=\r\nGameOverSound=\r\n"
-                        "GameWonSound=\r\nNewGameSound=\r\nTimerStartSound=\r\nGoodWordSound=\r\nHelpHints=0\r\n"));
+                        "GameWonSound=\r\nNewGameSound=\r\nTimerStartSound=\r\nGoodWordSound=\r\nHelpHints=0\r\n"
+                        "HighContrast=0\r\n"));
 
     const auto again = makeDialog();
     QCOMPARE(checkedPreset(*again), 13);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+
+// Tells a screen reader what a sighted player sees happen. Qt 6.4 has no
+// announcement call; screen readers speak the name of the object that has
+// the focus, as the focus arrives and whenever that name changes. So the news
+// becomes the accessible name of the board, the widget that holds the
+// keyboard in play, and the board is reported focused. The next move of the
+// keyboard's frame reports its tile focused, and the board's name goes back
+// to "Board" unheard. News that comes while another window is active waits
+// until the board's window is active again.
+class Announcer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget *board, QObject *parent = nullptr);
+    ~Announcer() override;
+
+    void announce(const QString &news);
+    // The reader's focus moved on to a tile: the news is old.
+    void focusMovedOn();
+
+    QString lastNews() const { return m_last; }
+    static QString boardName();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void deliver();
+
+    QPointer<QWidget> m_board;
+    QString m_pending;
+    QString m_last;
+};
