@@ -48,7 +48,7 @@ class Language:
 
 LANGUAGES = [
     Language("fr", "fra", "french", "Mots français", "English (indices en français)", 3),
-    Language("de", "deu", "ngerman", "Wörter auf Deutsch", "English (Hinweise auf Deutsch)", 2, True),
+    Language("de", "deu", "ngerman", "Wörter auf Deutsch", "English (Hinweise auf Deutsch)", 1, True),
     Language("es", "spa", "spanish", "Palabras en español", "English (pistas en español)", 3),
 ]
 
@@ -229,19 +229,24 @@ def write_tsv(path, entries, language):
             f.write(tsv_line(e, language) + "\n")
 
 
-def licence_text(folder, sources):
+def licence_text(folder, sources, licences="/usr/share/common-licenses"):
     """The notices of the FreeDict sources the dictionaries are made from."""
     parts = ["The dictionaries named below are derived from FreeDict's bilingual",
              "dictionaries (https://freedict.org/), as Debian ships them, under the GNU",
-             "General Public License (see the notice of each source below; the full texts",
-             "of the GPL are in /usr/share/common-licenses on Debian and at",
-             "https://www.gnu.org/licenses/).", ""]
+             "General Public License: see the notice of each source below, and the full",
+             "texts of versions 2 and 3 of the GPL at the end of this file.", ""]
     for names, source in sources:
         parts.append("=" * 72)
         parts.append("%s: freedict-%s" % (", ".join(names), source))
         parts.append("=" * 72)
         parts.append(notice(folder, source))
         parts.append("")
+    for version in ("2", "3"):
+        parts.append("=" * 72)
+        parts.append("GNU General Public License, version " + version)
+        parts.append("=" * 72)
+        with open(os.path.join(licences, "GPL-" + version), encoding="utf-8") as f:
+            parts.append(f.read())
     return "\n".join(parts)
 
 
@@ -250,7 +255,7 @@ def notice(folder, source):
     import gzip
     with gzip.open(os.path.join(folder, "freedict-%s.dict.dz" % source)) as f:
         head = f.read(20000).decode("utf-8", "replace")
-    head = head.split("\n", 1)[1]  # the dictfmt marker line
+    head = "\n".join(line for line in head.split("\n") if not line.startswith("00-database"))
     for stop in ("\nChangelog:", "\nThe Project:", "\n00-database-url"):
         if stop in head:
             head = head.split(stop)[0]
