@@ -1,6 +1,7 @@
 #include "round/round_engine.h"
 
 #include "settings/options_model.h"
+#include <QCoreApplication>
 
 RatingBand RoundEngine::bandFor(int rating)
 {
@@ -49,7 +50,7 @@ bool RoundEngine::loseRound()
     const bool wasInPlay = m_inPlay;
     m_inPlay = false;
     m_timer1.stop();
-    setStatus(QStringLiteral("Sorry, please try again."));
+    setStatus(QCoreApplication::translate("RoundEngine", "Sorry, please try again."));
     m_host.status.showOutcome(RoundOutcome::Lost);
     m_bTimer.stop();
     if (RevealWords())

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <QCoreApplication>
 
 class OptionsModel;
 class SettingsFile;
@@ -119,7 +120,7 @@ public:
     // The band of a rating's value.
     static RatingBand bandFor(int rating);
     // The clue item's caption with a count of clues left: "Clue (4)".
-    static QString clueCaption(int cluesLeft) { return QStringLiteral("Clue (%1)").arg(cluesLeft); }
+    static QString clueCaption(int cluesLeft) { return QCoreApplication::translate("RoundEngine", "Clue (%1)").arg(cluesLeft); }
 
 private:
     // What a pause must find unchanged for its caller to go on.

@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QCoreApplication>
 
 namespace {
 constexpr int BoardMargin = 10;
@@ -51,7 +52,7 @@ void RoundEngine::New1Click()
 
     setRatingBand(RatingBand::Dealing);
     RoundCommands c = m_commands;
-    c.clueCaption = QStringLiteral("Clue");
+    c.clueCaption = QCoreApplication::translate("RoundEngine", "Clue");
     updateCommands(c);
     m_host.trace.clearDebug();
     setStatus(QString());
@@ -128,7 +129,7 @@ void RoundEngine::New1Click()
             m_host.messages.showInformation(m_parameterText);
 
         setStatus(QString(25, QLatin1Char(' ')) +
-                  QStringLiteral("%1 words to find, level: %2, dictionary: %3")
+                  QCoreApplication::translate("RoundEngine", "%1 words to find, level: %2, dictionary: %3")
                       .arg(rows)
                       .arg(p.Level)
                       .arg(m_options.dictionary()));

@@ -32,7 +32,7 @@ constexpr OptionKey flagKey(const char *name)
             [](OptionsModel &m, qint32 on) { (m.*Set)(on != 0); }, nullptr, nullptr};
 }
 
-const std::array<OptionKey, 20> Keys = {{
+const std::array<OptionKey, 21> Keys = {{
     {"Presets", OptionType::Integer, 0, PresetsRange, [](const OptionsModel &m) { return qint32(m.presetsIndex()); },
      [](OptionsModel &m, qint32 index) { m.setPresetsIndex(index); }, nullptr, nullptr},
     {"Dictionary", OptionType::Text, 0, {}, nullptr, nullptr, [](const OptionsModel &m) { return m.dictionary(); },
@@ -55,6 +55,8 @@ const std::array<OptionKey, 20> Keys = {{
     soundKey<SoundSlot::TimerStart>("TimerStartSound"),
     soundKey<SoundSlot::GoodWord>("GoodWordSound"),
     flagKey<&OptionsModel::helpHints, &OptionsModel::setHelpHints>("HelpHints"),
+    {"Language", OptionType::Text, 0, {}, nullptr, nullptr, [](const OptionsModel &m) { return m.language(); },
+     [](OptionsModel &m, const QString &code) { m.setLanguage(code); }},
 }};
 
 } // namespace

@@ -75,6 +75,11 @@ public:
     int volumePosition() const { return m_volume; } // track bar tbSound, 1..15
     void setVolumePosition(int position);
 
+    // The language chosen in the dialog ("en", "fr", ...; empty: the
+    // desktop's). It takes effect at the next start.
+    QString language() const { return m_language; }
+    void setLanguage(const QString &code);
+
     // Whether a new round traces its parameters; flipped by double-clicking
     // "Dictionary:", never saved.
     bool showParameters() const { return m_showParameters; }
@@ -84,7 +89,7 @@ public:
     bool settingsPageEnabled() const { return m_settingsPageEnabled; }
     void setSettingsPageEnabled(bool on);
 
-    // The twenty saved components (the table of optionKeys()), in the order
+    // The saved components (the table of optionKeys()), in the order
     // they are restored and saved.
     static const QStringList &savedKeys();
     void restore(const SettingsFile &settings);
@@ -117,6 +122,7 @@ private:
     QStringList m_soundChoices;
     std::array<QString, SoundSlotCount> m_sounds;
     int m_volume = 8;
+    QString m_language;
     bool m_settingsPageEnabled = true;
     bool m_showParameters = false;
 };

@@ -11,6 +11,7 @@
 #include <QStringDecoder>
 
 #include <cstring>
+#include <QCoreApplication>
 
 namespace {
 
@@ -353,7 +354,7 @@ bool SettingsFile::canStore(const QString &section, const QString &key, const QS
 
 void SettingsFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const QString failure = QStringLiteral("Unable to write to %1")
+    const QString failure = QCoreApplication::translate("Files", "Unable to write to %1")
                                 .arg(QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath()));
     if (!canStore(section, key, value))
         throw GameError(failure);

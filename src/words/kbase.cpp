@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <new>
+#include <QCoreApplication>
 
 namespace {
 
@@ -231,16 +232,16 @@ void tZRVDictionary::LoadFromFile(const QString &fileName)
     try {
         QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly))
-            throw GameError(QStringLiteral("Unable to create stream"));
+            throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to create stream"));
         QByteArray data = file.readAll();
         const bool readFailed = file.error() != QFileDevice::NoError;
         file.close();
         if (readFailed)
-            throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+            throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
         LoadFromData(std::move(data));
     } catch (const std::bad_alloc &) {
         // Out of memory is a load that failed, like any other.
-        throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+        throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
     }
 }
 
@@ -254,6 +255,6 @@ void tZRVDictionary::LoadFromData(QByteArray data)
     try {
         KbaseReader(*this).read();
     } catch (const std::bad_alloc &) {
-        throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+        throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
     }
 }

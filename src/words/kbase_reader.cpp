@@ -3,6 +3,7 @@
 #include "base/game_error.h"
 
 #include <cstring>
+#include <QCoreApplication>
 
 namespace {
 
@@ -86,7 +87,7 @@ KbaseReader::KbaseReader(tZRVDictionary &store)
 
 void KbaseReader::fail()
 {
-    throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+    throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
 }
 
 qint32 KbaseReader::integerPayload(quint8 type)

@@ -2,6 +2,7 @@
 
 #include "base/program_folder.h"
 #include "ui/desktop/desktop.h"
+#include "ui/desktop/game_language.h"
 
 namespace HelpLinks {
 
@@ -13,7 +14,7 @@ QString supportMailText(const QString &mainCaption)
 
 void Contents1Click(Desktop &desktop)
 {
-    desktop.openUrl(QUrl::fromLocalFile(dataPath(QStringLiteral("xq\\xq.htm"))));
+    desktop.openUrl(QUrl::fromLocalFile(dataPath(helpPageName())));
 }
 
 void ByEmail1Click(Desktop &desktop, const QString &mainCaption)

@@ -1,6 +1,7 @@
 // The main window's show, activation and close steps, and the commands that
 // open other windows.
 #include "ui/main_window/main_window.h"
+#include "ui/desktop/game_language.h"
 
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
@@ -82,6 +83,8 @@ void TfrmMain::FormActivate()
         restoreLook();
         newsCheck();
     }
+    if (m_options && m_options->dictionaryIndex() < 0) // a first start in French plays French words
+        m_options->selectDictionary(languageDictionary(gameLanguage()));
     if (m_options && m_options->dictionaryIndex() < 0)
         m_options->setDictionaryIndex(1);
     m_banner->ShowNextBannerLine();

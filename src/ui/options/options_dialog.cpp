@@ -3,6 +3,7 @@
 #include "settings/split_formats.h"
 #include "ui/desktop/desktop.h"
 #include "ui/main_window/help_links.h"
+#include "ui/options/language_box.h"
 #include "ui/options/word_count_box.h"
 
 #include <QButtonGroup>
@@ -24,7 +25,7 @@
 
 namespace {
 
-const QString DownloadQuestion = QStringLiteral("Check our website via the internet for music and sound?");
+const char *const DownloadQuestion = QT_TRANSLATE_NOOP("Tfo", "Check our website via the internet for music and sound?");
 // The page name is kept scrambled (each character one code higher) and only
 // unscrambled when it is used: "sounds.htm".
 const QString ScrambledDownloadPage = QStringLiteral("tpvoet/iun");
@@ -76,7 +77,7 @@ Tfo::Tfo(OptionsModel &options, Desktop &desktop, QWidget *parent)
     : QDialog(parent), m_desktop(desktop), m_options(options)
 {
     setObjectName(QStringLiteral("fo"));
-    setWindowTitle(QStringLiteral("Splitwick Options"));
+    setWindowTitle(tr("Splitwick Options"));
     connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
     connect(&m_options, &OptionsModel::settingsPageEnabledChanged, this, &Tfo::updateFromModel);
 }
@@ -88,23 +89,28 @@ void Tfo::ensureWidgets()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_settingsPage = buildSettingsPage();
-    m_pages->addTab(m_settingsPage, QStringLiteral("Settings"));
-    m_pages->addTab(buildSoundPage(), QStringLiteral("Sounds && Music"));
+    m_pages->addTab(m_settingsPage, tr("Settings"));
+    m_pages->addTab(buildSoundPage(), tr("Sounds && Music"));
 
-    m_HelpHints = new QCheckBox(QStringLiteral("Help Hints"), this);
+    m_HelpHints = new QCheckBox(tr("Help Hints"), this);
     m_HelpHints->setObjectName(QStringLiteral("HelpHints"));
     m_HelpHints->hide();
 
-    m_OK = new QPushButton(QStringLiteral("OK"), this);
+    m_OK = new QPushButton(tr("OK"), this);
     m_OK->setObjectName(QStringLiteral("bOK"));
     m_OK->setDefault(true);
-    m_NewCells = new QPushButton(QStringLiteral("New Cells"), this);
+    m_NewCells = new QPushButton(tr("New Cells"), this);
     m_NewCells->setObjectName(QStringLiteral("bNewWords"));
     m_NewCells->setEnabled(m_newCellsEnabled);
     connect(m_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_NewCells, &QPushButton::clicked, this, [this] { done(NewCellsResult); });
 
     auto *buttons = new QHBoxLayout;
+    auto *language = new LanguageBox(m_options, this);
+    auto *languageLabel = new QLabel(tr("Language:"), this);
+    languageLabel->setBuddy(language);
+    buttons->addWidget(languageLabel);
+    buttons->addWidget(language);
     buttons->addStretch();
     buttons->addWidget(m_OK);
     buttons->addWidget(m_NewCells);
@@ -137,7 +143,7 @@ QWidget *Tfo::buildSettingsPage()
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet1"));
 
-    m_dictionaryLabel = new QLabel(QStringLiteral("Dictionary:"), page);
+    m_dictionaryLabel = new QLabel(tr("Dictionary:"), page);
     m_dictionaryLabel->setObjectName(QStringLiteral("lDictionary"));
     m_dictionaryLabel->installEventFilter(this);
     m_Dictionary = new QComboBox(page);
@@ -146,7 +152,7 @@ QWidget *Tfo::buildSettingsPage()
     m_Dictionary->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_Dictionary->setMinimumContentsLength(14);
 
-    auto *wordsLabel = new QLabel(QStringLiteral("Number of Words:"), page);
+    auto *wordsLabel = new QLabel(tr("Number of Words:"), page);
     m_nWords = new WordCountBox(page);
     m_nWords->setObjectName(QStringLiteral("nWords"));
     m_nWords->setRange(4, 45);
@@ -154,19 +160,19 @@ QWidget *Tfo::buildSettingsPage()
     m_nWords->setBeep([this] { m_desktop.beep(); });
     wordsLabel->setBuddy(m_nWords);
 
-    auto *fixedGroup = new QGroupBox(QStringLiteral("Initial Fixed Cell:"), page);
+    auto *fixedGroup = new QGroupBox(tr("Initial Fixed Cell:"), page);
     fixedGroup->setObjectName(QStringLiteral("FixedCell"));
     auto *fixedLayout = new QVBoxLayout(fixedGroup);
     // Display order; the model's order is First, Middle, Last, Random, NotFirst.
     static const std::array<std::pair<FixedCell, const char *>, FixedCellCount> fixedCaptions = {{
-        {FixedCell::First, "First"},
-        {FixedCell::Middle, "Middle"},
-        {FixedCell::Last, "Last"},
-        {FixedCell::Random, "Random"},
-        {FixedCell::NotFirst, "Not First"},
+        {FixedCell::First, QT_TR_NOOP("First")},
+        {FixedCell::Middle, QT_TR_NOOP("Middle")},
+        {FixedCell::Last, QT_TR_NOOP("Last")},
+        {FixedCell::Random, QT_TR_NOOP("Random")},
+        {FixedCell::NotFirst, QT_TR_NOOP("Not First")},
     }};
     for (const auto &[choice, caption] : fixedCaptions) {
-        auto *button = new QRadioButton(QString::fromLatin1(caption), fixedGroup);
+        auto *button = new QRadioButton(tr(caption), fixedGroup);
         button->setObjectName(fixedCellName(choice));
         // At most one is checked, and none may be: the model keeps that rule.
         button->setAutoExclusive(false);
@@ -174,16 +180,16 @@ QWidget *Tfo::buildSettingsPage()
         m_fixed[int(choice)] = button;
     }
 
-    m_Def = new QCheckBox(QStringLiteral("Show Definitions"), page);
+    m_Def = new QCheckBox(tr("Show Definitions"), page);
     m_Def->setObjectName(QStringLiteral("Def"));
-    m_Proximity = new QCheckBox(QStringLiteral("Proximity"), page);
+    m_Proximity = new QCheckBox(tr("Proximity"), page);
     m_Proximity->setObjectName(QStringLiteral("Proximity"));
     m_Proximity->hide();
-    m_Vowels = new QCheckBox(QStringLiteral("Vowels"), page);
+    m_Vowels = new QCheckBox(tr("Vowels"), page);
     m_Vowels->setObjectName(QStringLiteral("Vowels"));
     m_Vowels->hide();
 
-    auto *handicapGroup = new QGroupBox(QStringLiteral("Handicap Level:"), page);
+    auto *handicapGroup = new QGroupBox(tr("Handicap Level:"), page);
     handicapGroup->setObjectName(QStringLiteral("HandicapLevel"));
     m_handicap = new QSlider(Qt::Vertical, handicapGroup);
     m_handicap->setObjectName(QStringLiteral("handicap"));
@@ -199,12 +205,12 @@ QWidget *Tfo::buildSettingsPage()
     m_handicap->setMinimumHeight(110);
     auto *handicapLayout = new QGridLayout(handicapGroup);
     handicapLayout->addWidget(m_handicap, 0, 0, 3, 1);
-    handicapLayout->addWidget(new QLabel(QStringLiteral("Easier to play"), handicapGroup), 0, 1, Qt::AlignTop);
-    handicapLayout->addWidget(new QLabel(QStringLiteral("Neutral"), handicapGroup), 1, 1, Qt::AlignVCenter);
-    handicapLayout->addWidget(new QLabel(QStringLiteral("Greater challenge"), handicapGroup), 2, 1,
+    handicapLayout->addWidget(new QLabel(tr("Easier to play"), handicapGroup), 0, 1, Qt::AlignTop);
+    handicapLayout->addWidget(new QLabel(tr("Neutral"), handicapGroup), 1, 1, Qt::AlignVCenter);
+    handicapLayout->addWidget(new QLabel(tr("Greater challenge"), handicapGroup), 2, 1,
                               Qt::AlignBottom);
 
-    auto *presetsBox = new QGroupBox(QStringLiteral("Split Word Format:"), page);
+    auto *presetsBox = new QGroupBox(tr("Split Word Format:"), page);
     presetsBox->setObjectName(QStringLiteral("Presets"));
     m_Presets = new QButtonGroup(presetsBox);
     m_Presets->setObjectName(QStringLiteral("PresetsGroup"));
@@ -243,7 +249,7 @@ QWidget *Tfo::buildSoundPage()
     for (int i = 0; i < SoundSlotCount; ++i) {
         const auto slot = SoundSlot(i);
         if (slot == SoundSlot::GoodDrop)
-            choosers->addWidget(boldLabel(QStringLiteral("Sound Effects ..."), page), row++, 0, 1, 2);
+            choosers->addWidget(boldLabel(tr("Sound Effects ..."), page), row++, 0, 1, 2);
         auto *box = new QComboBox(page);
         box->setObjectName(soundSlotName(slot));
         box->setEditable(true);
@@ -268,15 +274,15 @@ QWidget *Tfo::buildSoundPage()
     m_tbSound->setInvertedControls(true);
     m_tbSound->setValue(8);
     auto *volume = new QGridLayout;
-    volume->addWidget(new QLabel(QStringLiteral("Louder"), page), 0, 0, Qt::AlignHCenter);
+    volume->addWidget(new QLabel(tr("Louder"), page), 0, 0, Qt::AlignHCenter);
     volume->addWidget(m_tbSound, 1, 0, Qt::AlignHCenter);
     // A label shows "&" as it stands (no mnemonic without a buddy).
-    auto *volumeCaption = new QLabel(QStringLiteral("Sound & Music Volume"), page);
+    auto *volumeCaption = new QLabel(tr("Sound & Music Volume"), page);
     volumeCaption->setWordWrap(true);
     volume->addWidget(volumeCaption, 1, 1);
-    volume->addWidget(new QLabel(QStringLiteral("Quieter"), page), 2, 0, Qt::AlignHCenter);
+    volume->addWidget(new QLabel(tr("Quieter"), page), 2, 0, Qt::AlignHCenter);
 
-    m_bMusic = new QPushButton(QStringLiteral("Download More Sounds && Music"), page);
+    m_bMusic = new QPushButton(tr("Download More Sounds && Music"), page);
     m_bMusic->setObjectName(QStringLiteral("bMusic"));
     connect(m_bMusic, &QPushButton::clicked, this, [this] { bMusicClick(); });
 
@@ -430,7 +436,7 @@ void Tfo::LabelDictionaryDblClick()
 
 void Tfo::bMusicClick()
 {
-    HelpLinks::askAndOpen(m_desktop, this, DownloadQuestion, QUrl(downloadPageAddress()));
+    HelpLinks::askAndOpen(m_desktop, this, tr(DownloadQuestion), QUrl(downloadPageAddress()));
 }
 
 QString Tfo::downloadPageAddress()
