@@ -124,10 +124,10 @@ void ShippedDictionariesTest::everyEntryIsPlayable()
     QVERIFY2(items.Count() >= promise.leastEntries, qPrintable(QString::number(items.Count())));
 
     const QSet<int> allowed = formatLengths();
-    // Capitals the board shows as they are: a word the game would fold into
+    // Capitals (and ß) the board shows as they are: a word the game would fold into
     // another letter or a "?" must have been left out.
-    static const QRegularExpression letters(QStringLiteral("^[A-Z\u00C0-\u00D6\u00D8-\u00DE]+( [A-Z\u00C0-\u00D6\u00D8-\u00DE]+)*$"));
-    static const QRegularExpression nonLetters(QStringLiteral("[^A-Z\u00C0-\u00D6\u00D8-\u00DE]"));
+    static const QRegularExpression letters(QStringLiteral("^[A-Z\u00C0-\u00D6\u00D8-\u00DF]+( [A-Z\u00C0-\u00D6\u00D8-\u00DF]+)*$"));
+    static const QRegularExpression nonLetters(QStringLiteral("[^A-Z\u00C0-\u00D6\u00D8-\u00DF]"));
     QSet<QByteArray> words;
     int withAttributes = 0;
     int accented = 0;

@@ -3,6 +3,7 @@
 #include "round/board.h"
 #include "words/windows1252.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace TileDescription {
@@ -10,9 +11,9 @@ namespace {
 QString stateWords(TileState state)
 {
     switch (state) {
-    case TileState::Movable: return QStringLiteral("movable");
-    case TileState::Placed: return QStringLiteral("placed");
-    case TileState::Solved: return QStringLiteral("row complete");
+    case TileState::Movable: return QCoreApplication::translate("TileDescription", "movable");
+    case TileState::Placed: return QCoreApplication::translate("TileDescription", "placed");
+    case TileState::Solved: return QCoreApplication::translate("TileDescription", "row complete");
     case TileState::Retired: break;
     }
     return QString();
@@ -25,7 +26,7 @@ void describe(QWidget &tile, const tTile &slot)
     QString description = stateWords(slot.Panel.state);
     // Rows are counted down each block, as the player sees them.
     if (!description.isEmpty() && slot.RowIndex != RetiredRow)
-        description += QStringLiteral(", row %1").arg(slot.RowIndex + 1);
+        description += QCoreApplication::translate("TileDescription", ", row %1").arg(slot.RowIndex + 1);
     if (tile.accessibleName() != name)
         tile.setAccessibleName(name);
     if (tile.accessibleDescription() != description)

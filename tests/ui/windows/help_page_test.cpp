@@ -54,10 +54,10 @@ void HelpPageTest::linksStayInsideThePage()
     QVERIFY(links >= 10);
     // A translation has every section of the English page, under the same anchors.
     QSet<QString> english;
-    for (const auto &m : QRegularExpression(R"(<section id="([^"]+)")").globalMatch(helpPage()))
+    for (const auto &m : QRegularExpression(R"(<section id="([^"]+)\")").globalMatch(helpPage()))
         english.insert(m.captured(1));
     QSet<QString> sections;
-    for (const auto &m : QRegularExpression(R"(<section id="([^"]+)")").globalMatch(page))
+    for (const auto &m : QRegularExpression(R"(<section id="([^"]+)\")").globalMatch(page))
         sections.insert(m.captured(1));
     QCOMPARE(sections, english);
 }
