@@ -1,7 +1,10 @@
+// The composition root: the windows and the round engine of one run, made and wired.
 #include "app/game_program.h"
 
 #include "base/random_source.h"
 #include "base/game_error.h"
+#include "round/round_engine.h"
+#include "words/kbase.h"
 #include "settings/installation.h"
 #include "settings/options_model.h"
 #include "base/program_folder.h"
@@ -24,19 +27,20 @@
 #include <QTimer>
 
 namespace {
-// The installation's warnings in a box over the main window.
-class WarningBox : public InstallationWarnings
+// The installation's warnings, held until the main window exists and then
+// shown in a box over it.
+class HeldWarnings : public InstallationWarnings
 {
 public:
-    WarningBox(Desktop &desktop, QWidget *parent) : m_desktop(desktop), m_parent(parent) {}
-    void warnInstallation(const QString &text) override
+    void warnInstallation(const QString &text) override { m_texts << text; }
+    void showOver(Desktop &desktop, QWidget *parent) const
     {
-        m_desktop.showMessage(m_parent, Desktop::BoxKind::Warning, QStringLiteral("Splitwick"), text);
+        for (const QString &text : m_texts)
+            desktop.showMessage(parent, Desktop::BoxKind::Warning, QStringLiteral("Splitwick"), text);
     }
 
 private:
-    Desktop &m_desktop;
-    QWidget *m_parent;
+    QStringList m_texts;
 };
 } // namespace
 
@@ -58,20 +62,26 @@ GameProgram::GameProgram(Desktop &desktop, const AudioFactory &audio)
 {
     // The device opens on its own thread while the windows are made.
     std::unique_ptr<AudioDevice> device = audio ? audio() : nullptr;
-    m_main = std::make_unique<TfrmMain>(desktop);
-    m_about = new TfrmAbout(m_main.get());
-    WarningBox warnings(desktop, m_main.get());
+    // The options and the settings file come first: the main window's round engine is built on them.
+    HeldWarnings warnings;
     m_installation = std::make_unique<Installation>(*m_options, warnings);
+    m_main = std::make_unique<TfrmMain>(desktop, *m_options, settings(),
+                                        [this](const RoundWiring &wiring, RoundTimer &penalty, RoundTimer &banner) {
+                                            auto engine = std::make_unique<RoundEngine>(wiring, *m_options, settings(),
+                                                                                        penalty, banner);
+                                            engine->dictionary().setQuickDestroy(true);
+                                            return engine;
+                                        });
+    m_about = new TfrmAbout(m_main.get());
+    warnings.showOver(desktop, m_main.get());
     m_fo = new Tfo(*m_options, desktop, m_main.get());
     m_score = new TfrmScore(m_installation->settings(), m_main.get());
     // The Background dialog belongs to no window: it stays usable beside the
     // Styles dialog, which blocks the main window while it is open.
     m_bg = std::make_unique<TfrmBG>(desktop);
     m_debug = std::make_unique<TfrmDebug>();
-    // The news page opens in the system's browser.
     m_style = new TfrmStyle(m_main.get());
 
-    m_main->attachOptions(*m_options, m_installation->settings());
     m_main->setOptionsDialog(m_fo);
     m_main->setAboutBox(m_about);
     m_main->setScoreWindow(m_score);

@@ -23,10 +23,11 @@ class Tfo;
 void initialiseProgram();
 
 // The composition root: the windows of one run, created hidden in the
-// program's order (the main window, the About box, the installation with the
-// settings file and the options, the Options dialog, the statistics window,
-// the Background dialog, the debug window, the Styles dialog) and
-// wired to each other and to the desktop they are given.
+// program's order (the installation with the settings file and the options,
+// the main window with the round engine made here, the About box, the
+// installation's warnings over the main window, the Options dialog, the
+// statistics window, the Background dialog, the debug window, the Styles
+// dialog) and wired to each other and to the desktop they are given.
 class GameProgram
 {
 public:
@@ -57,9 +58,9 @@ private:
 
     Desktop &m_desktop;
     std::unique_ptr<OptionsModel> m_options;
+    std::unique_ptr<Installation> m_installation;
     std::unique_ptr<TfrmMain> m_main;
     TfrmAbout *m_about = nullptr; // the About box and the Options dialog belong to the main window
-    std::unique_ptr<Installation> m_installation;
     Tfo *m_fo = nullptr;
     TfrmScore *m_score = nullptr; // belongs to the main window too
     std::unique_ptr<TfrmBG> m_bg;

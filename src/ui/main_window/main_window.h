@@ -1,32 +1,29 @@
 #pragma once
 
 #include "round/round_host.h"
-#include "ui/styles/tile_style.h"
+#include "ui/main_window/menu_table.h"
 
-#include <QFont>
 #include <QMainWindow>
 #include <array>
 #include <functional>
 #include <memory>
 
-class ActivationTracker;
 class Banner;
-class Desktop;
 class BackgroundImage;
 class BoardBackground;
 class BoardScroll;
 class BoardView;
+class Desktop;
 class KeyboardPlay;
+class MainMenus;
 class OptionsModel;
-class QAction;
 class QFrame;
-class QLabel;
-class QMenu;
-class QTimer;
 class QtRoundTimer;
 class RoundEngine;
+class RoundTimer;
 class SettingsFile;
 class SoundLayer;
+class StatusPanel;
 class TfrmAbout;
 class TfrmDebug;
 class TfrmScore;
@@ -35,12 +32,11 @@ class Tfo;
 class TileLookHolder;
 class TileWidget;
 
-// The game's one window: the board pGame above the status bar (rating and
-// banner line), the main menu and the board's pop-up menu. It owns the
-// tiles, the round engine (and with it the board and the knowledge base) and
-// the two timers, and it glues the round to the player's mouse and keys.
+// The game's one window: the board panel pGame above the status panel, the
+// main menu and the board's pop-up menu. It owns the tiles, the round engine
+// (and with it the board and the knowledge base) and the two timers, and it
+// glues the round to the player's mouse and keys.
 class TfrmMain : public QMainWindow,
-                 private StatusLine,
                  private RoundMessages,
                  private TraceWindow,
                  private BoardWindow,
@@ -51,16 +47,19 @@ class TfrmMain : public QMainWindow,
 public:
     static constexpr int DesignClientWidth = 337;
     static constexpr int DesignClientHeight = 157;
-    static constexpr int StatusHeight = 25;
     static constexpr int TileCountInPool = 250;
 
-    // desktop: where boxes, links and the splash holds go; it outlives the window.
-    explicit TfrmMain(Desktop &desktop, QWidget *parent = nullptr);
+    // Makes the round engine over the window's side of the wiring and its
+    // penalty and banner timers; the composition root supplies the rest.
+    using EngineMaker = std::function<std::unique_ptr<RoundEngine>(const RoundWiring &wiring,
+                                                                   RoundTimer &penaltyTimer, RoundTimer &bannerTimer)>;
+
+    // desktop: where boxes, links and the splash holds go. It, the options
+    // and the settings file belong to the program and outlive the window.
+    TfrmMain(Desktop &desktop, OptionsModel &options, SettingsFile &settings, const EngineMaker &makeEngine,
+             QWidget *parent = nullptr);
     ~TfrmMain() override;
 
-    // Wiring at start-up, before the window is shown. The options and the
-    // settings file belong to the program; the round engine is built on them here.
-    void attachOptions(OptionsModel &options, SettingsFile &settings);
     // The Options dialog over those options, shown by "Settings" (F7).
     void setOptionsDialog(Tfo *dialog);
     void setDebugWindow(TfrmDebug *window) { m_debugWindow = window; }
@@ -73,16 +72,16 @@ public:
     void setSplashEnabled(bool on) { m_splashEnabled = on; }
 
     RoundEngine &engine() { return *m_engine; }
-    bool hasEngine() const { return bool(m_engine); }
     SoundLayer &sound() { return *m_sound; }
-    Banner &banner() { return *m_banner; }
+    Banner &banner();
+    MainMenus &menus() { return *m_menus; }
     Desktop &desktop() { return m_desktop; }
     TileWidget *tile(int slot) const; // 1..250
-    TileWidget *templateTile() const { return m_pCopy; }
+    TileWidget *templateTile() const { return m_templateTile; }
     QWidget *board() const;
     BoardScroll *boardScroll() const { return m_boardScroll; }
     KeyboardPlay *keyboardPlay() const { return m_keyboardPlay.get(); }
-    BackgroundImage *backgroundImage() const { return m_image2; }
+    BackgroundImage *backgroundImage() const { return m_backgroundImage; }
     // The tile look holders and the picture behind the board, which the Styles
     // and Background dialogs change and the activation restores.
     TileLookHolder &tileLook() { return *m_look; }
@@ -98,7 +97,7 @@ public:
     // Day number of a date: whole days since 30 December 1899.
     static int dayNumber(const QDate &date);
 
-    // Handlers (named after their controls and events).
+    // Handlers (classic names, see the README's glossary).
     void FormCreate();
     void FormShow();
     void FormActivate();
@@ -132,24 +131,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildWidgets();
-    void buildMenus();
-    void buildPopupMenu();
-    QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {});
-    void connectActions();
+    QWidget *buildBoard();
+    void attachEngine(const EngineMaker &makeEngine);
+    void runCommand(MenuCommand command);
     void applyCommands();
     void restoreLook();
     void newsCheck();
-    void notAvailableYet(const QString &what);
     void FormClose();
     void centreOnScreen();
     void fitTemplateToFrame();
     void showSoundTicks();
 
     // What the round engine asks of this window.
-    void setStatusText(const QString &text) override;
-    void showOutcome(RoundOutcome outcome) override;
-    void showNextBannerLine() override;
     void showWarning(const QString &text) override;
     void showInformation(const QString &text) override;
     void showError(const QString &text) override;
@@ -166,44 +159,25 @@ private:
     void setWindowGeometry(int left, int top, int width, int height) override;
 
     Desktop &m_desktop;
+    OptionsModel &m_options;
+    SettingsFile &m_settings;
 
-    // Widgets (object names as the component names).
-    QFrame *m_pGame = nullptr;
+    // Widgets; their object names are the classic component names.
+    QFrame *m_boardPanel = nullptr;              // pGame
     BoardScroll *m_boardScroll = nullptr;
-    BackgroundImage *m_image2 = nullptr;
-    TileWidget *m_pCopy = nullptr;
-    QFrame *m_pStatus = nullptr;
-    QFrame *m_ppp = nullptr;
-    QFrame *m_ratingFrame = nullptr;
-    QLabel *m_counter = nullptr;
-    QLabel *m_lb = nullptr;
-    QLabel *m_lROund = nullptr;
-    QMenu *m_popup = nullptr;
+    BackgroundImage *m_backgroundImage = nullptr; // Image2
+    TileWidget *m_templateTile = nullptr;        // pCopy: the hidden tile every tile copies
+    StatusPanel *m_statusPanel = nullptr;        // pStatus
     std::array<TileWidget *, TileCountInPool> m_tiles{};
+    MainMenus *m_menus = nullptr;
 
-    // Menu items.
-    QAction *m_HonorRoll2 = nullptr, *m_Exit1 = nullptr;
-    QAction *m_Game1 = nullptr, *m_mReveal = nullptr, *m_mSolve = nullptr;
-    QAction *m_mSettings = nullptr, *m_Styles1 = nullptr, *m_Banner = nullptr, *m_mHints = nullptr;
-    QAction *m_mSOund = nullptr, *m_mMusic = nullptr;
-    QAction *m_mRoundNumber = nullptr, *m_mCues = nullptr;
-    QAction *m_Contents1 = nullptr, *m_ByEmail1 = nullptr, *m_TryOtherGames1 = nullptr, *m_WebSite2 = nullptr,
-            *m_About3 = nullptr;
-    QAction *m_Help1 = nullptr, *m_New1 = nullptr, *m_WordGame1 = nullptr, *m_PhraseGame1 = nullptr,
-            *m_Settings1 = nullptr, *m_Solve1 = nullptr, *m_Clue1 = nullptr, *m_HonorRoll1 = nullptr,
-            *m_MakerWebsite1 = nullptr, *m_About1 = nullptr;
-
-    std::unique_ptr<QtRoundTimer> m_timer1;
-    std::unique_ptr<QtRoundTimer> m_bTimer;
-    Banner *m_banner = nullptr;
+    std::unique_ptr<QtRoundTimer> m_penaltyTimer; // Timer1
+    std::unique_ptr<QtRoundTimer> m_bannerTimer;  // bTimer
     std::unique_ptr<SoundLayer> m_sound;
     std::unique_ptr<RoundEngine> m_engine;
     std::unique_ptr<BoardView> m_boardView;
     std::unique_ptr<KeyboardPlay> m_keyboardPlay;
-    ActivationTracker *m_activation = nullptr;
 
-    OptionsModel *m_options = nullptr;
-    SettingsFile *m_settings = nullptr;
     Tfo *m_optionsDialog = nullptr;
     TfrmDebug *m_debugWindow = nullptr;
     TfrmAbout *m_aboutBox = nullptr;

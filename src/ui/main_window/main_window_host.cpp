@@ -4,49 +4,25 @@
 
 #include "round/round_engine.h"
 #include "ui/background/background_image.h"
-#include "ui/main_window/banner.h"
+#include "ui/main_window/main_menus.h"
+#include "ui/main_window/status_panel.h"
 #include "ui/board/board_scroll.h"
 #include "ui/windows/debug_window.h"
 #include "ui/desktop/desktop.h"
 #include "ui/board/keyboard_play.h"
-#include "ui/board/palette.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
 
-void TfrmMain::setStatusText(const QString &text)
-{
-    m_banner->setLine(text);
-    // The banner creeps through LB: a screen reader reads the engine's message instead.
-    const QString message = text.trimmed();
-    m_lb->setAccessibleName(message.isEmpty() ? QStringLiteral("Status") : QStringLiteral("Status: ") + message);
-}
-
-void TfrmMain::showOutcome(RoundOutcome outcome)
-{
-    const Palette::StatusLook look = Palette::statusLine(outcome);
-    m_banner->setLineColour(look.letters, look.plainStyle);
-}
-
-void TfrmMain::showNextBannerLine()
-{
-    m_banner->ShowNextBannerLine();
-}
-
 void TfrmMain::ratingChanged()
 {
-    m_counter->setText(m_engine->ratingCaption());
-    m_counter->setAccessibleName(QStringLiteral("Rating ") + m_engine->ratingCaption());
-    QPalette palette = m_counter->palette();
-    palette.setColor(QPalette::Window, Palette::ratingBackground(m_engine->ratingBand()));
-    m_counter->setPalette(palette);
+    m_statusPanel->showRating(m_engine->ratingCaption(), m_engine->ratingBand());
 }
 
 void TfrmMain::showWarning(const QString &text)
@@ -68,13 +44,12 @@ void TfrmMain::commandsChanged()
 {
     applyCommands();
     // Commands change as a round starts and ends: keyboard play lets go of a tile that can no longer move.
-    if (m_keyboardPlay)
-        m_keyboardPlay->boardChanged();
+    m_keyboardPlay->boardChanged();
 }
 
 bool TfrmMain::hoverHints() const
 {
-    return m_mHints->isChecked();
+    return m_menus->ticked(MenuCommand::HoverHints);
 }
 
 void TfrmMain::processEvents()
@@ -84,7 +59,7 @@ void TfrmMain::processEvents()
 
 void TfrmMain::setBoardEnabled(bool enabled)
 {
-    m_pGame->setEnabled(enabled);
+    m_boardPanel->setEnabled(enabled);
 }
 
 void TfrmMain::setBusyCursor(bool busy)
@@ -136,7 +111,7 @@ void TfrmMain::setWindowGeometry(int left, int top, int width, int height)
         // The board keeps the size its window would have given it: the frame,
         // the menu bar and the status bar take the rest.
         const QSize frame = frameGeometry().size() - geometry().size();
-        const QSize chrome = frame + QSize(0, menuBar()->sizeHint().height() + StatusHeight);
+        const QSize chrome = frame + QSize(0, menuBar()->sizeHint().height() + StatusPanel::Height);
         m_boardScroll->setBoardSize(asked.size() - chrome);
     }
     setOuterGeometry(fitted.x(), fitted.y(), fitted.width(), fitted.height());
@@ -144,8 +119,6 @@ void TfrmMain::setWindowGeometry(int left, int top, int width, int height)
 
 bool TfrmMain::FormShortCut(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (!m_engine)
-        return false;
     const RoundCommands &c = m_engine->commands();
     switch (key) {
     case Qt::Key_F12:
@@ -175,9 +148,9 @@ bool TfrmMain::FormShortCut(int key, Qt::KeyboardModifiers modifiers)
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_pGame) {
+    if (watched == m_boardPanel) {
         if (event->type() == QEvent::Resize)
-            m_image2->setGeometry(m_pGame->contentsRect());
+            m_backgroundImage->setGeometry(m_boardPanel->contentsRect());
         return false;
     }
     const QEvent::Type type = event->type();

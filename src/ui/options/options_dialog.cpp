@@ -1,8 +1,8 @@
+// The Options dialog: the settings page, and the binding of every control to the options model.
 #include "ui/options/options_dialog.h"
 
 #include "settings/split_formats.h"
 #include "ui/desktop/desktop.h"
-#include "ui/main_window/help_links.h"
 #include "ui/options/language_box.h"
 #include "ui/options/word_count_box.h"
 
@@ -20,23 +20,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
-
-const char *const DownloadQuestion = QT_TRANSLATE_NOOP("Tfo", "Check our website via the internet for music and sound?");
-// The page name is kept scrambled (each character one code higher) and only
-// unscrambled when it is used: "sounds.htm".
-const QString ScrambledDownloadPage = QStringLiteral("tpvoet/iun");
-
-QString unscramble(const QString &scrambled)
-{
-    QString plain = scrambled;
-    for (QChar &c : plain)
-        c = QChar(char16_t(c.unicode() - 1));
-    return plain;
-}
 
 QStringList itemsOf(const QComboBox *box)
 {
@@ -60,15 +46,6 @@ void setChooserText(QComboBox *box, const QString &text)
         return;
     box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     box->setEditText(text);
-}
-
-QLabel *boldLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
 }
 
 } // namespace
@@ -240,62 +217,6 @@ QWidget *Tfo::buildSettingsPage()
     return page;
 }
 
-QWidget *Tfo::buildSoundPage()
-{
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet2"));
-    auto *choosers = new QGridLayout;
-    int row = 0;
-    for (int i = 0; i < SoundSlotCount; ++i) {
-        const auto slot = SoundSlot(i);
-        if (slot == SoundSlot::GoodDrop)
-            choosers->addWidget(boldLabel(tr("Sound Effects ..."), page), row++, 0, 1, 2);
-        auto *box = new QComboBox(page);
-        box->setObjectName(soundSlotName(slot));
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setMinimumContentsLength(16);
-        QLabel *label = slot == SoundSlot::Music ? boldLabel(soundSlotCaption(slot), page)
-                                                 : new QLabel(soundSlotCaption(slot), page);
-        label->setBuddy(box);
-        choosers->addWidget(label, row, 0);
-        choosers->addWidget(box, row, 1);
-        ++row;
-        m_soundBoxes[i] = box;
-    }
-
-    m_tbSound = new QSlider(Qt::Vertical, page);
-    m_tbSound->setObjectName(QStringLiteral("tbSound"));
-    m_tbSound->setRange(1, 15);
-    m_tbSound->setPageStep(1);
-    m_tbSound->setTickPosition(QSlider::TicksBothSides);
-    m_tbSound->setTickInterval(1);
-    m_tbSound->setInvertedAppearance(true); // 1, the loudest, at the top
-    m_tbSound->setInvertedControls(true);
-    m_tbSound->setValue(8);
-    auto *volume = new QGridLayout;
-    volume->addWidget(new QLabel(tr("Louder"), page), 0, 0, Qt::AlignHCenter);
-    volume->addWidget(m_tbSound, 1, 0, Qt::AlignHCenter);
-    // A label shows "&" as it stands (no mnemonic without a buddy).
-    auto *volumeCaption = new QLabel(tr("Sound & Music Volume"), page);
-    volumeCaption->setWordWrap(true);
-    volume->addWidget(volumeCaption, 1, 1);
-    volume->addWidget(new QLabel(tr("Quieter"), page), 2, 0, Qt::AlignHCenter);
-
-    m_bMusic = new QPushButton(tr("Download More Sounds && Music"), page);
-    m_bMusic->setObjectName(QStringLiteral("bMusic"));
-    connect(m_bMusic, &QPushButton::clicked, this, [this] { bMusicClick(); });
-
-    auto *upper = new QHBoxLayout;
-    upper->addLayout(choosers, 1);
-    upper->addLayout(volume);
-    auto *layout = new QVBoxLayout(page);
-    layout->addLayout(upper);
-    layout->addWidget(m_bMusic, 0, Qt::AlignLeft);
-    layout->addStretch();
-    return page;
-}
-
 // The controls' edits go to the model; the model's changes come back through updateFromModel.
 void Tfo::connectModel()
 {
@@ -322,28 +243,6 @@ void Tfo::connectModel()
     }
     connectSoundHandlers();
     connect(m_tbSound, &QSlider::valueChanged, &m_options, &OptionsModel::setVolumePosition);
-}
-
-// The choosers' change handlers (play a preview, start the music). Changes
-// made by updateFromModel are blocked and never reach them.
-void Tfo::connectSoundHandlers()
-{
-    for (int i = 0; i < SoundSlotCount; ++i) {
-        if (SoundSlot(i) == SoundSlot::Music)
-            continue;
-        connect(m_soundBoxes[i], &QComboBox::currentTextChanged, this, &Tfo::effectSlotEdited);
-    }
-    QComboBox *music = m_soundBoxes[int(SoundSlot::Music)];
-    connect(music, &QComboBox::textActivated, this, [this](const QString &text) {
-        m_editedMusic = text;
-        emit musicSlotEdited(text);
-    });
-    connect(music->lineEdit(), &QLineEdit::editingFinished, this, [this, music] {
-        if (music->currentText() == m_editedMusic)
-            return;
-        m_editedMusic = music->currentText();
-        emit musicSlotEdited(m_editedMusic);
-    });
 }
 
 void Tfo::updateFromModel()
@@ -432,14 +331,4 @@ void Tfo::LabelDictionaryDblClick()
 {
     m_desktop.beep();
     m_options.setShowParameters(!m_options.showParameters());
-}
-
-void Tfo::bMusicClick()
-{
-    HelpLinks::askAndOpen(m_desktop, this, tr(DownloadQuestion), QUrl(downloadPageAddress()));
-}
-
-QString Tfo::downloadPageAddress()
-{
-    return HelpLinks::WebSiteAddress + unscramble(ScrambledDownloadPage);
 }

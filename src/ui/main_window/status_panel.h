@@ -1,0 +1,40 @@
+#pragma once
+
+#include "round/round_host.h"
+
+#include <QFrame>
+
+class Banner;
+class QAction;
+class QLabel;
+class QTimer;
+
+// The strip below the board (pStatus): the rating (Counter) on its band's
+// colour, the status line LB that the help banner shares with the round's
+// messages, and the hidden mode label lROund. It is the round's StatusLine.
+class StatusPanel : public QFrame, public StatusLine
+{
+    Q_OBJECT
+public:
+    static constexpr int Height = 25;
+
+    // bannerAction: Options > "Banner"; bannerTimer: the banner's 100 ms tick.
+    StatusPanel(QAction *bannerAction, QTimer *bannerTimer, QWidget *parent);
+
+    Banner &banner() { return *m_banner; }
+    void showRating(const QString &caption, RatingBand band);
+    void setModeText(const QString &text); // "" or "Solving"
+
+    // StatusLine
+    void setStatusText(const QString &text) override;
+    void showOutcome(RoundOutcome outcome) override;
+    void showNextBannerLine() override;
+
+private:
+    QFrame *m_innerPanel = nullptr;  // ppp: the raised panel inside the sunken strip
+    QFrame *m_ratingFrame = nullptr;
+    QLabel *m_ratingLabel = nullptr; // Counter
+    QLabel *m_statusLine = nullptr;  // LB
+    QLabel *m_modeLabel = nullptr;   // lROund
+    Banner *m_banner = nullptr;
+};
