@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Banner</name>
+    <message>
+        <source>Press &lt;F7&gt; for Options or &lt;F2&gt; to start a New Round</source>
+        <translation>&lt;F7&gt; für Optionen oder &lt;F2&gt; für eine neue Runde</translation>
+    </message>
+    <message>
+        <source>Each horizontal row must hold a correct word or phrase.</source>
+        <translation>Jede Zeile muss ein richtiges Wort oder eine Wendung bilden.</translation>
+    </message>
+    <message>
+        <source>Each row is composed of multiple cells, each containing part of a word or phrase.</source>
+        <translation>Jede Zeile besteht aus mehreren Feldern, jedes mit einem Teil eines Wortes oder einer Wendung.</translation>
+    </message>
+    <message>
+        <source>Red cells in each row must be moved to correct spot in correct row to form each correct word or phrase.</source>
+        <translation>Rote Felder müssen an den richtigen Platz der richtigen Zeile, damit jedes Wort oder jede Wendung stimmt.</translation>
+    </message>
+    <message>
+        <source>Using a &lt;Clue&gt; will cost you points.</source>
+        <translation>Ein &lt;Tipp&gt; kostet Sie Punkte.</translation>
+    </message>
+    <message>
+        <source>Drag and drop RED cell onto another red cell to try to match definitions.</source>
+        <translation>Ziehen Sie ein ROTES Feld auf ein anderes rotes Feld, um die Wörter zu finden.</translation>
+    </message>
+    <message>
+        <source>GREEN letters show a cell in the CORRECT position; green cells cannot be moved.</source>
+        <translation>GRÜNE Buchstaben zeigen ein Feld am RICHTIGEN Platz; grüne Felder lassen sich nicht bewegen.</translation>
+    </message>
+    <message>
+        <source>RED letters show a cell is in the WRONG position - drag it to the correct position.</source>
+        <translation>ROTE Buchstaben zeigen ein Feld am FALSCHEN Platz - ziehen Sie es an den richtigen.</translation>
+    </message>
+    <message>
+        <source>Change cell colors via the Options menu.</source>
+        <translation>Ändern Sie die Feldfarben im Menü Optionen.</translation>
+    </message>
+    <message>
+        <source>With Definitions ON, your cursor over a cell gives you a clue to the word.</source>
+        <translation>Mit Definitionen zeigt die Maus über einem Feld einen Hinweis auf das Wort.</translation>
+    </message>
+    <message>
+        <source>Change letter fonts via the Options menu.</source>
+        <translation>Ändern Sie die Schrift im Menü Optionen.</translation>
+    </message>
+    <message>
+        <source>Press &lt;F8&gt; to view and change cell styles.</source>
+        <translation>&lt;F8&gt; zeigt und ändert die Feldstile.</translation>
+    </message>
+    <message>
+        <source>Click Options &gt; Banner to turn off this banner.</source>
+        <translation>Optionen &gt; Laufschrift schaltet diese Laufschrift aus.</translation>
+    </message>
+    <message>
+        <source>Set a handicap to increase or decrease difficulty.</source>
+        <translation>Mit einem Handicap ändern Sie die Schwierigkeit.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
@@ -18,6 +77,24 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>HelpLinks</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Check our website via the internet for new announcements?</source>
+        <translation>Auf unserer Website im Internet nach Neuigkeiten suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>HoverHints</name>
+    <message>
+        <source>This is your rating. The closer to 100, the better the score.</source>
+        <translation>Das ist Ihre Wertung. Je näher an 100, desto besser.</translation>
     </message>
 </context>
 <context>
@@ -40,6 +117,25 @@
     <message>
         <source>The game speaks the chosen language from its next start.</source>
         <translation>Das Spiel spricht die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -135,6 +231,33 @@ Bitte ändern Sie Ihre Optionen.</translation>
     </message>
 </context>
 <context>
+    <name>RoundNumberDialog</name>
+    <message>
+        <source>Round Number</source>
+        <translation>Rundennummer</translation>
+    </message>
+    <message>
+        <source>This round's number is %1.</source>
+        <translation>Diese Runde hat die Nummer %1.</translation>
+    </message>
+    <message>
+        <source>Type a round's number to deal that round again (with the same dictionary and options):</source>
+        <translation>Geben Sie die Nummer einer Runde ein, um sie erneut zu geben (mit demselben Wörterbuch und denselben Optionen):</translation>
+    </message>
+    <message>
+        <source>Round number</source>
+        <translation>Rundennummer</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Geben</translation>
+    </message>
+    <message>
+        <source>A round number is a whole number from 0 to 4294967295.</source>
+        <translation>Eine Rundennummer ist eine ganze Zahl von 0 bis 4294967295.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreChart</name>
     <message>
         <source>2 Splits</source>
@@ -170,6 +293,21 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Intense</source>
         <translation>Extrem</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>Rating </source>
+        <translation>Wertung </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation>Status: </translation>
     </message>
 </context>
 <context>
@@ -353,6 +491,25 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Background</source>
         <translation>Hintergrund</translation>
+    </message>
+</context>
+<context>
+    <name>TileDescription</name>
+    <message>
+        <source>movable</source>
+        <translation>beweglich</translation>
+    </message>
+    <message>
+        <source>placed</source>
+        <translation>gesetzt</translation>
+    </message>
+    <message>
+        <source>row complete</source>
+        <translation>Zeile vollständig</translation>
+    </message>
+    <message>
+        <source>, row %1</source>
+        <translation>, Zeile %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Banner</name>
+    <message>
+        <source>Press &lt;F7&gt; for Options or &lt;F2&gt; to start a New Round</source>
+        <translation>Pulse &lt;F7&gt; para opciones o &lt;F2&gt; para una nueva partida</translation>
+    </message>
+    <message>
+        <source>Each horizontal row must hold a correct word or phrase.</source>
+        <translation>Cada fila debe formar una palabra o expresión correcta.</translation>
+    </message>
+    <message>
+        <source>Each row is composed of multiple cells, each containing part of a word or phrase.</source>
+        <translation>Cada fila consta de varias casillas, cada una con parte de una palabra o expresión.</translation>
+    </message>
+    <message>
+        <source>Red cells in each row must be moved to correct spot in correct row to form each correct word or phrase.</source>
+        <translation>Las casillas rojas deben ir al sitio correcto de la fila correcta para formar cada palabra o expresión.</translation>
+    </message>
+    <message>
+        <source>Using a &lt;Clue&gt; will cost you points.</source>
+        <translation>Usar una &lt;Pista&gt; le costará puntos.</translation>
+    </message>
+    <message>
+        <source>Drag and drop RED cell onto another red cell to try to match definitions.</source>
+        <translation>Arrastre una casilla ROJA sobre otra roja para intentar formar las palabras.</translation>
+    </message>
+    <message>
+        <source>GREEN letters show a cell in the CORRECT position; green cells cannot be moved.</source>
+        <translation>Las letras VERDES muestran una casilla en el sitio CORRECTO; las casillas verdes no se mueven.</translation>
+    </message>
+    <message>
+        <source>RED letters show a cell is in the WRONG position - drag it to the correct position.</source>
+        <translation>Las letras ROJAS muestran una casilla en el sitio EQUIVOCADO: arrástrela al correcto.</translation>
+    </message>
+    <message>
+        <source>Change cell colors via the Options menu.</source>
+        <translation>Cambie el color de las casillas en el menú Opciones.</translation>
+    </message>
+    <message>
+        <source>With Definitions ON, your cursor over a cell gives you a clue to the word.</source>
+        <translation>Con las definiciones activas, el ratón sobre una casilla da una pista de la palabra.</translation>
+    </message>
+    <message>
+        <source>Change letter fonts via the Options menu.</source>
+        <translation>Cambie la fuente de las letras en el menú Opciones.</translation>
+    </message>
+    <message>
+        <source>Press &lt;F8&gt; to view and change cell styles.</source>
+        <translation>Pulse &lt;F8&gt; para ver y cambiar el estilo de las casillas.</translation>
+    </message>
+    <message>
+        <source>Click Options &gt; Banner to turn off this banner.</source>
+        <translation>Opciones &gt; Cartel desactiva este cartel.</translation>
+    </message>
+    <message>
+        <source>Set a handicap to increase or decrease difficulty.</source>
+        <translation>Fije un hándicap para subir o bajar la dificultad.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
@@ -18,6 +77,24 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpLinks</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Check our website via the internet for new announcements?</source>
+        <translation>¿Buscar novedades en nuestro sitio web?</translation>
+    </message>
+</context>
+<context>
+    <name>HoverHints</name>
+    <message>
+        <source>This is your rating. The closer to 100, the better the score.</source>
+        <translation>Esta es su puntuación. Cuanto más cerca de 100, mejor.</translation>
     </message>
 </context>
 <context>
@@ -40,6 +117,25 @@
     <message>
         <source>The game speaks the chosen language from its next start.</source>
         <translation>El juego habla el idioma elegido a partir del próximo inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
@@ -135,6 +231,33 @@ Cambie sus opciones.</translation>
     </message>
 </context>
 <context>
+    <name>RoundNumberDialog</name>
+    <message>
+        <source>Round Number</source>
+        <translation>Número de partida</translation>
+    </message>
+    <message>
+        <source>This round's number is %1.</source>
+        <translation>El número de esta partida es %1.</translation>
+    </message>
+    <message>
+        <source>Type a round's number to deal that round again (with the same dictionary and options):</source>
+        <translation>Escriba el número de una partida para repartirla de nuevo (con el mismo diccionario y las mismas opciones):</translation>
+    </message>
+    <message>
+        <source>Round number</source>
+        <translation>Número de partida</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Repartir</translation>
+    </message>
+    <message>
+        <source>A round number is a whole number from 0 to 4294967295.</source>
+        <translation>Un número de partida es un número entero de 0 a 4294967295.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreChart</name>
     <message>
         <source>2 Splits</source>
@@ -170,6 +293,21 @@ Cambie sus opciones.</translation>
     <message>
         <source>Intense</source>
         <translation>Intensa</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>Rating </source>
+        <translation>Puntuación </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation>Estado: </translation>
     </message>
 </context>
 <context>
@@ -353,6 +491,25 @@ Cambie sus opciones.</translation>
     <message>
         <source>Background</source>
         <translation>Fondo</translation>
+    </message>
+</context>
+<context>
+    <name>TileDescription</name>
+    <message>
+        <source>movable</source>
+        <translation>movible</translation>
+    </message>
+    <message>
+        <source>placed</source>
+        <translation>colocada</translation>
+    </message>
+    <message>
+        <source>row complete</source>
+        <translation>fila completa</translation>
+    </message>
+    <message>
+        <source>, row %1</source>
+        <translation>, fila %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Banner</name>
+    <message>
+        <source>Press &lt;F7&gt; for Options or &lt;F2&gt; to start a New Round</source>
+        <translation>&lt;F7&gt; pour les options ou &lt;F2&gt; pour une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Each horizontal row must hold a correct word or phrase.</source>
+        <translation>Chaque ligne doit former un mot ou une expression juste.</translation>
+    </message>
+    <message>
+        <source>Each row is composed of multiple cells, each containing part of a word or phrase.</source>
+        <translation>Chaque ligne est faite de plusieurs cases, chacune avec une partie d'un mot ou d'une expression.</translation>
+    </message>
+    <message>
+        <source>Red cells in each row must be moved to correct spot in correct row to form each correct word or phrase.</source>
+        <translation>Les cases rouges doivent aller à la bonne place de la bonne ligne pour former chaque mot ou expression.</translation>
+    </message>
+    <message>
+        <source>Using a &lt;Clue&gt; will cost you points.</source>
+        <translation>Utiliser un &lt;Indice&gt; vous coûte des points.</translation>
+    </message>
+    <message>
+        <source>Drag and drop RED cell onto another red cell to try to match definitions.</source>
+        <translation>Glissez une case ROUGE sur une autre case rouge pour retrouver les mots.</translation>
+    </message>
+    <message>
+        <source>GREEN letters show a cell in the CORRECT position; green cells cannot be moved.</source>
+        <translation>Les lettres VERTES montrent une case à la BONNE place ; les cases vertes ne bougent plus.</translation>
+    </message>
+    <message>
+        <source>RED letters show a cell is in the WRONG position - drag it to the correct position.</source>
+        <translation>Les lettres ROUGES montrent une case à la MAUVAISE place : glissez-la à la bonne place.</translation>
+    </message>
+    <message>
+        <source>Change cell colors via the Options menu.</source>
+        <translation>Changez la couleur des cases dans le menu Options.</translation>
+    </message>
+    <message>
+        <source>With Definitions ON, your cursor over a cell gives you a clue to the word.</source>
+        <translation>Avec les définitions, la souris sur une case donne un indice sur le mot.</translation>
+    </message>
+    <message>
+        <source>Change letter fonts via the Options menu.</source>
+        <translation>Changez la police des lettres dans le menu Options.</translation>
+    </message>
+    <message>
+        <source>Press &lt;F8&gt; to view and change cell styles.</source>
+        <translation>&lt;F8&gt; pour voir et changer le style des cases.</translation>
+    </message>
+    <message>
+        <source>Click Options &gt; Banner to turn off this banner.</source>
+        <translation>Options &gt; Bandeau arrête ce bandeau.</translation>
+    </message>
+    <message>
+        <source>Set a handicap to increase or decrease difficulty.</source>
+        <translation>Réglez un handicap pour changer la difficulté.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
@@ -18,6 +77,24 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>Impossible d'écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpLinks</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Check our website via the internet for new announcements?</source>
+        <translation>Chercher les nouvelles sur notre site Internet ?</translation>
+    </message>
+</context>
+<context>
+    <name>HoverHints</name>
+    <message>
+        <source>This is your rating. The closer to 100, the better the score.</source>
+        <translation>Voici votre score. Plus il est proche de 100, mieux c'est.</translation>
     </message>
 </context>
 <context>
@@ -40,6 +117,25 @@
     <message>
         <source>The game speaks the chosen language from its next start.</source>
         <translation>Le jeu parle la langue choisie dès son prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -135,6 +231,33 @@ Veuillez modifier vos options.</translation>
     </message>
 </context>
 <context>
+    <name>RoundNumberDialog</name>
+    <message>
+        <source>Round Number</source>
+        <translation>Numéro de la partie</translation>
+    </message>
+    <message>
+        <source>This round's number is %1.</source>
+        <translation>Le numéro de cette partie est %1.</translation>
+    </message>
+    <message>
+        <source>Type a round's number to deal that round again (with the same dictionary and options):</source>
+        <translation>Tapez le numéro d'une partie pour la redistribuer (avec le même dictionnaire et les mêmes options) :</translation>
+    </message>
+    <message>
+        <source>Round number</source>
+        <translation>Numéro de la partie</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Distribuer</translation>
+    </message>
+    <message>
+        <source>A round number is a whole number from 0 to 4294967295.</source>
+        <translation>Un numéro de partie est un nombre entier de 0 à 4294967295.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreChart</name>
     <message>
         <source>2 Splits</source>
@@ -170,6 +293,21 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Intense</source>
         <translation>Intense</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>Rating </source>
+        <translation>Score </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation>État : </translation>
     </message>
 </context>
 <context>
@@ -353,6 +491,25 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Background</source>
         <translation>Fond</translation>
+    </message>
+</context>
+<context>
+    <name>TileDescription</name>
+    <message>
+        <source>movable</source>
+        <translation>mobile</translation>
+    </message>
+    <message>
+        <source>placed</source>
+        <translation>placée</translation>
+    </message>
+    <message>
+        <source>row complete</source>
+        <translation>ligne complète</translation>
+    </message>
+    <message>
+        <source>, row %1</source>
+        <translation>, ligne %1</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "base/program_folder.h"
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/game_language.h"
+#include <QCoreApplication>
 
 namespace HelpLinks {
 
@@ -30,7 +31,7 @@ void WebSite2Click(Desktop &desktop)
 
 bool askAndOpen(Desktop &desktop, QWidget *parent, const QString &question, const QUrl &url)
 {
-    const auto answer = desktop.showMessage(parent, Desktop::BoxKind::Warning, QStringLiteral("Warning"), question,
+    const auto answer = desktop.showMessage(parent, Desktop::BoxKind::Warning, QCoreApplication::translate("HelpLinks", "Warning"), question,
                                             QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::No)
         return false;
@@ -40,7 +41,7 @@ bool askAndOpen(Desktop &desktop, QWidget *parent, const QString &question, cons
 
 bool TryOtherGames1Click(Desktop &desktop, QWidget *parent)
 {
-    return askAndOpen(desktop, parent, NewsQuestion, QUrl(NewsPageAddress));
+    return askAndOpen(desktop, parent, QCoreApplication::translate("HelpLinks", NewsQuestionText), QUrl(NewsPageAddress));
 }
 
 } // namespace HelpLinks

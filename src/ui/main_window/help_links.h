@@ -14,7 +14,10 @@ namespace HelpLinks {
 inline const QString SupportMailbox = QStringLiteral("support@splitwick.example.org");
 inline const QString WebSiteAddress = QStringLiteral("https://splitwick.example.org/");
 inline const QString NewsPageAddress = QStringLiteral("https://splitwick.example.org/news/");
-inline const QString NewsQuestion = QStringLiteral("Check our website via the internet for new announcements?");
+// The news question, marked for translation; NewsQuestion is the English text.
+inline const char *const NewsQuestionText =
+    QT_TRANSLATE_NOOP("HelpLinks", "Check our website via the internet for new announcements?");
+inline const QString NewsQuestion = QString::fromLatin1(NewsQuestionText);
 
 // "mailto:" + mailbox + "?subject=" + caption + " support, feedback, etc.", as text.
 QString supportMailText(const QString &mainCaption);

@@ -141,7 +141,7 @@ void TfrmMain::FormClose()
     if (m_backgroundImage->hasPicture()) {
         const QString path = PlayerFolders::writtenFilePath(QStringLiteral("XQBG.BMP"));
         if (!m_backgroundImage->savePicture(path))
-            showError(QStringLiteral("Unable to write to %1").arg(path));
+            showError(QCoreApplication::translate("Files", "Unable to write to %1").arg(path));
     }
     m_sound->closeMediaPlayer();
 }

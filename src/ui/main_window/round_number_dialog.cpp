@@ -10,12 +10,12 @@
 RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRoundNumber"));
-    setWindowTitle(QStringLiteral("Round Number"));
+    setWindowTitle(tr("Round Number"));
 
-    auto *shown = new QLabel(QStringLiteral("This round's number is %1.").arg(current), this);
+    auto *shown = new QLabel(tr("This round's number is %1.").arg(current), this);
     shown->setObjectName(QStringLiteral("lCurrent"));
     shown->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto *prompt = new QLabel(QStringLiteral("Type a round's number to deal that round again "
+    auto *prompt = new QLabel(tr("Type a round's number to deal that round again "
                                              "(with the same dictionary and options):"),
                               this);
     prompt->setWordWrap(true);
@@ -24,14 +24,14 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
     m_edit->setObjectName(QStringLiteral("eRoundNumber"));
     m_edit->setMaxLength(12);
     m_edit->selectAll();
-    m_edit->setAccessibleName(QStringLiteral("Round number"));
+    m_edit->setAccessibleName(tr("Round number"));
     prompt->setBuddy(m_edit);
 
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("lProblem"));
 
     auto *buttons = new QDialogButtonBox(this);
-    m_deal = buttons->addButton(QStringLiteral("Deal"), QDialogButtonBox::AcceptRole);
+    m_deal = buttons->addButton(tr("Deal"), QDialogButtonBox::AcceptRole);
     m_deal->setObjectName(QStringLiteral("bDeal"));
     m_deal->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel);
@@ -74,6 +74,6 @@ void RoundNumberDialog::textChanged()
 {
     const bool valid = number().has_value();
     m_deal->setEnabled(valid);
-    m_problem->setText(valid ? QString() : QStringLiteral("A round number is a whole number from 0 to 4294967295."));
+    m_problem->setText(valid ? QString() : tr("A round number is a whole number from 0 to 4294967295."));
     m_problem->setAccessibleName(m_problem->text());
 }

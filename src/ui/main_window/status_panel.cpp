@@ -8,6 +8,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QCoreApplication>
 
 using WindowLook::classicFont;
 using WindowLook::makePanel;
@@ -40,7 +41,7 @@ StatusPanel::StatusPanel(QAction *bannerAction, QTimer *bannerTimer, QWidget *pa
     m_ratingLabel->setFont(classicFont(QStringLiteral("Courier New"), 13, true));
     paint(m_ratingLabel, Palette::ratingBackground(RatingBand::Below26), QColor(Qt::yellow));
     m_ratingLabel->setGeometry(m_ratingFrame->contentsRect());
-    HoverHints::setHint(m_ratingLabel, HoverHints::RatingHint);
+    HoverHints::setHint(m_ratingLabel, QCoreApplication::translate("HoverHints", HoverHints::RatingHintText));
 
     m_statusLine = new QLabel(m_innerPanel);
     m_statusLine->setObjectName(QStringLiteral("LB"));
@@ -61,7 +62,7 @@ StatusPanel::StatusPanel(QAction *bannerAction, QTimer *bannerTimer, QWidget *pa
 void StatusPanel::showRating(const QString &caption, RatingBand band)
 {
     m_ratingLabel->setText(caption);
-    m_ratingLabel->setAccessibleName(QStringLiteral("Rating ") + caption);
+    m_ratingLabel->setAccessibleName(tr("Rating ") + caption);
     QPalette palette = m_ratingLabel->palette();
     palette.setColor(QPalette::Window, Palette::ratingBackground(band));
     m_ratingLabel->setPalette(palette);
@@ -77,8 +78,8 @@ void StatusPanel::setStatusText(const QString &text)
     m_banner->setLine(text);
     // The banner creeps through LB: a screen reader reads the engine's message instead.
     const QString message = text.trimmed();
-    m_statusLine->setAccessibleName(message.isEmpty() ? QStringLiteral("Status")
-                                                      : QStringLiteral("Status: ") + message);
+    m_statusLine->setAccessibleName(message.isEmpty() ? tr("Status")
+                                                      : tr("Status: ") + message);
 }
 
 void StatusPanel::showOutcome(RoundOutcome outcome)
