@@ -58,7 +58,15 @@ install(FILES ${SPLITWICK_PACKAGING_DIR}/splitwick.svg
 # The copyright notice carries the dictionaries' WordNet licence in full.
 file(READ ${SPLITWICK_PACKAGING_DIR}/copyright copyright_head)
 file(READ ${CMAKE_SOURCE_DIR}/data/kbs/WordNet-LICENSE.txt copyright_wordnet)
-file(WRITE ${SPLITWICK_GENERATED_DIR}/copyright "${copyright_head}${copyright_wordnet}")
+# So are the FreeDict sources' notices; the GPL texts themselves are Debian's
+# common licences.
+file(READ ${CMAKE_SOURCE_DIR}/data/kbs/FreeDict-LICENSE.txt copyright_freedict)
+string(FIND "${copyright_freedict}" "GNU General Public License, version 2\n" gpl_at)
+string(SUBSTRING "${copyright_freedict}" 0 ${gpl_at} copyright_freedict)
+string(REGEX REPLACE "=+\n$" "" copyright_freedict "${copyright_freedict}")
+file(WRITE ${SPLITWICK_GENERATED_DIR}/copyright "${copyright_head}${copyright_wordnet}\n${copyright_freedict}"
+     "On Debian systems the GNU General Public License versions 2 and 3 are in\n"
+     "/usr/share/common-licenses/GPL-2 and /usr/share/common-licenses/GPL-3.\n")
 # Debian looks for it under the package's own name, which is in lower case.
 install(FILES ${SPLITWICK_GENERATED_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/splitwick)
 
