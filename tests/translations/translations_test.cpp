@@ -64,7 +64,8 @@ QStringList placeholders(const QString &text)
     return found;
 }
 
-// The letter after a single "&" (a shortcut), or a null QChar.
+// The letter after a single "&" (a shortcut), or a null QChar; "& " is an
+// ampersand shown as it stands.
 QChar shortcutLetter(const QString &text)
 {
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
@@ -74,7 +75,8 @@ QChar shortcutLetter(const QString &text)
             ++i;
             continue;
         }
-        return text[i + 1].toLower();
+        if (text[i + 1].isLetterOrNumber())
+            return text[i + 1].toLower();
     }
     return {};
 }
