@@ -17,6 +17,7 @@
 #include "ui/windows/debug_window.h"
 #include "ui/desktop/desktop.h"
 #include "ui/board/hover_hints.h"
+#include "ui/desktop/game_language.h"
 #include "ui/desktop/look_alike_fonts.h"
 #include "ui/main_window/main_window.h"
 #include "ui/options/options_dialog.h"
@@ -51,6 +52,8 @@ void initialiseProgram()
     HoverHints::install();
     loadLookAlikeFonts();
     programFolder();
+    // Before any window: every caption is made in the run's language.
+    installLanguage(chooseLanguage(savedLanguageChoice(), QLocale::system()));
     // The application title; no display name, which the window system would
     // add to every other window's caption.
     QApplication::setApplicationName(QStringLiteral("Splitwick"));

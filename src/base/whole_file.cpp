@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace {
 QString shownPath(const QString &path)
@@ -18,10 +19,10 @@ QByteArray readWholeFile(const QString &path)
     QFile file(path);
     // A folder opens on some systems; it is not a file to read.
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw GameError(QStringLiteral("Cannot open file %1").arg(shownPath(path)));
+        throw GameError(QCoreApplication::translate("Files", "Cannot open file %1").arg(shownPath(path)));
     QByteArray bytes = file.readAll();
     if (file.error() != QFile::NoError)
-        throw GameError(QStringLiteral("Cannot open file %1").arg(shownPath(path)));
+        throw GameError(QCoreApplication::translate("Files", "Cannot open file %1").arg(shownPath(path)));
     return bytes;
 }
 
@@ -29,7 +30,7 @@ void writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw GameError(QStringLiteral("Cannot create file %1").arg(shownPath(path)));
+        throw GameError(QCoreApplication::translate("Files", "Cannot create file %1").arg(shownPath(path)));
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw GameError(QStringLiteral("Cannot create file %1").arg(shownPath(path)));
+        throw GameError(QCoreApplication::translate("Files", "Cannot create file %1").arg(shownPath(path)));
 }

@@ -10,6 +10,7 @@
 #include "words/word_selection.h"
 
 #include <stdexcept>
+#include <QCoreApplication>
 
 // Draws the round's words. The rating label counts them as they are found;
 // resetting it first runs the lost-round steps on the previous board.
@@ -55,7 +56,7 @@ void RoundEngine::GetWords()
         }
         WordDraw draw = drawWords(*m_dictionary, letterCount, m_round.Parameters.WordCount, [this] { ChangeRating(1); });
         if (!draw.complete) {
-            m_host.messages.showWarning(QStringLiteral("Insufficient words in dictionary matching your criteria.\n"
+            m_host.messages.showWarning(QCoreApplication::translate("RoundEngine", "Insufficient words in dictionary matching your criteria.\n"
                                               "Please change your options."));
             RoundCommands c = m_commands;
             c.settings = true;

@@ -2,6 +2,7 @@
 #include "round/round_engine.h"
 
 #include "settings/options_model.h"
+#include <QCoreApplication>
 
 RatingBand RoundEngine::bandFor(int rating)
 {
@@ -50,7 +51,7 @@ bool RoundEngine::loseRound()
     const bool wasInPlay = m_inPlay;
     m_inPlay = false;
     m_penaltyTimer.stop();
-    setStatus(QStringLiteral("Sorry, please try again."));
+    setStatus(QCoreApplication::translate("RoundEngine", "Sorry, please try again."));
     m_host.status.showOutcome(RoundOutcome::Lost);
     m_host.status.stopBanner();
     if (RevealWords())

@@ -5,6 +5,7 @@
 #include "settings/daily_record.h"
 #include "settings/options_model.h"
 #include "settings/score_record.h"
+#include <QCoreApplication>
 
 // Places one random movable cell by fetching its text from the movable tile
 // that shows it, at the price of ClueCost.
@@ -65,7 +66,7 @@ void RoundEngine::Clue1Click()
     if (p.CluesLeft < 100)
         c.clueCaption = clueCaption(p.CluesLeft);
     if (p.CluesLeft == 0)
-        c.clueCaption = QStringLiteral("Clue (No more)");
+        c.clueCaption = QCoreApplication::translate("RoundEngine", "Clue (No more)");
     c.clue = m_inPlay && p.CluesLeft > 0;
     c.popupClue = c.popupClue && p.CluesLeft > 0; // the pop-up item offers no clue beyond the allowance either
     updateCommands(c);
@@ -81,8 +82,8 @@ void RoundEngine::Solve1Click()
     RoundCommands c = m_commands;
     c.clue = c.solve = false;
     updateCommands(c);
-    m_modeText = QStringLiteral("Solving");
-    setStatus(QStringLiteral("Try again."));
+    m_modeText = QCoreApplication::translate("RoundEngine", "Solving");
+    setStatus(QCoreApplication::translate("RoundEngine", "Try again."));
     m_host.status.showOutcome(RoundOutcome::Solved);
     m_host.status.stopBanner();
     if (EndRound())
@@ -126,9 +127,10 @@ bool RoundEngine::RevealWords()
 
 void RoundEngine::WinRound()
 {
-    static const char *const messages[] = {"Success !", "Complete !", "Done !", "Finished !"};
+    static const char *const messages[] = {QT_TRANSLATE_NOOP("RoundEngine", "Success !"), QT_TRANSLATE_NOOP("RoundEngine", "Complete !"),
+                                           QT_TRANSLATE_NOOP("RoundEngine", "Done !"), QT_TRANSLATE_NOOP("RoundEngine", "Finished !")};
     m_inPlay = false;
-    setStatus(QString::fromLatin1(messages[RandomSource::random(4)]));
+    setStatus(QCoreApplication::translate("RoundEngine", messages[RandomSource::random(4)]));
     playSound(SoundSlot::GameWon);
     m_host.status.showOutcome(RoundOutcome::Won);
     m_host.status.stopBanner();

@@ -9,6 +9,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <QCoreApplication>
 
 class OptionsModel;
 class SettingsFile;
@@ -122,7 +123,7 @@ public:
     // The band of a rating's value.
     static RatingBand bandFor(int rating);
     // The clue item's caption with a count of clues left: "Clue (4)".
-    static QString clueCaption(int cluesLeft) { return QStringLiteral("Clue (%1)").arg(cluesLeft); }
+    static QString clueCaption(int cluesLeft) { return QCoreApplication::translate("RoundEngine", "Clue (%1)").arg(cluesLeft); }
 
 private:
     // The steps of a round's setup, in order.

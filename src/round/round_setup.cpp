@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QCoreApplication>
 
 namespace {
 constexpr int BoardMargin = 10;
@@ -79,7 +80,7 @@ void RoundEngine::New1Click()
 
     setRatingBand(RatingBand::Dealing);
     RoundCommands c = m_commands;
-    c.clueCaption = QStringLiteral("Clue");
+    c.clueCaption = QCoreApplication::translate("RoundEngine", "Clue");
     updateCommands(c);
     m_host.trace.clearDebug();
     setStatus(QString());
@@ -159,7 +160,7 @@ void RoundEngine::New1Click()
             m_countsForToday = DailyRecord(m_settings).startDay(m_dealt.day);
 
         setStatus(QString(25, QLatin1Char(' ')) +
-                  QStringLiteral("%1 words to find, level: %2, dictionary: %3")
+                  QCoreApplication::translate("RoundEngine", "%1 words to find, level: %2, dictionary: %3")
                       .arg(rows)
                       .arg(p.Level)
                       .arg(m_dealt.dictionary) +

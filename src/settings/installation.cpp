@@ -10,6 +10,7 @@
 #include <QDirIterator>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 
@@ -78,7 +79,7 @@ Installation::Installation(OptionsModel &options, InstallationWarnings &warnings
     if (!m_missingFolders.isEmpty()) {
         QStringList lines;
         for (const QString &path : m_missingFolders)
-            lines << QStringLiteral("Cannot open folder %1").arg(path);
+            lines << QCoreApplication::translate("Files", "Cannot open folder %1").arg(path);
         warnings.warnInstallation(lines.join(u'\n'));
     }
 }

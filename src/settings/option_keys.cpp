@@ -56,6 +56,8 @@ const std::array<OptionKey, 21> Keys = {{
     soundKey<SoundSlot::GoodWord>("GoodWordSound"),
     flagKey<&OptionsModel::helpHints, &OptionsModel::setHelpHints>("HelpHints"),
     flagKey<&OptionsModel::highContrast, &OptionsModel::setHighContrast>("HighContrast"),
+    {"Language", OptionType::Text, 0, {}, nullptr, nullptr, [](const OptionsModel &m) { return m.language(); },
+     [](OptionsModel &m, const QString &code) { m.setLanguage(code); }},
 }};
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -22,9 +24,12 @@ QString soundSlotName(SoundSlot slot)
 QString soundSlotCaption(SoundSlot slot)
 {
     static const char *const captions[SoundSlotCount] = {
-        "Background Music", "Correct Match:", "Incorrect:", "Word Complete:", "Time Penalty:",
-        "Game Over:", "Game Won:", "New Game:", "Countdown Starts:"};
-    return QString::fromLatin1(captions[int(slot)]);
+        QT_TRANSLATE_NOOP("OptionsModel", "Background Music"), QT_TRANSLATE_NOOP("OptionsModel", "Correct Match:"),
+        QT_TRANSLATE_NOOP("OptionsModel", "Incorrect:"), QT_TRANSLATE_NOOP("OptionsModel", "Word Complete:"),
+        QT_TRANSLATE_NOOP("OptionsModel", "Time Penalty:"), QT_TRANSLATE_NOOP("OptionsModel", "Game Over:"),
+        QT_TRANSLATE_NOOP("OptionsModel", "Game Won:"), QT_TRANSLATE_NOOP("OptionsModel", "New Game:"),
+        QT_TRANSLATE_NOOP("OptionsModel", "Countdown Starts:")};
+    return QCoreApplication::translate("OptionsModel", captions[int(slot)]);
 }
 
 QString fixedCellName(FixedCell choice)
@@ -137,6 +142,14 @@ void OptionsModel::setHighContrast(bool on)
         m_highContrast = on;
         emit changed();
     }
+}
+
+void OptionsModel::setLanguage(const QString &code)
+{
+    if (code == m_language)
+        return;
+    m_language = code;
+    emit changed();
 }
 
 void OptionsModel::setShowParameters(bool on)

@@ -78,6 +78,11 @@ public:
     int volumePosition() const { return m_volume; } // track bar tbSound, 1..15
     void setVolumePosition(int position);
 
+    // The language chosen in the dialog ("en", "fr", ...; empty: the
+    // desktop's). It takes effect at the next start.
+    QString language() const { return m_language; }
+    void setLanguage(const QString &code);
+
     // Whether a new round traces its parameters; flipped by double-clicking
     // "Dictionary:", never saved.
     bool showParameters() const { return m_showParameters; }
@@ -117,5 +122,6 @@ private:
     QStringList m_soundChoices;
     std::array<QString, SoundSlotCount> m_sounds;
     int m_volume = 8;
+    QString m_language;
     bool m_showParameters = false;
 };

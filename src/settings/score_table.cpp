@@ -2,9 +2,13 @@
 
 #include "settings/score_record.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const char *const ClassNames[ScoreTable::ClassCount] = {"Easy", "Moderate", "Hard", "Intense"};
+const char *const ClassNames[ScoreTable::ClassCount] = {
+    QT_TRANSLATE_NOOP("ScoreTable", "Easy"), QT_TRANSLATE_NOOP("ScoreTable", "Moderate"),
+    QT_TRANSLATE_NOOP("ScoreTable", "Hard"), QT_TRANSLATE_NOOP("ScoreTable", "Intense")};
 const char ClassLetters[ScoreTable::ClassCount] = {'e', 'm', 'h', 'i'};
 const char *const BandNames[ScoreTable::BandCount] = {"025", "050", "075", "100"};
 
@@ -12,7 +16,7 @@ const char *const BandNames[ScoreTable::BandCount] = {"025", "050", "075", "100"
 
 QString ScoreTable::className(int classIndex)
 {
-    return QString::fromLatin1(ClassNames[classIndex]);
+    return QCoreApplication::translate("ScoreTable", ClassNames[classIndex]);
 }
 
 QString ScoreTable::bandName(int bandIndex)

@@ -15,6 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 using namespace SettingsText;
 
 namespace {
@@ -231,7 +233,7 @@ void SettingsFile::writeString(const QString &section, const QString &key, const
 
 void SettingsFile::writeEntries(const QString &section, const QList<Entry> &entries)
 {
-    const QString failure = QStringLiteral("Unable to write to %1")
+    const QString failure = QCoreApplication::translate("Files", "Unable to write to %1")
                                 .arg(QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath()));
     QList<Entry> trimmed;
     for (const Entry &entry : entries) {

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <new>
+#include <QCoreApplication>
 
 namespace {
 
@@ -294,21 +295,21 @@ void tZRVDictionary::LoadFromFile(const QString &fileName)
     try {
         QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly))
-            throw GameError(QStringLiteral("Unable to create stream"));
+            throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to create stream"));
         // The signature first: any large file that is no dictionary is
         // refused without being read.
         const QByteArray signature = file.read(4);
         if (signature != QByteArrayView("TPF0") || !file.seek(0))
-            throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+            throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
         QByteArray data = file.readAll();
         const bool readFailed = file.error() != QFileDevice::NoError;
         file.close();
         if (readFailed)
-            throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+            throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
         LoadFromData(std::move(data));
     } catch (const std::bad_alloc &) {
         // Out of memory is a load that failed, like any other.
-        throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+        throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
     }
 }
 
@@ -326,7 +327,7 @@ void tZRVDictionary::LoadFromData(QByteArray data)
         try {
             KbaseReader(*this).read();
         } catch (const std::bad_alloc &) {
-            throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+            throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
         }
     } catch (const GameError &) {
         // What was read stays; the file's bytes it no longer needs go.

@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstring>
+#include <QCoreApplication>
 
 namespace {
 
@@ -87,7 +88,7 @@ KbaseReader::KbaseReader(tZRVDictionary &store)
 
 void KbaseReader::fail()
 {
-    throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+    throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
 }
 
 qint32 KbaseReader::integerPayload(quint8 type)

@@ -173,6 +173,7 @@ void OptionsModelTest::saveWritesEveryKeyInOrder()
     model.setSoundText(SoundSlot::Music, "None");
     model.setSoundText(SoundSlot::GoodDrop, "ding.WAV");
     model.setSoundText(SoundSlot::GoodWord, "word.mp3");
+    model.setLanguage(QStringLiteral("fr"));
     SettingsFile settings(m_path);
     model.save(settings);
     QFile file(m_path);
@@ -181,8 +182,8 @@ void OptionsModelTest::saveWritesEveryKeyInOrder()
                                         "vlast=0\r\nvRandom=1\r\nvNotFirst=0\r\nProximity=0\r\nDef=1\r\nVowels=0\r\n"
                                         "music=None\r\nGoodDropSound=ding.WAV\r\nPenaltySound=\r\nIncorrectSound=\r\n"
                                         "GameOverSound=\r\nGameWonSound=\r\nNewGameSound=\r\nTimerStartSound=\r\n"
-                                        "GoodWordSound=word.mp3\r\nHelpHints=1\r\nHighContrast=1\r\n"));
-    QCOMPARE(OptionsModel::savedKeys().size(), 21);
+                                        "GoodWordSound=word.mp3\r\nHelpHints=1\r\nHighContrast=1\r\nLanguage=fr\r\n"));
+    QCOMPARE(OptionsModel::savedKeys().size(), 22);
 }
 
 void OptionsModelTest::saveRestoreRoundTrip()

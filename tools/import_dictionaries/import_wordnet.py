@@ -647,7 +647,7 @@ def help_section(summaries):
                 if most >= 4:
                     notes.append("%s fills %d-letter formats with up to %d words" % (d.name, n, most))
     lines.append("</table>")
-    text = ("<p>Every dictionary that comes with the game is made from WordNet 3.0 (Princeton University; "
+    text = ("<p>The four dictionaries below are made from WordNet 3.0 (Princeton University; "
             "its licence is in <code>kbs/WordNet-LICENSE.txt</code>), kept to words found in common "
             "English word lists, with each definition taken from the word's most frequent sense.</p>")
     lines.insert(0, text)

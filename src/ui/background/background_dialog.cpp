@@ -34,7 +34,7 @@ TfrmBG::TfrmBG(Desktop &desktop, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("frmBG"));
-    setWindowTitle(QStringLiteral("Background"));
+    setWindowTitle(tr("Background"));
     setModal(false);
     setFixedSize(ClientWidth, ClientHeight);
     QFont font(QStringLiteral("Tahoma"));
@@ -77,7 +77,7 @@ void TfrmBG::ensureWidgets()
     FileListBox1->setGeometry(Left, 142, ListWidth, 94);
     FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Stretch"), this);
+    CheckBox1 = new QCheckBox(tr("Stretch"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(Left, 246, 66, 20);
     CheckBox1->setChecked(true);
@@ -195,7 +195,7 @@ void TfrmBG::FileListBox1Change()
     const QString path = QDir(m_folder).filePath(picked.first()->text());
     if (!m_background->pick(path, *m_settings))
         m_desktop.showMessage(this, Desktop::BoxKind::Warning, windowTitle(),
-                             QStringLiteral("%1 is not a picture that can be shown.")
+                             tr("%1 is not a picture that can be shown.")
                                  .arg(QDir::toNativeSeparators(path)));
 }
 

@@ -11,7 +11,10 @@ class QWidget;
 namespace HoverHints {
 
 inline constexpr int HintDurationMs = 7000;
-inline const QString RatingHint = QStringLiteral("This is your rating. The closer to 100, the better the score.");
+// The text, marked for translation; RatingHint is the English text.
+inline const char *const RatingHintText =
+    QT_TRANSLATE_NOOP("HoverHints", "This is your rating. The closer to 100, the better the score.");
+inline const QString RatingHint = QString::fromLatin1(RatingHintText);
 
 // Installs the filter on the application (once; later calls do nothing).
 // Needs a QApplication. The switch starts on.

@@ -2,6 +2,7 @@
 #include "ui/main_window/banner.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 #include <array>
@@ -9,20 +10,20 @@
 namespace {
 
 const std::array<const char *, Banner::LineCount> HelpLines{{
-    "Press <F7> for Options or <F2> to start a New Round",
-    "Each horizontal row must hold a correct word or phrase.",
-    "Each row is composed of multiple cells, each containing part of a word or phrase.",
-    "Red cells in each row must be moved to correct spot in correct row to form each correct word or phrase.",
-    "Using a <Clue> will cost you points.",
-    "Drag and drop RED cell onto another red cell to try to match definitions.",
-    "GREEN letters show a cell in the CORRECT position; green cells cannot be moved.",
-    "RED letters show a cell is in the WRONG position - drag it to the correct position.",
-    "Change cell colors via the Options menu.",
-    "With Definitions ON, your cursor over a cell gives you a clue to the word.",
-    "Change letter fonts via the Options menu.",
-    "Press <F8> to view and change cell styles.",
-    "Click Options > Banner to turn off this banner.",
-    "Set a handicap to increase or decrease difficulty.",
+    QT_TRANSLATE_NOOP("Banner", "Press <F7> for Options or <F2> to start a New Round"),
+    QT_TRANSLATE_NOOP("Banner", "Each horizontal row must hold a correct word or phrase."),
+    QT_TRANSLATE_NOOP("Banner", "Each row is composed of multiple cells, each containing part of a word or phrase."),
+    QT_TRANSLATE_NOOP("Banner", "Red cells in each row must be moved to correct spot in correct row to form each correct word or phrase."),
+    QT_TRANSLATE_NOOP("Banner", "Using a <Clue> will cost you points."),
+    QT_TRANSLATE_NOOP("Banner", "Drag and drop RED cell onto another red cell to try to match definitions."),
+    QT_TRANSLATE_NOOP("Banner", "GREEN letters show a cell in the CORRECT position; green cells cannot be moved."),
+    QT_TRANSLATE_NOOP("Banner", "RED letters show a cell is in the WRONG position - drag it to the correct position."),
+    QT_TRANSLATE_NOOP("Banner", "Change cell colors via the Options menu."),
+    QT_TRANSLATE_NOOP("Banner", "With Definitions ON, your cursor over a cell gives you a clue to the word."),
+    QT_TRANSLATE_NOOP("Banner", "Change letter fonts via the Options menu."),
+    QT_TRANSLATE_NOOP("Banner", "Press <F8> to view and change cell styles."),
+    QT_TRANSLATE_NOOP("Banner", "Click Options > Banner to turn off this banner."),
+    QT_TRANSLATE_NOOP("Banner", "Set a handicap to increase or decrease difficulty."),
 }};
 
 } // namespace
@@ -50,7 +51,7 @@ QString Banner::helpLine(int number)
 {
     if (number < 1 || number > LineCount)
         return QString();
-    return QString::fromLatin1(HelpLines[number - 1]);
+    return QCoreApplication::translate("Banner", HelpLines[number - 1]);
 }
 
 const QColor &Banner::bannerColour()

@@ -3,6 +3,8 @@
 
 #include "base/program_folder.h"
 #include "ui/desktop/desktop.h"
+#include "ui/desktop/game_language.h"
+#include <QCoreApplication>
 
 namespace HelpLinks {
 
@@ -40,7 +42,7 @@ QString supportMailText(const QString &mainCaption)
 
 void Contents1Click(Desktop &desktop)
 {
-    desktop.openUrl(QUrl::fromLocalFile(dataPath(QStringLiteral("xq\\xq.htm"))));
+    desktop.openUrl(QUrl::fromLocalFile(dataPath(helpPageName())));
 }
 
 void ByEmail1Click(Desktop &desktop, const QString &mainCaption)
@@ -56,7 +58,7 @@ void WebSite2Click(Desktop &desktop)
 
 bool askAndOpen(Desktop &desktop, QWidget *parent, const QString &question, const QUrl &url)
 {
-    const auto answer = desktop.showMessage(parent, Desktop::BoxKind::Warning, QStringLiteral("Warning"), question,
+    const auto answer = desktop.showMessage(parent, Desktop::BoxKind::Warning, QCoreApplication::translate("HelpLinks", "Warning"), question,
                                             QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::No)
         return false;
@@ -68,7 +70,7 @@ bool TryOtherGames1Click(Desktop &desktop, QWidget *parent)
 {
     if (addresses().newsPage.isEmpty())
         return false;
-    return askAndOpen(desktop, parent, NewsQuestion, QUrl(addresses().newsPage));
+    return askAndOpen(desktop, parent, QCoreApplication::translate("HelpLinks", NewsQuestionText), QUrl(addresses().newsPage));
 }
 
 } // namespace HelpLinks

@@ -24,7 +24,10 @@ const Addresses &addresses();
 void setAddresses(const Addresses &addresses);
 Addresses buildAddresses();
 
-inline const QString NewsQuestion = QStringLiteral("Check our website via the internet for new announcements?");
+// The news question, marked for translation; NewsQuestion is the English text.
+inline const char *const NewsQuestionText =
+    QT_TRANSLATE_NOOP("HelpLinks", "Check our website via the internet for new announcements?");
+inline const QString NewsQuestion = QString::fromLatin1(NewsQuestionText);
 
 // "mailto:" + mailbox + "?subject=" + caption + " support, feedback, etc.", as text.
 QString supportMailText(const QString &mainCaption);

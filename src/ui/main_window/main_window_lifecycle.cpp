@@ -1,5 +1,6 @@
 // The main window's show, activation and close steps.
 #include "ui/main_window/main_window.h"
+#include "ui/desktop/game_language.h"
 
 #include "base/game_error.h"
 #include "round/qt_round_timer.h"
@@ -72,6 +73,8 @@ void TfrmMain::FormActivate()
         fitTemplateToFrame();
     restoreLook();
     newsCheck();
+    if (m_options.dictionaryIndex() < 0) // a first start in French plays French words
+        m_options.selectDictionary(languageDictionary(gameLanguage()));
     if (m_options.dictionaryIndex() < 0)
         m_options.setDictionaryIndex(1);
     banner().ShowNextBannerLine();
@@ -141,7 +144,7 @@ void TfrmMain::FormClose()
     if (m_backgroundImage->hasPicture()) {
         const QString path = PlayerFolders::writtenFilePath(QStringLiteral("XQBG.BMP"));
         if (!m_backgroundImage->savePicture(path))
-            showError(QStringLiteral("Unable to write to %1").arg(path));
+            showError(QCoreApplication::translate("Files", "Unable to write to %1").arg(path));
     }
     m_sound->closeMediaPlayer();
 }

@@ -11,16 +11,16 @@
 RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRoundNumber"));
-    setWindowTitle(QStringLiteral("Round Number"));
+    setWindowTitle(tr("Round Number"));
 
-    auto *shown = new QLabel(QStringLiteral("This round's number is %1.").arg(current), this);
+    auto *shown = new QLabel(tr("This round's number is %1.").arg(current), this);
     shown->setObjectName(QStringLiteral("lCurrent"));
     shown->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_code = new QLabel(this);
     m_code->setObjectName(QStringLiteral("lCode"));
     m_code->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_code->hide();
-    m_prompt = new QLabel(QStringLiteral("Type a round's number to deal that round again "
+    m_prompt = new QLabel(tr("Type a round's number to deal that round again "
                                          "(with the same dictionary and options):"),
                           this);
     m_prompt->setObjectName(QStringLiteral("lPrompt"));
@@ -30,7 +30,7 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
     m_edit->setObjectName(QStringLiteral("eRoundNumber"));
     m_edit->setMaxLength(100); // a code with its dictionary's name
     m_edit->selectAll();
-    m_edit->setAccessibleName(QStringLiteral("Round number"));
+    m_edit->setAccessibleName(tr("Round number"));
     m_prompt->setBuddy(m_edit);
 
     m_problem = new QLabel(this);
@@ -38,7 +38,7 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
     m_problem->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_deal = buttons->addButton(QStringLiteral("Deal"), QDialogButtonBox::AcceptRole);
+    m_deal = buttons->addButton(tr("Deal"), QDialogButtonBox::AcceptRole);
     m_deal->setObjectName(QStringLiteral("bDeal"));
     m_deal->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel);
@@ -100,7 +100,7 @@ CodeDeal RoundNumberDialog::deal() const
     if (const std::optional<quint32> typed = number())
         plain.seed = *typed;
     else
-        plain.problem = QStringLiteral("A round number is a whole number from 0 to 4294967295.");
+        plain.problem = tr("A round number is a whole number from 0 to 4294967295.");
     return plain;
 }
 

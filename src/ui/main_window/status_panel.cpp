@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
+#include <QCoreApplication>
 
 using WindowLook::classicFont;
 using WindowLook::makePanel;
@@ -41,9 +42,9 @@ StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent
     m_ratingLabel->setFont(classicFont(QStringLiteral("Courier New"), 13, true));
     paint(m_ratingLabel, Palette::ratingBackground(RatingBand::Below26), QColor(Qt::yellow));
     m_ratingLabel->setGeometry(m_ratingFrame->contentsRect());
-    HoverHints::setHint(m_ratingLabel, HoverHints::RatingHint);
+    HoverHints::setHint(m_ratingLabel, QCoreApplication::translate("HoverHints", HoverHints::RatingHintText));
     // Named from the start, as every change names it.
-    m_ratingLabel->setAccessibleName(QStringLiteral("Rating 0"));
+    m_ratingLabel->setAccessibleName(tr("Rating %1").arg(0));
 
     m_statusLine = new QLabel(m_innerPanel);
     m_statusLine->setObjectName(QStringLiteral("LB"));
@@ -68,7 +69,7 @@ StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent
 void StatusPanel::showRating(const QString &caption, RatingBand band)
 {
     m_ratingLabel->setText(caption);
-    m_ratingLabel->setAccessibleName(QStringLiteral("Rating ") + caption);
+    m_ratingLabel->setAccessibleName(tr("Rating ") + caption);
     QPalette palette = m_ratingLabel->palette();
     palette.setColor(QPalette::Window, Palette::ratingBackground(band));
     m_ratingLabel->setPalette(palette);
@@ -84,7 +85,7 @@ void StatusPanel::setStatusText(const QString &text)
     m_banner->setLine(text);
     // The banner creeps through LB: a screen reader reads the engine's message instead.
     const QString message = text.trimmed();
-    const QString name = message.isEmpty() ? QStringLiteral("Status") : QStringLiteral("Status: ") + message;
+    const QString name = message.isEmpty() ? tr("Status") : tr("Status: ") + message;
     if (m_statusLine->accessibleName() != name)
         m_statusLine->setAccessibleName(name);
 }

@@ -4,6 +4,7 @@
 #include "settings/split_formats.h"
 #include "ui/board/palette.h"
 #include "ui/desktop/desktop.h"
+#include "ui/options/language_box.h"
 #include "ui/options/word_count_box.h"
 
 #include <QButtonGroup>
@@ -54,7 +55,7 @@ Tfo::Tfo(OptionsModel &options, Desktop &desktop, QWidget *parent)
     : QDialog(parent), m_desktop(desktop), m_options(options)
 {
     setObjectName(QStringLiteral("fo"));
-    setWindowTitle(QStringLiteral("Splitwick Options"));
+    setWindowTitle(tr("Splitwick Options"));
     connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
     // The board draws what the option says, from the restored value on.
     Palette::setHighContrast(m_options.highContrast());
@@ -68,17 +69,17 @@ void Tfo::ensureWidgets()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_settingsPage = buildSettingsPage();
-    m_pages->addTab(m_settingsPage, QStringLiteral("Settings"));
-    m_pages->addTab(buildSoundPage(), QStringLiteral("Sounds && Music"));
+    m_pages->addTab(m_settingsPage, tr("Settings"));
+    m_pages->addTab(buildSoundPage(), tr("Sounds && Music"));
 
-    m_HelpHints = new QCheckBox(QStringLiteral("Help Hints"), this);
+    m_HelpHints = new QCheckBox(tr("Help Hints"), this);
     m_HelpHints->setObjectName(QStringLiteral("HelpHints"));
     m_HelpHints->hide();
 
-    m_OK = new QPushButton(QStringLiteral("OK"), this);
+    m_OK = new QPushButton(tr("OK"), this);
     m_OK->setObjectName(QStringLiteral("bOK"));
     m_OK->setDefault(true);
-    m_NewCells = new QPushButton(QStringLiteral("New Cells"), this);
+    m_NewCells = new QPushButton(tr("New Cells"), this);
     m_NewCells->setObjectName(QStringLiteral("bNewWords"));
     m_NewCells->setEnabled(m_newCellsEnabled);
     connect(m_OK, &QPushButton::clicked, this, &QDialog::accept);
@@ -90,6 +91,11 @@ void Tfo::ensureWidgets()
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_HighContrast);
+    auto *language = new LanguageBox(m_options, this);
+    auto *languageLabel = new QLabel(tr("Language:"), this);
+    languageLabel->setBuddy(language);
+    buttons->addWidget(languageLabel);
+    buttons->addWidget(language);
     buttons->addStretch();
     buttons->addWidget(m_OK);
     buttons->addWidget(m_NewCells);
@@ -129,7 +135,7 @@ QWidget *Tfo::buildSettingsPage()
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet1"));
 
-    m_dictionaryLabel = new QLabel(QStringLiteral("Dictionary:"), page);
+    m_dictionaryLabel = new QLabel(tr("Dictionary:"), page);
     m_dictionaryLabel->setObjectName(QStringLiteral("lDictionary"));
     m_dictionaryLabel->installEventFilter(this);
     m_Dictionary = new QComboBox(page);
@@ -140,7 +146,7 @@ QWidget *Tfo::buildSettingsPage()
     // A combo box reads out its choice; its label says what it chooses.
     m_dictionaryLabel->setBuddy(m_Dictionary);
 
-    auto *wordsLabel = new QLabel(QStringLiteral("Number of Words:"), page);
+    auto *wordsLabel = new QLabel(tr("Number of Words:"), page);
     m_nWords = new WordCountBox(page);
     m_nWords->setObjectName(QStringLiteral("nWords"));
     m_nWords->setRange(4, 45);
@@ -148,19 +154,19 @@ QWidget *Tfo::buildSettingsPage()
     m_nWords->setBeep([this] { m_desktop.beep(); });
     wordsLabel->setBuddy(m_nWords);
 
-    auto *fixedGroup = new QGroupBox(QStringLiteral("Initial Fixed Cell:"), page);
+    auto *fixedGroup = new QGroupBox(tr("Initial Fixed Cell:"), page);
     fixedGroup->setObjectName(QStringLiteral("FixedCell"));
     auto *fixedLayout = new QVBoxLayout(fixedGroup);
     // Display order; the model's order is First, Middle, Last, Random, NotFirst.
     static const std::array<std::pair<FixedCell, const char *>, FixedCellCount> fixedCaptions = {{
-        {FixedCell::First, "First"},
-        {FixedCell::Middle, "Middle"},
-        {FixedCell::Last, "Last"},
-        {FixedCell::Random, "Random"},
-        {FixedCell::NotFirst, "Not First"},
+        {FixedCell::First, QT_TR_NOOP("First")},
+        {FixedCell::Middle, QT_TR_NOOP("Middle")},
+        {FixedCell::Last, QT_TR_NOOP("Last")},
+        {FixedCell::Random, QT_TR_NOOP("Random")},
+        {FixedCell::NotFirst, QT_TR_NOOP("Not First")},
     }};
     for (const auto &[choice, caption] : fixedCaptions) {
-        auto *button = new QRadioButton(QString::fromLatin1(caption), fixedGroup);
+        auto *button = new QRadioButton(tr(caption), fixedGroup);
         button->setObjectName(fixedCellName(choice));
         // Exclusive, so that they read as radio buttons and the arrows move
         // among them; the model keeps the rule that none may be checked.
@@ -168,16 +174,16 @@ QWidget *Tfo::buildSettingsPage()
         m_fixed[int(choice)] = button;
     }
 
-    m_Def = new QCheckBox(QStringLiteral("Show Definitions"), page);
+    m_Def = new QCheckBox(tr("Show Definitions"), page);
     m_Def->setObjectName(QStringLiteral("Def"));
-    m_Proximity = new QCheckBox(QStringLiteral("Proximity"), page);
+    m_Proximity = new QCheckBox(tr("Proximity"), page);
     m_Proximity->setObjectName(QStringLiteral("Proximity"));
     m_Proximity->hide();
-    m_Vowels = new QCheckBox(QStringLiteral("Vowels"), page);
+    m_Vowels = new QCheckBox(tr("Vowels"), page);
     m_Vowels->setObjectName(QStringLiteral("Vowels"));
     m_Vowels->hide();
 
-    auto *handicapGroup = new QGroupBox(QStringLiteral("Handicap Level:"), page);
+    auto *handicapGroup = new QGroupBox(tr("Handicap Level:"), page);
     handicapGroup->setObjectName(QStringLiteral("HandicapLevel"));
     m_handicap = new QSlider(Qt::Vertical, handicapGroup);
     m_handicap->setObjectName(QStringLiteral("handicap"));
@@ -197,12 +203,12 @@ QWidget *Tfo::buildSettingsPage()
     const std::array<std::pair<const char *, Qt::Alignment>, 3> handicapMarks = {{
         {"Easier to play", Qt::AlignTop}, {"Neutral", Qt::AlignVCenter}, {"Greater challenge", Qt::AlignBottom}}};
     for (int i = 0; i < 3; ++i) {
-        auto *mark = new QLabel(QString::fromLatin1(handicapMarks[i].first), handicapGroup);
+        auto *mark = new QLabel(tr(handicapMarks[i].first), handicapGroup);
         mark->setBuddy(m_handicap);
         handicapLayout->addWidget(mark, i, 1, handicapMarks[i].second);
     }
 
-    auto *presetsBox = new QGroupBox(QStringLiteral("Split Word Format:"), page);
+    auto *presetsBox = new QGroupBox(tr("Split Word Format:"), page);
     presetsBox->setObjectName(QStringLiteral("Presets"));
     m_Presets = new QButtonGroup(presetsBox);
     m_Presets->setObjectName(QStringLiteral("PresetsGroup"));

@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString DownloadQuestion = QStringLiteral("Check our website via the internet for music and sound?");
+const char *const DownloadQuestion = QT_TRANSLATE_NOOP("Tfo", "Check our website via the internet for music and sound?");
 // The page name is kept scrambled (each character one code higher) and only
 // unscrambled when it is used: "sounds.htm".
 const QString ScrambledDownloadPage = QStringLiteral("tpvoet/iun");
@@ -49,7 +49,7 @@ QWidget *Tfo::buildSoundPage()
     for (int i = 0; i < SoundSlotCount; ++i) {
         const auto slot = SoundSlot(i);
         if (slot == SoundSlot::GoodDrop)
-            choosers->addWidget(boldLabel(QStringLiteral("Sound Effects ..."), page), row++, 0, 1, 2);
+            choosers->addWidget(boldLabel(tr("Sound Effects ..."), page), row++, 0, 1, 2);
         auto *box = new QComboBox(page);
         box->setObjectName(soundSlotName(slot));
         box->setEditable(true);
@@ -74,20 +74,20 @@ QWidget *Tfo::buildSoundPage()
     m_tbSound->setInvertedControls(true);
     m_tbSound->setValue(8);
     auto *volume = new QGridLayout;
-    auto *louder = new QLabel(QStringLiteral("Louder"), page);
+    auto *louder = new QLabel(tr("Louder"), page);
     volume->addWidget(louder, 0, 0, Qt::AlignHCenter);
     volume->addWidget(m_tbSound, 1, 0, Qt::AlignHCenter);
     // With its buddy the label takes "&&" for the "&" it shows.
-    auto *volumeCaption = new QLabel(QStringLiteral("Sound && Music Volume"), page);
+    auto *volumeCaption = new QLabel(tr("Sound && Music Volume"), page);
     volumeCaption->setWordWrap(true);
     volume->addWidget(volumeCaption, 1, 1);
-    auto *quieter = new QLabel(QStringLiteral("Quieter"), page);
+    auto *quieter = new QLabel(tr("Quieter"), page);
     volume->addWidget(quieter, 2, 0, Qt::AlignHCenter);
     for (QLabel *label : {louder, volumeCaption, quieter})
         label->setBuddy(m_tbSound);
-    m_tbSound->setAccessibleName(QStringLiteral("Sound & Music Volume"));
+    m_tbSound->setAccessibleName(tr("Sound & Music Volume"));
 
-    m_bMusic = new QPushButton(QStringLiteral("Download More Sounds && Music"), page);
+    m_bMusic = new QPushButton(tr("Download More Sounds && Music"), page);
     m_bMusic->setObjectName(QStringLiteral("bMusic"));
     connect(m_bMusic, &QPushButton::clicked, this, [this] { bMusicClick(); });
     // Offered only where the project has a web site.
@@ -127,7 +127,7 @@ void Tfo::connectSoundHandlers()
 
 void Tfo::bMusicClick()
 {
-    HelpLinks::askAndOpen(m_desktop, this, DownloadQuestion, QUrl(downloadPageAddress()));
+    HelpLinks::askAndOpen(m_desktop, this, tr(DownloadQuestion), QUrl(downloadPageAddress()));
 }
 
 QString Tfo::downloadPageAddress()

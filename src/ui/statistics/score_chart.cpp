@@ -2,6 +2,7 @@
 
 #include "ui/statistics/bar_chart.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,10 +20,10 @@ struct SeriesLook
 
 // One series per band, in band order: each stands in its own depth row.
 const SeriesLook Series[ScoreChart::SeriesCount] = {
-    {"2 Splits", 0xFF0000, 40, 25, false},
-    {"3 Splits", 0x008000, 35, 15, false},
-    {"4 Splits", 0xFFFF00, 30, 15, false},
-    {"5 Splits", 0x0000FF, 25, 0, true},
+    {QT_TRANSLATE_NOOP("ScoreChart", "2 Splits"), 0xFF0000, 40, 25, false},
+    {QT_TRANSLATE_NOOP("ScoreChart", "3 Splits"), 0x008000, 35, 15, false},
+    {QT_TRANSLATE_NOOP("ScoreChart", "4 Splits"), 0xFFFF00, 30, 15, false},
+    {QT_TRANSLATE_NOOP("ScoreChart", "5 Splits"), 0x0000FF, 25, 0, true},
 };
 
 // The band names at the end of the rows, in the colours of the table's headings.
@@ -103,7 +104,7 @@ QColor ScoreChart::seriesColour(int series)
 
 QString ScoreChart::seriesTitle(int series)
 {
-    return QString::fromLatin1(Series[series].title);
+    return QCoreApplication::translate("ScoreChart", Series[series].title);
 }
 
 ChartProjection ScoreChart::projection() const

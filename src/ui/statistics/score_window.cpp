@@ -66,7 +66,7 @@ QLabel *addLabel(QWidget *parent, const QString &text, const QFont &font, const 
 TfrmScore::TfrmScore(const SettingsFile &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmScore"));
-    setWindowTitle(QStringLiteral("Completed Game Statistics"));
+    setWindowTitle(tr("Completed Game Statistics"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setModal(true);
@@ -92,7 +92,7 @@ void TfrmScore::buildTable()
 {
     const QFont headingFont = arialBold();
     const int tableRight = FirstColumnX + 3 * ColumnStep + CellWidth;
-    addLabel(this, QStringLiteral("Efficiency"), headingFont, Navy,
+    addLabel(this, tr("Efficiency"), headingFont, Navy,
              QRect(FirstColumnX, HeadingY - 22, tableRight - FirstColumnX, 18), Qt::AlignCenter);
     for (int col = 0; col < 4; ++col) {
         const Column &column = Columns[col];
@@ -105,7 +105,7 @@ void TfrmScore::buildTable()
     rowFont.setPointSize(8);
     rowFont.setBold(true);
     const int tableHeight = (ScoreTable::ClassCount - 1) * RowStep + CellHeight;
-    addLabel(this, QStringLiteral("Level"), headingFont, Navy, QRect(16, FirstRowY, 56, tableHeight),
+    addLabel(this, tr("Level"), headingFont, Navy, QRect(16, FirstRowY, 56, tableHeight),
              Qt::AlignLeft | Qt::AlignVCenter);
 
     for (int c = 0; c < ScoreTable::ClassCount; ++c) {

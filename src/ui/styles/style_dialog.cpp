@@ -45,7 +45,7 @@ QFont captionFont(const QFont &font, const StylePanel *panel)
 TfrmStyle::TfrmStyle(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmStyle"));
-    setWindowTitle(QStringLiteral("Styles"));
+    setWindowTitle(tr("Styles"));
     // Window-modal: it blocks the main window, but the Background dialog it
     // opens stays usable beside it.
     setWindowModality(Qt::WindowModal);
@@ -76,10 +76,10 @@ void TfrmStyle::ensureWidgets()
         m_samples << sample;
     }
 
-    StylePanel *hint = addButtonPanel("Panel23", QStringLiteral("Hint Color"), 8, 65);
-    m_pFont = addButtonPanel("pFont", QStringLiteral("Tile Font"), 80, 81);
-    m_pColor = addButtonPanel("pColor", QStringLiteral("Tile Color"), 169, 80);
-    StylePanel *background = addButtonPanel("Panel22", QStringLiteral("Background"), 256, 79);
+    StylePanel *hint = addButtonPanel("Panel23", tr("Hint Color"), 8, 65);
+    m_pFont = addButtonPanel("pFont", tr("Tile Font"), 80, 81);
+    m_pColor = addButtonPanel("pColor", tr("Tile Color"), 169, 80);
+    StylePanel *background = addButtonPanel("Panel22", tr("Background"), 256, 79);
     hint->setFocusPolicy(Qt::NoFocus); // it has no action to reach
     connect(hint, &StylePanel::clicked, this, [this] { Panel23Click(); });
     connect(m_pFont, &StylePanel::clicked, this, [this] { pFontClick(); });

@@ -86,7 +86,7 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Splitwick"));
+    setWindowTitle(tr("About Splitwick"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
 }
@@ -112,7 +112,7 @@ void TfrmAbout::ensureWidgets()
 
     auto *title = new ShadowTitle(panel);
     title->setObjectName(QStringLiteral("ProductName"));
-    auto *version = new QLabel(QStringLiteral("Version 1.1"), panel);
+    auto *version = new QLabel(tr("Version 1.1"), panel);
     version->setObjectName(QStringLiteral("Version"));
 
     // What a packager and a player look for: the licence, who made it, whose

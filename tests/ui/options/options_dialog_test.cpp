@@ -299,6 +299,11 @@ void OptionsDialogTest::saveRoundTrip()
         penalty->lineEdit()->selectAll();
         QTest::keyClicks(penalty->lineEdit(), "mine.wav");
         dialog->findChild<QSlider *>("handicap")->setValue(2); // not saved
+        // Past the desktop's language and English to the first translation, by keys.
+        auto *language = dialog->findChild<QComboBox *>("Language");
+        language->setFocus();
+        QTest::keyClick(language, Qt::Key_Down);
+        QTest::keyClick(language, Qt::Key_Down);
         dialog->options().save(m_installation->settings());
     }
     QFile file(iniPath());
@@ -308,7 +313,7 @@ void OptionsDialogTest::saveRoundTrip()
                         "vRandom=0\r\nvNotFirst=0\r\nProximity=0\r\nDef=1\r\nVowels=0\r\nmusic=tune.mp3\r\n"
                         "GoodDropSound=\r\nPenaltySound=mine.wav\r\nIncorrectSound=\r\nGameOverSound=\r\n"
                         "GameWonSound=\r\nNewGameSound=\r\nTimerStartSound=\r\nGoodWordSound=\r\nHelpHints=0\r\n"
-                        "HighContrast=0\r\n"));
+                        "HighContrast=0\r\nLanguage=de\r\n"));
 
     const auto again = makeDialog();
     QCOMPARE(checkedPreset(*again), 13);
@@ -319,6 +324,7 @@ void OptionsDialogTest::saveRoundTrip()
     QCOMPARE(again->findChild<QComboBox *>("PenaltySound")->currentText(), QString("mine.wav"));
     QCOMPARE(again->findChild<QSlider *>("handicap")->value(), 0);
     QCOMPARE(again->options().handicap(), 0);
+    QCOMPARE(again->findChild<QComboBox *>("Language")->currentText(), QString("Deutsch"));
 }
 
 void OptionsDialogTest::clickingFormatZeroChecksMiddle()

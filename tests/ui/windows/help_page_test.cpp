@@ -7,9 +7,10 @@
 
 namespace {
 
-QString helpPage()
+// The English page and its translations, which the help links open by the game's language.
+QString helpPage(const QString &name = QStringLiteral("xq.htm"))
 {
-    QFile f(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/xq/xq.htm"));
+    QFile f(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/xq/") + name);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(f.readAll());
@@ -21,13 +22,23 @@ class HelpPageTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void linksStayInsideThePage_data();
     void linksStayInsideThePage();
+    void dictionaryListHasItsPlace_data() { linksStayInsideThePage_data(); }
     void dictionaryListHasItsPlace();
 };
 
+void HelpPageTest::linksStayInsideThePage_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"xq.htm", "xq_de.htm", "xq_es.htm", "xq_fr.htm"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
 void HelpPageTest::linksStayInsideThePage()
 {
-    const QString page = helpPage();
+    QFETCH(QString, name);
+    const QString page = helpPage(name);
     QVERIFY(!page.isEmpty());
     QSet<QString> ids;
     for (const auto &m : QRegularExpression(R"(\bid="([^"]+)\")").globalMatch(page))
@@ -41,11 +52,20 @@ void HelpPageTest::linksStayInsideThePage()
         ++links;
     }
     QVERIFY(links >= 10);
+    // A translation has every section of the English page, under the same anchors.
+    QSet<QString> english;
+    for (const auto &m : QRegularExpression(R"(<section id="([^"]+)\")").globalMatch(helpPage()))
+        english.insert(m.captured(1));
+    QSet<QString> sections;
+    for (const auto &m : QRegularExpression(R"(<section id="([^"]+)\")").globalMatch(page))
+        sections.insert(m.captured(1));
+    QCOMPARE(sections, english);
 }
 
 void HelpPageTest::dictionaryListHasItsPlace()
 {
-    const QString page = helpPage();
+    QFETCH(QString, name);
+    const QString page = helpPage(name);
     const QString begin = QStringLiteral("<!-- dictionaries:begin -->");
     const QString end = QStringLiteral("<!-- dictionaries:end -->");
     QCOMPARE(page.count(begin), 1);

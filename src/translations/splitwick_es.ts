@@ -1,0 +1,515 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Banner</name>
+    <message>
+        <source>Press &lt;F7&gt; for Options or &lt;F2&gt; to start a New Round</source>
+        <translation>Pulse &lt;F7&gt; para opciones o &lt;F2&gt; para una nueva partida</translation>
+    </message>
+    <message>
+        <source>Each horizontal row must hold a correct word or phrase.</source>
+        <translation>Cada fila debe formar una palabra o expresión correcta.</translation>
+    </message>
+    <message>
+        <source>Each row is composed of multiple cells, each containing part of a word or phrase.</source>
+        <translation>Cada fila consta de varias casillas, cada una con parte de una palabra o expresión.</translation>
+    </message>
+    <message>
+        <source>Red cells in each row must be moved to correct spot in correct row to form each correct word or phrase.</source>
+        <translation>Las casillas rojas deben ir al sitio correcto de la fila correcta para formar cada palabra o expresión.</translation>
+    </message>
+    <message>
+        <source>Using a &lt;Clue&gt; will cost you points.</source>
+        <translation>Usar una &lt;Pista&gt; le costará puntos.</translation>
+    </message>
+    <message>
+        <source>Drag and drop RED cell onto another red cell to try to match definitions.</source>
+        <translation>Arrastre una casilla ROJA sobre otra roja para intentar formar las palabras.</translation>
+    </message>
+    <message>
+        <source>GREEN letters show a cell in the CORRECT position; green cells cannot be moved.</source>
+        <translation>Las letras VERDES muestran una casilla en el sitio CORRECTO; las casillas verdes no se mueven.</translation>
+    </message>
+    <message>
+        <source>RED letters show a cell is in the WRONG position - drag it to the correct position.</source>
+        <translation>Las letras ROJAS muestran una casilla en el sitio EQUIVOCADO: arrástrela al correcto.</translation>
+    </message>
+    <message>
+        <source>Change cell colors via the Options menu.</source>
+        <translation>Cambie el color de las casillas en el menú Opciones.</translation>
+    </message>
+    <message>
+        <source>With Definitions ON, your cursor over a cell gives you a clue to the word.</source>
+        <translation>Con las definiciones activas, el ratón sobre una casilla da una pista de la palabra.</translation>
+    </message>
+    <message>
+        <source>Change letter fonts via the Options menu.</source>
+        <translation>Cambie la fuente de las letras en el menú Opciones.</translation>
+    </message>
+    <message>
+        <source>Press &lt;F8&gt; to view and change cell styles.</source>
+        <translation>Pulse &lt;F8&gt; para ver y cambiar el estilo de las casillas.</translation>
+    </message>
+    <message>
+        <source>Click Options &gt; Banner to turn off this banner.</source>
+        <translation>Opciones &gt; Cartel desactiva este cartel.</translation>
+    </message>
+    <message>
+        <source>Set a handicap to increase or decrease difficulty.</source>
+        <translation>Fije un hándicap para subir o bajar la dificultad.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot open folder %1</source>
+        <translation>No se puede abrir la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpLinks</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Check our website via the internet for new announcements?</source>
+        <translation>¿Buscar novedades en nuestro sitio web?</translation>
+    </message>
+</context>
+<context>
+    <name>HoverHints</name>
+    <message>
+        <source>This is your rating. The closer to 100, the better the score.</source>
+        <translation>Esta es su puntuación. Cuanto más cerca de 100, mejor.</translation>
+    </message>
+</context>
+<context>
+    <name>KnowledgeBase</name>
+    <message>
+        <source>Unable to create stream</source>
+        <translation>No se puede crear el flujo</translation>
+    </message>
+    <message>
+        <source>Unable to load the Knowledge Base</source>
+        <translation>No se puede cargar el diccionario</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageBox</name>
+    <message>
+        <source>Desktop's language</source>
+        <translation>Idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>The game speaks the chosen language from its next start.</source>
+        <translation>El juego habla el idioma elegido a partir del próximo inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsModel</name>
+    <message>
+        <source>Background Music</source>
+        <translation>Música de fondo</translation>
+    </message>
+    <message>
+        <source>Correct Match:</source>
+        <translation>Acierto:</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <translation>Fallo:</translation>
+    </message>
+    <message>
+        <source>Word Complete:</source>
+        <translation>Palabra completa:</translation>
+    </message>
+    <message>
+        <source>Time Penalty:</source>
+        <translation>Penalización de tiempo:</translation>
+    </message>
+    <message>
+        <source>Game Over:</source>
+        <translation>Fin de la partida:</translation>
+    </message>
+    <message>
+        <source>Game Won:</source>
+        <translation>Partida ganada:</translation>
+    </message>
+    <message>
+        <source>New Game:</source>
+        <translation>Nuevo juego:</translation>
+    </message>
+    <message>
+        <source>Countdown Starts:</source>
+        <translation>Empieza la cuenta atrás:</translation>
+    </message>
+</context>
+<context>
+    <name>RoundEngine</name>
+    <message>
+        <source>Insufficient words in dictionary matching your criteria.
+Please change your options.</source>
+        <translation>No hay suficientes palabras en el diccionario que cumplan sus criterios.
+Cambie sus opciones.</translation>
+    </message>
+    <message>
+        <source>Sorry, please try again.</source>
+        <translation>Lo sentimos, inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Clue (No more)</source>
+        <translation>Pista (no quedan)</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Resolviendo</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Success !</source>
+        <translation>¡Éxito!</translation>
+    </message>
+    <message>
+        <source>Complete !</source>
+        <translation>¡Completo!</translation>
+    </message>
+    <message>
+        <source>Done !</source>
+        <translation>¡Hecho!</translation>
+    </message>
+    <message>
+        <source>Finished !</source>
+        <translation>¡Terminado!</translation>
+    </message>
+    <message>
+        <source>Clue (%1)</source>
+        <translation>Pista (%1)</translation>
+    </message>
+    <message>
+        <source>Clue</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>%1 words to find, level: %2, dictionary: %3</source>
+        <translation>%1 palabras por encontrar, nivel: %2, diccionario: %3</translation>
+    </message>
+</context>
+<context>
+    <name>RoundNumberDialog</name>
+    <message>
+        <source>Round Number</source>
+        <translation>Número de partida</translation>
+    </message>
+    <message>
+        <source>This round's number is %1.</source>
+        <translation>El número de esta partida es %1.</translation>
+    </message>
+    <message>
+        <source>Type a round's number to deal that round again (with the same dictionary and options):</source>
+        <translation>Escriba el número de una partida para repartirla de nuevo (con el mismo diccionario y las mismas opciones):</translation>
+    </message>
+    <message>
+        <source>Round number</source>
+        <translation>Número de partida</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Repartir</translation>
+    </message>
+    <message>
+        <source>A round number is a whole number from 0 to 4294967295.</source>
+        <translation>Un número de partida es un número entero de 0 a 4294967295.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreChart</name>
+    <message>
+        <source>2 Splits</source>
+        <translation>2 cortes</translation>
+    </message>
+    <message>
+        <source>3 Splits</source>
+        <translation>3 cortes</translation>
+    </message>
+    <message>
+        <source>4 Splits</source>
+        <translation>4 cortes</translation>
+    </message>
+    <message>
+        <source>5 Splits</source>
+        <translation>5 cortes</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTable</name>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Moderate</source>
+        <translation>Moderada</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Intense</source>
+        <translation>Intensa</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>Rating </source>
+        <translation>Puntuación </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation>Estado: </translation>
+    </message>
+</context>
+<context>
+    <name>Tfo</name>
+    <message>
+        <source>Check our website via the internet for music and sound?</source>
+        <translation>¿Buscar música y sonidos en nuestro sitio web?</translation>
+    </message>
+    <message>
+        <source>Splitwick Options</source>
+        <translation>Opciones de Splitwick</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Sounds &amp;&amp; Music</source>
+        <translation>Sonidos y música</translation>
+    </message>
+    <message>
+        <source>Help Hints</source>
+        <translation>Sugerencias de ayuda</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>New Cells</source>
+        <translation>Nuevas casillas</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Dictionary:</source>
+        <translation>Diccionario:</translation>
+    </message>
+    <message>
+        <source>Number of Words:</source>
+        <translation>Número de palabras:</translation>
+    </message>
+    <message>
+        <source>Initial Fixed Cell:</source>
+        <translation>Casilla fija inicial:</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Not First</source>
+        <translation>No la primera</translation>
+    </message>
+    <message>
+        <source>Show Definitions</source>
+        <translation>Mostrar definiciones</translation>
+    </message>
+    <message>
+        <source>Proximity</source>
+        <translation>Proximidad</translation>
+    </message>
+    <message>
+        <source>Vowels</source>
+        <translation>Vocales</translation>
+    </message>
+    <message>
+        <source>Handicap Level:</source>
+        <translation>Hándicap:</translation>
+    </message>
+    <message>
+        <source>Easier to play</source>
+        <translation>Más fácil</translation>
+    </message>
+    <message>
+        <source>Neutral</source>
+        <translation>Neutral</translation>
+    </message>
+    <message>
+        <source>Greater challenge</source>
+        <translation>Más difícil</translation>
+    </message>
+    <message>
+        <source>Split Word Format:</source>
+        <translation>Formato de corte:</translation>
+    </message>
+    <message>
+        <source>Sound Effects ...</source>
+        <translation>Efectos de sonido...</translation>
+    </message>
+    <message>
+        <source>Louder</source>
+        <translation>Más alto</translation>
+    </message>
+    <message>
+        <source>Sound &amp; Music Volume</source>
+        <translation>Volumen de sonidos y música</translation>
+    </message>
+    <message>
+        <source>Quieter</source>
+        <translation>Más bajo</translation>
+    </message>
+    <message>
+        <source>Download More Sounds &amp;&amp; Music</source>
+        <translation>Descargar más sonidos y música</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>About Splitwick</source>
+        <translation>Acerca de Splitwick</translation>
+    </message>
+    <message>
+        <source>Version 1.1</source>
+        <translation>Versión 1.1</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBG</name>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Estirar</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be shown.</source>
+        <translation>%1 no es una imagen que se pueda mostrar.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmScore</name>
+    <message>
+        <source>Completed Game Statistics</source>
+        <translation>Estadísticas de partidas ganadas</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Eficacia</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmStyle</name>
+    <message>
+        <source>Styles</source>
+        <translation>Estilos</translation>
+    </message>
+    <message>
+        <source>Hint Color</source>
+        <translation>Color de pistas</translation>
+    </message>
+    <message>
+        <source>Tile Font</source>
+        <translation>Fuente de casilla</translation>
+    </message>
+    <message>
+        <source>Tile Color</source>
+        <translation>Color de casilla</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+</context>
+<context>
+    <name>TileDescription</name>
+    <message>
+        <source>movable</source>
+        <translation>movible</translation>
+    </message>
+    <message>
+        <source>placed</source>
+        <translation>colocada</translation>
+    </message>
+    <message>
+        <source>row complete</source>
+        <translation>fila completa</translation>
+    </message>
+    <message>
+        <source>, row %1</source>
+        <translation>, fila %1</translation>
+    </message>
+</context>
+</TS>

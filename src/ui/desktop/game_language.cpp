@@ -1,0 +1,101 @@
+// The run's language: choosing it, loading its translations, and what depends on it.
+#include "ui/desktop/game_language.h"
+
+#include "settings/player_folders.h"
+#include "settings/settings_file.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+struct LanguageFacts
+{
+    const char *code;
+    const char *name;       // in the language itself (UTF-8)
+    const char *dictionary; // the dictionary of its words (UTF-8)
+};
+
+const LanguageFacts Languages[] = {
+    {"de", "Deutsch", "Wörter auf Deutsch"},
+    {"es", "Español", "Palabras en español"},
+    {"fr", "Français", "Mots français"},
+};
+
+QString g_language = QStringLiteral("en");
+
+const LanguageFacts *facts(const QString &code)
+{
+    for (const LanguageFacts &l : Languages) {
+        if (code == QLatin1String(l.code))
+            return &l;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QStringList translatedLanguages()
+{
+    QStringList codes;
+    for (const LanguageFacts &l : Languages)
+        codes.append(QString::fromLatin1(l.code));
+    return codes;
+}
+
+QString chooseLanguage(const QString &choice, const QLocale &desktop)
+{
+    if (choice == QLatin1String("en") || facts(choice))
+        return choice;
+    // The desktop's languages in its order of preference: "fr-CA" is French,
+    // and an English one before it keeps the game in English.
+    for (const QString &tag : desktop.uiLanguages()) {
+        const QString code = tag.section(QLatin1Char('-'), 0, 0).toLower();
+        if (code == QLatin1String("en") || facts(code))
+            return code;
+    }
+    return QStringLiteral("en");
+}
+
+QString savedLanguageChoice()
+{
+    return SettingsFile(PlayerFolders::settingsFilePath()).readString(QStringLiteral("Options"), QStringLiteral("Language"), QString());
+}
+
+void installLanguage(const QString &code)
+{
+    g_language = facts(code) ? code : QStringLiteral("en");
+    if (g_language == QLatin1String("en"))
+        return;
+    auto *own = new QTranslator(QCoreApplication::instance());
+    if (own->load(QStringLiteral(":/i18n/splitwick_") + g_language))
+        QCoreApplication::installTranslator(own);
+    // Qt's own texts; a machine without qt6-translations-l10n keeps them English.
+    auto *qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(QStringLiteral("qtbase_") + g_language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}
+
+QString gameLanguage()
+{
+    return g_language;
+}
+
+QString languageDictionary(const QString &code)
+{
+    const LanguageFacts *l = facts(code);
+    return l ? QString::fromUtf8(l->dictionary) : QString();
+}
+
+QString helpPageName()
+{
+    return g_language == QLatin1String("en") ? QStringLiteral("xq\\xq.htm")
+                                             : QStringLiteral("xq\\xq_%1.htm").arg(g_language);
+}
+
+QString languageName(const QString &code)
+{
+    const LanguageFacts *l = facts(code);
+    return l ? QString::fromUtf8(l->name) : QStringLiteral("English");
+}
