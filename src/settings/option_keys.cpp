@@ -32,7 +32,7 @@ constexpr OptionKey flagKey(const char *name)
             [](OptionsModel &m, qint32 on) { (m.*Set)(on != 0); }, nullptr, nullptr};
 }
 
-const std::array<OptionKey, 21> Keys = {{
+const std::array<OptionKey, 22> Keys = {{
     {"Presets", OptionType::Integer, 0, PresetsRange, [](const OptionsModel &m) { return qint32(m.presetsIndex()); },
      [](OptionsModel &m, qint32 index) { m.setPresetsIndex(index); }, nullptr, nullptr},
     {"Dictionary", OptionType::Text, 0, {}, nullptr, nullptr, [](const OptionsModel &m) { return m.dictionary(); },
