@@ -1,6 +1,7 @@
 #include "settings/options_model.h"
 
 #include "base/game_error.h"
+#include "settings/option_keys.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
 
@@ -63,7 +64,7 @@ void OptionsModel::selectDictionary(const QString &name)
 
 void OptionsModel::setWordCount(int count)
 {
-    count = std::clamp(count, 4, 45);
+    count = std::clamp(count, WordCountRange.low, WordCountRange.high);
     if (count == m_wordCount)
         return;
     m_wordCount = count;
@@ -72,7 +73,7 @@ void OptionsModel::setWordCount(int count)
 
 void OptionsModel::setPresetsIndex(int index)
 {
-    index = std::clamp(index, -1, SplitFormatCount - 1);
+    index = std::clamp(index, PresetsRange.low, PresetsRange.high);
     if (index == m_presetsIndex)
         return;
     m_presetsIndex = index;
@@ -141,7 +142,7 @@ void OptionsModel::setShowParameters(bool on)
 
 void OptionsModel::setHandicap(int position)
 {
-    position = std::clamp(position, -3, 3);
+    position = std::clamp(position, HandicapRange.low, HandicapRange.high);
     if (position != m_handicap) {
         m_handicap = position;
         emit changed();
@@ -175,7 +176,7 @@ void OptionsModel::setSoundText(SoundSlot slot, const QString &text)
 
 void OptionsModel::setVolumePosition(int position)
 {
-    position = std::clamp(position, 1, 15);
+    position = std::clamp(position, VolumeRange.low, VolumeRange.high);
     if (position != m_volume) {
         m_volume = position;
         emit volumeChanged(position);
@@ -193,97 +194,62 @@ void OptionsModel::setSettingsPageEnabled(bool on)
 
 const QStringList &OptionsModel::savedKeys()
 {
-    static const QStringList keys = {
-        "Presets", "Dictionary", "vmiddle", "vfirst", "vlast", "vRandom", "vNotFirst",
-        "Proximity", "Def", "Vowels", "music", "GoodDropSound", "PenaltySound", "IncorrectSound",
-        "GameOverSound", "GameWonSound", "NewGameSound", "TimerStartSound", "GoodWordSound", "HelpHints"};
+    static const QStringList keys = [] {
+        QStringList names;
+        for (const OptionKey &key : optionKeys())
+            names << QString::fromLatin1(key.name);
+        return names;
+    }();
     return keys;
 }
 
-namespace {
-bool fixedChoiceByName(const QString &key, FixedCell &choice)
-{
-    for (int i = 0; i < FixedCellCount; ++i) {
-        if (fixedCellName(FixedCell(i)) == key) {
-            choice = FixedCell(i);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool soundSlotByName(const QString &key, SoundSlot &slot)
-{
-    for (int i = 0; i < SoundSlotCount; ++i) {
-        if (soundSlotName(SoundSlot(i)) == key) {
-            slot = SoundSlot(i);
-            return true;
-        }
-    }
-    return false;
-}
-} // namespace
-
 void OptionsModel::restore(const SettingsFile &settings)
 {
-    // Order matters: the split format comes first, so that index 0 checks
-    // "Middle" before the saved fixed-cell buttons win.
-    for (const QString &key : savedKeys()) {
-        FixedCell choice;
-        SoundSlot slot;
-        if (key == "Presets") {
-            setPresetsIndex(settings.readInteger(Section, key, 0));
-        } else if (key == "Dictionary") {
-            selectDictionary(settings.readString(Section, key, QString()));
-        } else if (fixedChoiceByName(key, choice)) {
-            setFixedCell(choice, settings.readBool(Section, key, false));
-        } else if (key == "Proximity") {
-            setProximity(settings.readBool(Section, key, false));
-        } else if (key == "Def") {
-            setShowDefinitions(settings.readBool(Section, key, false));
-        } else if (key == "Vowels") {
-            setVowels(settings.readBool(Section, key, false));
-        } else if (key == "HelpHints") {
-            setHelpHints(settings.readBool(Section, key, false));
-        } else if (soundSlotByName(key, slot)) {
-            setSoundText(slot, settings.readString(Section, key, QString()));
+    for (const OptionKey &key : optionKeys()) {
+        const QString name = QString::fromLatin1(key.name);
+        switch (key.type) {
+        case OptionType::Integer:
+            key.setNumber(*this, std::clamp(settings.readInteger(Section, name, key.defaultValue), key.range.low,
+                                            key.range.high));
+            break;
+        case OptionType::Flag:
+            key.setNumber(*this, settings.readBool(Section, name, key.defaultValue != 0) ? 1 : 0);
+            break;
+        case OptionType::Text:
+            key.setText(*this, settings.readString(Section, name, QString()));
+            break;
         }
     }
+}
+
+QString OptionsModel::savedText(const OptionKey &key) const
+{
+    switch (key.type) {
+    case OptionType::Integer:
+        return QString::number(key.number(*this));
+    case OptionType::Flag:
+        return key.number(*this) ? QStringLiteral("1") : QStringLiteral("0");
+    case OptionType::Text:
+        break;
+    }
+    return key.text(*this);
 }
 
 void OptionsModel::save(SettingsFile &settings) const
 {
     // One value that cannot be stored must not cost the others: it is skipped
-    // and named once at the end. A file that cannot be written stops the loop,
-    // since every later key would wait for it in vain.
+    // and named once at the end. The rest is one write: one lock, one rename.
     QStringList skipped;
-    const auto write = [&](const QString &key, const QString &value) {
-        if (!SettingsFile::canStore(Section, key, value))
-            skipped.append(key);
+    QList<SettingsFile::Entry> entries;
+    for (const OptionKey &key : optionKeys()) {
+        const QString name = QString::fromLatin1(key.name);
+        const QString value = savedText(key);
+        if (!SettingsFile::canStore(Section, name, value))
+            skipped.append(name);
         else
-            settings.writeString(Section, key, value);
-    };
-    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    for (const QString &key : savedKeys()) {
-        FixedCell choice;
-        SoundSlot slot;
-        if (key == "Presets")
-            write(key, QString::number(m_presetsIndex));
-        else if (key == "Dictionary")
-            write(key, dictionary());
-        else if (fixedChoiceByName(key, choice))
-            write(key, flag(fixedCell(choice)));
-        else if (key == "Proximity")
-            write(key, flag(m_proximity));
-        else if (key == "Def")
-            write(key, flag(m_def));
-        else if (key == "Vowels")
-            write(key, flag(m_vowels));
-        else if (key == "HelpHints")
-            write(key, flag(m_helpHints));
-        else if (soundSlotByName(key, slot))
-            write(key, soundText(slot));
+            entries.append({name, value});
     }
+    settings.writeEntries(Section, entries);
     if (!skipped.isEmpty())
         throw GameError(QStringLiteral("Not saved, a line break in the value: %1").arg(skipped.join(QStringLiteral(", "))));
 }

@@ -6,6 +6,7 @@
 #include <array>
 
 class SettingsFile;
+struct OptionKey;
 
 // The sound slots of the Options dialog, by the component names they are saved under.
 enum class SoundSlot { Music, GoodDrop, Incorrect, GoodWord, Penalty, GameOver, GameWon, NewGame, TimerStart };
@@ -83,11 +84,13 @@ public:
     bool settingsPageEnabled() const { return m_settingsPageEnabled; }
     void setSettingsPageEnabled(bool on);
 
-    // The twenty saved components, in the order they are restored and saved.
+    // The twenty saved components (the table of optionKeys()), in the order
+    // they are restored and saved.
     static const QStringList &savedKeys();
     void restore(const SettingsFile &settings);
-    // Writes every key it can; throws GameError after the loop when a value
-    // held a line break (that key skipped) or at the first failed write.
+    // Writes every key it can in one write of the file; throws GameError when
+    // the file cannot be written, or after the write when a value held a line
+    // break (that key skipped).
     void save(SettingsFile &settings) const;
 
 signals:
@@ -99,6 +102,8 @@ signals:
     void showParametersChanged(bool on);
 
 private:
+    QString savedText(const OptionKey &key) const;
+
     QStringList m_dictionaryNames;
     int m_dictionaryIndex = -1;
     int m_wordCount = 10;

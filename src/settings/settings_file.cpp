@@ -1,230 +1,23 @@
+// The settings file: reads through the view, writes as one locked read-change-rename.
 #include "settings/settings_file.h"
 
-#include "settings/file_lock.h"
 #include "base/game_error.h"
-#include "words/windows1252.h"
+#include "settings/file_lock.h"
+#include "settings/settings_scanner.h"
+#include "settings/settings_text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
-#include <cstring>
+#include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace SettingsText;
 
 namespace {
-
-const QByteArray Utf8Bom("\xEF\xBB\xBF");
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-QString trimBlanks(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin).toString();
-}
-
-// Names and values are UTF-8; what is not valid UTF-8 came from an older tool
-// in the Windows code page.
-QString decodeText(QByteArrayView bytes)
-{
-    // A value may start with U+FEFF: only the file's own byte order mark is not text.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8(bytes);
-    return utf8.hasError() ? fromWindows1252(bytes) : text;
-}
-
-bool sameName(QByteArrayView bytes, const QString &name)
-{
-    return decodeText(bytes).compare(name, Qt::CaseInsensitive) == 0;
-}
-
-// The file's bytes, scanned where they lie: nothing is split into lines, so a
-// huge hand-edited file costs one pass over its bytes at most. A line runs to
-// its "\n"; its text ends at its first "\r" or "\n".
-class Scanner
-{
-public:
-    explicit Scanner(const QByteArray &data) : m_data(data.constData()), m_size(data.size())
-    {
-        if (data.startsWith(Utf8Bom))
-            m_start = Utf8Bom.size();
-    }
-
-    qsizetype start() const { return m_start; }
-    qsizetype size() const { return m_size; }
-
-    // The position just past the line that holds pos (past its "\n").
-    qsizetype nextLine(qsizetype pos) const
-    {
-        const void *lf = std::memchr(m_data + pos, '\n', size_t(m_size - pos));
-        return lf ? static_cast<const char *>(lf) - m_data + 1 : m_size;
-    }
-
-    qsizetype textEnd(qsizetype lineStart) const
-    {
-        qsizetype i = lineStart;
-        while (i < m_size && m_data[i] != '\n' && m_data[i] != '\r')
-            ++i;
-        return i;
-    }
-
-    // The ending that a rewritten line keeps: "\r\n" or "\n" (none at the end).
-    qsizetype rawEnd(qsizetype lineStart) const
-    {
-        qsizetype end = nextLine(lineStart);
-        if (end > lineStart && m_data[end - 1] == '\n') {
-            --end;
-            if (end > lineStart && m_data[end - 1] == '\r')
-                --end;
-        }
-        return end;
-    }
-
-    qsizetype skipBlanks(qsizetype pos, qsizetype end) const
-    {
-        while (pos < end && isBlank(m_data[pos]))
-            ++pos;
-        return pos;
-    }
-
-    // The next section header at or after pos, up to end; its line start or -1.
-    // Headers are found by their '[', each line looked at once.
-    qsizetype nextHeader(qsizetype pos, qsizetype end, QByteArrayView *name = nullptr) const
-    {
-        while (pos < end) {
-            const void *hit = std::memchr(m_data + pos, '[', size_t(end - pos));
-            if (!hit)
-                return -1;
-            const qsizetype bracket = static_cast<const char *>(hit) - m_data;
-            qsizetype lineStart = bracket;
-            while (lineStart > m_start && isBlank(m_data[lineStart - 1]))
-                --lineStart;
-            if (lineStart == m_start || m_data[lineStart - 1] == '\n') {
-                if (name) {
-                    const qsizetype textEnd = this->textEnd(bracket);
-                    qsizetype close = bracket + 1;
-                    while (close < textEnd && m_data[close] != ']')
-                        ++close;
-                    *name = trimmed(bracket + 1, close);
-                }
-                return lineStart;
-            }
-            pos = nextLine(bracket);
-        }
-        return -1;
-    }
-
-    // The section's body: from the line after its first header to the next
-    // header. False when there is no such section.
-    bool findSection(const QString &section, qsizetype &bodyBegin, qsizetype &bodyEnd) const
-    {
-        QByteArrayView name;
-        for (qsizetype pos = m_start; (pos = nextHeader(pos, m_size, &name)) >= 0;) {
-            pos = nextLine(pos);
-            if (sameName(name, section)) {
-                bodyBegin = pos;
-                bodyEnd = nextHeader(pos, m_size);
-                if (bodyEnd < 0)
-                    bodyEnd = m_size;
-                return true;
-            }
-        }
-        return false;
-    }
-
-    struct Entry
-    {
-        qsizetype lineStart = -1;
-        qsizetype nameEnd = 0; // the '='
-        qsizetype valueBegin = 0;
-        qsizetype valueEnd = 0; // blanks trimmed
-    };
-
-    // The first entry of the key in [begin, end), found by its '='.
-    Entry findKey(const QString &key, qsizetype begin, qsizetype end) const
-    {
-        qsizetype pos = begin;
-        while (pos < end) {
-            const void *hit = std::memchr(m_data + pos, '=', size_t(end - pos));
-            if (!hit)
-                break;
-            const qsizetype eq = static_cast<const char *>(hit) - m_data;
-            qsizetype lineStart = eq;
-            while (lineStart > begin && m_data[lineStart - 1] != '\n')
-                --lineStart;
-            pos = nextLine(eq);
-            const qsizetype nameBegin = skipBlanks(lineStart, eq);
-            if (eq >= textEnd(lineStart) || nameBegin == eq || m_data[nameBegin] == ';' || m_data[nameBegin] == '#')
-                continue;
-            if (!sameName(trimmed(nameBegin, eq), key))
-                continue;
-            Entry entry;
-            entry.lineStart = lineStart;
-            entry.nameEnd = eq;
-            entry.valueBegin = skipBlanks(eq + 1, textEnd(lineStart));
-            entry.valueEnd = textEnd(lineStart);
-            while (entry.valueEnd > entry.valueBegin && isBlank(m_data[entry.valueEnd - 1]))
-                --entry.valueEnd;
-            return entry;
-        }
-        return {};
-    }
-
-    // After the body's last line that is neither blank nor a comment, so a new
-    // key does not land among the lines that lead into the next section.
-    qsizetype insertionPoint(qsizetype bodyBegin, qsizetype bodyEnd) const
-    {
-        qsizetype at = bodyEnd;
-        while (at > bodyBegin) {
-            qsizetype lineStart = at - 1;
-            while (lineStart > bodyBegin && m_data[lineStart - 1] != '\n')
-                --lineStart;
-            const qsizetype first = skipBlanks(lineStart, textEnd(lineStart));
-            if (first < textEnd(lineStart) && m_data[first] != ';' && m_data[first] != '#')
-                break;
-            at = lineStart;
-        }
-        return at;
-    }
-
-    QByteArrayView bytes(qsizetype begin, qsizetype end) const { return QByteArrayView(m_data + begin, end - begin); }
-
-    QByteArrayView trimmed(qsizetype begin, qsizetype end) const
-    {
-        begin = skipBlanks(begin, end);
-        while (end > begin && isBlank(m_data[end - 1]))
-            --end;
-        return bytes(begin, end);
-    }
-
-    QByteArray lineEnding() const
-    {
-        const void *lf = std::memchr(m_data + m_start, '\n', size_t(m_size - m_start));
-        if (!lf)
-            return "\r\n";
-        const char *p = static_cast<const char *>(lf);
-        return (p > m_data + m_start && p[-1] == '\r') ? "\r\n" : "\n";
-    }
-
-private:
-    const char *m_data;
-    qsizetype m_size;
-    qsizetype m_start = 0;
-};
 
 // A missing file reads as empty; an unreadable one fails.
 bool loadBytes(const QString &path, QByteArray &data)
@@ -236,27 +29,98 @@ bool loadBytes(const QString &path, QByteArray &data)
     return file.error() == QFile::NoError;
 }
 
-// The stored value, whole; false when the key is missing.
-bool readValue(const QString &path, const QString &section, const QString &key, QString &value)
-{
-    QByteArray data;
-    if (!loadBytes(path, data))
-        return false;
-    const Scanner scan(data);
-    qsizetype begin = 0;
-    qsizetype end = 0;
-    if (!scan.findSection(trimBlanks(section), begin, end))
-        return false;
-    const Scanner::Entry entry = scan.findKey(trimBlanks(key), begin, end);
-    if (entry.lineStart < 0)
-        return false;
-    value = decodeText(scan.bytes(entry.valueBegin, entry.valueEnd));
-    return true;
-}
-
 bool holdsLineBreak(const QString &text)
 {
     return text.contains(u'\r') || text.contains(u'\n');
+}
+
+// A settings file may be a link (dotfiles often are), and the write goes to
+// where it points, but only into a regular file of the player's own.
+bool writableThroughLinks(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat link {};
+    if (::lstat(name.constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return true;
+    struct stat target {};
+    return ::stat(name.constData(), &target) == 0 && S_ISREG(target.st_mode) && target.st_uid == ::geteuid();
+}
+
+// The file's bytes with the entries written: each key replaced where it
+// stands (a line with the same value left as it is), the missing ones added
+// in their order after the section's last entry, the section added to the end
+// when there is none. Empty when nothing changes.
+QByteArray withEntries(const QByteArray &data, const QString &section, const QList<SettingsFile::Entry> &entries)
+{
+    const Scanner scan(data);
+    const QByteArray eol = scan.lineEnding();
+    QByteArray added;
+    const auto addLines = [&](qsizetype from) {
+        for (qsizetype i = from; i < entries.size(); ++i)
+            added += entries[i].first.toUtf8() + '=' + entries[i].second.toUtf8() + eol;
+    };
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    if (!scan.findSection(section, begin, end)) {
+        QByteArray out = data;
+        if (!out.isEmpty() && !out.endsWith('\n'))
+            out += eol;
+        out += '[' + section.toUtf8() + ']' + eol;
+        addLines(0);
+        return out + added;
+    }
+    QStringList keys;
+    for (const SettingsFile::Entry &entry : entries)
+        keys << entry.first;
+    const QList<Scanner::Entry> found = scan.findKeys(keys, begin, end);
+
+    struct Replacement
+    {
+        qsizetype begin;
+        qsizetype end;
+        QByteArray line;
+    };
+    QList<Replacement> replacements;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const Scanner::Entry &entry = found[i];
+        const QString &value = entries[i].second;
+        if (entry.lineStart < 0) {
+            added += entries[i].first.toUtf8() + '=' + value.toUtf8() + eol;
+            continue;
+        }
+        // The same value is left as it is, in whatever code page it was written.
+        if (decodeText(scan.bytes(entry.valueBegin, entry.valueEnd)) == value)
+            continue;
+        // The line is written anew: its name as it stands, without blanks.
+        const qsizetype lineEnd = scan.rawEnd(entry.lineStart);
+        QByteArray line = scan.trimmed(entry.lineStart, entry.nameEnd).toByteArray() + '=' + value.toUtf8();
+        if (lineEnd == data.size())
+            line += eol; // the file's last line had no ending
+        replacements.append({entry.lineStart, lineEnd, line});
+    }
+    if (replacements.isEmpty() && added.isEmpty())
+        return {};
+    std::sort(replacements.begin(), replacements.end(),
+              [](const Replacement &a, const Replacement &b) { return a.begin < b.begin; });
+
+    // Every entry line lies before the insertion point.
+    const qsizetype at = added.isEmpty() ? data.size() : scan.insertionPoint(begin, end);
+    QByteArray out;
+    out.reserve(data.size() + added.size() + 64 * replacements.size());
+    qsizetype copied = 0;
+    for (const Replacement &r : replacements) {
+        out.append(data.constData() + copied, r.begin - copied);
+        out += r.line;
+        copied = r.end;
+    }
+    out.append(data.constData() + copied, at - copied);
+    if (!added.isEmpty()) {
+        if (!out.isEmpty() && !out.endsWith('\n'))
+            out += eol;
+        out += added;
+    }
+    out.append(data.constData() + at, data.size() - at);
+    return out;
 }
 
 } // namespace
@@ -312,10 +176,19 @@ bool parseSettingsInteger(QStringView text, qint32 &value)
 
 SettingsFile::SettingsFile(const QString &path) : m_path(path) {}
 
+bool SettingsFile::readValue(const QString &section, const QString &key, QString &value) const
+{
+    QByteArray bytes;
+    if (!m_view.refresh(m_path) || !m_view.find(section, key, bytes))
+        return false;
+    value = decodeText(bytes);
+    return true;
+}
+
 QString SettingsFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     QString value;
-    if (!readValue(m_path, section, key, value))
+    if (!readValue(section, key, value))
         return defaultValue;
     if (value.size() > MaxTextLength) {
         value.truncate(MaxTextLength);
@@ -330,7 +203,7 @@ qint32 SettingsFile::readInteger(const QString &section, const QString &key, qin
     // The length cut is for texts: a number is read whole.
     QString text;
     qint32 value = defaultValue;
-    if (!readValue(m_path, section, key, text) || !parseSettingsInteger(text, value))
+    if (!readValue(section, key, text) || !parseSettingsInteger(text, value))
         return defaultValue;
     return value;
 }
@@ -353,52 +226,43 @@ bool SettingsFile::canStore(const QString &section, const QString &key, const QS
 
 void SettingsFile::writeString(const QString &section, const QString &key, const QString &value)
 {
+    writeEntries(section, {{key, value}});
+}
+
+void SettingsFile::writeEntries(const QString &section, const QList<Entry> &entries)
+{
     const QString failure = QStringLiteral("Unable to write to %1")
                                 .arg(QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath()));
-    if (!canStore(section, key, value))
+    QList<Entry> trimmed;
+    for (const Entry &entry : entries) {
+        if (!canStore(section, entry.first, entry.second))
+            throw GameError(failure);
+        const QString key = trimBlanks(entry.first);
+        // A key given twice keeps its first place and its last value.
+        const auto same = std::find_if(trimmed.begin(), trimmed.end(), [&](const Entry &e) {
+            return e.first.compare(key, Qt::CaseInsensitive) == 0;
+        });
+        if (same != trimmed.end())
+            same->second = entry.second;
+        else
+            trimmed.append({key, entry.second});
+    }
+    if (trimmed.isEmpty())
+        return;
+    if (!writableThroughLinks(m_path))
         throw GameError(failure);
-    const QString sectionName = trimBlanks(section);
-    const QString keyName = trimBlanks(key);
 
     // Read, change and replace under the lock, so another copy's write in
     // between is not lost.
     const FileLock lock(m_path, LockTimeoutMs);
     if (!lock.locked())
         throw GameError(failure);
-
     QByteArray data;
     if (!loadBytes(m_path, data))
         throw GameError(failure);
-    const Scanner scan(data);
-    const QByteArray eol = scan.lineEnding();
-    const QByteArray newValue = value.toUtf8();
-
-    qsizetype begin = 0;
-    qsizetype end = 0;
-    if (scan.findSection(sectionName, begin, end)) {
-        const Scanner::Entry entry = scan.findKey(keyName, begin, end);
-        if (entry.lineStart >= 0) {
-            // The same value is left as it is, in whatever code page it was written.
-            if (decodeText(scan.bytes(entry.valueBegin, entry.valueEnd)) == value)
-                return;
-            // The line is written anew: its name as it stands, without blanks.
-            const qsizetype end = scan.rawEnd(entry.lineStart);
-            QByteArray line = scan.trimmed(entry.lineStart, entry.nameEnd).toByteArray() + '=' + newValue;
-            if (end == data.size())
-                line += eol; // the file's last line had no ending
-            data.replace(entry.lineStart, end - entry.lineStart, line);
-        } else {
-            const qsizetype at = scan.insertionPoint(begin, end);
-            QByteArray line = keyName.toUtf8() + '=' + newValue + eol;
-            if (at > 0 && data[at - 1] != '\n')
-                line.prepend(eol);
-            data.insert(at, line);
-        }
-    } else {
-        if (!data.isEmpty() && !data.endsWith('\n'))
-            data += eol;
-        data += '[' + sectionName.toUtf8() + ']' + eol + keyName.toUtf8() + '=' + newValue + eol;
-    }
+    const QByteArray changed = withEntries(data, trimBlanks(section), trimmed);
+    if (changed.isEmpty())
+        return;
 
     // A temporary file beside the old one, renamed over it: a crash or a full
     // disk leaves the old file whole.
@@ -407,8 +271,9 @@ void SettingsFile::writeString(const QString &section, const QString &key, const
         throw GameError(failure);
     // Qt takes a short write (a full disk) for success: check the size on disk
     // before the rename. Without commit() the temporary file is discarded.
-    if (file.write(data) != data.size() || !file.flush() || file.size() != data.size() || !file.commit())
+    if (file.write(changed) != changed.size() || !file.flush() || file.size() != changed.size() || !file.commit())
         throw GameError(failure);
+    m_view.adopt(changed, m_path);
 }
 
 void SettingsFile::writeInteger(const QString &section, const QString &key, qint32 value)

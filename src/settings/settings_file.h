@@ -1,10 +1,17 @@
 #pragma once
 
+#include "settings/settings_view.h"
+
+#include <QList>
 #include <QString>
 #include <QStringView>
 
-// The game's one settings file ("ZRV_XQ.INI"), an INI file read and written
-// through at once: no cache, so another running copy sees every write.
+#include <utility>
+
+// The game's one settings file ("ZRV_XQ.INI"), an INI file written through
+// at once, so another running copy sees every write. Reads go through a view
+// of the file parsed in one pass and parsed again only when the file changed
+// on disk (see SettingsView), so a large hand-edited file is read once per start.
 //
 // Section and key names are matched without regard to case; blanks around names
 // and values are not part of them. Every read names its own default. A write
@@ -22,7 +29,9 @@
 // take the ending of the file's first line ("\r\n" for a new file).
 //
 // Writes of two running copies take turns under an advisory lock on the file;
-// a lock not had within LockTimeoutMs is a write failure.
+// a lock not had within LockTimeoutMs is a write failure. A settings file that
+// is a symbolic link is written where the link points, but only when that is
+// a regular file owned by the player; anything else is a write failure.
 class SettingsFile
 {
 public:
@@ -42,11 +51,22 @@ public:
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
 
     void writeString(const QString &section, const QString &key, const QString &value);
+    // Several keys of one section in one write: one lock, one read, one
+    // rename. All or nothing: a key or value that cannot be stored fails the
+    // write before the file is touched.
+    using Entry = std::pair<QString, QString>; // key, value
+    void writeEntries(const QString &section, const QList<Entry> &entries);
     void writeInteger(const QString &section, const QString &key, qint32 value);
     void writeBool(const QString &section, const QString &key, bool value);
 
+    // How often reads went to the disk (the view's reads of the file).
+    int fileReads() const { return m_view.fileReads(); }
+
 private:
+    bool readValue(const QString &section, const QString &key, QString &value) const;
+
     QString m_path;
+    mutable SettingsView m_view;
 };
 
 // The settings file's integer rule: leading blanks skipped, an optional sign,

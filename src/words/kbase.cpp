@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <bit>
+#include <cstring>
 #include <functional>
 #include <new>
 
@@ -70,20 +72,34 @@ std::optional<TKbiAttribute> attributeByName(QByteArrayView name)
 
 // --- TKbItem ---------------------------------------------------------------
 
-TKbItem::TKbItem() : m_text{}, m_length{}, m_windows{} {}
+TKbItem::TKbItem() : m_windows{} {}
 
 TKbItem::~TKbItem() = default;
+
+QByteArrayView TKbItem::text(Text which) const
+{
+    const quint8 bit = quint8(1u << which);
+    if (m_ownedMask & bit)
+        return (*m_owned)[which];
+    if (!(m_loaded & bit))
+        return {};
+    // The entry's spans are in text order: count the loaded texts before this one.
+    return m_collection->loadedText(m_collection->m_spans[m_firstSpan + std::popcount(quint32(m_loaded & (bit - 1)))]);
+}
+
+QByteArray &TKbItem::ownedText(Text which)
+{
+    if (!m_owned)
+        m_owned = std::make_unique<std::array<QByteArray, TextCount>>();
+    m_ownedMask |= quint8(1u << which);
+    return (*m_owned)[which];
+}
 
 void TKbItem::setText(Text which, QByteArray value)
 {
     if (value.size() > qsizetype(UINT32_MAX))
         throw GameError(QStringLiteral("Text too long"));
-    if (!m_owned)
-        m_owned = std::make_unique<std::array<QByteArray, TextCount>>();
-    QByteArray &slot = (*m_owned)[which];
-    slot = std::move(value);
-    m_text[which] = slot.constData();
-    m_length[which] = quint32(slot.size());
+    ownedText(which) = std::move(value);
 }
 
 void TKbItem::setWindow(int w, quint32 bits)
@@ -149,10 +165,11 @@ void TKbItem::Assign(const TKbItem *source)
         const QByteArrayView value = source->text(which);
         // Texts from this collection's load buffer can be shared; anything
         // else may die before this entry does, so it is copied.
-        if (value.isEmpty() || isInLoadBuffer(value.data())) {
-            if (m_owned)
-                (*m_owned)[which] = QByteArray();
-            setView(which, value.isEmpty() ? nullptr : value.data(), quint32(value.size()));
+        if (value.isEmpty()) {
+            ownedText(which) = QByteArray();
+        } else if (isInLoadBuffer(value.data())) {
+            // Shared, not copied: the arena lives as long as this entry.
+            ownedText(which) = QByteArray::fromRawData(value.data(), value.size());
         } else if (source->m_owned && (*source->m_owned)[which].constData() == value.data()) {
             setText(which, (*source->m_owned)[which]); // implicitly shared, no copy
         } else {
@@ -216,6 +233,52 @@ void TKbItems::Clear()
 {
     clearEntries();
     m_buffer = QByteArray();
+    m_spans.reset();
+    m_spanCount = m_spanCapacity = 0;
+}
+
+QByteArrayView TKbItems::loadedText(quint32 offset) const
+{
+    const auto *value = reinterpret_cast<const quint8 *>(m_buffer.constData()) + offset;
+    if (value[0] == ShortTextType)
+        return QByteArrayView(value + 2, value[1]);
+    const quint32 length = quint32(value[1]) | quint32(value[2]) << 8 | quint32(value[3]) << 16 | quint32(value[4]) << 24;
+    return QByteArrayView(value + 5, qsizetype(length));
+}
+
+void TKbItems::reserveSpans(qsizetype capacity)
+{
+    m_spans.reset(static_cast<quint32 *>(std::malloc(size_t(capacity) * sizeof(quint32))));
+    if (!m_spans)
+        throw std::bad_alloc();
+    m_spanCount = 0;
+    m_spanCapacity = capacity;
+}
+
+void TKbItems::keepOnlyWhatIsUsed()
+{
+    // Each text moves with its type and length bytes.
+    const auto valueSize = [this](quint32 offset) {
+        const QByteArrayView text = loadedText(offset);
+        return (text.data() - m_buffer.constData() - offset) + text.size();
+    };
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < m_spanCount; ++i)
+        used += valueSize(m_spans[i]);
+    QByteArray arena(used, Qt::Uninitialized);
+    std::unique_ptr<quint32[], FreeSpans> spans(static_cast<quint32 *>(std::malloc(size_t(m_spanCount + 1) * sizeof(quint32))));
+    if (!spans)
+        throw std::bad_alloc();
+    quint32 at = 0;
+    for (qsizetype i = 0; i < m_spanCount; ++i) {
+        const qsizetype size = valueSize(m_spans[i]);
+        std::memcpy(arena.data() + at, m_buffer.constData() + m_spans[i], size_t(size));
+        spans[i] = at;
+        at += quint32(size);
+    }
+    m_buffer = std::move(arena);
+    m_spans = std::move(spans);
+    m_spanCapacity = m_spanCount;
 }
 
 // --- tZRVDictionary --------------------------------------------------------
@@ -232,6 +295,11 @@ void tZRVDictionary::LoadFromFile(const QString &fileName)
         QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly))
             throw GameError(QStringLiteral("Unable to create stream"));
+        // The signature first: any large file that is no dictionary is
+        // refused without being read.
+        const QByteArray signature = file.read(4);
+        if (signature != QByteArrayView("TPF0") || !file.seek(0))
+            throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
         QByteArray data = file.readAll();
         const bool readFailed = file.error() != QFileDevice::NoError;
         file.close();
@@ -250,10 +318,23 @@ void tZRVDictionary::LoadFromData(QByteArray data)
     // Entries view the buffer for as long as the store keeps it, so it must
     // own its bytes (not wrap someone else's memory).
     data.detach();
+    // Spans address the arena with 32 bits.
+    if (quint64(data.size()) > UINT32_MAX)
+        throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
     m_items.m_buffer = std::move(data);
     try {
-        KbaseReader(*this).read();
-    } catch (const std::bad_alloc &) {
-        throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+        try {
+            KbaseReader(*this).read();
+        } catch (const std::bad_alloc &) {
+            throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+        }
+    } catch (const GameError &) {
+        // What was read stays; the file's bytes it no longer needs go.
+        try {
+            m_items.keepOnlyWhatIsUsed();
+        } catch (const std::bad_alloc &) {
+            // Without room for a smaller copy the file's bytes stay.
+        }
+        throw;
     }
 }

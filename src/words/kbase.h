@@ -2,17 +2,21 @@
 
 // The knowledge base store: the entries of one dictionary file in memory.
 //
-// A load reads the file into one buffer and keeps every entry as a small
-// record of views into it, so a 100,000-entry dictionary costs a handful of
-// allocations. Texts written through the API later live in the entry's own
-// storage. Texts are raw bytes (Windows-1252 in practice), never QString.
+// A load reads the file into one buffer, the arena of every loaded text: an
+// entry is a record of a few machine words that finds its texts through a
+// table of (offset, length) spans into the arena, so a 100,000-entry
+// dictionary costs a handful of allocations and less memory than its file.
+// Texts written through the API later live in the entry's own storage.
+// Texts are raw bytes (Windows-1252 in practice), never QString.
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <array>
 #include <bit>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -75,7 +79,7 @@ public:
     QByteArrayView j() const { return text(J); }
     QByteArrayView p() const { return text(P); }
     QByteArrayView r() const { return text(R); }
-    QByteArrayView text(Text which) const { return QByteArrayView(m_text[which], qsizetype(m_length[which])); }
+    QByteArrayView text(Text which) const;
 
     void setN(QByteArray value) { setText(N, std::move(value)); }
     void setD(QByteArray value) { setText(D, std::move(value)); }
@@ -113,19 +117,15 @@ private:
     friend class TKbItems;
     friend class KbaseReader;
 
-    // Points a text at bytes that outlive the entry (the collection's load buffer).
-    void setView(Text which, const char *data, quint32 length)
-    {
-        m_text[which] = data;
-        m_length[which] = length;
-    }
     bool isInLoadBuffer(const char *data) const;
+    QByteArray &ownedText(Text which);
 
-    const char *m_text[TextCount];
-    quint32 m_length[TextCount];
-    quint32 m_windows[KbiWindowCount];
     TKbItems *m_collection = nullptr;
     std::unique_ptr<std::array<QByteArray, TextCount>> m_owned; // texts written through the API
+    quint32 m_firstSpan = 0; // the loaded texts' spans, in text order, from here
+    quint8 m_loaded = 0;     // bit t: text t was loaded
+    quint8 m_ownedMask = 0;  // bit t: text t lives in m_owned (it overrides a loaded one)
+    quint32 m_windows[KbiWindowCount];
 };
 
 // The entries in order, each owned by the collection; entry i by index in
@@ -155,6 +155,7 @@ private:
     // so Add never moves one, a load allocates once per block rather than once
     // per entry, and a small dictionary takes a small block.
     static constexpr int FirstBlockShift = 6;
+    static constexpr quint8 ShortTextType = 6; // the stream's type byte of a short text
     static constexpr size_t blockSize(size_t block) { return size_t(1) << (FirstBlockShift + block); }
 
     TKbItem &at(int index) const
@@ -167,10 +168,35 @@ private:
     }
     // Removes every entry but keeps the load buffer.
     void clearEntries();
+    // After a refused load: the kept entries' texts move into an arena of
+    // their own size and the file's bytes are let go.
+    void keepOnlyWhatIsUsed();
+
+    // A loaded text is found by the offset of its value in the arena: its
+    // type byte, then its length (one byte, or four for a long text), then
+    // its bytes.
+    QByteArrayView loadedText(quint32 offset) const;
+    // Room for capacity offsets; throws std::bad_alloc.
+    void reserveSpans(qsizetype capacity);
+    void appendSpan(quint32 offset) { m_spans.get()[m_spanCount++] = offset; }
+
+    struct FreeSpans
+    {
+        void operator()(quint32 *spans) const { std::free(spans); }
+    };
 
     std::vector<TKbItem *> m_blocks; // raw storage, block k for blockSize(k) entries
     int m_count = 0;
-    QByteArray m_buffer; // bytes of the last file loaded; loaded texts view into it
+    QByteArray m_buffer; // the arena: bytes of the last file loaded
+    // The loaded texts of every entry, entry by entry, in text order. Its
+    // room is only touched where it is used.
+    std::unique_ptr<quint32[], FreeSpans> m_spans;
+    qsizetype m_spanCount = 0;
+    qsizetype m_spanCapacity = 0;
+
+public:
+    // Bytes held for loaded texts and where they are (the arena and its table).
+    qsizetype loadedBytes() const { return m_buffer.size() + m_spanCapacity * qsizetype(sizeof(quint32)); }
 };
 
 // The store: one dictionary's entries plus the component's own properties.

@@ -2,6 +2,7 @@
 
 #include "base/game_error.h"
 
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -174,6 +175,9 @@ void KbaseReader::readCollection()
     TKbItems &items = m_store.m_items;
     // A second Items value replaces the first, like any later duplicate.
     items.clearEntries();
+    // Every loaded text takes at least four bytes of the file (its name's
+    // length and letter, its type, its length): the table never grows past this.
+    items.reserveSpans(items.m_buffer.size() / 4 + 1);
     for (;;) {
         quint8 type = byte();
         if (type == EndOfList)
@@ -189,33 +193,52 @@ void KbaseReader::readCollection()
         if (!entryFitsTheBudget())
             fail();
         TKbItem &item = items.Add();
-        for (;;) {
-            const QByteArrayView name = shortString();
-            if (name.isEmpty())
-                break;
-            readEntryProperty(item, name);
+        PendingTexts texts;
+        try {
+            for (;;) {
+                const QByteArrayView name = shortString();
+                if (name.isEmpty())
+                    break;
+                readEntryProperty(item, texts, name);
+            }
+        } catch (...) {
+            storeTexts(item, texts);
+            throw;
         }
+        storeTexts(item, texts);
     }
 }
 
 bool KbaseReader::entryFitsTheBudget() const
 {
-    // Entries cost far more than the bytes they are read from: a file of
-    // millions of empty entries is refused before it takes all memory.
+    // Entries cost more than the bytes they are read from: a file of
+    // millions of empty entries is refused before it takes much memory. A
+    // load keeps within half the budget, the other half being slack.
     const TKbItems &items = m_store.m_items;
     const quint64 blocks = items.m_blocks.size();
     if (quint64(items.m_count) < ((quint64(1) << blocks) - 1) << TKbItems::FirstBlockShift)
         return true; // the current block has room
     const quint64 file = quint64(items.m_buffer.size());
     const quint64 entries = ((quint64(1) << (blocks + 1)) - 1) << TKbItems::FirstBlockShift;
-    return file + entries * sizeof(TKbItem) <= MemoryPerFileByte * file + MemoryAllowance;
+    const quint64 spans = quint64(items.m_spanCount) * sizeof(quint32);
+    return 2 * (file + spans + entries * sizeof(TKbItem)) <= MemoryPerFileByte * file + MemoryAllowance;
 }
 
-void KbaseReader::readEntryProperty(TKbItem &item, QByteArrayView name)
+void KbaseReader::storeTexts(TKbItem &item, const PendingTexts &texts)
+{
+    TKbItems &items = m_store.m_items;
+    item.m_firstSpan = quint32(items.m_spanCount);
+    item.m_loaded = texts.loaded;
+    for (quint32 bits = texts.loaded; bits; bits &= bits - 1)
+        items.appendSpan(texts.spans[std::countr_zero(bits)]);
+}
+
+void KbaseReader::readEntryProperty(TKbItem &item, PendingTexts &texts, QByteArrayView name)
 {
     const int property = entryProperty(name);
     if (property < 0)
         fail();
+    const char *const typeAt = m_pos;
     const quint8 type = byte();
     if (property >= TKbItem::TextCount) {
         if (type != Set)
@@ -234,7 +257,14 @@ void KbaseReader::readEntryProperty(TKbItem &item, QByteArrayView name)
     } else {
         fail();
     }
-    item.setView(TKbItem::Text(property), value.data(), quint32(value.size()));
+    // A later value of the same text replaces the earlier one; an empty one is no text.
+    const quint8 bit = quint8(1u << property);
+    if (value.isEmpty()) {
+        texts.loaded &= quint8(~bit);
+        return;
+    }
+    texts.loaded |= bit;
+    texts.spans[property] = quint32(typeAt - m_store.m_items.m_buffer.constData());
 }
 
 quint32 KbaseReader::readSet()

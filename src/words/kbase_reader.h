@@ -2,16 +2,16 @@
 
 // Reads a dictionary's component stream into a store. The reader checks every
 // length against the bytes left before using it, never allocates from a
-// length field, and keeps entry texts as views into the store's load buffer.
+// length field, and keeps entry texts as spans of the store's load buffer.
 
 #include "words/kbase.h"
 
 class KbaseReader
 {
 public:
-    // A load of N bytes takes at most MemoryPerFileByte * N + MemoryAllowance
-    // bytes, buffer and entries together; a file whose entries would take more
-    // fails to load.
+    // A load of N bytes takes at most half of MemoryPerFileByte * N +
+    // MemoryAllowance bytes, buffer, spans and entries together; a file whose
+    // entries would take more fails to load.
     static constexpr quint64 MemoryPerFileByte = 10;
     static constexpr quint64 MemoryAllowance = 10u << 20;
 
@@ -45,10 +45,18 @@ private:
     qint32 integerPayload(quint8 type);
     qint32 integerValue() { return integerPayload(byte()); }
 
+    // An entry's texts as they are read, stored in text order at its end.
+    struct PendingTexts
+    {
+        quint8 loaded = 0;
+        quint32 spans[TKbItem::TextCount]; // where each value lies
+    };
+
     bool entryFitsTheBudget() const;
     void storeProperty(QByteArrayView name);
     void readCollection();
-    void readEntryProperty(TKbItem &item, QByteArrayView name);
+    void readEntryProperty(TKbItem &item, PendingTexts &texts, QByteArrayView name);
+    void storeTexts(TKbItem &item, const PendingTexts &texts);
     quint32 readSet();
 
     tZRVDictionary &m_store;

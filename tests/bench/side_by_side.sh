@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Builds the Release benchmarks and prints every speed and memory ratio side
+# by side, each measured in one run with its two sides alternated run by run.
+# Usage: tests/bench/side_by_side.sh [build folder, default build-bench] [runs, default 15]
+# Needs libbenchmark-dev and python3. Rows with a ratio above their goal are marked "over".
+set -euo pipefail
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(realpath -m "${1:-$source_dir/build-bench}")
+runs=${2:-15}
+alternate="python3 $source_dir/tests/bench/alternate.py"
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSPLITWICK_BENCHMARKS=ON \
+      -DSPLITWICK_SANITIZE=OFF "${launcher[@]}" >/dev/null
+targets=(splitwick_data splitwick-audio measure-program close-program kbase_load_bench)
+# Targets of further rows go here.
+nice -n 10 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+
+printf '%-58s %10s %10s %7s %7s  %s\n' "" "measured" "against" "ratio" "goal" "CPU ratio"
+row() { # name a_ms b_ms goal [a_cpu b_cpu]
+    local ratio cpu=""
+    ratio=$(awk -v a="$2" -v b="$3" 'BEGIN { printf "%.2f", a / b }')
+    [[ $# -ge 6 ]] && cpu=$(awk -v a="$5" -v b="$6" 'BEGIN { if (b > 0 && a == a) printf "%.2fx", a / b }')
+    local mark=""
+    awk -v r="$ratio" -v g="$4" 'BEGIN { exit !(r > g) }' && mark=" over"
+    printf '%-58s %8.2fms %8.2fms %6sx %6sx  %s%s\n' "$1" "$2" "$3" "$ratio" "$4" "$cpu" "$mark"
+}
+
+# --- The settings file: a start and a close with 50 MB against a small file.
+for side in small large; do
+    mkdir -p "$work/$side"
+    cp -r "$build/bin/." "$work/$side/"
+    cp "$build/tools/measure-program" "$build/tools/close-program" "$work/$side/"
+    rm -f "$work/$side/ZRV_XQ.INI"
+done
+(cd "$work/small" && ./measure-program >/dev/null 2>&1) # writes the settings file once
+python3 - "$work/small/ZRV_XQ.INI" "$work" <<'PY'
+import re, sys
+small = open(sys.argv[1], 'rb').read()
+# A close saves the options: as they were read, or with one to write back
+# (an unknown dictionary, replaced by the first one at start-up).
+changed = re.sub(rb'(?m)^Dictionary=[^\r\n]*', b'Dictionary=None of these', small)
+if changed == small:
+    changed = small.replace(b'[Options]\r\n', b'[Options]\r\nDictionary=None of these\r\n', 1)
+head, _, rest = small.partition(b'\n')
+padding = b'\r\n' * ((50 << 20) // 2)  # blank lines inside the first section
+for name, data in (('small', small), ('small-changed', changed)):
+    open('%s/%s.ini' % (sys.argv[2], name), 'wb').write(data)
+    head, _, rest = data.partition(b'\n')
+    open('%s/%s.ini' % (sys.argv[2], name.replace('small', 'large')), 'wb').write(head + b'\n' + padding + rest)
+PY
+touch -d '1 hour ago' "$work"/*.ini
+for side in small large; do cp -p "$work/$side.ini" "$work/$side/ZRV_XQ.INI"; done
+read -r aw ac bw bc < <($alternate "$runs" "cd $work/large && ./measure-program" "cd $work/small && ./measure-program")
+row "start, 50 MB settings file / a small one" "$aw" "$bw" 2 "$ac" "$bc"
+reset() { echo "cp -p $work/$1.ini $work/$2/ZRV_XQ.INI"; }
+read -r aw ac bw bc < <($alternate "$runs" "cd $work/large && ./close-program" "cd $work/small && ./close-program" \
+    --reported --prepare "$(reset large large)" "$(reset small small)")
+row "close, 50 MB settings file / a small one" "$aw" "$bw" 2 "$ac" "$bc"
+read -r aw ac bw bc < <($alternate "$runs" "cd $work/large && ./close-program" "cd $work/small && ./close-program" \
+    --reported --prepare "$(reset large-changed large)" "$(reset small-changed small)")
+row "close rewriting it (50 MB written and synced) / a small one" "$aw" "$bw" 2 "$ac" "$bc"
+
+# --- Dictionaries: a fresh process's one load against a plain read and scan.
+bench="$build/tests/kbase_load_bench"
+generated="$work/generated.dic"
+"$bench" --write-generated "$generated"
+shipped="$source_dir/data/kbs/People and Places.dic"
+read -r aw ac bw bc < <($alternate "$runs" "'$bench' --once load '$shipped'" "'$bench' --once plain '$shipped'" --reported)
+row "first load, shipped 2.3 MB dictionary / plain read" "$aw" "$bw" 1.2 "$ac" "$bc"
+read -r aw ac bw bc < <($alternate "$runs" "'$bench' --once load '$generated'" "'$bench' --once plain '$generated'" --reported)
+row "first load, 100,000 generated entries / plain read" "$aw" "$bw" 1.2 "$ac" "$bc"
+share=$("$bench" --degenerate 2>/dev/null)
+printf '%-58s %10s %10s %6sx %6sx\n' "degenerate dictionary, peak memory / budget (worst)" "" "" "$share" "0.5"
+
+# --- Rows of the window (F2 to painted board, drop latency, start-up CPU
+# against a bare window, fonts) go here: build their targets above and call
+# row "<name>" <measured ms> <yardstick ms> <goal> [<cpu> <yardstick cpu>].
