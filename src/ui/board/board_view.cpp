@@ -35,6 +35,32 @@ void BoardView::refreshAll()
 
 void BoardView::tileChanged(int slot)
 {
+    if (m_collecting)
+        m_pending.set(size_t(slot - 1));
+    else
+        showTile(slot);
+}
+
+void BoardView::batchEnded()
+{
+    m_collecting = false;
+    const std::bitset<TileSlots> pending = m_pending;
+    m_pending.reset();
+    // A change of many tiles (a re-lay, a reveal) is painted as one board;
+    // a few (a drop's rows) each paint only themselves.
+    const bool whole = pending.count() > 32 && m_board->updatesEnabled();
+    if (whole)
+        m_board->setUpdatesEnabled(false);
+    for (int slot = 1; slot <= TileSlots; ++slot) {
+        if (pending.test(size_t(slot - 1)))
+            showTile(slot);
+    }
+    if (whole)
+        m_board->setUpdatesEnabled(true);
+}
+
+void BoardView::showTile(int slot)
+{
     TileWidget *tile = m_tiles[size_t(slot - 1)];
     const TilePanel &panel = m_engine.board().Tiles(slot).Panel;
     if (!panel.visible)
