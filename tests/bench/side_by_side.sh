@@ -13,7 +13,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSPLITWICK_BENCHMARKS=ON \
       -DSPLITWICK_SANITIZE=OFF "${launcher[@]}" >/dev/null
-targets=(splitwick_data splitwick-audio measure-program close-program kbase_load_bench window_bench)
+targets=(splitwick_data splitwick-audio measure-program close-program kbase_load_bench window_bench bare-window)
 # Targets of further rows go here.
 nice -n 10 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 
@@ -91,6 +91,12 @@ print(counters["BM_NewGamePainted"]["cpu_median_ms"], counters["BM_DropPainted"]
 row "F2 to the painted 45-word board, CPU / 10 ms budget" "$f2" 10 1
 row "drop to painted board, CPU 95th percentile / 2 ms budget" "$drop" 2 1
 
-# --- Further rows of the window (start-up CPU against a bare window, fonts)
-# go here: build their targets above and call
+# --- Start-up CPU, process start to the painted window, against a bare
+# window with a menu bar and a label.
+cp -p "$work/small.ini" "$work/small/ZRV_XQ.INI"
+cp "$build/tools/bare-window" "$work/small/"
+read -r aw ac bw bc < <($alternate "$runs" "cd $work/small && ./measure-program" "cd $work/small && ./bare-window")
+row "start-up CPU, game window / bare window with menu and label" "$ac" "$bc" 1.15
+
+# --- Further rows of the window go here: build their targets above and call
 # row "<name>" <measured ms> <yardstick ms> <goal> [<cpu> <yardstick cpu>].
