@@ -62,7 +62,7 @@ private:
     void moveDrag(const QPoint &boardPos);
     void endDrag(const QPoint &boardPos);
     void cancelDrag();
-    void showTile(int slot);
+    void showTile(int slot, bool wasHidden = false);
 
     QPointer<QWidget> m_board;
     TileWidget *m_template;
@@ -72,6 +72,7 @@ private:
 
     bool m_collecting = false;
     std::bitset<TileSlots> m_pending; // slot - 1, changed inside the current batch
+    std::bitset<TileSlots> m_hidden;  // slot - 1, hidden at some time inside it
 
     int m_source = 0;      // slot being dragged, 0 = none
     QPoint m_grabOffset;   // pointer position inside the dragged tile
