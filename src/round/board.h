@@ -50,6 +50,10 @@ public:
     virtual ~BoardListener() = default;
     virtual void tileChanged(int slot) = 0; // anything of Tiles(slot).Panel changed
     virtual void tileRaised(int slot) { Q_UNUSED(slot); } // bring the tile in front of its neighbours
+    // The changes told between these two belong together: the view may hold
+    // them back and paint them at once when the batch ends.
+    virtual void batchBegun() {}
+    virtual void batchEnded() {}
 };
 
 // The board: the 250-slot tile pool, its slots, rows and their fitting.
@@ -94,6 +98,36 @@ public:
     // A row that no slot holds throws std::out_of_range.
     void FitRow(int column, int rowInColumn, int width);
 
+    // Collects the tile changes made while it lives (nested batches count as
+    // one), so that pauses letting events run inside it paint nothing half-done.
+    class Batch
+    {
+    public:
+        explicit Batch(Board &board) : m_board(board)
+        {
+            if (m_board.m_batchDepth++ == 0 && m_board.m_listener)
+                m_board.m_listener->batchBegun();
+        }
+        ~Batch()
+        {
+            if (--m_board.m_batchDepth == 0 && m_board.m_listener)
+                m_board.m_listener->batchEnded();
+        }
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        Board &m_board;
+    };
+    // Hands the changes collected so far to the view, before a message box shows the board.
+    void flushBatch()
+    {
+        if (m_batchDepth > 0 && m_listener) {
+            m_listener->batchEnded();
+            m_listener->batchBegun();
+        }
+    }
+
     // Round setup empties the pool before refilling it.
     void clearTileCount() { m_tileCount = 0; }
 
@@ -122,4 +156,5 @@ private:
     quint16 m_tileCount = 0;
     int m_templateHeight = 33;
     BoardListener *m_listener = nullptr;
+    int m_batchDepth = 0;
 };

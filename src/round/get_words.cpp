@@ -56,6 +56,7 @@ void RoundEngine::GetWords()
         }
         WordDraw draw = drawWords(*m_dictionary, letterCount, m_round.Parameters.WordCount, [this] { ChangeRating(1); });
         if (!draw.complete) {
+            m_board.flushBatch();
             m_host.messages.showWarning(QCoreApplication::translate("RoundEngine", "Insufficient words in dictionary matching your criteria.\n"
                                               "Please change your options."));
             RoundCommands c = m_commands;
@@ -69,9 +70,11 @@ void RoundEngine::GetWords()
         m_round.RoundWords = std::move(draw.roundWords);
     } catch (const GameError &e) {
         // The player is told; the next "New Game" tries again.
+        m_board.flushBatch();
         m_host.messages.showError(e.message());
         drawFailed();
     } catch (const std::exception &e) {
+        m_board.flushBatch();
         m_host.messages.showError(QString::fromUtf8(e.what()));
         drawFailed();
     }

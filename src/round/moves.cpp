@@ -27,6 +27,8 @@ void RoundEngine::bgDragDrop(int target, int source)
     if (target == source || !bgDragOver(target, source) || !m_boardEnabled)
         return;
     const quint64 serial = m_serial;
+    // The exchange, the re-lays, the joins and a win's reveal paint together.
+    Board::Batch batch(b);
     setBoardEnabled(false);
     // Whatever ends the drop early hands the board back; a new round needs it too.
     const auto stop = [this] { setBoardEnabled(true); };

@@ -111,6 +111,7 @@ bool RoundEngine::RevealWords()
     Board &b = m_board;
     const quint64 serial = m_serial;
     const bool hints = m_hintsOnHover;
+    Board::Batch batch(b);
     for (int slot = 1; slot <= b.TileCount(); ++slot) {
         const tTile &tile = b.Tiles(slot);
         b.setVisible(slot, tile.FirstInRow);

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QCoreApplication>
+#include <optional>
 
 namespace {
 constexpr int BoardMargin = 10;
@@ -102,6 +103,8 @@ void RoundEngine::New1Click()
     updateCommands(c);
 
     m_host.status.showNextBannerLine();
+    // Hiding the old board and laying the new one paint once, when both are done.
+    std::optional<Board::Batch> relay(std::in_place, b);
     if (m_round.Parameters.WordsLeft > 0)
         HideTiles();
     setStatus(QString());
@@ -125,6 +128,7 @@ void RoundEngine::New1Click()
         ShuffleTiles();
         FitRows();
         ShowTiles();
+        relay.reset();
 
         RoundParameters &p = m_round.Parameters;
         p.Level = b.TileCount() / rows + b.TileCount() / 25 + (m_dealt.showDefinitions ? 1 : 0);
@@ -181,6 +185,7 @@ void RoundEngine::New1Click()
         startPenaltyTimer(p.Delay * 1000);
     }
 
+    relay.reset();
     setRatingBand(RatingBand::Dealing);
     m_host.window.setBusyCursor(false);
     settle();

@@ -13,7 +13,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSPLITWICK_BENCHMARKS=ON \
       -DSPLITWICK_SANITIZE=OFF "${launcher[@]}" >/dev/null
-targets=(splitwick_data splitwick-audio measure-program close-program kbase_load_bench)
+targets=(splitwick_data splitwick-audio measure-program close-program kbase_load_bench window_bench bare-window)
 # Targets of further rows go here.
 nice -n 10 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 
@@ -80,6 +80,23 @@ row "first load, 100,000 generated entries / plain read" "$aw" "$bw" 1.2 "$ac" "
 share=$("$bench" --degenerate 2>/dev/null)
 printf '%-58s %10s %10s %6sx %6sx\n' "degenerate dictionary, peak memory / budget (worst)" "" "" "$share" "0.5"
 
-# --- Rows of the window (F2 to painted board, drop latency, start-up CPU
-# against a bare window, fonts) go here: build their targets above and call
+# --- The board through the window, against its budgets: F2 while a round
+# runs, to the painted 45-word "25 letters" board (CPU per New Game, median,
+# against 10 ms); a drop, mouse release to painted board (CPU at the 95th
+# percentile, against 2 ms).
+read -r f2 drop < <("$build/tests/window_bench" --benchmark_format=json 2>/dev/null | python3 -c '
+import json, sys
+counters = {b["name"].split("/")[0]: b for b in json.load(sys.stdin)["benchmarks"]}
+print(counters["BM_NewGamePainted"]["cpu_median_ms"], counters["BM_DropPainted"]["cpu_p95_ms"])')
+row "F2 to the painted 45-word board, CPU / 10 ms budget" "$f2" 10 1
+row "drop to painted board, CPU 95th percentile / 2 ms budget" "$drop" 2 1
+
+# --- Start-up CPU, process start to the painted window, against a bare
+# window with a menu bar and a label.
+cp -p "$work/small.ini" "$work/small/ZRV_XQ.INI"
+cp "$build/tools/bare-window" "$work/small/"
+read -r aw ac bw bc < <($alternate "$runs" "cd $work/small && ./measure-program" "cd $work/small && ./bare-window")
+row "start-up CPU, game window / bare window with menu and label" "$ac" "$bc" 1.15
+
+# --- Further rows of the window go here: build their targets above and call
 # row "<name>" <measured ms> <yardstick ms> <goal> [<cpu> <yardstick cpu>].

@@ -36,9 +36,40 @@ void BoardView::refreshAll()
 
 void BoardView::tileChanged(int slot)
 {
+    if (m_collecting) {
+        m_pending.set(size_t(slot - 1));
+        // Hidden and shown again: it still takes the template's look.
+        if (!m_engine.board().Tiles(slot).Panel.visible)
+            m_hidden.set(size_t(slot - 1));
+    } else
+        showTile(slot);
+}
+
+void BoardView::batchEnded()
+{
+    m_collecting = false;
+    const std::bitset<TileSlots> pending = m_pending;
+    const std::bitset<TileSlots> hidden = m_hidden;
+    m_pending.reset();
+    m_hidden.reset();
+    // A change of many tiles (a re-lay, a reveal) is painted as one board;
+    // a few (a drop's rows) each paint only themselves.
+    const bool whole = pending.count() > 32 && m_board->updatesEnabled();
+    if (whole)
+        m_board->setUpdatesEnabled(false);
+    for (int slot = 1; slot <= TileSlots; ++slot) {
+        if (pending.test(size_t(slot - 1)))
+            showTile(slot, hidden.test(size_t(slot - 1)));
+    }
+    if (whole)
+        m_board->setUpdatesEnabled(true);
+}
+
+void BoardView::showTile(int slot, bool wasHidden)
+{
     TileWidget *tile = m_tiles[size_t(slot - 1)];
     const TilePanel &panel = m_engine.board().Tiles(slot).Panel;
-    if (!panel.visible)
+    if (!panel.visible || wasHidden)
         tile->copyLookFrom(*m_template);
     // The dragged tile went or stopped being movable (a tick or Solve ended
     // the round meanwhile): its copy must not go on floating over the board.

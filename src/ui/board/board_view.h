@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <array>
+#include <bitset>
 #include <functional>
 
 class QWidget;
@@ -17,6 +18,10 @@ class TileWidget;
 // widgets mirrors its slot (caption, state colour, geometry, visibility,
 // hint). A hidden tile takes the template tile's current look, so every tile
 // a round places shows the look of the moment it was placed.
+//
+// Changes told inside a batch of the board are held back and shown together
+// when it ends, so pauses inside a New Game or a drop paint nothing that is
+// about to change again, and a tile hidden and shown again never flickers.
 //
 // Dragging happens inside the window: a left press on a movable tile starts
 // it, a copy of the tile follows the pointer, and the release over a tile
@@ -38,6 +43,8 @@ public:
 
     void tileChanged(int slot) override;
     void tileRaised(int slot) override;
+    void batchBegun() override { m_collecting = true; }
+    void batchEnded() override;
     void refreshAll();
 
     bool dragging() const { return m_source != 0; }
@@ -56,12 +63,17 @@ private:
     void endDrag(const QPoint &boardPos);
     void cancelDrag();
     void describeRow(int slot);
+    void showTile(int slot, bool wasHidden = false);
 
     QPointer<QWidget> m_board;
     TileWidget *m_template;
     Tiles m_tiles;
     RoundEngine &m_engine;
     std::function<void()> m_onDoubleClick;
+
+    bool m_collecting = false;
+    std::bitset<TileSlots> m_pending; // slot - 1, changed inside the current batch
+    std::bitset<TileSlots> m_hidden;  // slot - 1, hidden at some time inside it
 
     int m_source = 0;      // slot being dragged, 0 = none
     QPoint m_grabOffset;   // pointer position inside the dragged tile

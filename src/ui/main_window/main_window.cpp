@@ -9,6 +9,7 @@
 #include "ui/accessibility/control_names.h"
 #include "ui/background/background_image.h"
 #include "ui/background/board_background.h"
+#include "ui/board/board_panel.h"
 #include "ui/board/board_scroll.h"
 #include "ui/board/board_view.h"
 #include "ui/board/colour_cues.h"
@@ -36,7 +37,6 @@
 #include <QVBoxLayout>
 
 using WindowLook::classicFont;
-using WindowLook::makePanel;
 using WindowLook::paint;
 
 TfrmMain::TfrmMain(Desktop &desktop, OptionsModel &options, SettingsFile &settings, const EngineMaker &makeEngine,
@@ -98,7 +98,7 @@ QWidget *TfrmMain::buildBoard()
     layout->setSpacing(0);
 
     // The board: lowered outer and inner bevels.
-    m_boardPanel = makePanel(client, "pGame", QFrame::Sunken, 2);
+    m_boardPanel = new BoardPanel(client);
     paint(m_boardPanel, QColor(188, 156, 248), QColor(128, 0, 64));
     m_boardPanel->setFont(classicFont(QStringLiteral("MS Sans Serif"), 13, true));
     m_boardPanel->setContextMenuPolicy(Qt::CustomContextMenu);

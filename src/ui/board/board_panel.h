@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFrame>
+
+// The board panel pGame: a sunken frame holding the tiles. A drop disables it
+// while it runs; since neither the tiles nor the picture behind them look
+// different when disabled, that repaints only the panel's own frame instead
+// of the whole board twice per drop.
+class BoardPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit BoardPanel(QWidget *parent = nullptr);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void childEvent(QChildEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};

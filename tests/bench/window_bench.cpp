@@ -1,0 +1,117 @@
+// The board as the player feels it: F2 to the painted 45-word board while a
+// round runs, and a drop from mouse release to the painted board.
+#include "support/game_fixture.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <random>
+#include <vector>
+
+namespace {
+double threadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// Lets the posted repaints run, so the board on screen is the one measured.
+void paintPending()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// Median and 95th percentile of the per-iteration CPU times, as counters.
+void report(benchmark::State &state, std::vector<double> cpu)
+{
+    if (cpu.empty())
+        return;
+    std::sort(cpu.begin(), cpu.end());
+    state.counters["cpu_median_ms"] = cpu[cpu.size() / 2];
+    state.counters["cpu_p95_ms"] = cpu[std::min(cpu.size() - 1, cpu.size() * 95 / 100)];
+}
+
+// A running game with a dictionary of 25-letter words.
+struct Game
+{
+    Game()
+    {
+        std::mt19937 dice(1);
+        QList<QByteArray> words;
+        for (int i = 0; i < 2000; ++i) {
+            QByteArray word;
+            for (int k = 0; k < 25; ++k)
+                word += char('A' + dice() % 26);
+            words << word;
+        }
+        fixture.writeDictionary(QStringLiteral("beta"), words);
+        fixture.writeQuietSettings();
+        fixture.start();
+        fixture.deal(QStringLiteral("25 letters: 5-5-5-5-5"), 45, FixedCell::Middle);
+        paintPending();
+    }
+    GameFixture fixture;
+};
+
+void BM_NewGamePainted(benchmark::State &state)
+{
+    Game game;
+    std::vector<double> cpu;
+    for (auto _ : state) {
+        const double start = threadCpuMs();
+        QTest::keyClick(&game.fixture.main(), Qt::Key_F2);
+        paintPending();
+        cpu.push_back(threadCpuMs() - start);
+    }
+    if (game.fixture.engine().board().TileCount() < 225)
+        state.SkipWithError("the round did not deal 225 tiles");
+    report(state, cpu);
+}
+BENCHMARK(BM_NewGamePainted)->Unit(benchmark::kMillisecond)->Iterations(60);
+
+void BM_DropPainted(benchmark::State &state)
+{
+    Game game;
+    GameFixture &g = game.fixture;
+    // A wrong drop costs rating; a positive one keeps the round alive
+    // without changing the work a drop does.
+    g.engine().round().Parameters.Bad = 1;
+    const auto [source, target] = g.wrongMove();
+    if (!source) {
+        state.SkipWithError("no wrong move on the board");
+        return;
+    }
+    QWindow *window = g.main().windowHandle();
+    std::vector<double> cpu;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QPoint from = g.centreOf(source);
+        const QPoint to = g.centreOf(target);
+        QTest::mousePress(window, Qt::LeftButton, {}, from);
+        QTest::mouseMove(window, to);
+        paintPending();
+        state.ResumeTiming();
+        const double start = threadCpuMs();
+        QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+        paintPending();
+        cpu.push_back(threadCpuMs() - start);
+    }
+    state.counters["moves"] = g.engine().round().Moves;
+    report(state, cpu);
+}
+BENCHMARK(BM_DropPainted)->Unit(benchmark::kMillisecond)->Iterations(200);
+} // namespace
+
+int main(int argc, char **argv)
+{
+    GameApplication app(argc, argv);
+    initialiseProgram();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
