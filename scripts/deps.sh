@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Splitwick needs, when any of them is missing.
 # Sourced by the play and test scripts: `splitwick_install play` is what
 # building and playing need; `splitwick_install test` adds the tools of the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what tools/import_dictionaries needs to rebuild the shipped
 # dictionaries (the game itself uses the built data/kbs/*.dic files).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The composition root: the windows and the round engine of one run, made and wired.
 #include "app/game_program.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's entry: the application, the system desktop and the composition root.
 #include "app/game_program.h"
 #include "sound/lazy_audio_device.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/whole_file.h"
 
 #include "base/game_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile pool: filling slots, fitting rows and telling the view of each change.
 #include "round/board.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a typed round number or round code into the options and seed of a deal.
 #include "round/code_deal.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary files on this machine, by name and by content id.
 #include "round/dictionary_files.h"
 

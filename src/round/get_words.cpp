@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a round's words from the chosen dictionary.
 #include "round/round_engine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drags and drops between tiles, and joining correct cells into words.
 #include "base/random_source.h"
 #include "round/round_engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The round's timers on QTimer.
 #include "round/qt_round_timer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rating, the penalty timer's ticks and the lost round.
 #include "round/round_engine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round codes: packing a round's options and seed into 13 characters and back.
 #include "round/round_code.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ends of a round: clue, solve, the reveal, the win and its record.
 #include "base/random_source.h"
 #include "round/round_engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The round engine's construction and the small steps every part of it shares.
 #include "round/round_engine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options a deal reads, taken from the options model.
 #include "round/round_options.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting up a round: New Game, the rows, the grid, the shuffle and the level's parameters.
 #include "base/random_source.h"
 #include "round/round_engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A periodic timer of the main window (the penalty timer Timer1, the banner

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day's round: its seed, options and dictionary from the date and the language.
 #include "round/todays_round.h"
 

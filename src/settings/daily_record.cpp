@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of Today's Round: the day played, the day won and the run of days won.
 #include "settings/daily_record.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of saved options that the options model restores and saves.
 #include "settings/option_keys.h"
 

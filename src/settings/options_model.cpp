@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/options_model.h"
 
 #include "base/game_error.h"

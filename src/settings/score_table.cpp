@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/score_table.h"
 
 #include "settings/score_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: reads through the view, writes as one locked read-change-rename.
 #include "settings/settings_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's text rules: blanks, names and the two encodings of values.
 #include "settings/settings_text.h"
 

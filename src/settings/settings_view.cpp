@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file parsed once into its first values, re-read when its stamp changes.
 #include "settings/settings_view.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's effects and music on an audio device: which path each file takes.
 #include "sound/game_sound.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio module loaded on a thread of its own, and the device it gives.
 #include "sound/lazy_audio_device.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which way a media-player effect goes to the mixer, and the check on the way.
 #include "sound/media_route.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a sound or music file with its type and size checked, and finding it in a folder.
 #include "sound/sound_file.h"
 

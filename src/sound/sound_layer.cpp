@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music fade at close, paced so that it is heard.
 #include "sound/sound_layer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's sound ticks and the Options dialog's sound page, the same for every output.
 #include "sound/sound_menu.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound list with every listed file read once at start.
 #include "sound/sound_table.h"
 

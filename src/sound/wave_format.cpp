@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a RIFF WAVE header, and the headerless ".music" form both ways.
 #include "sound/wave_format.h"
 

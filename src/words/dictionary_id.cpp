@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content id of dictionary files, with a small cache by path.
 #include "words/dictionary_id.h"
 

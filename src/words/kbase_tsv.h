@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The dictionary tool's text form: one entry per line, the texts n, d, a, f,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a word list in UTF-8 or Windows-1252 into the dictionary's single-byte text.
 #include "words/text_list_encoding.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/windows1252.h"
 
 char upperCase1252(char c)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/word_selection.h"
 
 #include "base/random_source.h"

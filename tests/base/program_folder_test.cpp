@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every data path is the executable's folder with exactly one slash, followed
 // by the relative name.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs two commands in turn, run by run, and prints their medians.
 
 Usage: alternate.py RUNS "command a" "command b" [--reported]

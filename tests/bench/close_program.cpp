@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's close, measured: the game starts unattended as measure-program
 // starts it, and once its window is shown it is closed as the player closes
 // it; the close's wall and CPU time are printed ("close_ms <wall> <cpu>").

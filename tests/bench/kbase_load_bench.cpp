@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionary loads against a plain pass over the same file's bytes (read the
 // whole file, count its zero bytes), for a shipped dictionary and for 100,000
 // generated entries; and the memory a degenerate dictionary (empty entries)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine time of a round's setup and of a drop, with the pending-event
 // pauses doing nothing (all the time a player waits goes into drawing).
 #include "base/random_source.h"

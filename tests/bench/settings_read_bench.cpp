@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading one key from a 50 MB settings file (hand-padded with blank lines,
 // the key at its end) against a plain read of the same file's bytes. The read
 // should cost at most three plain reads and file size + 10 MB at its peak.

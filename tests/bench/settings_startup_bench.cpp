@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's share of a start and of a close, with a 50 MB file
 // (hand-padded with blank lines inside its sections) against a small one: a
 // start reads the options and the window's keys (28 reads), a close saves the

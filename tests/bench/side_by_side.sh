@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Release benchmarks and prints every speed and memory ratio side
 # by side, each measured in one run with its two sides alternated run by run.
 # Usage: tests/bench/side_by_side.sh [build folder, default build-bench] [runs, default 15]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board as the player feels it: F2 to the painted 45-word board while a
 // round runs, and a drop from mouse release to the painted board.
 #include "support/game_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionary files from anywhere: a load either succeeds or fails with the
 // load error, and every entry it keeps can be read whole.
 

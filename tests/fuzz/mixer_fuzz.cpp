@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound files from anywhere, handed to SDL_mixer the way the game hands them
 // over. The first byte picks the way, the rest is the file: 0 an upper-case
 // ".WAV" effect from the sound table, 1 a ".music" file (table, media player

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splash and background pictures from anywhere: read as the game reads them
 // (the format told by the content), a damaged picture is simply no picture.
 

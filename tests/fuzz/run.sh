@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for FUZZ_SECONDS (default 30)
 # on a copy of its seed corpus. Usage: tests/fuzz/run.sh [seconds] [target...]
 # Finds are written to build-fuzz/finds/<target>/; the script fails on any.

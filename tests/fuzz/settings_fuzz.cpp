@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-edited settings files: reading never fails, and what is written reads
 // back the same while every other key keeps its value.
 //

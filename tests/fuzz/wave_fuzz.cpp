@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound files from anywhere: the WAVE header reader never reads outside the
 // image, and the ".music" form turns back into the image it was made from.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install into a scratch prefix gives a game that runs from there.
 #   install_test.sh <build folder>
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts an installed game the way a player would meet it: its folder
 # read-only, a fresh home, no display (the offscreen platform), and checks
 # that it starts without an "Unable to write" box, deals a round from the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry and the AppStream metadata pass the freedesktop.org
 # checkers, name the licence and have release notes for this version.
 #   metadata_test.sh <desktop entry> <metainfo file> <version>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, checks its control fields, unpacks it into a
 # scratch root and starts the game from there; lintian when it is installed.
 # The package is built as a packager builds it: optimised, with Debian's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile pool fills, fits and changes its slots exactly, telling the view of each change.
 #include "round/board.h"
 #include "base/random_source.h"

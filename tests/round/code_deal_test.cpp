@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A round code read off one program folder deals the same board in another
 // whose player has other options, and leaves those options alone; a code for
 // a dictionary the player lacks names it; old round numbers still deal with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drop exchanges two texts and scores it, and the rating moves by the
 // level's numbers through its bands and the penalty clock.
 #include "base/random_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's timers never run a period of zero or less, and a new period
 // restarts a running timer.
 

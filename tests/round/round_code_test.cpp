@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round codes carry every field there and back, forgive the way people type
 // them, and refuse a typing mistake instead of dealing another round.
 #include "round/round_code.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A round ends once, on its own board: the ends (win, loss, solve, clue) leave the
 // board, the commands and the statistics as the player expects, and never reach
 // into a round dealt meanwhile.

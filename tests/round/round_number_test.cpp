@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A round's number deals that round again: the same words, fixed cells and
 // shuffle, whatever board came before; another number deals another round.
 #include "base/random_source.h"

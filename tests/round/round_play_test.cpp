@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever the player does in whatever order, the board never loses, makes up
 // or moves a placed text, and every row keeps its width.
 #include "base/random_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New Game deals a round the player can play: the words drawn, rows laid and
 // shuffled, the level's numbers read, and a failed draw that loses nothing.
 #include "base/random_source.h"

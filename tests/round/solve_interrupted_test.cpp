@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A New Game that arrives while Solve reveals the words takes the board: the
 // rest of Solve must not end the new round's count of words, rating or options.
 

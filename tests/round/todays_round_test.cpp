@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Today's Round: the same date deals the same round from the shipped
 // dictionary of the player's language, whatever the player's options; only
 // the first play of the day counts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of Today's Round: one counted play a day, and the run of days
 // won, which a missed or lost day ends.
 #include "settings/daily_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up finds the installation as it is: every folder listed, the one
 // settings file opened without writing, the options restored, and missing
 // folders reported once while the game goes on with what is there.

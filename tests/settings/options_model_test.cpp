@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options restore and save under their component names, in their order,
 // with the fixed-cell and format rules.
 

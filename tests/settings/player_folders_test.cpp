@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's files stay in a writable program folder and move to the XDG
 // folders when it is read-only.
 

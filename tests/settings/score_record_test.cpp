@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A won round is recorded under its class letter and band, averaged by halves;
 // a failure loses nothing.
 

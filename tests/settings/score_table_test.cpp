@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics table shows each stored average in its own class and band, and
 // zeros for a fresh file.
 

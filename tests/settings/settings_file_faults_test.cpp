@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player stores survives hand-edited files, older tools' code page,
 // a second running copy and a close with one value that cannot be written.
 

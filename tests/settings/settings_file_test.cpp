@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file reads typed values with defaults and writes keys in place,
 // never leaving a half-written file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings write killed at any moment leaves the old file or the new one,
 // never a torn one, and the next write still gets the lock.
 

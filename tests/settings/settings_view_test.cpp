@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings view: read once, yet never stale after a change on disk by
 // another copy or by hand; the close's one write matches key-by-key writes;
 // writes through a link go only into the player's own regular file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound rules against a device that records what it is asked to do.
 #include "base/game_error.h"
 #include "sound/game_sound.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound effects and tunes that ship in data/: every file must be one the
 // game can play, and the tunes must loop without a seam.
 #include "sound/wave_format.h"

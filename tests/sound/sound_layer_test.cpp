@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music fade at close, on a sound layer that records every level applied.
 #include "sound/sound_layer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Only whole, valid WAVE images play; headerless .music files get their header
 // rebuilt.
 

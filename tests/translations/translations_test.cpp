@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped translations against the game's sources: lupdate reads every
 // text a player meets through tr(), and each language must translate all of
 // them, keep their placeholders and not make two shortcut letters clash.

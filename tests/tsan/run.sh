@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the audio and window tests with ThreadSanitizer in build-tsan/ and runs
 # them; any race report fails the run. Usage: tests/tsan/run.sh [ctest args...]
 # TSAN_LABELS picks other test labels (default: audio|window).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window and dialog, opened the way a player opens it (a menu item, a
 // key, a click on what is shown): each of its controls is shown, lies inside
 // its window and the screen, and is reached by Tab.

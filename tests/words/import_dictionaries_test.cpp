@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the dictionary import (which words, which sense, the hint, the
 // balance by length) are checked by the importer's own Python tests; this runs
 // them with the rest of the suite.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A load refused midway keeps the entries it read, with their texts whole,
 // but lets go of the file's bytes they no longer need; a file without the
 // signature is refused before it is read.

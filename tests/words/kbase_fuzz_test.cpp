@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds the dictionary reader truncated and randomly mutated copies of a
 // valid file: each load must end cleanly or with the load error, and every
 // entry it leaves must be readable (the sanitized build checks the views).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionary loads under memory pressure: a file of millions of tiny entries
 // is refused within its budget, and running out of memory is a load error.
 

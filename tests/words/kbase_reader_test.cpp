@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary file reader: every rule of the component stream, the value
 // types each property takes or refuses, faults and what they leave behind.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The knowledge base store's own API: attribute names and windows, entry
 // copying, the collection's index error and texts written after a load.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary tool as a player runs it: exit codes, standard output and
 // error, files written or left alone, and build/dump round trips.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionaries in data/kbs, read with the game's own store and drawn from
 // with the game's own word selection: every entry must be playable, and the
 // default dictionary must fill a 45-word round of every split format.

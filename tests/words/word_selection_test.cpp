@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A round's words fit the format's letter count, are distinct, and come from
 // the seeded random source.
 

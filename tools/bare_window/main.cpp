@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare main window with a menu bar and a label, the least a game window
 // shows, so that text is drawn and a font loaded as in the game. It quits
 // once the window is exposed and painted, exactly as measure-program does

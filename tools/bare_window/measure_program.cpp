@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own start-up, measured: the same libraries, the same audio
 // device and the same GameProgram as the game, but unattended. Every box is
 // answered at once (No where there is a No, its text said on the error

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and memory of the game against a bare Qt window, side by side.
 # Usage: tools/bare_window/measure_startup.sh [build folder, default build]
 # Build first (Release): cmake -S . -B build -DCMAKE_BUILD_TYPE=Release &&

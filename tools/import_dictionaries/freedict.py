@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reading FreeDict's bilingual dictionaries in the dictd format (an index and
 a gzip-compressed text) and turning their senses into word / translation pairs."""
 

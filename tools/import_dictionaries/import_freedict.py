@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build Splitwick's French, German and Spanish dictionaries, and the English
 ones with hints in those languages, from FreeDict's bilingual dictionaries.
 

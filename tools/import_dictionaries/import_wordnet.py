@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build Splitwick's shipped dictionaries from WordNet 3.0 and the SCOWL word lists.
 
 Reads the WordNet database (Debian: wordnet-base) and the SCOWL lists of

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The rules of the FreeDict import on hand-made entries."""
 
 import unittest

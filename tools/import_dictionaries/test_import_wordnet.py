@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks of the dictionary import rules, on small hand-made WordNet files.
 
     python3 -m unittest discover -s tools/import_dictionaries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // splitwick-kb: builds dictionary files from text and dumps them back.
 
 #include "base/game_error.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises Splitwick's sound effects and background music.
 
 Writes data/sound/ (one effect per game event) and data/music/ (two loopable

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the start-up splash: the title's cells, shuffled like a fresh board,
 // slide into their row and join into "Splitwick".
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deals a round, plays a few clues so that some cells are green, and saves a
 // picture of the main window: the README's and the metadata's screenshot.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the game's screenshot from a build: a round of seven-letter words with
 # the middle cells fixed and a few more placed by clues, on an offscreen
 # 1920 x 1080 screen (no display needed).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio module's one entry point: the game loads this module on a thread
 // of its own, so that loading SDL2_mixer and its codecs keeps off start-up.
 #include "sound/device/sdl_audio_device.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks and calls through which every sound file reaches SDL_mixer.
 #include "sound/device/mixer_loading.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's audio output on SDL2_mixer: wave output, media player, level and smooth cuts.
 #include "sound/device/sdl_audio_device.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen reader announcements through the board's name and focus.
 #include "ui/accessibility/announcer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A round's visible changes put into words for a screen reader.
 #include "ui/accessibility/round_news.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accessible interface of board tiles and Styles dialog panels.
 #include "ui/accessibility/tile_accessible.h"
 

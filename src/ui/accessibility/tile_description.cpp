@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words a screen reader reads for a board tile and for its whole row.
 #include "ui/accessibility/tile_description.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/background/background_dialog.h"
 
 #include "ui/background/board_background.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/background/background_image.h"
 
 #include "ui/background/picture_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/background/board_background.h"
 
 #include "settings/settings_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading whole background pictures and writing them through a temporary file.
 #include "ui/background/picture_file.h"
 

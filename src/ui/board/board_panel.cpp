@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board panel: a frame whose enabling and disabling repaints no tile.
 #include "ui/board/board_panel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/board/keyboard_play.h"
 
 #include "round/round_engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's colours by state, band and outcome, and the high-contrast lift.
 #include "ui/board/palette.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: the top-level error handler, the desktop entry's id and the window icon.
 #include "ui/desktop/application.h"
 

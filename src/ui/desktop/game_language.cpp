@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run's language: choosing it, loading its translations, and what depends on it.
 #include "ui/desktop/game_language.h"
 

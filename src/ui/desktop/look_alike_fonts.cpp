@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The free look-alikes of "Tahoma" and "MS Sans Serif" that fonts-wine ships, loaded for the program.
 #include "ui/desktop/look_alike_fonts.h"
 

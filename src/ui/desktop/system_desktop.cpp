@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real desktop: message boxes, the system's opener with the game's own viewers behind it, the beep.
 #include "ui/desktop/system_desktop.h"
 

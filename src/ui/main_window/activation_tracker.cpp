@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the main window's activation steps run.
 #include "ui/main_window/activation_tracker.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help banner that creeps through the status line.
 #include "ui/main_window/banner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu's links: the help page, support e-mail, web site and news page.
 #include "ui/main_window/help_links.h"
 

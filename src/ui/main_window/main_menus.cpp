@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu and the board's pop-up, made from the menu table.
 #include "ui/main_window/main_menus.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's widget tree, its engine and its geometry.
 #include "ui/main_window/main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window's menu commands do.
 #include "ui/main_window/main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the round engine asks of the main window, and the keys the window
 // takes before its menus.
 #include "ui/main_window/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's show, activation and close steps.
 #include "ui/main_window/main_window.h"
 #include "ui/desktop/game_language.h"

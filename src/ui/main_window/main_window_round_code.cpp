@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round codes and Today's Round in the main window: the code's items, the copy key, the day's round.
 #include "ui/main_window/main_window.h"
 

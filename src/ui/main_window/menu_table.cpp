@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one table of the main window's menus: each command's main-menu and pop-up items.
 #include "ui/main_window/menu_table.h"
 

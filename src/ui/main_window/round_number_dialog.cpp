@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game > "Round Number...": the dialog that shows a round's number and code and takes one to deal.
 #include "ui/main_window/round_number_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status panel below the board: rating, status line and banner, mode label.
 #include "ui/main_window/status_panel.h"
 

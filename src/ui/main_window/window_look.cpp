@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classic colours, fonts and bevelled panels of the main window.
 #include "ui/main_window/window_look.h"
 

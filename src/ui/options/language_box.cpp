@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language chooser of the Options dialog, bound to the options model.
 #include "ui/options/language_box.h"
 

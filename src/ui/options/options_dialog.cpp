@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog: the settings page, and the binding of every control to the options model.
 #include "ui/options/options_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog's sound page: the sound choosers, the volume, the download button.
 #include "ui/options/options_dialog.h"
 

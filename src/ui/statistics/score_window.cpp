@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Completed Game Statistics": the table of averages, the bar chart and the run of Today's Round.
 #include "ui/statistics/score_window.h"
 

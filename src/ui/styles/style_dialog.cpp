@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/styles/style_dialog.h"
 
 #include "ui/background/background_dialog.h"

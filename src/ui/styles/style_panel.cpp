@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clickable panel of the Styles dialog: mouse, keys and its focus ring.
 #include "ui/styles/style_panel.h"
 

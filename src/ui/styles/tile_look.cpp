@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/styles/tile_look.h"
 
 #include "settings/settings_file.h"

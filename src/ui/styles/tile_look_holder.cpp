@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/styles/tile_look_holder.h"
 
 #include "ui/board/tile_widget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help > About: the program picture, title, version, licence, credits and the web site.
 #include "ui/windows/about_window.h"
 

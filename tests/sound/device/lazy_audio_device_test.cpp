@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio module loads off the start-up path: the level waits for it, its
 // end-of-play notices reach the thread that asked, and a missing module is
 // silence, not a failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL2_mixer device, played into SDL's file-writing audio driver and read
 // back: 16-bit stereo samples at 44100 Hz.
 #include "sound/device/sdl_audio_device.h"

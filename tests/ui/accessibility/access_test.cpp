@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play for everyone: shape cues beside the colours, what a screen reader
 // reads, a window that stays on the screen, and rounds dealt by number.
 #include "support/game_fixture.h"

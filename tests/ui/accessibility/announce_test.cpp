@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player who cannot see the screen hears each result a sighted player sees:
 // the news reaches the screen reader as the name of the focused board.
 #include "support/game_fixture.h"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader hears on a real accessibility bus: the game plays a
 # round to a win and one to a loss (atspi_round_driver) under Xvfb with Qt's
 # AT-SPI bridge, while a pyatspi listener writes down every focus and name

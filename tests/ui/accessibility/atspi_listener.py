@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Listens on the accessibility bus as a screen reader does and writes down,
 # one line each, the focus changes and name changes it would speak:
 # event type, role and the name the object has when the reader asks for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays for the accessibility bus test: a wrong drop and a round to its win,
 // then a round to its loss, by keys, pausing after each step so that a
 // listener on the bus can ask for the names it hears.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picked background picture shows at once and is kept; an unreadable one
 // changes nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board paints once per change: tiles changed inside New Game or a drop
 // are painted after it, and its pauses paint no half-laid board.
 #include "support/game_fixture.h"

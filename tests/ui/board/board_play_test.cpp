@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window plays the round as the engine rules it, with the mouse and
 // the keys: dealing, dragging tiles, clues, solving, winning and losing.
 #include "support/game_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game at 200 %: a 2560 x 1600 screen, 1280 x 800 in the window's units.
 // Full rounds still fit the screen, the window is drawn at the screen's
 // resolution (not drawn small and enlarged), and pictures are enlarged

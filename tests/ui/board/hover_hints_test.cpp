@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hover Hints switches every tool tip of the program on and off.
 
 #include "ui/board/hover_hints.h"

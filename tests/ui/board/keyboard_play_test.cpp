@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A round played with the keyboard alone: the frame's moves over the board,
 // picking up, dropping through the same acceptance as a drag, and Escape.
 #include "support/game_fixture.h"

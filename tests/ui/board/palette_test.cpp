@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's colours stay exactly what they were for every state the engine reports.
 #include "round/round_engine.h"
 #include "ui/board/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tile draws its frame and caption in the look it is given and passes the
 // mouse to the board.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the main window's activation steps run: at start-up and when the focus
 // comes back from a modeless window of the program, never when a modal
 // dialog or a message box hands it back.

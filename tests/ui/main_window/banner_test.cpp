@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The banner scrolls its fourteen help lines in turn, rests after a cycle and
 // keeps a message it is given.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A first start on a French desktop: the game speaks French from its menus to
 // Qt's own buttons, plays the French words, and F1 opens the French page.
 #include "support/game_fixture.h"

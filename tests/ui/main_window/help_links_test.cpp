@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu's links open exactly the page, address or mail they name, and
 // the news page only after a Yes (or a box closed without a choice).
 #include "base/program_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu table drives the main menu and the pop-up alike: every item sits
 // in its menu under the table's name, caption and key, choosing it names its
 // command, and the round's command states enable and caption it.

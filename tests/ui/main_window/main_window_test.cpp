@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from program entry to close: start-up with and without a
 // settings file, the menus, the key hook, the look restored at activation,
 // the Options saved at close, and the top-level error handler.

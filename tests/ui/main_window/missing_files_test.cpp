@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installation damaged: missing folders, missing or corrupt pictures,
 // sounds and music, a settings file that cannot be written. Each gives a
 // clear message or silence, and the game goes on to play and close.

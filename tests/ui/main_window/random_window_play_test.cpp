@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window played at random under the offscreen platform: seeded drags,
 // clicks, double-clicks, keys and menu commands, a New Game arriving in the
 // middle of a drop or a reveal, the Options dialog opened and closed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round codes and Today's Round as the player meets them: the code on the
 // status line and in the board's pop-up menu, copied with Ctrl+C, typed into
 // "Round Number..." to deal the same board whatever the options (a typing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's own keys act as the round's commands allow: F2, F3, F7, F12 and
 // Shift+F12 are taken before the menus, and refused once the round no longer
 // offers them.

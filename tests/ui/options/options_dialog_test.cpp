@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog is a live view of the options: it shows what the
 // installation restored, every control edits the model at once and follows it.
 #include "ui/options/options_dialog.h"

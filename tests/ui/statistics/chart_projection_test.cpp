@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's projection puts the table's points where the view's angles,
 // perspective and zoom say.
 

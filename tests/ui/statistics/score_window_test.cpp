@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window shows the stored averages as labels and as bars of
 // matching height, and closes on a typed key.
 

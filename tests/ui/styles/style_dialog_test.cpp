@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every border style, colour and font picked in the Styles dialog restyles the
 // board and survives a restart.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Styles and Background dialogs without a mouse: F8, the arrows, Tab,
 // Space and Enter reach every sample and button, with the focus in sight.
 #include "support/game_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile look reads from and writes to section "Options" the keys each pick
 // changes, in order.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twenty-one border styles fill their grid, and a stored style name selects
 // its sample.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The How to Play page opened by F1: readable offline, and with the place
 // where the dictionary list goes.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash, About and debug windows look and behave as the game shows them:
 // the splash steps, levels and holds, the About box's texts, the trace window.
 #include "base/program_folder.h"

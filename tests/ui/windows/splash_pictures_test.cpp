@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five splash pictures shown at start-up: each must load at the splash
 // window's size as a 24-bit bitmap, and together they must be a sequence.
 #include <QCryptographicHash>
