@@ -40,7 +40,6 @@ QStringList iniKeys(const QString &path)
     return keys;
 }
 
-// An object whose events throw, to reach the application's top-level handler.
 // Records the levels the close steps apply, and whether the volume of
 // before the start was put back after them.
 class LevelRecorder : public SilentSoundLayer
@@ -65,6 +64,7 @@ LevelRecorder &recordLevels(TfrmMain &window)
     return ref;
 }
 
+// An object whose events throw, to reach the application's top-level handler.
 class Thrower : public QObject
 {
 public:
