@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AddressWindow</name>
+    <message>
+        <source>E-mail Address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Web Address</source>
+        <translation>Webadresse</translation>
+    </message>
+    <message>
+        <source>No e-mail program could be started. Write to this address:</source>
+        <translation>Es ließ sich kein E-Mail-Programm starten. Schreiben Sie an diese Adresse:</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. Open this address in one:</source>
+        <translation>Es ließ sich kein Webbrowser starten. Öffnen Sie diese Adresse in einem Browser:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
     <name>Banner</name>
     <message>
         <source>Press &lt;F7&gt; for Options or &lt;F2&gt; to start a New Round</source>
@@ -61,6 +91,25 @@
     </message>
 </context>
 <context>
+    <name>CodeDeal</name>
+    <message>
+        <source>A round number is a whole number from 0 to 4294967295.</source>
+        <translation>Eine Rundennummer ist eine ganze Zahl von 0 bis 4294967295.</translation>
+    </message>
+    <message>
+        <source>This round needs a dictionary that this game does not have. Ask for the code with the dictionary&apos;s name after it, as the game copies it.</source>
+        <translation>Diese Runde braucht ein Wörterbuch, das dieses Spiel nicht hat. Fragen Sie nach dem Code mit dem Namen des Wörterbuchs dahinter, so wie das Spiel ihn kopiert.</translation>
+    </message>
+    <message>
+        <source>This round needs another version of the dictionary &quot;%1&quot; than the one here.</source>
+        <translation>Diese Runde braucht eine andere Version des Wörterbuchs „%1“ als die hier vorhandene.</translation>
+    </message>
+    <message>
+        <source>This round needs the dictionary &quot;%1&quot;, which this game does not have.</source>
+        <translation>Diese Runde braucht das Wörterbuch „%1“, das dieses Spiel nicht hat.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
@@ -91,10 +140,44 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+</context>
+<context>
     <name>HoverHints</name>
     <message>
         <source>This is your rating. The closer to 100, the better the score.</source>
         <translation>Das ist Ihre Wertung. Je näher an 100, desto besser.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPlay</name>
+    <message>
+        <source>Picked up %1.</source>
+        <translation>%1 aufgenommen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go there; still holding it.</source>
+        <translation>%1 kann nicht dorthin; Sie halten es weiter.</translation>
+    </message>
+    <message>
+        <source>Dropping %1 on %2.</source>
+        <translation>%1 wird auf %2 gelegt.</translation>
+    </message>
+    <message>
+        <source>Put back %1.</source>
+        <translation>%1 zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>No definition shown for %1.</source>
+        <translation>Keine Definition für %1 angezeigt.</translation>
+    </message>
+    <message>
+        <source>Definition: %1</source>
+        <translation>Definition: %1</translation>
     </message>
 </context>
 <context>
@@ -111,7 +194,7 @@
 <context>
     <name>LanguageBox</name>
     <message>
-        <source>Desktop's language</source>
+        <source>Desktop&apos;s language</source>
         <translation>Sprache des Desktops</translation>
     </message>
     <message>
@@ -122,20 +205,20 @@
 <context>
     <name>MainMenus</name>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation>Spiel</translation>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
@@ -175,6 +258,25 @@
     <message>
         <source>Countdown Starts:</source>
         <translation>Countdown beginnt:</translation>
+    </message>
+</context>
+<context>
+    <name>RoundCode</name>
+    <message>
+        <source>A round code has 13 letters and digits, such as 7K3M-9QXP-R2TD5.</source>
+        <translation>Ein Rundencode hat 13 Buchstaben und Ziffern, etwa 7K3M-9QXP-R2TD5.</translation>
+    </message>
+    <message>
+        <source>A round code holds only digits and the letters A to Z without U.</source>
+        <translation>Ein Rundencode enthält nur Ziffern und die Buchstaben A bis Z ohne U.</translation>
+    </message>
+    <message>
+        <source>This round code has a typing mistake: please check every character.</source>
+        <translation>Dieser Rundencode enthält einen Tippfehler: Bitte prüfen Sie jedes Zeichen.</translation>
+    </message>
+    <message>
+        <source>This round code comes from a newer version of the game.</source>
+        <translation>Dieser Rundencode stammt aus einer neueren Version des Spiels.</translation>
     </message>
 </context>
 <context>
@@ -229,6 +331,49 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <source>%1 words to find, level: %2, dictionary: %3</source>
         <translation>%1 Wörter zu finden, Stufe: %2, Wörterbuch: %3</translation>
     </message>
+    <message>
+        <source>, round: %1</source>
+        <translation>, Runde: %1</translation>
+    </message>
+    <message>
+        <source>, Today&apos;s Round: %1</source>
+        <translation>, Runde des Tages: %1</translation>
+    </message>
+    <message>
+        <source>, Today&apos;s Round (practice): %1</source>
+        <translation>, Runde des Tages (Übung): %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoundNews</name>
+    <message>
+        <source>Rating %1.</source>
+        <translation>Wertung %1.</translation>
+    </message>
+    <message>
+        <source>Clue used.</source>
+        <translation>Tipp genutzt.</translation>
+    </message>
+    <message>
+        <source>Correct.</source>
+        <translation>Richtig.</translation>
+    </message>
+    <message>
+        <source>%1 cells correct.</source>
+        <translation>%1 Felder richtig.</translation>
+    </message>
+    <message>
+        <source>Wrong place.</source>
+        <translation>Falscher Platz.</translation>
+    </message>
+    <message>
+        <source>Word complete: %1.</source>
+        <translation>Wort vollständig: %1.</translation>
+    </message>
+    <message>
+        <source>Every word is shown.</source>
+        <translation>Alle Wörter werden gezeigt.</translation>
+    </message>
 </context>
 <context>
     <name>RoundNumberDialog</name>
@@ -237,11 +382,11 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <translation>Rundennummer</translation>
     </message>
     <message>
-        <source>This round's number is %1.</source>
+        <source>This round&apos;s number is %1.</source>
         <translation>Diese Runde hat die Nummer %1.</translation>
     </message>
     <message>
-        <source>Type a round's number to deal that round again (with the same dictionary and options):</source>
+        <source>Type a round&apos;s number to deal that round again (with the same dictionary and options):</source>
         <translation>Geben Sie die Nummer einer Runde ein, um sie erneut zu geben (mit demselben Wörterbuch und denselben Optionen):</translation>
     </message>
     <message>
@@ -255,6 +400,14 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>A round number is a whole number from 0 to 4294967295.</source>
         <translation>Eine Rundennummer ist eine ganze Zahl von 0 bis 4294967295.</translation>
+    </message>
+    <message>
+        <source>This round&apos;s code is %1.</source>
+        <translation>Diese Runde hat den Code %1.</translation>
+    </message>
+    <message>
+        <source>Type a round&apos;s code to deal that round with its own dictionary and options, or a round&apos;s number to deal it with yours:</source>
+        <translation>Geben Sie den Code einer Runde ein, um sie mit ihrem eigenen Wörterbuch und ihren Optionen zu geben, oder ihre Nummer, um sie mit Ihren zu geben:</translation>
     </message>
 </context>
 <context>
@@ -308,6 +461,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Status: </source>
         <translation>Status: </translation>
+    </message>
+    <message>
+        <source>Rating %1</source>
+        <translation>Wertung %1</translation>
     </message>
 </context>
 <context>
@@ -393,18 +550,6 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <translation>Handicap:</translation>
     </message>
     <message>
-        <source>Easier to play</source>
-        <translation>Leichter</translation>
-    </message>
-    <message>
-        <source>Neutral</source>
-        <translation>Neutral</translation>
-    </message>
-    <message>
-        <source>Greater challenge</source>
-        <translation>Schwerer</translation>
-    </message>
-    <message>
         <source>Split Word Format:</source>
         <translation>Wortaufteilung:</translation>
     </message>
@@ -428,6 +573,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <source>Download More Sounds &amp;&amp; Music</source>
         <translation>Weitere Klänge und Musik laden</translation>
     </message>
+    <message>
+        <source>Sound &amp;&amp; Music Volume</source>
+        <translation>Lautstärke von Klängen und Musik</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>
@@ -438,6 +587,18 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Version 1.1</source>
         <translation>Version 1.1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Splitwick developers</source>
+        <translation>Copyright © 2026 Die Entwickler von Splitwick</translation>
+    </message>
+    <message>
+        <source>Splitwick is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with NO WARRANTY.</source>
+        <translation>Splitwick ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und/oder verändern. Es kommt OHNE JEDE GEWÄHRLEISTUNG.</translation>
+    </message>
+    <message>
+        <source>The dictionaries are derived from WordNet 3.0, Copyright 2006 by Princeton University, and filtered with Kevin Atkinson&apos;s SCOWL word lists. Letters are drawn with the DejaVu and Liberation fonts and Wine&apos;s Tahoma look-alike.</source>
+        <translation>Die Wörterbücher stammen aus WordNet 3.0, Copyright 2006 Princeton University, gefiltert mit den SCOWL-Wortlisten von Kevin Atkinson. Die Buchstaben zeichnen die Schriften DejaVu und Liberation sowie der Tahoma-Nachbau von Wine.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +615,29 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <source>%1 is not a picture that can be shown.</source>
         <translation>%1 ist kein Bild, das sich zeigen lässt.</translation>
     </message>
+    <message>
+        <source>Browse from</source>
+        <translation>Durchsuchen ab</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Copy Round Code %1</source>
+        <translation>Rundencode %1 kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Round Code</source>
+        <translation>Rundencode kopieren</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>
@@ -468,6 +652,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Level</source>
         <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Round won %1 days in a row (best: %2)</source>
+        <translation>Runde des Tages %1 Tage in Folge gewonnen (Bestwert: %2)</translation>
     </message>
 </context>
 <context>
@@ -492,6 +680,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
+    <message>
+        <source>Border style %1</source>
+        <translation>Rahmenstil %1</translation>
+    </message>
 </context>
 <context>
     <name>TileDescription</name>
@@ -508,8 +700,31 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <translation>Zeile vollständig</translation>
     </message>
     <message>
-        <source>, row %1</source>
-        <translation>, Zeile %1</translation>
+        <source>revealed</source>
+        <translation>aufgedeckt</translation>
+    </message>
+    <message>
+        <source>block %1, row %2</source>
+        <translation>Block %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>cell %1 of %2</source>
+        <translation>Feld %1 von %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TodaysRound</name>
+    <message>
+        <source>Today&apos;s Round needs the dictionary &quot;%1&quot; that comes with the game.</source>
+        <translation>Die Runde des Tages braucht das Wörterbuch „%1“, das mit dem Spiel kommt.</translation>
     </message>
 </context>
 </TS>

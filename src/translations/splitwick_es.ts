@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AddressWindow</name>
+    <message>
+        <source>E-mail Address</source>
+        <translation>Dirección de correo electrónico</translation>
+    </message>
+    <message>
+        <source>Web Address</source>
+        <translation>Dirección web</translation>
+    </message>
+    <message>
+        <source>No e-mail program could be started. Write to this address:</source>
+        <translation>No se pudo abrir ningún programa de correo. Escriba a esta dirección:</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. Open this address in one:</source>
+        <translation>No se pudo abrir ningún navegador web. Abra esta dirección en un navegador:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+</context>
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
     <name>Banner</name>
     <message>
         <source>Press &lt;F7&gt; for Options or &lt;F2&gt; to start a New Round</source>
@@ -61,6 +91,25 @@
     </message>
 </context>
 <context>
+    <name>CodeDeal</name>
+    <message>
+        <source>A round number is a whole number from 0 to 4294967295.</source>
+        <translation>Un número de partida es un número entero de 0 a 4294967295.</translation>
+    </message>
+    <message>
+        <source>This round needs a dictionary that this game does not have. Ask for the code with the dictionary&apos;s name after it, as the game copies it.</source>
+        <translation>Esta partida necesita un diccionario que este juego no tiene. Pida el código seguido del nombre del diccionario, tal como lo copia el juego.</translation>
+    </message>
+    <message>
+        <source>This round needs another version of the dictionary &quot;%1&quot; than the one here.</source>
+        <translation>Esta partida necesita otra versión del diccionario «%1», distinta de la que hay aquí.</translation>
+    </message>
+    <message>
+        <source>This round needs the dictionary &quot;%1&quot;, which this game does not have.</source>
+        <translation>Esta partida necesita el diccionario «%1», que este juego no tiene.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
@@ -91,10 +140,44 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Cómo jugar</translation>
+    </message>
+</context>
+<context>
     <name>HoverHints</name>
     <message>
         <source>This is your rating. The closer to 100, the better the score.</source>
         <translation>Esta es su puntuación. Cuanto más cerca de 100, mejor.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPlay</name>
+    <message>
+        <source>Picked up %1.</source>
+        <translation>Ha tomado %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go there; still holding it.</source>
+        <translation>%1 no puede ir ahí; sigue en su mano.</translation>
+    </message>
+    <message>
+        <source>Dropping %1 on %2.</source>
+        <translation>Suelta %1 sobre %2.</translation>
+    </message>
+    <message>
+        <source>Put back %1.</source>
+        <translation>Ha devuelto %1 a su sitio.</translation>
+    </message>
+    <message>
+        <source>No definition shown for %1.</source>
+        <translation>No se muestra ninguna definición para %1.</translation>
+    </message>
+    <message>
+        <source>Definition: %1</source>
+        <translation>Definición: %1</translation>
     </message>
 </context>
 <context>
@@ -111,7 +194,7 @@
 <context>
     <name>LanguageBox</name>
     <message>
-        <source>Desktop's language</source>
+        <source>Desktop&apos;s language</source>
         <translation>Idioma del escritorio</translation>
     </message>
     <message>
@@ -122,20 +205,20 @@
 <context>
     <name>MainMenus</name>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation>Juego</translation>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opciones</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
     </message>
 </context>
 <context>
@@ -175,6 +258,25 @@
     <message>
         <source>Countdown Starts:</source>
         <translation>Empieza la cuenta atrás:</translation>
+    </message>
+</context>
+<context>
+    <name>RoundCode</name>
+    <message>
+        <source>A round code has 13 letters and digits, such as 7K3M-9QXP-R2TD5.</source>
+        <translation>Un código de partida tiene 13 letras y cifras, como 7K3M-9QXP-R2TD5.</translation>
+    </message>
+    <message>
+        <source>A round code holds only digits and the letters A to Z without U.</source>
+        <translation>Un código de partida solo contiene cifras y las letras de la A a la Z sin la U.</translation>
+    </message>
+    <message>
+        <source>This round code has a typing mistake: please check every character.</source>
+        <translation>Este código de partida tiene un error de escritura: revise cada carácter.</translation>
+    </message>
+    <message>
+        <source>This round code comes from a newer version of the game.</source>
+        <translation>Este código de partida procede de una versión más reciente del juego.</translation>
     </message>
 </context>
 <context>
@@ -229,6 +331,49 @@ Cambie sus opciones.</translation>
         <source>%1 words to find, level: %2, dictionary: %3</source>
         <translation>%1 palabras por encontrar, nivel: %2, diccionario: %3</translation>
     </message>
+    <message>
+        <source>, round: %1</source>
+        <translation>, partida: %1</translation>
+    </message>
+    <message>
+        <source>, Today&apos;s Round: %1</source>
+        <translation>, Partida del día: %1</translation>
+    </message>
+    <message>
+        <source>, Today&apos;s Round (practice): %1</source>
+        <translation>, Partida del día (práctica): %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoundNews</name>
+    <message>
+        <source>Rating %1.</source>
+        <translation>Puntuación %1.</translation>
+    </message>
+    <message>
+        <source>Clue used.</source>
+        <translation>Pista usada.</translation>
+    </message>
+    <message>
+        <source>Correct.</source>
+        <translation>Correcto.</translation>
+    </message>
+    <message>
+        <source>%1 cells correct.</source>
+        <translation>%1 casillas correctas.</translation>
+    </message>
+    <message>
+        <source>Wrong place.</source>
+        <translation>Sitio equivocado.</translation>
+    </message>
+    <message>
+        <source>Word complete: %1.</source>
+        <translation>Palabra completa: %1.</translation>
+    </message>
+    <message>
+        <source>Every word is shown.</source>
+        <translation>Se muestran todas las palabras.</translation>
+    </message>
 </context>
 <context>
     <name>RoundNumberDialog</name>
@@ -237,11 +382,11 @@ Cambie sus opciones.</translation>
         <translation>Número de partida</translation>
     </message>
     <message>
-        <source>This round's number is %1.</source>
+        <source>This round&apos;s number is %1.</source>
         <translation>El número de esta partida es %1.</translation>
     </message>
     <message>
-        <source>Type a round's number to deal that round again (with the same dictionary and options):</source>
+        <source>Type a round&apos;s number to deal that round again (with the same dictionary and options):</source>
         <translation>Escriba el número de una partida para repartirla de nuevo (con el mismo diccionario y las mismas opciones):</translation>
     </message>
     <message>
@@ -255,6 +400,14 @@ Cambie sus opciones.</translation>
     <message>
         <source>A round number is a whole number from 0 to 4294967295.</source>
         <translation>Un número de partida es un número entero de 0 a 4294967295.</translation>
+    </message>
+    <message>
+        <source>This round&apos;s code is %1.</source>
+        <translation>El código de esta partida es %1.</translation>
+    </message>
+    <message>
+        <source>Type a round&apos;s code to deal that round with its own dictionary and options, or a round&apos;s number to deal it with yours:</source>
+        <translation>Escriba el código de una partida para repartirla con su propio diccionario y opciones, o su número para repartirla con los de usted:</translation>
     </message>
 </context>
 <context>
@@ -308,6 +461,10 @@ Cambie sus opciones.</translation>
     <message>
         <source>Status: </source>
         <translation>Estado: </translation>
+    </message>
+    <message>
+        <source>Rating %1</source>
+        <translation>Puntuación %1</translation>
     </message>
 </context>
 <context>
@@ -393,18 +550,6 @@ Cambie sus opciones.</translation>
         <translation>Hándicap:</translation>
     </message>
     <message>
-        <source>Easier to play</source>
-        <translation>Más fácil</translation>
-    </message>
-    <message>
-        <source>Neutral</source>
-        <translation>Neutral</translation>
-    </message>
-    <message>
-        <source>Greater challenge</source>
-        <translation>Más difícil</translation>
-    </message>
-    <message>
         <source>Split Word Format:</source>
         <translation>Formato de corte:</translation>
     </message>
@@ -428,6 +573,10 @@ Cambie sus opciones.</translation>
         <source>Download More Sounds &amp;&amp; Music</source>
         <translation>Descargar más sonidos y música</translation>
     </message>
+    <message>
+        <source>Sound &amp;&amp; Music Volume</source>
+        <translation>Volumen de sonidos y música</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>
@@ -438,6 +587,18 @@ Cambie sus opciones.</translation>
     <message>
         <source>Version 1.1</source>
         <translation>Versión 1.1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Splitwick developers</source>
+        <translation>Copyright © 2026 Los desarrolladores de Splitwick</translation>
+    </message>
+    <message>
+        <source>Splitwick is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with NO WARRANTY.</source>
+        <translation>Splitwick es software libre: puede redistribuirlo y/o modificarlo según los términos de la Licencia Pública General de GNU, versión 3 o (a su elección) cualquier versión posterior. Se ofrece SIN NINGUNA GARANTÍA.</translation>
+    </message>
+    <message>
+        <source>The dictionaries are derived from WordNet 3.0, Copyright 2006 by Princeton University, and filtered with Kevin Atkinson&apos;s SCOWL word lists. Letters are drawn with the DejaVu and Liberation fonts and Wine&apos;s Tahoma look-alike.</source>
+        <translation>Los diccionarios proceden de WordNet 3.0, Copyright 2006 Princeton University, filtrados con las listas de palabras SCOWL de Kevin Atkinson. Las letras se dibujan con las fuentes DejaVu y Liberation y el clon de Tahoma de Wine.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +615,29 @@ Cambie sus opciones.</translation>
         <source>%1 is not a picture that can be shown.</source>
         <translation>%1 no es una imagen que se pueda mostrar.</translation>
     </message>
+    <message>
+        <source>Browse from</source>
+        <translation>Explorar desde</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Copy Round Code %1</source>
+        <translation>Copiar el código de partida %1</translation>
+    </message>
+    <message>
+        <source>Copy Round Code</source>
+        <translation>Copiar el código de partida</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>
@@ -468,6 +652,10 @@ Cambie sus opciones.</translation>
     <message>
         <source>Level</source>
         <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Round won %1 days in a row (best: %2)</source>
+        <translation>Partida del día ganada %1 días seguidos (récord: %2)</translation>
     </message>
 </context>
 <context>
@@ -492,6 +680,10 @@ Cambie sus opciones.</translation>
         <source>Background</source>
         <translation>Fondo</translation>
     </message>
+    <message>
+        <source>Border style %1</source>
+        <translation>Estilo de borde %1</translation>
+    </message>
 </context>
 <context>
     <name>TileDescription</name>
@@ -508,8 +700,31 @@ Cambie sus opciones.</translation>
         <translation>fila completa</translation>
     </message>
     <message>
-        <source>, row %1</source>
-        <translation>, fila %1</translation>
+        <source>revealed</source>
+        <translation>revelada</translation>
+    </message>
+    <message>
+        <source>block %1, row %2</source>
+        <translation>bloque %1, fila %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>cell %1 of %2</source>
+        <translation>casilla %1 de %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Pista: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TodaysRound</name>
+    <message>
+        <source>Today&apos;s Round needs the dictionary &quot;%1&quot; that comes with the game.</source>
+        <translation>La partida del día necesita el diccionario «%1» que viene con el juego.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AddressWindow</name>
+    <message>
+        <source>E-mail Address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Web Address</source>
+        <translation>Adresse web</translation>
+    </message>
+    <message>
+        <source>No e-mail program could be started. Write to this address:</source>
+        <translation>Aucun logiciel de messagerie n&apos;a pu être lancé. Écrivez à cette adresse :</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. Open this address in one:</source>
+        <translation>Aucun navigateur web n&apos;a pu être lancé. Ouvrez cette adresse dans un navigateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+</context>
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
     <name>Banner</name>
     <message>
         <source>Press &lt;F7&gt; for Options or &lt;F2&gt; to start a New Round</source>
@@ -13,7 +43,7 @@
     </message>
     <message>
         <source>Each row is composed of multiple cells, each containing part of a word or phrase.</source>
-        <translation>Chaque ligne est faite de plusieurs cases, chacune avec une partie d'un mot ou d'une expression.</translation>
+        <translation>Chaque ligne est faite de plusieurs cases, chacune avec une partie d&apos;un mot ou d&apos;une expression.</translation>
     </message>
     <message>
         <source>Red cells in each row must be moved to correct spot in correct row to form each correct word or phrase.</source>
@@ -61,10 +91,29 @@
     </message>
 </context>
 <context>
+    <name>CodeDeal</name>
+    <message>
+        <source>A round number is a whole number from 0 to 4294967295.</source>
+        <translation>Un numéro de partie est un nombre entier de 0 à 4294967295.</translation>
+    </message>
+    <message>
+        <source>This round needs a dictionary that this game does not have. Ask for the code with the dictionary&apos;s name after it, as the game copies it.</source>
+        <translation>Cette partie demande un dictionnaire que ce jeu n&apos;a pas. Demandez le code suivi du nom du dictionnaire, tel que le jeu le copie.</translation>
+    </message>
+    <message>
+        <source>This round needs another version of the dictionary &quot;%1&quot; than the one here.</source>
+        <translation>Cette partie demande une autre version du dictionnaire « %1 » que celle présente ici.</translation>
+    </message>
+    <message>
+        <source>This round needs the dictionary &quot;%1&quot;, which this game does not have.</source>
+        <translation>Cette partie demande le dictionnaire « %1 », que ce jeu n&apos;a pas.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation>Impossible d'ouvrir le fichier %1</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
@@ -72,11 +121,11 @@
     </message>
     <message>
         <source>Cannot open folder %1</source>
-        <translation>Impossible d'ouvrir le dossier %1</translation>
+        <translation>Impossible d&apos;ouvrir le dossier %1</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Impossible d'écrire dans %1</translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
 </context>
 <context>
@@ -91,10 +140,44 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Comment jouer</translation>
+    </message>
+</context>
+<context>
     <name>HoverHints</name>
     <message>
         <source>This is your rating. The closer to 100, the better the score.</source>
-        <translation>Voici votre score. Plus il est proche de 100, mieux c'est.</translation>
+        <translation>Voici votre score. Plus il est proche de 100, mieux c&apos;est.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPlay</name>
+    <message>
+        <source>Picked up %1.</source>
+        <translation>Vous prenez %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go there; still holding it.</source>
+        <translation>%1 ne peut pas aller là ; vous la gardez en main.</translation>
+    </message>
+    <message>
+        <source>Dropping %1 on %2.</source>
+        <translation>Vous posez %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Put back %1.</source>
+        <translation>Vous reposez %1.</translation>
+    </message>
+    <message>
+        <source>No definition shown for %1.</source>
+        <translation>Aucune définition affichée pour %1.</translation>
+    </message>
+    <message>
+        <source>Definition: %1</source>
+        <translation>Définition : %1</translation>
     </message>
 </context>
 <context>
@@ -111,7 +194,7 @@
 <context>
     <name>LanguageBox</name>
     <message>
-        <source>Desktop's language</source>
+        <source>Desktop&apos;s language</source>
         <translation>Langue du bureau</translation>
     </message>
     <message>
@@ -122,20 +205,20 @@
 <context>
     <name>MainMenus</name>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation>Partie</translation>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Options</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
@@ -175,6 +258,25 @@
     <message>
         <source>Countdown Starts:</source>
         <translation>Début du compte à rebours :</translation>
+    </message>
+</context>
+<context>
+    <name>RoundCode</name>
+    <message>
+        <source>A round code has 13 letters and digits, such as 7K3M-9QXP-R2TD5.</source>
+        <translation>Un code de partie compte 13 lettres et chiffres, comme 7K3M-9QXP-R2TD5.</translation>
+    </message>
+    <message>
+        <source>A round code holds only digits and the letters A to Z without U.</source>
+        <translation>Un code de partie ne contient que des chiffres et les lettres de A à Z sauf le U.</translation>
+    </message>
+    <message>
+        <source>This round code has a typing mistake: please check every character.</source>
+        <translation>Ce code de partie contient une faute de frappe : vérifiez chaque caractère.</translation>
+    </message>
+    <message>
+        <source>This round code comes from a newer version of the game.</source>
+        <translation>Ce code de partie vient d&apos;une version plus récente du jeu.</translation>
     </message>
 </context>
 <context>
@@ -229,6 +331,49 @@ Veuillez modifier vos options.</translation>
         <source>%1 words to find, level: %2, dictionary: %3</source>
         <translation>%1 mots à trouver, niveau : %2, dictionnaire : %3</translation>
     </message>
+    <message>
+        <source>, round: %1</source>
+        <translation>, partie : %1</translation>
+    </message>
+    <message>
+        <source>, Today&apos;s Round: %1</source>
+        <translation>, Partie du jour : %1</translation>
+    </message>
+    <message>
+        <source>, Today&apos;s Round (practice): %1</source>
+        <translation>, Partie du jour (entraînement) : %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoundNews</name>
+    <message>
+        <source>Rating %1.</source>
+        <translation>Score %1.</translation>
+    </message>
+    <message>
+        <source>Clue used.</source>
+        <translation>Indice utilisé.</translation>
+    </message>
+    <message>
+        <source>Correct.</source>
+        <translation>Bonne place.</translation>
+    </message>
+    <message>
+        <source>%1 cells correct.</source>
+        <translation>%1 cases à la bonne place.</translation>
+    </message>
+    <message>
+        <source>Wrong place.</source>
+        <translation>Mauvaise place.</translation>
+    </message>
+    <message>
+        <source>Word complete: %1.</source>
+        <translation>Mot complet : %1.</translation>
+    </message>
+    <message>
+        <source>Every word is shown.</source>
+        <translation>Tous les mots sont affichés.</translation>
+    </message>
 </context>
 <context>
     <name>RoundNumberDialog</name>
@@ -237,12 +382,12 @@ Veuillez modifier vos options.</translation>
         <translation>Numéro de la partie</translation>
     </message>
     <message>
-        <source>This round's number is %1.</source>
+        <source>This round&apos;s number is %1.</source>
         <translation>Le numéro de cette partie est %1.</translation>
     </message>
     <message>
-        <source>Type a round's number to deal that round again (with the same dictionary and options):</source>
-        <translation>Tapez le numéro d'une partie pour la redistribuer (avec le même dictionnaire et les mêmes options) :</translation>
+        <source>Type a round&apos;s number to deal that round again (with the same dictionary and options):</source>
+        <translation>Tapez le numéro d&apos;une partie pour la redistribuer (avec le même dictionnaire et les mêmes options) :</translation>
     </message>
     <message>
         <source>Round number</source>
@@ -255,6 +400,14 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>A round number is a whole number from 0 to 4294967295.</source>
         <translation>Un numéro de partie est un nombre entier de 0 à 4294967295.</translation>
+    </message>
+    <message>
+        <source>This round&apos;s code is %1.</source>
+        <translation>Le code de cette partie est %1.</translation>
+    </message>
+    <message>
+        <source>Type a round&apos;s code to deal that round with its own dictionary and options, or a round&apos;s number to deal it with yours:</source>
+        <translation>Tapez le code d&apos;une partie pour la distribuer avec son propre dictionnaire et ses options, ou son numéro pour la distribuer avec les vôtres :</translation>
     </message>
 </context>
 <context>
@@ -309,6 +462,10 @@ Veuillez modifier vos options.</translation>
         <source>Status: </source>
         <translation>État : </translation>
     </message>
+    <message>
+        <source>Rating %1</source>
+        <translation>Score %1</translation>
+    </message>
 </context>
 <context>
     <name>Tfo</name>
@@ -330,7 +487,7 @@ Veuillez modifier vos options.</translation>
     </message>
     <message>
         <source>Help Hints</source>
-        <translation>Bulles d'aide</translation>
+        <translation>Bulles d&apos;aide</translation>
     </message>
     <message>
         <source>OK</source>
@@ -393,18 +550,6 @@ Veuillez modifier vos options.</translation>
         <translation>Handicap :</translation>
     </message>
     <message>
-        <source>Easier to play</source>
-        <translation>Plus facile</translation>
-    </message>
-    <message>
-        <source>Neutral</source>
-        <translation>Neutre</translation>
-    </message>
-    <message>
-        <source>Greater challenge</source>
-        <translation>Plus difficile</translation>
-    </message>
-    <message>
         <source>Split Word Format:</source>
         <translation>Découpage des mots :</translation>
     </message>
@@ -426,7 +571,11 @@ Veuillez modifier vos options.</translation>
     </message>
     <message>
         <source>Download More Sounds &amp;&amp; Music</source>
-        <translation>Télécharger d'autres sons et musiques</translation>
+        <translation>Télécharger d&apos;autres sons et musiques</translation>
+    </message>
+    <message>
+        <source>Sound &amp;&amp; Music Volume</source>
+        <translation>Volume des sons et de la musique</translation>
     </message>
 </context>
 <context>
@@ -438,6 +587,18 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Version 1.1</source>
         <translation>Version 1.1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Splitwick developers</source>
+        <translation>Copyright © 2026 Les développeurs de Splitwick</translation>
+    </message>
+    <message>
+        <source>Splitwick is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with NO WARRANTY.</source>
+        <translation>Splitwick est un logiciel libre : vous pouvez le redistribuer et/ou le modifier selon les termes de la Licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE.</translation>
+    </message>
+    <message>
+        <source>The dictionaries are derived from WordNet 3.0, Copyright 2006 by Princeton University, and filtered with Kevin Atkinson&apos;s SCOWL word lists. Letters are drawn with the DejaVu and Liberation fonts and Wine&apos;s Tahoma look-alike.</source>
+        <translation>Les dictionnaires sont tirés de WordNet 3.0, Copyright 2006 Princeton University, et filtrés avec les listes de mots SCOWL de Kevin Atkinson. Les lettres sont dessinées avec les polices DejaVu et Liberation et le sosie de Tahoma de Wine.</translation>
     </message>
 </context>
 <context>
@@ -452,7 +613,30 @@ Veuillez modifier vos options.</translation>
     </message>
     <message>
         <source>%1 is not a picture that can be shown.</source>
-        <translation>%1 n'est pas une image affichable.</translation>
+        <translation>%1 n&apos;est pas une image affichable.</translation>
+    </message>
+    <message>
+        <source>Browse from</source>
+        <translation>Parcourir depuis</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Copy Round Code %1</source>
+        <translation>Copier le code de partie %1</translation>
+    </message>
+    <message>
+        <source>Copy Round Code</source>
+        <translation>Copier le code de partie</translation>
     </message>
 </context>
 <context>
@@ -468,6 +652,10 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Level</source>
         <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Round won %1 days in a row (best: %2)</source>
+        <translation>Partie du jour gagnée %1 jours de suite (record : %2)</translation>
     </message>
 </context>
 <context>
@@ -492,6 +680,10 @@ Veuillez modifier vos options.</translation>
         <source>Background</source>
         <translation>Fond</translation>
     </message>
+    <message>
+        <source>Border style %1</source>
+        <translation>Style de bordure %1</translation>
+    </message>
 </context>
 <context>
     <name>TileDescription</name>
@@ -508,8 +700,31 @@ Veuillez modifier vos options.</translation>
         <translation>ligne complète</translation>
     </message>
     <message>
-        <source>, row %1</source>
-        <translation>, ligne %1</translation>
+        <source>revealed</source>
+        <translation>révélée</translation>
+    </message>
+    <message>
+        <source>block %1, row %2</source>
+        <translation>bloc %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>cell %1 of %2</source>
+        <translation>case %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Indication : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TodaysRound</name>
+    <message>
+        <source>Today&apos;s Round needs the dictionary &quot;%1&quot; that comes with the game.</source>
+        <translation>La partie du jour demande le dictionnaire « %1 » fourni avec le jeu.</translation>
     </message>
 </context>
 </TS>
