@@ -198,11 +198,12 @@ QWidget *Tfo::buildSettingsPage()
     m_handicap->setInvertedControls(true);
     m_handicap->setValue(0);
     m_handicap->setMinimumHeight(110);
-    m_handicap->setAccessibleName(QStringLiteral("Handicap Level"));
+    m_handicap->setAccessibleName(tr("Handicap Level"));
     auto *handicapLayout = new QGridLayout(handicapGroup);
     handicapLayout->addWidget(m_handicap, 0, 0, 3, 1);
     const std::array<std::pair<const char *, Qt::Alignment>, 3> handicapMarks = {{
-        {"Easier to play", Qt::AlignTop}, {"Neutral", Qt::AlignVCenter}, {"Greater challenge", Qt::AlignBottom}}};
+        {QT_TR_NOOP("Easier to play"), Qt::AlignTop}, {QT_TR_NOOP("Neutral"), Qt::AlignVCenter},
+        {QT_TR_NOOP("Greater challenge"), Qt::AlignBottom}}};
     for (int i = 0; i < 3; ++i) {
         auto *mark = new QLabel(tr(handicapMarks[i].first), handicapGroup);
         mark->setBuddy(m_handicap);
