@@ -220,6 +220,126 @@
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistik</translation>
+    </message>
+    <message>
+        <source>Honor Roll</source>
+        <translation>Ehrentafel</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Clue</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>Clue</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Auflösen</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Auflösen</translation>
+    </message>
+    <message>
+        <source>&amp;Round Number...</source>
+        <translation>&amp;Rundennummer...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Round</source>
+        <translation>Runde des Tages</translation>
+    </message>
+    <message>
+        <source>Copy Round Code</source>
+        <translation>Rundencode kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>St&amp;yles</source>
+        <translation>S&amp;tile</translation>
+    </message>
+    <message>
+        <source>&amp;Banner</source>
+        <translation>&amp;Laufschrift</translation>
+    </message>
+    <message>
+        <source>Hover &amp;Hints</source>
+        <translation>Maus&amp;hinweise</translation>
+    </message>
+    <message>
+        <source>Colour-blind C&amp;ues</source>
+        <translation>Hilfen bei &amp;Farbenblindheit</translation>
+    </message>
+    <message>
+        <source>Sound &amp;Effects</source>
+        <translation>&amp;Soundeffekte</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Musik</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>E-mail Su&amp;pport</source>
+        <translation>&amp;E-Mail-Support</translation>
+    </message>
+    <message>
+        <source>&amp;News and New Games</source>
+        <translation>&amp;Neuigkeiten und neue Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Web Site</source>
+        <translation>&amp;Website</translation>
+    </message>
+    <message>
+        <source>Maker Website</source>
+        <translation>Website des Herstellers</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Word Game</source>
+        <translation>Spiel mit Wörtern</translation>
+    </message>
+    <message>
+        <source>Phrase Game</source>
+        <translation>Spiel mit Wendungen</translation>
+    </message>
 </context>
 <context>
     <name>OptionsModel</name>
@@ -576,6 +696,22 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Sound &amp;&amp; Music Volume</source>
         <translation>Lautstärke von Klängen und Musik</translation>
+    </message>
+    <message>
+        <source>Handicap Level</source>
+        <translation>Handicap-Stufe</translation>
+    </message>
+    <message>
+        <source>Easier to play</source>
+        <translation>Leichter</translation>
+    </message>
+    <message>
+        <source>Neutral</source>
+        <translation>Neutral</translation>
+    </message>
+    <message>
+        <source>Greater challenge</source>
+        <translation>Schwerer</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,126 @@
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Estadísticas</translation>
+    </message>
+    <message>
+        <source>Honor Roll</source>
+        <translation>Cuadro de honor</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nuevo juego</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nuevo juego</translation>
+    </message>
+    <message>
+        <source>&amp;Clue</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>Clue</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Resolver</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>&amp;Round Number...</source>
+        <translation>Nú&amp;mero de partida...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Round</source>
+        <translation>Partida del día</translation>
+    </message>
+    <message>
+        <source>Copy Round Code</source>
+        <translation>Copiar el código de partida</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Ajustes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>St&amp;yles</source>
+        <translation>E&amp;stilos</translation>
+    </message>
+    <message>
+        <source>&amp;Banner</source>
+        <translation>&amp;Cartel</translation>
+    </message>
+    <message>
+        <source>Hover &amp;Hints</source>
+        <translation>Su&amp;gerencias emergentes</translation>
+    </message>
+    <message>
+        <source>Colour-blind C&amp;ues</source>
+        <translation>Ayudas para &amp;daltónicos</translation>
+    </message>
+    <message>
+        <source>Sound &amp;Effects</source>
+        <translation>&amp;Efectos de sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Música</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Cómo jugar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>E-mail Su&amp;pport</source>
+        <translation>&amp;Soporte por correo electrónico</translation>
+    </message>
+    <message>
+        <source>&amp;News and New Games</source>
+        <translation>&amp;Novedades y nuevos juegos</translation>
+    </message>
+    <message>
+        <source>&amp;Web Site</source>
+        <translation>Sitio &amp;web</translation>
+    </message>
+    <message>
+        <source>Maker Website</source>
+        <translation>Sitio web del creador</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Word Game</source>
+        <translation>Partida de palabras</translation>
+    </message>
+    <message>
+        <source>Phrase Game</source>
+        <translation>Partida de expresiones</translation>
+    </message>
 </context>
 <context>
     <name>OptionsModel</name>
@@ -576,6 +696,22 @@ Cambie sus opciones.</translation>
     <message>
         <source>Sound &amp;&amp; Music Volume</source>
         <translation>Volumen de sonidos y música</translation>
+    </message>
+    <message>
+        <source>Handicap Level</source>
+        <translation>Nivel de hándicap</translation>
+    </message>
+    <message>
+        <source>Easier to play</source>
+        <translation>Más fácil</translation>
+    </message>
+    <message>
+        <source>Neutral</source>
+        <translation>Neutral</translation>
+    </message>
+    <message>
+        <source>Greater challenge</source>
+        <translation>Más difícil</translation>
     </message>
 </context>
 <context>

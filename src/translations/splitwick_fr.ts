@@ -220,6 +220,126 @@
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistiques</translation>
+    </message>
+    <message>
+        <source>Honor Roll</source>
+        <translation>Tableau d&apos;honneur</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Clue</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>Clue</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Résoudre</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Résoudre</translation>
+    </message>
+    <message>
+        <source>&amp;Round Number...</source>
+        <translation>N&amp;uméro de partie...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Round</source>
+        <translation>Partie du jour</translation>
+    </message>
+    <message>
+        <source>Copy Round Code</source>
+        <translation>Copier le code de partie</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>St&amp;yles</source>
+        <translation>St&amp;yles</translation>
+    </message>
+    <message>
+        <source>&amp;Banner</source>
+        <translation>&amp;Bandeau</translation>
+    </message>
+    <message>
+        <source>Hover &amp;Hints</source>
+        <translation>Bulles d&apos;&amp;aide</translation>
+    </message>
+    <message>
+        <source>Colour-blind C&amp;ues</source>
+        <translation>Repères pour &amp;daltoniens</translation>
+    </message>
+    <message>
+        <source>Sound &amp;Effects</source>
+        <translation>&amp;Effets sonores</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Musique</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Comment jouer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>E-mail Su&amp;pport</source>
+        <translation>&amp;Assistance par e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;News and New Games</source>
+        <translation>Actualités et &amp;nouveaux jeux</translation>
+    </message>
+    <message>
+        <source>&amp;Web Site</source>
+        <translation>Site &amp;web</translation>
+    </message>
+    <message>
+        <source>Maker Website</source>
+        <translation>Site web de l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Word Game</source>
+        <translation>Partie de mots</translation>
+    </message>
+    <message>
+        <source>Phrase Game</source>
+        <translation>Partie d&apos;expressions</translation>
+    </message>
 </context>
 <context>
     <name>OptionsModel</name>
@@ -576,6 +696,22 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Sound &amp;&amp; Music Volume</source>
         <translation>Volume des sons et de la musique</translation>
+    </message>
+    <message>
+        <source>Handicap Level</source>
+        <translation>Niveau de handicap</translation>
+    </message>
+    <message>
+        <source>Easier to play</source>
+        <translation>Plus facile</translation>
+    </message>
+    <message>
+        <source>Neutral</source>
+        <translation>Neutre</translation>
+    </message>
+    <message>
+        <source>Greater challenge</source>
+        <translation>Plus difficile</translation>
     </message>
 </context>
 <context>
