@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation>&amp;Statistik</translation>
+        <translation>S&amp;tatistik</translation>
     </message>
     <message>
         <source>Honor Roll</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>&amp;Clue</source>
-        <translation>&amp;Tipp</translation>
+        <translation>T&amp;ipp</translation>
     </message>
     <message>
         <source>Clue</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation>&amp;Einstellungen</translation>
+        <translation>Eins&amp;tellungen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>St&amp;yles</source>
-        <translation>S&amp;tile</translation>
+        <translation>Sti&amp;le</translation>
     </message>
     <message>
         <source>&amp;Banner</source>
-        <translation>&amp;Laufschrift</translation>
+        <translation>La&amp;ufschrift</translation>
     </message>
     <message>
         <source>Hover &amp;Hints</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>Sound &amp;Effects</source>
-        <translation>&amp;Soundeffekte</translation>
+        <translation>Soundeffe&amp;kte</translation>
     </message>
     <message>
         <source>&amp;Music</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation>&amp;Spielanleitung</translation>
+        <translation>Spielanleitun&amp;g</translation>
     </message>
     <message>
         <source>Help</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>E-mail Su&amp;pport</source>
-        <translation>&amp;E-Mail-Support</translation>
+        <translation>E-Mail-Su&amp;pport</translation>
     </message>
     <message>
         <source>&amp;News and New Games</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>Üb&amp;er</translation>
     </message>
     <message>
         <source>About</source>

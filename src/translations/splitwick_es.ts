@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>&amp;Round Number...</source>
-        <translation>Nú&amp;mero de partida...</translation>
+        <translation>Número &amp;de partida...</translation>
     </message>
     <message>
         <source>Today&apos;s Round</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation>&amp;Ajustes</translation>
+        <translation>Ajust&amp;es</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>St&amp;yles</source>
-        <translation>E&amp;stilos</translation>
+        <translation>Es&amp;tilos</translation>
     </message>
     <message>
         <source>&amp;Banner</source>
-        <translation>&amp;Cartel</translation>
+        <translation>Carte&amp;l</translation>
     </message>
     <message>
         <source>Hover &amp;Hints</source>
@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>Colour-blind C&amp;ues</source>
-        <translation>Ayudas para &amp;daltónicos</translation>
+        <translation>Ay&amp;udas para daltónicos</translation>
     </message>
     <message>
         <source>Sound &amp;Effects</source>
-        <translation>&amp;Efectos de sonido</translation>
+        <translation>E&amp;fectos de sonido</translation>
     </message>
     <message>
         <source>&amp;Music</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation>&amp;Cómo jugar</translation>
+        <translation>Cómo ju&amp;gar</translation>
     </message>
     <message>
         <source>Help</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>E-mail Su&amp;pport</source>
-        <translation>&amp;Soporte por correo electrónico</translation>
+        <translation>Soporte por correo electrón&amp;ico</translation>
     </message>
     <message>
         <source>&amp;News and New Games</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Acerca de</translation>
+        <translation>A&amp;cerca de</translation>
     </message>
     <message>
         <source>About</source>

@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation>&amp;Résoudre</translation>
+        <translation>Ré&amp;soudre</translation>
     </message>
     <message>
         <source>Solve</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>&amp;Round Number...</source>
-        <translation>N&amp;uméro de partie...</translation>
+        <translation>Numéro &amp;de partie...</translation>
     </message>
     <message>
         <source>Today&apos;s Round</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation>&amp;Réglages</translation>
+        <translation>Ré&amp;glages</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>St&amp;yles</source>
-        <translation>St&amp;yles</translation>
+        <translation>S&amp;tyles</translation>
     </message>
     <message>
         <source>&amp;Banner</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Colour-blind C&amp;ues</source>
-        <translation>Repères pour &amp;daltoniens</translation>
+        <translation>Repères po&amp;ur daltoniens</translation>
     </message>
     <message>
         <source>Sound &amp;Effects</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>E-mail Su&amp;pport</source>
-        <translation>&amp;Assistance par e-mail</translation>
+        <translation>Assistance par e-mai&amp;l</translation>
     </message>
     <message>
         <source>&amp;News and New Games</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
+        <translation>À p&amp;ropos</translation>
     </message>
     <message>
         <source>About</source>
