@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation>S&amp;tatistik</translation>
+        <translation>St&amp;atistik</translation>
     </message>
     <message>
         <source>Honor Roll</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>&amp;Clue</source>
-        <translation>T&amp;ipp</translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <source>Clue</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation>Eins&amp;tellungen</translation>
+        <translation>Einstell&amp;ungen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>St&amp;yles</source>
-        <translation>Sti&amp;le</translation>
+        <translation>St&amp;ile</translation>
     </message>
     <message>
         <source>&amp;Banner</source>
-        <translation>La&amp;ufschrift</translation>
+        <translation>&amp;Laufschrift</translation>
     </message>
     <message>
         <source>Hover &amp;Hints</source>

@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>&amp;Round Number...</source>
-        <translation>Número &amp;de partida...</translation>
+        <translation>Número de par&amp;tida...</translation>
     </message>
     <message>
         <source>Today&apos;s Round</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>St&amp;yles</source>
-        <translation>Es&amp;tilos</translation>
+        <translation>Est&amp;ilos</translation>
     </message>
     <message>
         <source>&amp;Banner</source>
-        <translation>Carte&amp;l</translation>
+        <translation>&amp;Cartel</translation>
     </message>
     <message>
         <source>Hover &amp;Hints</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>E-mail Su&amp;pport</source>
-        <translation>Soporte por correo electrón&amp;ico</translation>
+        <translation>Soporte por correo e&amp;lectrónico</translation>
     </message>
     <message>
         <source>&amp;News and New Games</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>A&amp;cerca de</translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>About</source>

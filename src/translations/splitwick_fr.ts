@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation>&amp;Statistiques</translation>
+        <translation>S&amp;tatistiques</translation>
     </message>
     <message>
         <source>Honor Roll</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation>Ré&amp;soudre</translation>
+        <translation>&amp;Résoudre</translation>
     </message>
     <message>
         <source>Solve</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation>Ré&amp;glages</translation>
+        <translation>&amp;Réglages</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>St&amp;yles</source>
-        <translation>S&amp;tyles</translation>
+        <translation>St&amp;yles</translation>
     </message>
     <message>
         <source>&amp;Banner</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À p&amp;ropos</translation>
+        <translation>À propo&amp;s</translation>
     </message>
     <message>
         <source>About</source>
