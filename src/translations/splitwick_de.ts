@@ -261,10 +261,6 @@
         <translation>&amp;Rundennummer...</translation>
     </message>
     <message>
-        <source>Today&apos;s Round</source>
-        <translation>Runde des Tages</translation>
-    </message>
-    <message>
         <source>Copy Round Code</source>
         <translation>Rundencode kopieren</translation>
     </message>
@@ -339,6 +335,14 @@
     <message>
         <source>Phrase Game</source>
         <translation>Spiel mit Wendungen</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Round Code</source>
+        <translation>Rundencode k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Tod&amp;ay&apos;s Round</source>
+        <translation>Runde des Tag&amp;es</translation>
     </message>
 </context>
 <context>

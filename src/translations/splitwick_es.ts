@@ -261,10 +261,6 @@
         <translation>Número de par&amp;tida...</translation>
     </message>
     <message>
-        <source>Today&apos;s Round</source>
-        <translation>Partida del día</translation>
-    </message>
-    <message>
         <source>Copy Round Code</source>
         <translation>Copiar el código de partida</translation>
     </message>
@@ -339,6 +335,14 @@
     <message>
         <source>Phrase Game</source>
         <translation>Partida de expresiones</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Round Code</source>
+        <translation>C&amp;opiar el código de partida</translation>
+    </message>
+    <message>
+        <source>Tod&amp;ay&apos;s Round</source>
+        <translation>Partida &amp;del día</translation>
     </message>
 </context>
 <context>

@@ -261,10 +261,6 @@
         <translation>Numéro &amp;de partie...</translation>
     </message>
     <message>
-        <source>Today&apos;s Round</source>
-        <translation>Partie du jour</translation>
-    </message>
-    <message>
         <source>Copy Round Code</source>
         <translation>Copier le code de partie</translation>
     </message>
@@ -339,6 +335,14 @@
     <message>
         <source>Phrase Game</source>
         <translation>Partie d&apos;expressions</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Round Code</source>
+        <translation>C&amp;opier le code de partie</translation>
+    </message>
+    <message>
+        <source>Tod&amp;ay&apos;s Round</source>
+        <translation>Partie du &amp;jour</translation>
     </message>
 </context>
 <context>

@@ -43,10 +43,10 @@ const std::array Rows{
              .enabledBy = &RoundCommands::newGame},
             {}},
     MenuRow{MenuCommand::TodaysRound, TopMenu::Game,
-            {.name = "mTodaysRound", .caption = QT_TRANSLATE_NOOP("MainMenus", "Today's Round"), .enabledBy = &RoundCommands::newGame}, {}},
+            {.name = "mTodaysRound", .caption = QT_TRANSLATE_NOOP("MainMenus", "Tod&ay's Round"), .enabledBy = &RoundCommands::newGame}, {}},
     // Enabled, and the pop-up's item captioned with the code, once a round has one.
     MenuRow{MenuCommand::CopyRoundCode, TopMenu::Game,
-            {.name = "mCopyCode", .caption = QT_TRANSLATE_NOOP("MainMenus", "Copy Round Code"), .key = Qt::CTRL | Qt::Key_C},
+            {.name = "mCopyCode", .caption = QT_TRANSLATE_NOOP("MainMenus", "C&opy Round Code"), .key = Qt::CTRL | Qt::Key_C},
             {.name = "CopyCode1", .caption = QT_TRANSLATE_NOOP("MainMenus", "Copy Round Code"), .key = Qt::CTRL | Qt::Key_C,
              .separatorAbove = "NCode"}, 11},
 
