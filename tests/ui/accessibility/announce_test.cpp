@@ -131,7 +131,7 @@ void AnnounceTest::announcements_data()
     QTest::newRow("lost") << Step::Lost << "^Rating 0\\. Sorry, please try again\\. Every word is shown\\.$";
     QTest::newRow("solved") << Step::Solved << "^Try again\\. Every word is shown\\.";
     QTest::newRow("clue") << Step::Clue << "^Clue used\\. (Correct\\. )?.*" + rating + "$";
-    QTest::newRow("new round") << Step::NewRound << "^4 words to find, level: \\d+, dictionary: beta\\. " + rating + "$";
+    QTest::newRow("new round") << Step::NewRound << "^4 words to find, level: \\d+, dictionary: beta, round: [0-9A-Z]{4}-[0-9A-Z]{4}-[0-9A-Z]{5}\\. " + rating + "$";
     QTest::newRow("definition") << Step::Definition << "^Definition: definition of [A-Z]{5}$";
     QTest::newRow("no definition") << Step::NoDefinition << "^No definition shown for [A-Z]+\\.$";
     QTest::newRow("whole row") << Step::ReadRow << "^Row \\d: [A-Z]+ placed, [A-Z]+ (movable|placed), [A-Z]+ (movable|placed)$";
