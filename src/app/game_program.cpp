@@ -7,6 +7,7 @@
 #include "round/round_engine.h"
 #include "words/kbase.h"
 #include "settings/installation.h"
+#include "ui/desktop/game_language.h"
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
 #include "base/program_folder.h"
@@ -68,6 +69,9 @@ GameProgram::GameProgram(Desktop &desktop, const AudioFactory &audio)
     // The options and the settings file come first: the main window's round engine is built on them.
     HeldWarnings warnings;
     m_installation = std::make_unique<Installation>(*m_options, warnings);
+    // A first start plays the words of the game's language, from the first deal on.
+    if (m_options->dictionaryIndex() < 0)
+        m_options->selectDictionary(languageDictionary(gameLanguage()));
     m_main = std::make_unique<TfrmMain>(desktop, *m_options, settings(),
                                         [this](const RoundWiring &wiring, RoundTimer &penaltyTimer) {
                                             auto engine = std::make_unique<RoundEngine>(wiring, *m_options, settings(),

@@ -85,6 +85,9 @@ QString gameLanguage()
 
 QString languageDictionary(const QString &code)
 {
+    // By name: "English (Hinweise auf Deutsch).dic" sorts before "English.dic".
+    if (code == QLatin1String("en"))
+        return QStringLiteral("English");
     const LanguageFacts *l = facts(code);
     return l ? QString::fromUtf8(l->dictionary) : QString();
 }
