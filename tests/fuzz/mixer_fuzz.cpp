@@ -52,14 +52,8 @@ void playThroughMediaPlayer(const QString &listedName, QByteArray bytes)
         music = MixerLoading::musicImage(bytes);
         break;
     case MediaRoute::File: {
-        // Only MP3s go by path; the mixer goes by the name's extension.
-        static const QString path =
-            QDir::temp().filePath(QStringLiteral("splitwick-mixer-fuzz-%1.mp3").arg(qint64(::getpid())));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            std::abort();
-        file.close();
-        music = MixerLoading::musicFile(path);
+        // Only MP3s go this way: read whole, their tags cut off, from memory.
+        music = MixerLoading::mp3Image(bytes);
         break;
     }
     case MediaRoute::Nothing:

@@ -24,4 +24,13 @@ Mix_Music *musicImage(const QByteArray &image);
 // name's extension (an MP3).
 Mix_Music *musicFile(const QString &path);
 
+// An MP3 image for the media player, held by the caller while the music
+// lives. Its ID3 and APE tags are cut off first: the mixer's own tag reader
+// overruns its buffers on damaged tags, and the game needs only the sound.
+Mix_Music *mp3Image(QByteArray &image);
+
+// The MP3 frames of an image without its leading ID3v2 and trailing ID3v1
+// and APE tags; false when a tag claims more bytes than the image holds.
+bool stripMp3Tags(QByteArray &image);
+
 } // namespace MixerLoading

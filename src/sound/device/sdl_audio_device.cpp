@@ -148,12 +148,25 @@ void SdlAudioDevice::stopWave()
     markCut();
 }
 
+namespace {
+constexpr qint64 MaxMusicBytes = 64 * 1024 * 1024;
+} // namespace
+
 bool SdlAudioDevice::open(const QString &path)
 {
     close();
     if (!isOpen())
         return false;
-    m_music = MixerLoading::musicFile(path);
+    // Read whole (the game checked its type and size before) so that its tags
+    // can be cut off before the mixer reads them.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxMusicBytes)
+        return false;
+    m_musicImage = file.readAll();
+    m_music = m_musicImage.startsWith("RIFF") ? MixerLoading::musicImage(m_musicImage)
+                                               : MixerLoading::mp3Image(m_musicImage);
+    if (!m_music)
+        m_musicImage.clear();
     return m_music != nullptr;
 }
 
