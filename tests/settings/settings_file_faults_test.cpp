@@ -3,6 +3,7 @@
 // a second running copy and a close with one value that cannot be written.
 
 #include "settings/file_lock.h"
+#include "support/raw_file.h"
 #include "base/game_error.h"
 #include "settings/options_model.h"
 #include "settings/score_record.h"
@@ -17,19 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readRaw(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 } // namespace
 

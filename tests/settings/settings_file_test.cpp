@@ -3,6 +3,7 @@
 // never leaving a half-written file.
 
 #include "base/game_error.h"
+#include "support/raw_file.h"
 #include "settings/settings_file.h"
 #include "base/whole_file.h"
 
@@ -18,21 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readRaw(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 // As root, file permissions do not stop a write; taking another file-system
 // user id drops that privilege for this thread until the guard goes.

@@ -3,6 +3,7 @@
 // never a torn one, and the next write still gets the lock.
 
 #include "base/game_error.h"
+#include "support/raw_file.h"
 #include "settings/settings_file.h"
 
 #include <QDir>
@@ -16,12 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readRaw(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QByteArray fileWith(const QByteArray &padding, char value)
 {

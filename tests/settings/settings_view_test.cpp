@@ -4,6 +4,7 @@
 // writes through a link go only into the player's own regular file.
 
 #include "base/game_error.h"
+#include "support/raw_file.h"
 #include "settings/settings_file.h"
 
 #include <QDir>
@@ -18,19 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readRaw(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // Sets the file's modification time an hour back, so that a view of it is
 // trusted and only a new stamp can make it read again.
