@@ -53,6 +53,10 @@ FileLock::FileLock(const QString &path, int timeoutMs)
 
 FileLock::~FileLock()
 {
-    if (m_fd >= 0)
-        ::close(m_fd); // closing the descriptor releases the lock
+    if (m_fd < 0)
+        return;
+    ::close(m_fd); // closing the descriptor releases the lock
+    // A waiter polls every 200 us: stay away a little longer, or a writer that
+    // locks again at once could keep another copy out until it gives up.
+    QThread::usleep(400);
 }
