@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program folder and data paths under it, found without regard to letter case.
 #include "base/program_folder.h"
 
 #include <QCoreApplication>

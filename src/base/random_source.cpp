@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The process's one random source: its seed and its draws.
 #include "base/random_source.h"
 
 #include <QDateTime>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reading and writing a whole file, with errors that name its path.
 #include "base/whole_file.h"
 
 #include "base/game_error.h"

@@ -171,6 +171,8 @@ private:
     QString traceLine(int firstSlot) const;
     void chooseFixedCell(int cells, bool fixed[8]) const;
     void applyHandicap(int h);
+    // A round of `rows` rows: its level, that level's parameters with the handicap applied, and their text.
+    void setLevelParameters(int rows);
     QString codeSuffix() const; // ", round: 7K3M-9QXP-R2TD5" for the status line
 
     RoundWiring m_host;

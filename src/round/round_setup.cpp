@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Setting up a round: New Game, the rows, the grid, the shuffle and the level's parameters.
+// Dealing a round: New Game and its steps, the shuffle, the tiles shown and hidden, the round's code.
 #include "base/random_source.h"
 #include "round/round_engine.h"
 
@@ -8,65 +8,12 @@
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
 #include "settings/settings_file.h"
-#include "settings/split_formats.h"
 #include "words/windows1252.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
-#include <QCoreApplication>
 #include <optional>
-
-namespace {
-constexpr int BoardMargin = 10;
-constexpr int ColumnPitch = 240;
-constexpr int FirstTileWidth = 50;
-
-// A new column block starts before row r of a round of `rows` rows.
-bool blockBreak(int rows, int r)
-{
-    switch (rows) {
-    case 20: return r == 10;
-    case 24: return r == 8 || r == 16;
-    case 30: return r == 15;
-    case 45: return r == 15 || r == 30;
-    default: return false;
-    }
-}
-
-// Where each row of a round of `rows` rows sits: rows fill a column block
-// top-down, and a block break starts the next block to its right.
-struct RowPlace
-{
-    int column;
-    int rowInColumn;
-};
-QList<RowPlace> rowPlaces(int rows)
-{
-    QList<RowPlace> places;
-    RowPlace place{1, 1};
-    for (int r = 0; r < rows; ++r) {
-        if (blockBreak(rows, r))
-            place = {place.column + 1, 1};
-        places.append(place);
-        ++place.rowInColumn;
-    }
-    return places;
-}
-
-int rowsHeight(int rows, int pitch)
-{
-    switch (rows) {
-    case 10:
-    case 20: return pitch * 10;
-    case 24: return pitch * 8;
-    case 15:
-    case 30:
-    case 45: return pitch * 15;
-    default: return BoardMargin + rows * pitch;
-    }
-}
-} // namespace
 
 void RoundEngine::New1Click()
 {
@@ -131,30 +78,8 @@ void RoundEngine::New1Click()
         ShowTiles();
         relay.reset();
 
+        setLevelParameters(rows);
         RoundParameters &p = m_round.Parameters;
-        p.Level = b.TileCount() / rows + b.TileCount() / 25 + (m_dealt.showDefinitions ? 1 : 0);
-        ReadLevel(p.Level);
-        const auto parameterLine = [&p] {
-            return QStringLiteral("level=%1 pop=%2 penalty=%3 good=%4 bad=%5 word=%6 start=%7 delay=%8")
-                .arg(p.Level)
-                .arg(p.Pop)
-                .arg(p.Penalty)
-                .arg(p.Good)
-                .arg(p.Bad)
-                .arg(p.WordBonus)
-                .arg(p.Start)
-                .arg(p.Delay);
-        };
-        m_parameterText = parameterLine();
-        const int h = m_dealt.handicap;
-        if (h != 0) {
-            applyHandicap(h);
-            m_parameterText += QStringLiteral("\r\n") + parameterLine();
-        }
-        // No round may be lost before it begins.
-        if (p.Start < 1)
-            p.Start = 1;
-
         m_rating = 0;
         ChangeRating(p.Start);
         p.CluesLeft = qBound(2, p.Level, 20);
@@ -235,118 +160,6 @@ void RoundEngine::dealRound(quint32 number, const RoundOptions &options)
     dealRound(number);
 }
 
-void RoundEngine::ReadLevel(int level)
-{
-    const QString digit = QString::number(qBound(0, level, 9));
-    const auto read = [this, &digit](const char *key, int defaultValue) {
-        // Hand-edited values stay within a million, so that no rating or
-        // timer arithmetic can overflow.
-        const int value = m_settings.readInteger(QStringLiteral("Levels"), QLatin1String(key) + digit, defaultValue);
-        return qBound(-1000000, value, 1000000);
-    };
-    RoundParameters &p = m_round.Parameters;
-    p.Pop = read("TIMER", 5);
-    p.Penalty = read("PENALTY", -1);
-    p.Good = read("GOOD", 1);
-    p.Bad = read("BAD", -5);
-    p.WordBonus = read("WORD", 0);
-    p.Start = read("START", 30);
-    p.Delay = read("DELAY", 5);
-    // DELAY 0 means the penalty clock never starts, as TIMER 0 means no
-    // ticks; a negative value reads the same. Under a handicap the floor of
-    // 1 s comes after the handicap's own change.
-    if (p.Delay < 0 && m_dealt.handicap == 0)
-        p.Delay = 0;
-    p.ClueCost = p.Bad - 1;
-}
-
-void RoundEngine::applyHandicap(int h)
-{
-    RoundParameters &p = m_round.Parameters;
-    // Pop * 0.1 * h truncated toward zero, in exact arithmetic. The floor of
-    // 2 s holds for every level: a handicap never leaves a round without ticks.
-    p.Pop = qBound(2, p.Pop - p.Pop * h / 10, 90);
-    p.Penalty = qMin(p.Penalty - h, -1);
-    p.Good = qMax(h > 0 ? p.Good - 1 : p.Good + 1, 1);
-    p.Bad = qMin(p.Bad - h, -1);
-    p.Start = qBound(30, p.Start - 10 * h, 100);
-    p.Delay = p.Delay - 10 * h;
-    if (p.Delay <= 0)
-        p.Delay = 1;
-}
-
-void RoundEngine::chooseFixedCell(int cells, bool fixed[8]) const
-{
-    int position = 0;
-    if (m_dealt.fixedCell == FixedCell::Random)
-        position = 1 + RandomSource::random(cells);
-    else if (m_dealt.fixedCell == FixedCell::NotFirst)
-        position = 2 + RandomSource::random(cells - 1);
-    else if (m_dealt.fixedCell == FixedCell::First)
-        position = 1;
-    else if (m_dealt.fixedCell == FixedCell::Middle)
-        position = cells == 4 ? 2 + RandomSource::random(2) : (cells + 1) / 2;
-    else if (m_dealt.fixedCell == FixedCell::Last)
-        position = cells;
-    if (position >= 1 && position <= cells)
-        fixed[position] = true;
-}
-
-void RoundEngine::BuildRows()
-{
-    Board &b = m_board;
-    b.clearTileCount();
-    const QList<int> lengths = splitFormatCellLengths(m_dealt.presetsText());
-    const int cells = int(lengths.size());
-    const int pitch = b.templateHeight() + 2;
-    const int rows = int(m_round.RoundWords.size());
-    const bool showHints = m_dealt.showDefinitions;
-
-    const QList<RowPlace> places = rowPlaces(rows);
-    int lastColumn = 1;
-    for (int r = 0; r < rows; ++r) {
-        const auto [column, rowInColumn] = places[r];
-        lastColumn = column;
-        const int x0 = BoardMargin + (column - 1) * ColumnPitch;
-        const int y = BoardMargin + (rowInColumn - 1) * pitch;
-        bool fixed[8] = {};
-        chooseFixedCell(cells, fixed);
-
-        const tWord &word = m_round.RoundWords[r];
-        qsizetype used = 0;
-        int x = x0;
-        for (int i = 1; i <= cells; ++i) {
-            const QByteArray text = word.Word.mid(used, lengths[i - 1]);
-            b.SetTile({.text = text,
-                       .definition = word.Definition,
-                       .rowWord = word.Word,
-                       .width = FirstTileWidth,
-                       .left = x,
-                       .top = y,
-                       .rowIndex = r,
-                       .column = column,
-                       .rowInColumn = rowInColumn,
-                       .cellsInRow = cells,
-                       .fixed = fixed[i],
-                       .firstInRow = i == 1,
-                       .showHint = showHints});
-            settle();
-            used += lengths[i - 1];
-            x += FirstTileWidth;
-        }
-    }
-    m_windowWidth = BoardMargin + lastColumn * ColumnPitch;
-    m_windowHeight = rowsHeight(rows, pitch) + 86;
-}
-
-void RoundEngine::DrawGrid()
-{
-    const QSize screen = m_host.window.screenSize();
-    m_windowLeft = (screen.width() - m_windowWidth) / 2;
-    m_windowTop = (screen.height() - m_windowHeight) / 2;
-    m_host.window.setWindowGeometry(m_windowLeft, m_windowTop, m_windowWidth, m_windowHeight);
-}
-
 QString RoundEngine::traceLine(int firstSlot) const
 {
     QStringList captions;
@@ -422,14 +235,6 @@ void RoundEngine::ShuffleTiles()
         }
         if (!anyInPlace)
             break;
-    }
-}
-
-void RoundEngine::FitRows()
-{
-    for (const RowPlace &place : rowPlaces(int(m_round.RoundWords.size()))) {
-        m_board.FitRow(place.column, place.rowInColumn, RowWidth);
-        settle();
     }
 }
 

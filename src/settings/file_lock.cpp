@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The advisory lock that two running copies take turns at before rewriting the settings file.
 #include "settings/file_lock.h"
 
 #include <QDeadlineTimer>

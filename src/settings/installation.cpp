@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up in the program folder: sounds, music, dictionaries, the settings file, the options restored.
 #include "settings/installation.h"
 
 #include "settings/options_model.h"

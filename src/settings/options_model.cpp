@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The live options: their setters, and saving and restoring them by component name.
 #include "settings/options_model.h"
 
 #include "base/game_error.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where the player's files live: beside the program, or in the XDG configuration and data folders.
 #include "settings/player_folders.h"
 
 #include "base/program_folder.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Won rounds recorded in section "scores": class letter, efficiency band and running average.
 #include "settings/score_record.h"
 
 #include "settings/settings_file.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The sixteen averages the statistics window shows, read from the settings file.
 #include "settings/score_table.h"
 
 #include "settings/score_record.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The split formats of the Options dialog and the cell lengths each cuts a word into.
 #include "settings/split_formats.h"
 
 const QStringList &splitFormats()

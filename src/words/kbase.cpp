@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The dictionary store: entries, their texts and attributes, the collection and loading a file.
 #include "words/kbase.h"
 
 #include "base/game_error.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reading a dictionary file's component stream into the store, every length checked first.
 #include "words/kbase_reader.h"
 
 #include "base/game_error.h"

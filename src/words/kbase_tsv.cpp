@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The dictionary tool's text form: one entry per line, written and parsed.
 #include "words/kbase_tsv.h"
 
 #include "words/kbase.h"

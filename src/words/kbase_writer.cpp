@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Writing a store as a dictionary file, replaced atomically.
 #include "words/kbase_writer.h"
 
 #include "base/game_error.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Windows-1252 text: upper case, comparison without case, and conversion to and from Unicode.
 #include "words/windows1252.h"
 
 char upperCase1252(char c)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Preparing dictionary words for a round and drawing a round's entries.
 #include "words/word_selection.h"
 
 #include "base/random_source.h"

@@ -3,8 +3,8 @@
 // won, which a missed or lost day ends.
 #include "settings/daily_record.h"
 #include "settings/settings_file.h"
+#include "support/temp_settings.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 class DailyRecordTest : public QObject
@@ -33,8 +33,8 @@ private slots:
         QFETCH(int, asked);
         QFETCH(int, run);
         QFETCH(int, best);
-        QTemporaryDir dir;
-        SettingsFile settings(dir.filePath(QStringLiteral("ZRV_XQ.INI")));
+        const TempSettings temp;
+        SettingsFile settings(temp.path());
         const QDate first(2026, 12, 7);
         for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
             const QDate day = first.addDays(step.mid(1).toInt());

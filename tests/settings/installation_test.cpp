@@ -7,11 +7,11 @@
 #include "base/program_folder.h"
 #include "settings/settings_file.h"
 #include "support/installation_folder.h"
+#include "support/temp_settings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -39,14 +39,14 @@ private slots:
     void shippedStartingSettingsNameShippedSounds();
 
 private:
-    QString iniPath() const { return m_folder->filePath("ZRV_XQ.INI"); }
-    std::unique_ptr<QTemporaryDir> m_folder;
+    QString iniPath() const { return m_temp.path(); }
+    TempSettings m_temp;
 };
 
 void InstallationTest::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    fillInstallationFolder(*m_folder);
+    m_temp.renew();
+    fillInstallationFolder(m_temp);
 }
 
 void InstallationTest::cleanup()
@@ -82,7 +82,7 @@ void InstallationTest::missingFoldersReportedOnce()
 {
     QFETCH(QStringList, removed);
     for (const QString &folder : removed)
-        QVERIFY(QDir(m_folder->filePath(folder)).removeRecursively());
+        QVERIFY(QDir(m_temp.filePath(folder)).removeRecursively());
     touch(iniPath(), "[Options]\r\nPresets=7\r\nDictionary=Birds\r\nDef=1\r\nvfirst=1\r\nGoodDropSound=x.wav\r\n"
                      "music=tune.mp3\r\n");
     OptionsModel options;
@@ -93,7 +93,7 @@ void InstallationTest::missingFoldersReportedOnce()
     QStringList expected;
     for (const QString &folder : {QString("music"), QString("sound"), QString("kbs")}) {
         if (removed.contains(folder))
-            expected << "Cannot open folder " + m_folder->filePath(folder);
+            expected << "Cannot open folder " + m_temp.filePath(folder);
     }
     QCOMPARE(warnings.texts[0], expected.join('\n'));
     QCOMPARE(installation.missingFolders().size(), removed.size());
@@ -128,7 +128,7 @@ void InstallationTest::startingSettingsOnlyForANewPlayer()
     QFETCH(QByteArray, playerFile);
     QFETCH(QString, goodDrop);
     QFETCH(QString, music);
-    touch(m_folder->filePath("Starting-Settings.INI"),
+    touch(m_temp.filePath("Starting-Settings.INI"),
           "; comment\r\n[Options]\r\nGoodDropSound=b.WAV\r\nmusic=Calm.MUSIC\r\nDef=1\r\n");
     if (playerHasFile)
         touch(iniPath(), playerFile);

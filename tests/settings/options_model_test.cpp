@@ -5,13 +5,11 @@
 #include "settings/options_model.h"
 #include "settings/settings_file.h"
 #include "settings/split_formats.h"
+#include "support/temp_settings.h"
 
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -57,15 +55,13 @@ private slots:
     void splitFormatParsing();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
+    TempSettings m_temp;
     QString m_path;
 };
 
 void OptionsModelTest::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    m_path = m_folder->filePath("ZRV_XQ.INI");
+    m_path = m_temp.renew();
 }
 
 void OptionsModelTest::restore_data()

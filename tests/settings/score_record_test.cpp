@@ -4,12 +4,10 @@
 
 #include "settings/score_record.h"
 #include "settings/settings_file.h"
+#include "support/temp_settings.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 class ScoreRecordTest : public QObject
 {
@@ -33,15 +31,13 @@ private slots:
     void readScore();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
+    TempSettings m_temp;
     QString m_path;
 };
 
 void ScoreRecordTest::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    m_path = m_folder->filePath("ZRV_XQ.INI");
+    m_path = m_temp.renew();
 }
 
 void ScoreRecordTest::classLetter_data()
@@ -158,10 +154,10 @@ void ScoreRecordTest::lostRoundOrNoCellsRecordsNothing()
 
 void ScoreRecordTest::unwritableFileIsSwallowed()
 {
-    QFile blocker(m_folder->filePath("file"));
+    QFile blocker(m_temp.filePath("file"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    SettingsFile settings(m_folder->filePath("file/ZRV_XQ.INI"));
+    SettingsFile settings(settingsFileIn(m_temp.filePath("file")));
     RecordScore(settings, 50, 10, 40, 4); // must not throw
     QCOMPARE(ReadScore(settings, "m025"), QString("0"));
 }

@@ -5,11 +5,9 @@
 #include "settings/score_record.h"
 #include "settings/score_table.h"
 #include "settings/settings_file.h"
+#include "support/temp_settings.h"
 
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 class ScoreTableTest : public QObject
 {
@@ -25,15 +23,13 @@ private slots:
     void storedValue();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
+    TempSettings m_temp;
     QString m_path;
 };
 
 void ScoreTableTest::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    m_path = m_folder->filePath("ZRV_XQ.INI");
+    m_path = m_temp.renew();
 }
 
 void ScoreTableTest::missingFileReadsZeros()

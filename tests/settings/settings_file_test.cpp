@@ -3,17 +3,17 @@
 // never leaving a half-written file.
 
 #include "base/game_error.h"
+#include "support/error_of.h"
 #include "support/raw_file.h"
 #include "settings/settings_file.h"
 #include "base/whole_file.h"
+#include "support/temp_settings.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
-#include <memory>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -82,15 +82,13 @@ private slots:
     void wholeFileFailuresNameThePath();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder; // fresh for every test
+    TempSettings m_temp; // fresh for every test
     QString m_path;
 };
 
 void SettingsFileTest::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    m_path = m_folder->filePath("ZRV_XQ.INI");
+    m_path = m_temp.renew();
 }
 
 void SettingsFileTest::readInteger_data()
@@ -294,7 +292,7 @@ void SettingsFileTest::writeCreatesFileAndReadsBack()
     QCOMPARE(settings.readBool("Options", "Stretch", true), false);
     QCOMPARE(settings.readBool("Options", "FontBold", false), true);
     // The temporary file of the atomic replace does not stay behind.
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"ZRV_XQ.INI"});
+    QCOMPARE(QDir(m_temp.folder()).entryList(QDir::Files), QStringList{"ZRV_XQ.INI"});
 }
 
 void SettingsFileTest::writeKeepsUtf8()
@@ -333,12 +331,7 @@ void SettingsFileTest::refusedWrites()
     const QByteArray before("[Options]\r\nmusic=old\r\n");
     writeRaw(m_path, before);
     SettingsFile settings(m_path);
-    try {
-        settings.writeString(section, key, value);
-        QFAIL("the write was not refused");
-    } catch (const GameError &error) {
-        QCOMPARE(error.message(), expectedFailure(m_path));
-    }
+    QCOMPARE(errorOf([&] { settings.writeString(section, key, value); }), expectedFailure(m_path));
     QCOMPARE(readRaw(m_path), before);
 
     QFile::remove(m_path);
@@ -348,12 +341,12 @@ void SettingsFileTest::refusedWrites()
 
 void SettingsFileTest::writeToReadOnlyFolderKeepsOldFile()
 {
-    const QString folder = m_folder->filePath("readonly");
+    const QString folder = m_temp.filePath("readonly");
     QVERIFY(QDir().mkpath(folder));
-    const QString path = folder + "/ZRV_XQ.INI";
+    const QString path = settingsFileIn(folder);
     const QByteArray before("[Options]\r\nPresets=3\r\n");
     writeRaw(path, before);
-    QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+    QFile::setPermissions(m_temp.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
                                             | QFile::ExeOther);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
@@ -367,11 +360,7 @@ void SettingsFileTest::writeToReadOnlyFolderKeepsOldFile()
         if (!probeWritten) {
             SettingsFile settings(path);
             QCOMPARE(settings.readInteger("Options", "Presets", 0), 3);
-            try {
-                settings.writeInteger("Options", "Presets", 7);
-            } catch (const GameError &error) {
-                message = error.message();
-            }
+            message = errorOf([&] { settings.writeInteger("Options", "Presets", 7); });
         }
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -383,17 +372,12 @@ void SettingsFileTest::writeToReadOnlyFolderKeepsOldFile()
 
 void SettingsFileTest::writeBelowAFileFails()
 {
-    const QString blocker = m_folder->filePath("plainfile");
+    const QString blocker = m_temp.filePath("plainfile");
     writeRaw(blocker, "x");
-    const QString path = blocker + "/ZRV_XQ.INI";
+    const QString path = settingsFileIn(blocker);
     SettingsFile settings(path);
     QCOMPARE(settings.readInteger("Options", "Presets", 5), 5);
-    try {
-        settings.writeInteger("Options", "Presets", 7);
-        QFAIL("the write did not fail");
-    } catch (const GameError &error) {
-        QCOMPARE(error.message(), expectedFailure(path));
-    }
+    QCOMPARE(errorOf([&] { settings.writeInteger("Options", "Presets", 7); }), expectedFailure(path));
 }
 
 void SettingsFileTest::fullDiskKeepsOldFile()
@@ -407,17 +391,13 @@ void SettingsFileTest::fullDiskKeepsOldFile()
     rlimit tight = saved;
     tight.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    QString message;
-    try {
-        SettingsFile(m_path).writeString("Options", "Picture", QString(10000, u'p'));
-    } catch (const GameError &error) {
-        message = error.message();
-    }
+    const QString message =
+        errorOf([&] { SettingsFile(m_path).writeString("Options", "Picture", QString(10000, u'p')); });
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     QCOMPARE(message, expectedFailure(m_path));
     QCOMPARE(readRaw(m_path), before);
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"ZRV_XQ.INI"});
+    QCOMPARE(QDir(m_temp.folder()).entryList(QDir::Files), QStringList{"ZRV_XQ.INI"});
 }
 
 void SettingsFileTest::secondObjectSeesWritesAtOnce()
@@ -438,7 +418,7 @@ void SettingsFileTest::secondObjectSeesWritesAtOnce()
 
 void SettingsFileTest::wholeFileRoundTrip()
 {
-    const QString path = m_folder->filePath("whole.bin");
+    const QString path = m_temp.filePath("whole.bin");
     QByteArray bytes(70000, '\0');
     for (int i = 0; i < bytes.size(); ++i)
         bytes[i] = char(i * 7);
@@ -452,31 +432,12 @@ void SettingsFileTest::wholeFileRoundTrip()
 
 void SettingsFileTest::wholeFileFailuresNameThePath()
 {
-    const QString missing = m_folder->filePath("nothere.wav");
-    QString message;
-    try {
-        readWholeFile(missing);
-    } catch (const GameError &error) {
-        message = error.message();
-    }
-    QCOMPARE(message, "Cannot open file " + missing);
+    const QString missing = m_temp.filePath("nothere.wav");
+    QCOMPARE(errorOf([&] { readWholeFile(missing); }), "Cannot open file " + missing);
+    QCOMPARE(errorOf([&] { readWholeFile(m_temp.folder()); }), "Cannot open file " + m_temp.folder());
 
-    message.clear();
-    try {
-        readWholeFile(m_folder->path());
-    } catch (const GameError &error) {
-        message = error.message();
-    }
-    QCOMPARE(message, "Cannot open file " + m_folder->path());
-
-    const QString unwritable = m_folder->filePath("nofolder/XQBG.BMP");
-    message.clear();
-    try {
-        writeWholeFile(unwritable, "x");
-    } catch (const GameError &error) {
-        message = error.message();
-    }
-    QCOMPARE(message, "Cannot create file " + unwritable);
+    const QString unwritable = m_temp.filePath("nofolder/XQBG.BMP");
+    QCOMPARE(errorOf([&] { writeWholeFile(unwritable, "x"); }), "Cannot create file " + unwritable);
 }
 
 QTEST_APPLESS_MAIN(SettingsFileTest)

@@ -5,11 +5,11 @@
 #include "base/game_error.h"
 #include "support/raw_file.h"
 #include "settings/settings_file.h"
+#include "support/temp_settings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -36,8 +36,8 @@ private slots:
 void SettingsKillTest::killedMidWriteLeavesAWholeFile()
 {
     const int kills = qEnvironmentVariableIntValue("SPLITWICK_KILLS") > 0 ? qEnvironmentVariableIntValue("SPLITWICK_KILLS") : 300;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("ZRV_XQ.INI");
+    const TempSettings temp;
+    const QString &path = temp.path();
     // Big enough that a write takes a while, so kills land inside it.
     QByteArray padding;
     for (int i = 0; i < 4000; ++i)
@@ -74,9 +74,9 @@ void SettingsKillTest::killedMidWriteLeavesAWholeFile()
         if (now != a && now != b)
             ++torn;
         // A temporary file that a killed write left behind is not the settings file.
-        for (const QString &name : QDir(dir.path()).entryList({"ZRV_XQ.INI.*"}, QDir::Files)) {
+        for (const QString &name : QDir(temp.folder()).entryList({"ZRV_XQ.INI.*"}, QDir::Files)) {
             if (!name.endsWith(".lock"))
-                leftovers += QFile::remove(dir.filePath(name));
+                leftovers += QFile::remove(temp.filePath(name));
         }
     }
     QCOMPARE(torn, 0);

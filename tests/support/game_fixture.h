@@ -20,6 +20,7 @@
 #include "words/kbase_writer.h"
 
 #include "support/recording_desktop.h"
+#include "support/temp_settings.h"
 
 #include <QDate>
 #include <QDir>
@@ -92,7 +93,7 @@ public:
         saveDictionary(store, dir.filePath(QStringLiteral("kbs/") + name + QStringLiteral(".dic")));
     }
 
-    QString iniPath() const { return dir.filePath(QStringLiteral("ZRV_XQ.INI")); }
+    QString iniPath() const { return settingsFileIn(dir.path()); }
     SettingsFile ini() const { return SettingsFile(iniPath()); }
 
     // A settings file that asks no news question and keeps the penalty clock away.

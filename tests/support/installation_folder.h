@@ -5,11 +5,11 @@
 // sounds and music in mixed letter case, with files that must not be listed.
 
 #include "base/program_folder.h"
+#include "support/temp_settings.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 // Writes bytes as the whole file (empty by default).
@@ -20,16 +20,15 @@ inline void touch(const QString &path, const QByteArray &bytes = QByteArray())
     file.write(bytes);
 }
 
-// Fills folder and makes it the program folder.
-inline void fillInstallationFolder(const QTemporaryDir &folder)
+// Fills the settings file's folder and makes it the program folder.
+inline void fillInstallationFolder(const TempSettings &folder)
 {
-    QVERIFY(folder.isValid());
-    const QDir root(folder.path());
+    const QDir root(folder.folder());
     for (const char *name : {"kbs", "sound", "music"})
         QVERIFY(root.mkpath(name));
     for (const char *file : {"kbs/Birds.dic", "kbs/animals.DIC", "kbs/Cities.dic", "kbs/readme.txt",
                              "sound/b.WAV", "sound/A.mp3", "sound/c.music", "sound/notes.txt", "sound/E.Wav",
                              "music/tune.mp3", "music/Calm.MUSIC"})
         touch(root.filePath(file));
-    setProgramFolder(folder.path());
+    setProgramFolder(folder.folder());
 }

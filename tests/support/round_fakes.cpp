@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The recording host and sound layer: a log of everything a round engine asks of its window.
 #include "support/round_fakes.h"
 
 #include "round/round_engine.h"

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A round engine in a test rig: its set-up, and moves that put cells in place.
 #include "support/round_rig.h"
 
 #include "base/program_folder.h"
 #include "settings/split_formats.h"
+#include "support/temp_settings.h"
 #include "words/kbase.h"
 
 #include <algorithm>
@@ -10,7 +12,7 @@
 RoundRig::RoundRig()
 {
     setProgramFolder(dir.path());
-    settings = std::make_unique<SettingsFile>(dir.filePath(QStringLiteral("ZRV_XQ.INI")));
+    settings = std::make_unique<SettingsFile>(settingsFileIn(dir.path()));
     for (int s = 0; s < SoundSlotCount; ++s)
         options.setSoundText(SoundSlot(s), soundSlotName(SoundSlot(s)));
     options.setDictionaryNames({QStringLiteral("test")});

@@ -4,6 +4,7 @@
 // signature is refused before it is read.
 
 #include "base/game_error.h"
+#include "support/error_of.h"
 #include "support/kb_stream.h"
 #include "words/kbase.h"
 
@@ -81,13 +82,7 @@ void KbaseArenaTest::noSignatureIsNotRead()
     QVERIFY(file.resize(qint64(1) << 32)); // sparse: 4 GiB of nothing
     file.close();
     tZRVDictionary store;
-    QString error;
-    try {
-        store.LoadFromFile(path);
-    } catch (const GameError &e) {
-        error = e.message();
-    }
-    QCOMPARE(error, QStringLiteral("Unable to load the Knowledge Base"));
+    QCOMPARE(errorOf([&] { store.LoadFromFile(path); }), QStringLiteral("Unable to load the Knowledge Base"));
     QCOMPARE(store.Items().Count(), 0);
     QCOMPARE(store.Items().loadedBytes(), 0);
 }

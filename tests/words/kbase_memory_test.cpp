@@ -3,6 +3,7 @@
 // is refused within its budget, and running out of memory is a load error.
 
 #include "base/game_error.h"
+#include "support/error_of.h"
 #include "support/kb_stream.h"
 #include "words/kbase.h"
 #include "words/kbase_reader.h"
@@ -91,13 +92,8 @@ void KbaseMemoryTest::tinyEntriesStayWithinBudget()
     QFETCH(bool, loads);
     const QByteArray file = emptyEntries(count, item);
     tZRVDictionary store;
-    QString error;
-    try {
-        store.LoadFromData(file);
-    } catch (const GameError &e) {
-        error = e.message();
-    }
-    QCOMPARE(error.isEmpty(), loads);
+    const QString error = errorOf([&] { store.LoadFromData(file); });
+    QCOMPARE(error == NoError, loads);
     if (!loads) {
         QCOMPARE(error, QStringLiteral("Unable to load the Knowledge Base"));
         QVERIFY(store.Items().Count() > 0); // what was read before the refusal stays

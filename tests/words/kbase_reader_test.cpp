@@ -2,7 +2,7 @@
 // The dictionary file reader: every rule of the component stream, the value
 // types each property takes or refuses, faults and what they leave behind.
 
-#include "base/game_error.h"
+#include "support/error_of.h"
 #include "support/kb_stream.h"
 #include "words/kbase.h"
 
@@ -180,13 +180,7 @@ void KbaseReaderTest::load()
     QFETCH(QByteArray, entries);
     tZRVDictionary store;
     store.Items().Add().setN("stale");
-    try {
-        store.LoadFromData(file);
-        QVERIFY2(ok, "load should have failed");
-    } catch (const GameError &e) {
-        QVERIFY2(!ok, qPrintable(e.message()));
-        QCOMPARE(e.message(), QString::fromLatin1(LoadError));
-    }
+    QCOMPARE(errorOf([&] { store.LoadFromData(file); }), ok ? NoError : QString::fromLatin1(LoadError));
     QCOMPARE(dumpOf(store), entries);
 }
 
@@ -240,13 +234,7 @@ void KbaseReaderTest::refusedValueTypes()
     QFETCH(QByteArray, file);
     QFETCH(bool, ok);
     tZRVDictionary store;
-    try {
-        store.LoadFromData(file);
-        QVERIFY2(ok, "load should have failed");
-    } catch (const GameError &e) {
-        QVERIFY2(!ok, qPrintable(e.message()));
-        QCOMPARE(e.message(), QString::fromLatin1(LoadError));
-    }
+    QCOMPARE(errorOf([&] { store.LoadFromData(file); }), ok ? NoError : QString::fromLatin1(LoadError));
 }
 
 void KbaseReaderTest::storeProperties_data()
@@ -288,12 +276,8 @@ void KbaseReaderTest::storeProperties()
     QFETCH(bool, quickDestroy);
     QFETCH(int, tag);
     tZRVDictionary store;
-    try {
-        store.LoadFromData(file);
-        QVERIFY(ok);
-    } catch (const GameError &e) {
-        QVERIFY2(!ok, qPrintable(e.message()));
-    }
+    const QString error = errorOf([&] { store.LoadFromData(file); });
+    QVERIFY2((error == NoError) == ok, qPrintable(error));
     QCOMPARE(store.QuickDestroy(), quickDestroy);
     QCOMPARE(store.Tag(), tag);
 }
@@ -314,12 +298,9 @@ void KbaseReaderTest::truncationAtEveryOffset()
 
     for (qsizetype cut = 0; cut < file.size(); ++cut) {
         tZRVDictionary store;
-        try {
-            store.LoadFromData(file.left(cut));
-            QFAIL(qPrintable(QStringLiteral("cut at %1 loaded").arg(cut)));
-        } catch (const GameError &e) {
-            QCOMPARE(e.message(), QString::fromLatin1(LoadError));
-        }
+        const QString error = errorOf([&] { store.LoadFromData(file.left(cut)); });
+        QVERIFY2(error == QString::fromLatin1(LoadError),
+                 qPrintable(QStringLiteral("cut at %1: %2").arg(cut).arg(error)));
         const int begun = int(std::count_if(starts.begin(), starts.end(), [cut](qsizetype at) { return at < cut; }));
         QCOMPARE(store.Items().Count(), begun);
         // Earlier entries are whole; the last one holds a subset of its values.
@@ -350,12 +331,8 @@ void KbaseReaderTest::loadFromFileErrors()
     store.LoadFromFile(good);
     QCOMPARE(store.Items().Count(), 1);
 
-    try {
-        store.LoadFromFile(dir.filePath("missing.dic"));
-        QFAIL("no error");
-    } catch (const GameError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Unable to create stream"));
-    }
+    QCOMPARE(errorOf([&] { store.LoadFromFile(dir.filePath("missing.dic")); }),
+             QStringLiteral("Unable to create stream"));
     QCOMPARE(store.Items().Count(), 0);
 
     store.LoadFromFile(good);
@@ -365,21 +342,12 @@ void KbaseReaderTest::loadFromFileErrors()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("TPF0\x0e");
     }
-    try {
-        store.LoadFromFile(bad);
-        QFAIL("no error");
-    } catch (const GameError &e) {
-        QCOMPARE(e.message(), QString::fromLatin1(LoadError));
-    }
+    QCOMPARE(errorOf([&] { store.LoadFromFile(bad); }), QString::fromLatin1(LoadError));
     QCOMPARE(store.Items().Count(), 0);
 
     store.LoadFromFile(good);
-    try {
-        store.LoadFromFile(dir.path()); // a folder is not a file
-        QFAIL("no error");
-    } catch (const GameError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Unable to create stream"));
-    }
+    // A folder is not a file.
+    QCOMPARE(errorOf([&] { store.LoadFromFile(dir.path()); }), QStringLiteral("Unable to create stream"));
     QCOMPARE(store.Items().Count(), 0);
 }
 

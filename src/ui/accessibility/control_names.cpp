@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Accessible names for controls without words of their own, from their labels, group boxes or hints.
 #include "ui/accessibility/control_names.h"
 
 #include <QAbstractItemView>

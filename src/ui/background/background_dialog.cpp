@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The Background dialog: the folder tree, the pictures in a folder and "Stretch".
 #include "ui/background/background_dialog.h"
 
 #include "ui/background/board_background.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The picture behind the board, stretched or at natural size.
 #include "ui/background/background_image.h"
 
 #include "ui/background/picture_file.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The board's picture and stretch flag: restored at start, changed from the Background dialog.
 #include "ui/background/board_background.h"
 
 #include "settings/settings_file.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The scroll area around the board, and a window clamped to the screen when a round needs more room.
 #include "ui/board/board_scroll.h"
 
 #include <QScrollBar>

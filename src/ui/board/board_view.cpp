@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The board panel mirroring the board model, and dragging tiles with the mouse.
 #include "ui/board/board_view.h"
 
 #include "round/round_engine.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The shapes that tell tile states apart without their letter colours.
 #include "ui/board/colour_cues.h"
 
 #include "ui/board/palette.h"

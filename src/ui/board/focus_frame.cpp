@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The black and white ring around the tile the keyboard is on.
 #include "ui/board/focus_frame.h"
 
 #include <QPainter>

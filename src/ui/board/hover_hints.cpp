@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program-wide hover hints switch, its menu item, and each control's hint.
 #include "ui/board/hover_hints.h"
 
 #include <QAction>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where an arrow key takes the keyboard's focus on the board.
 #include "ui/board/keyboard_moves.h"
 
 #include "round/board.h"

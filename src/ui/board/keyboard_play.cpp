@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Playing by keyboard: the frame, picking up and dropping tiles, a tile's definition, its row read out.
 #include "ui/board/keyboard_play.h"
 
 #include "round/round_engine.h"

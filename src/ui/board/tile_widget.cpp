@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One tile: its caption, colours, font and 3-D border, painted.
 #include "ui/board/tile_widget.h"
 
 #include <QFontInfo>

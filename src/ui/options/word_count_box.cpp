@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The "Number of Words" field: digits only, brought into range when left.
 #include "ui/options/word_count_box.h"
 
 #include <QKeyEvent>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Drawing 3D bars and the walls behind them under a chart projection.
 #include "ui/statistics/bar_chart.h"
 
 #include "ui/statistics/chart_projection.h"

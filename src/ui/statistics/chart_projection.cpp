@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Mapping a 3D chart's coordinates to pixels for its view's angles, depth, perspective and zoom.
 #include "ui/statistics/chart_projection.h"
 
 #include <QtMath>

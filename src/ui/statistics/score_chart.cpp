@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics window's 3D bar chart of the sixteen averages, with its names laid over it.
 #include "ui/statistics/score_chart.h"
 
 #include "ui/statistics/bar_chart.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The Styles dialog: the style samples, the tile font and colour choosers and the Background button.
 #include "ui/styles/style_dialog.h"
 
 #include "ui/background/background_dialog.h"

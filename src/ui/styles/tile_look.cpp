@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The tiles' colour, font and style, read from and written to the settings file.
 #include "ui/styles/tile_look.h"
 
 #include "settings/settings_file.h"

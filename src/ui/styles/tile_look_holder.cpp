@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The current tile look, put on the template tile and the tiles showing, and each pick saved.
 #include "ui/styles/tile_look_holder.h"
 
 #include "ui/board/tile_widget.h"

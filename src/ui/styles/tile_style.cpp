@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The 21 border styles, the stored style name that selects one, and stored colours.
 #include "ui/styles/tile_style.h"
 
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The trace window and its lines.
 #include "ui/windows/debug_window.h"
 
 #include <QPlainTextEdit>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The start-up splash window and the sequence of its pictures.
 #include "ui/windows/splash_window.h"
 
 #include "base/program_folder.h"

@@ -7,6 +7,7 @@
 #include "settings/settings_file.h"
 #include "ui/options/word_count_box.h"
 #include "support/installation_folder.h"
+#include "support/temp_settings.h"
 #include "support/recording_desktop.h"
 #include "ui/main_window/help_links.h"
 
@@ -22,7 +23,6 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -95,9 +95,9 @@ private:
     // The options as the program finds them at start-up, then the dialog over them.
     void install();
     std::unique_ptr<Tfo> makeDialog();
-    QString iniPath() const { return m_folder->filePath("ZRV_XQ.INI"); }
+    QString iniPath() const { return m_temp.path(); }
 
-    std::unique_ptr<QTemporaryDir> m_folder;
+    TempSettings m_temp;
     std::unique_ptr<OptionsModel> m_options;
     RecordedWarnings m_warnings;
     std::unique_ptr<Installation> m_installation;
@@ -110,8 +110,8 @@ private:
 
 void OptionsDialogTest::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    fillInstallationFolder(*m_folder);
+    m_temp.renew();
+    fillInstallationFolder(m_temp);
 
     m_boxes.clear();
     m_opened.clear();

@@ -8,15 +8,14 @@
 #include "ui/desktop/look_alike_fonts.h"
 #include "ui/statistics/score_chart.h"
 #include "ui/statistics/score_window.h"
+#include "support/temp_settings.h"
 
 #include <QLabel>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -100,7 +99,7 @@ private:
     QImage grabChart(TfrmScore &window);
     static ScoreTable knownTable();
 
-    std::unique_ptr<QTemporaryDir> m_folder;
+    TempSettings m_temp;
     QString m_path;
 };
 
@@ -111,9 +110,7 @@ void ScoreWindowTest::initTestCase()
 
 void ScoreWindowTest::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    m_path = m_folder->filePath("ZRV_XQ.INI");
+    m_path = m_temp.renew();
 }
 
 QImage ScoreWindowTest::grabChart(TfrmScore &window)

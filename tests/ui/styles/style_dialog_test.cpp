@@ -3,6 +3,7 @@
 // board and survives a restart.
 
 #include "support/game_fixture.h"
+#include "support/styles_dialog.h"
 
 #include "ui/background/background_dialog.h"
 #include "ui/styles/style_dialog.h"
@@ -126,20 +127,17 @@ void StyleDialogTest::everySampleRestylesTheBoard()
     game.writeQuietSettings();
     TfrmMain &window = game.start();
     game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
-    TfrmStyle &dialog = game.program->styleDialog();
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::mouseClick(dialog.sample(name), Qt::LeftButton);
-
     const TileBorder border = findStyleSample(name)->border;
-    QVERIFY(window.templateTile()->border() == border);
-    QVERIFY(window.tile(1)->border() == border);
-    QVERIFY(window.tile(1)->isVisible());
-    QVERIFY(window.tile(240)->border() == border);
-    SettingsFile ini = game.ini();
-    QCOMPARE(ini.readString(Options, QStringLiteral("Style"), {}), name);
+    QVERIFY(withStylesDialog(window, [&](TfrmStyle &dialog) {
+        QTest::mouseClick(dialog.sample(name), Qt::LeftButton);
+        QVERIFY(window.templateTile()->border() == border);
+        QVERIFY(window.tile(1)->border() == border);
+        QVERIFY(window.tile(1)->isVisible());
+        QVERIFY(window.tile(240)->border() == border);
+        SettingsFile ini = game.ini();
+        QCOMPARE(ini.readString(Options, QStringLiteral("Style"), {}), name);
+    }));
     // A restart finds the same style.
-    dialog.hide();
     game.program.reset();
     game.start();
     QVERIFY(game.main().templateTile()->border() == border);
@@ -163,76 +161,78 @@ void StyleDialogTest::choosers()
     game.writeQuietSettings();
     TfrmMain &window = game.start();
     game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
-    TfrmStyle &dialog = game.program->styleDialog();
-    dialog.show();
-    const QString before = QString::fromUtf8([&] {
-        QFile file(game.iniPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }());
-    const TileColour colourBefore = window.templateTile()->tileColour();
-    const QFont fontBefore = window.templateTile()->tileFont();
-    const QColor letters = window.tile(1)->letterColour();
-
     QFont chosenFont(QStringLiteral("DejaVu Serif"));
     chosenFont.setPointSize(15);
     chosenFont.setBold(true);
     chosenFont.setItalic(true);
     const QColor chosenColour(12, 200, 99);
-    bool seen = false;
-    whenModal([&](QWidget *modal) {
-        if (font) {
-            auto *chooser = qobject_cast<QFontDialog *>(modal);
-            seen = chooser != nullptr;
-            if (chooser)
-                chooser->setCurrentFont(chosenFont);
-        } else {
-            auto *chooser = qobject_cast<QColorDialog *>(modal);
-            seen = chooser != nullptr;
-            if (chooser) {
-                // It opens with the tile colour.
-                seen = chooser->currentColor() == colourBefore.colour();
-                chooser->setCurrentColor(chosenColour);
-            }
-        }
-        if (accept)
-            static_cast<QDialog *>(modal)->accept();
-        else
-            static_cast<QDialog *>(modal)->reject();
-    });
-    QTest::mouseClick(font ? dialog.pFont() : dialog.pColor(), Qt::LeftButton);
-    QVERIFY(seen);
+    QVERIFY(withStylesDialog(window, [&](TfrmStyle &dialog) {
+        const QString before = QString::fromUtf8([&] {
+            QFile file(game.iniPath());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }());
+        const TileColour colourBefore = window.templateTile()->tileColour();
+        const QFont fontBefore = window.templateTile()->tileFont();
+        const QColor letters = window.tile(1)->letterColour();
 
-    SettingsFile ini = game.ini();
-    if (!accept) {
-        QFile file(game.iniPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()), before);
-        QCOMPARE(window.templateTile()->tileColour(), colourBefore);
-        QCOMPARE(window.templateTile()->tileFont(), fontBefore);
-        return;
-    }
-    if (font) {
-        for (TileWidget *tile : {window.templateTile(), window.tile(1), window.tile(240)}) {
-            QCOMPARE(tile->tileFont().family(), chosenFont.family());
-            QCOMPARE(tile->tileFont().pointSize(), 15);
-            QVERIFY(tile->tileFont().italic());
+        bool seen = false;
+        whenModal([&](QWidget *modal) {
+            if (font) {
+                auto *chooser = qobject_cast<QFontDialog *>(modal);
+                seen = chooser != nullptr;
+                if (chooser)
+                    chooser->setCurrentFont(chosenFont);
+            } else {
+                auto *chooser = qobject_cast<QColorDialog *>(modal);
+                seen = chooser != nullptr;
+                if (chooser) {
+                    // It opens with the tile colour.
+                    seen = chooser->currentColor() == colourBefore.colour();
+                    chooser->setCurrentColor(chosenColour);
+                }
+            }
+            if (accept)
+                static_cast<QDialog *>(modal)->accept();
+            else
+                static_cast<QDialog *>(modal)->reject();
+        });
+        QTest::mouseClick(font ? dialog.pFont() : dialog.pColor(), Qt::LeftButton);
+        QVERIFY(seen);
+
+        SettingsFile ini = game.ini();
+        if (!accept) {
+            QFile file(game.iniPath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(file.readAll()), before);
+            QCOMPARE(window.templateTile()->tileColour(), colourBefore);
+            QCOMPARE(window.templateTile()->tileFont(), fontBefore);
+            return;
         }
-        QCOMPARE(window.tile(1)->letterColour(), letters);
-        QCOMPARE(dialog.pFont()->tileFont().family(), chosenFont.family());
-        QCOMPARE(ini.readString(Options, QStringLiteral("FontName"), {}), chosenFont.family());
-        QCOMPARE(ini.readInteger(Options, QStringLiteral("FontSize"), 0), 15);
-        QVERIFY(ini.readBool(Options, QStringLiteral("FontBold"), false));
-        QCOMPARE(ini.readInteger(Options, QStringLiteral("Color"), 0), colourBefore.stored);
-    } else {
-        for (TileWidget *tile : {window.templateTile(), window.tile(1), window.tile(240)})
-            QCOMPARE(tile->tileColour().colour(), chosenColour);
-        QCOMPARE(dialog.pColor()->tileColour().colour(), chosenColour);
-        QCOMPARE(dialog.pFont()->tileColour().colour(), chosenColour);
-        QCOMPARE(ini.readInteger(Options, QStringLiteral("Color"), 0), storedFromColour(chosenColour));
-        QCOMPARE(ini.readString(Options, QStringLiteral("FontName"), QStringLiteral("none")), QStringLiteral("none"));
-    }
+        if (font) {
+            for (TileWidget *tile : {window.templateTile(), window.tile(1), window.tile(240)}) {
+                QCOMPARE(tile->tileFont().family(), chosenFont.family());
+                QCOMPARE(tile->tileFont().pointSize(), 15);
+                QVERIFY(tile->tileFont().italic());
+            }
+            QCOMPARE(window.tile(1)->letterColour(), letters);
+            QCOMPARE(dialog.pFont()->tileFont().family(), chosenFont.family());
+            QCOMPARE(ini.readString(Options, QStringLiteral("FontName"), {}), chosenFont.family());
+            QCOMPARE(ini.readInteger(Options, QStringLiteral("FontSize"), 0), 15);
+            QVERIFY(ini.readBool(Options, QStringLiteral("FontBold"), false));
+            QCOMPARE(ini.readInteger(Options, QStringLiteral("Color"), 0), colourBefore.stored);
+        } else {
+            for (TileWidget *tile : {window.templateTile(), window.tile(1), window.tile(240)})
+                QCOMPARE(tile->tileColour().colour(), chosenColour);
+            QCOMPARE(dialog.pColor()->tileColour().colour(), chosenColour);
+            QCOMPARE(dialog.pFont()->tileColour().colour(), chosenColour);
+            QCOMPARE(ini.readInteger(Options, QStringLiteral("Color"), 0), storedFromColour(chosenColour));
+            QCOMPARE(ini.readString(Options, QStringLiteral("FontName"), QStringLiteral("none")),
+                     QStringLiteral("none"));
+        }
+    }));
+    if (!accept)
+        return;
     // A restart finds the same look, but only face, size and bold of a font.
-    dialog.hide();
     game.program.reset();
     game.start();
     const TileWidget *restored = game.main().templateTile();
@@ -248,48 +248,6 @@ void StyleDialogTest::choosers()
 
 void StyleDialogTest::fontChooserOpensOnTheTileFont()
 {
-    GameFixture game;
-    game.writeQuietSettings();
-    game.start();
-    TfrmStyle &dialog = game.program->styleDialog();
-    dialog.show();
-    const SettingsFile ini = game.ini();
-
-    // OK alone keeps the tile font, size and all.
-    QFont opened;
-    whenModal([&](QWidget *modal) {
-        opened = static_cast<QFontDialog *>(modal)->currentFont();
-        static_cast<QDialog *>(modal)->accept();
-    });
-    dialog.pFontClick();
-    QCOMPARE(opened.family(), QStringLiteral("Tahoma"));
-    QCOMPARE(opened.pointSize(), 10);
-    QCOMPARE(ini.readString(Options, QStringLiteral("FontName"), QString()), QStringLiteral("Tahoma"));
-    QCOMPARE(ini.readInteger(Options, QStringLiteral("FontSize"), 0), 10);
-
-    QFont chosen(QStringLiteral("DejaVu Serif"));
-    chosen.setPointSize(11);
-    whenModal([&](QWidget *modal) {
-        static_cast<QFontDialog *>(modal)->setCurrentFont(chosen);
-        static_cast<QDialog *>(modal)->accept();
-    });
-    dialog.pFontClick();
-    // Cancelled after browsing: the next opening is on the tile font again.
-    whenModal([&](QWidget *modal) {
-        QFont other(QStringLiteral("DejaVu Sans Mono"));
-        other.setPointSize(20);
-        static_cast<QFontDialog *>(modal)->setCurrentFont(other);
-        static_cast<QDialog *>(modal)->reject();
-    });
-    dialog.pFontClick();
-    whenModal([&](QWidget *modal) {
-        opened = static_cast<QFontDialog *>(modal)->currentFont();
-        static_cast<QDialog *>(modal)->reject();
-    });
-    dialog.pFontClick();
-    QCOMPARE(opened.family(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(opened.pointSize(), 11);
-
     // The stand-ins: bold heavier than regular, and no bitmap-only face holding sizes back.
     const auto ink = [](bool bold) {
         QFont font(QStringLiteral("Tahoma"));
@@ -310,11 +268,54 @@ void StyleDialogTest::fontChooserOpensOnTheTileFont()
     QVERIFY2(ink(true) > ink(false) * 6 / 5, qPrintable(QStringLiteral("%1 %2").arg(ink(true)).arg(ink(false))));
     for (const QString &family : {QStringLiteral("Tahoma"), QStringLiteral("MS Sans Serif")})
         QVERIFY2(!QFontDatabase::hasFamily(family) || QFontDatabase::isSmoothlyScalable(family), qPrintable(family));
-    // "Hint Color" does nothing.
-    const int boxes = int(game.boxes.size());
-    QTest::mouseClick(dialog.findChild<StylePanel *>(QStringLiteral("Panel23")), Qt::LeftButton);
-    QCOMPARE(QApplication::activeModalWidget(), &dialog); // no chooser opened
-    QCOMPARE(game.boxes.size(), boxes);
+
+    GameFixture game;
+    game.writeQuietSettings();
+    TfrmMain &window = game.start();
+    QVERIFY(withStylesDialog(window, [&](TfrmStyle &dialog) {
+        const SettingsFile ini = game.ini();
+
+        // OK alone keeps the tile font, size and all.
+        QFont opened;
+        whenModal([&](QWidget *modal) {
+            opened = static_cast<QFontDialog *>(modal)->currentFont();
+            static_cast<QDialog *>(modal)->accept();
+        });
+        dialog.pFontClick();
+        QCOMPARE(opened.family(), QStringLiteral("Tahoma"));
+        QCOMPARE(opened.pointSize(), 10);
+        QCOMPARE(ini.readString(Options, QStringLiteral("FontName"), QString()), QStringLiteral("Tahoma"));
+        QCOMPARE(ini.readInteger(Options, QStringLiteral("FontSize"), 0), 10);
+
+        QFont chosen(QStringLiteral("DejaVu Serif"));
+        chosen.setPointSize(11);
+        whenModal([&](QWidget *modal) {
+            static_cast<QFontDialog *>(modal)->setCurrentFont(chosen);
+            static_cast<QDialog *>(modal)->accept();
+        });
+        dialog.pFontClick();
+        // Cancelled after browsing: the next opening is on the tile font again.
+        whenModal([&](QWidget *modal) {
+            QFont other(QStringLiteral("DejaVu Sans Mono"));
+            other.setPointSize(20);
+            static_cast<QFontDialog *>(modal)->setCurrentFont(other);
+            static_cast<QDialog *>(modal)->reject();
+        });
+        dialog.pFontClick();
+        whenModal([&](QWidget *modal) {
+            opened = static_cast<QFontDialog *>(modal)->currentFont();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        dialog.pFontClick();
+        QCOMPARE(opened.family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(opened.pointSize(), 11);
+
+        // "Hint Color" does nothing.
+        const int boxes = int(game.boxes.size());
+        QTest::mouseClick(dialog.findChild<StylePanel *>(QStringLiteral("Panel23")), Qt::LeftButton);
+        QCOMPARE(QApplication::activeModalWidget(), &dialog); // no chooser opened
+        QCOMPARE(game.boxes.size(), boxes);
+    }));
 }
 
 void StyleDialogTest::stylesItemOpensTheDialog()
@@ -358,17 +359,14 @@ void StyleDialogTest::backgroundOpensBesideTheModalDialog()
     TfrmMain &window = game.start();
     TfrmBG &background = game.program->backgroundDialog();
     bool usable = false;
-    whenModal([&](QWidget *modal) {
-        auto *styles = qobject_cast<TfrmStyle *>(modal);
-        QTest::mouseClick(styles->findChild<StylePanel *>(QStringLiteral("Panel22")), Qt::LeftButton);
+    QVERIFY(withStylesDialog(window, [&](TfrmStyle &styles) {
+        QTest::mouseClick(styles.findChild<StylePanel *>(QStringLiteral("Panel22")), Qt::LeftButton);
         if (background.isVisible() && QTest::qWaitForWindowExposed(&background)) {
             // The modal Styles dialog does not block it: a click reaches "Stretch".
             QTest::mouseClick(background.CheckBox1, Qt::LeftButton);
             usable = !background.CheckBox1->isChecked();
         }
-        modal->close();
-    });
-    window.Styles1Click();
+    }));
     QVERIFY(usable);
     QVERIFY(!window.backgroundImage()->stretch());
     QVERIFY(background.isVisible()); // it stays when the Styles dialog closes

@@ -2,6 +2,7 @@
 // The Styles and Background dialogs without a mouse: F8, the arrows, Tab,
 // Space and Enter reach every sample and button, with the focus in sight.
 #include "support/game_fixture.h"
+#include "support/styles_dialog.h"
 
 #include "ui/background/background_dialog.h"
 #include "ui/styles/style_dialog.h"
@@ -43,30 +44,27 @@ void StyleKeysTest::stylesByKeys()
     game.writeQuietSettings();
     TfrmMain &window = game.start();
     QStringList visited;
-    bool chooserBuiltEarly = true, ringShown = false;
+    bool chooserBuiltEarly = true, ringShown = false, closedByEscape = false;
     QColor chosen(10, 120, 200);
-    QTimer::singleShot(0, [&] {
-        auto *styles = qobject_cast<TfrmStyle *>(QApplication::activeModalWidget());
-        QVERIFY(styles);
-        QVERIFY(QTest::qWaitForWindowExposed(styles));
+    QVERIFY(withStylesDialog(window, [&](TfrmStyle &styles) {
         // A hidden font chooser would tell a screen reader of a dialog that is not there.
-        chooserBuiltEarly = styles->findChild<QFontDialog *>() != nullptr;
+        chooserBuiltEarly = styles.findChild<QFontDialog *>() != nullptr;
         // The keys start on the style the tiles have (Panel1 when nothing is stored).
-        visited << focusName(styles);
-        auto *panel1 = styles->sample(QStringLiteral("Panel1"));
+        visited << focusName(&styles);
+        auto *panel1 = styles.sample(QStringLiteral("Panel1"));
         const QImage focused = panel1->grab().toImage();
-        key(styles, Qt::Key_Right);
-        visited << focusName(styles);
+        key(&styles, Qt::Key_Right);
+        visited << focusName(&styles);
         ringShown = panel1->grab().toImage() != focused;
-        key(styles, Qt::Key_Down);
-        visited << focusName(styles);
-        key(styles, Qt::Key_Space);
+        key(&styles, Qt::Key_Down);
+        visited << focusName(&styles);
+        key(&styles, Qt::Key_Space);
         // Tab from the last sample skips "Hint Color", which does nothing.
-        styles->sample(QStringLiteral("Panel18"))->setFocus();
-        key(styles, Qt::Key_Tab);
-        visited << focusName(styles);
-        key(styles, Qt::Key_Tab);
-        visited << focusName(styles);
+        styles.sample(QStringLiteral("Panel18"))->setFocus();
+        key(&styles, Qt::Key_Tab);
+        visited << focusName(&styles);
+        key(&styles, Qt::Key_Tab);
+        visited << focusName(&styles);
         QTimer::singleShot(0, [&] {
             auto *chooser = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
             if (!chooser) {
@@ -76,15 +74,16 @@ void StyleKeysTest::stylesByKeys()
             chooser->setCurrentColor(chosen);
             key(chooser, Qt::Key_Return);
         });
-        key(styles, Qt::Key_Return);
-        key(styles, Qt::Key_Escape);
-    });
-    QTest::keyClick(&window, Qt::Key_F8);
+        key(&styles, Qt::Key_Return);
+        key(&styles, Qt::Key_Escape);
+        closedByEscape = !styles.isVisible();
+    }));
     QVERIFY(!chooserBuiltEarly);
     QVERIFY(ringShown);
     QCOMPARE(visited, (QStringList{"Panel1", "Panel4", "Panel10", "pFont", "pColor"}));
     QCOMPARE(game.ini().readString(Options, QStringLiteral("Style"), {}), QStringLiteral("Panel10"));
     QCOMPARE(window.templateTile()->tileColour().colour(), chosen);
+    QVERIFY(closedByEscape);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -105,16 +104,13 @@ void StyleKeysTest::backgroundByKeys()
     // own, mended elsewhere): build them before, as a later showing finds them.
     background.ensureWidgets();
     QString named, role;
-    QTimer::singleShot(0, [&] {
-        auto *styles = qobject_cast<TfrmStyle *>(QApplication::activeModalWidget());
-        QVERIFY(styles);
-        QVERIFY(QTest::qWaitForWindowExposed(styles));
-        auto *button = styles->findChild<StylePanel *>(QStringLiteral("Panel22"));
+    QVERIFY(withStylesDialog(window, [&](TfrmStyle &styles) {
+        auto *button = styles.findChild<StylePanel *>(QStringLiteral("Panel22"));
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
         named = iface->text(QAccessible::Name);
         role = iface->role() == QAccessible::Button ? QStringLiteral("button") : QString();
         button->setFocus();
-        key(styles, Qt::Key_Space);
+        key(&styles, Qt::Key_Space);
         QVERIFY(QTest::qWaitForWindowExposed(&background));
         // The keys start on the list of pictures; Down and Up pick as they go.
         for (int i = 0; i < 6 && background.focusWidget() != background.FileListBox1; ++i)
@@ -126,9 +122,8 @@ void StyleKeysTest::backgroundByKeys()
             key(&background, Qt::Key_Tab);
         QCOMPARE(background.focusWidget(), background.OKButton);
         key(&background, Qt::Key_Space);
-        styles->close();
-    });
-    QTest::keyClick(&window, Qt::Key_F8);
+        styles.close();
+    }));
     QCOMPARE(named, QStringLiteral("Background"));
     QCOMPARE(role, QStringLiteral("button"));
     QVERIFY(!background.isVisible());

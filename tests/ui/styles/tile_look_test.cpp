@@ -6,10 +6,10 @@
 #include "ui/styles/tile_look.h"
 #include "ui/styles/tile_look_holder.h"
 #include "ui/board/tile_widget.h"
+#include "support/temp_settings.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -47,13 +47,13 @@ private slots:
     void styleBeforeAnyColourWritesTheButtonFace();
 
 private:
-    QString path() const { return m_dir->filePath(QStringLiteral("ZRV_XQ.INI")); }
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QString path() const { return m_temp.path(); }
+    TempSettings m_temp;
 };
 
 void TileLookTest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
+    m_temp.renew();
 }
 
 void TileLookTest::readFromSettings_data()
