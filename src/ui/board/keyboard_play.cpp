@@ -133,6 +133,7 @@ void KeyboardPlay::pickOrDrop()
     sync();
     // Said before the board lets go of the keys while the drop runs.
     m_announcer->announce(tr("Dropping %1 on %2.").arg(captionOf(source), captionOf(target)));
+    m_news->dropping(target, source);
     offerDrop(m_engine, target, source);
     sync();
 }
