@@ -14,7 +14,7 @@ const QString Format = QStringLiteral("5 letters: 2-1-2");
 
 void settle()
 {
-    QTest::qWait(400);
+    KeyboardPlayer::runUntil([] { return false; }, 400);
 }
 
 // The options of a small round, then F2 as the player deals it.

@@ -19,27 +19,28 @@ need_packages() {
   fi
 }
 
-# in_bus_session WORK SCRIPT: runs SCRIPT with bash, WORK and DISPLAY set,
-# once the accessibility bus answers; the session's own messages go to WORK/session.txt.
+# in_bus_session WORK SCRIPT: runs SCRIPT with bash in a session of its own,
+# with WORK and DISPLAY set, once the accessibility bus (which D-Bus starts on
+# the first asking) answers. The session's messages go to WORK/session.txt.
 in_bus_session() {
-  local launcher
-  launcher=$(ls /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher 2>/dev/null | head -1)
-  [ -n "$launcher" ] || { echo "SKIP: no at-spi-bus-launcher"; exit 77; }
-  WORK="$1" LAUNCHER="$launcher" SCRIPT="$2" dbus-run-session -- bash -c '
-    # A runtime folder of its own: the accessibility bus puts its socket there.
-    export WORK XDG_RUNTIME_DIR="$WORK/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null & xvfb=$!
-    for i in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$WORK/display")"
-    "$LAUNCHER" --launch-immediately 2>/dev/null & bus=$!
-    for i in $(seq 100); do
-      dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    bash -c "$SCRIPT"
-    kill $bus $xvfb 2>/dev/null
-    wait 2>/dev/null
-  ' >"$1/session.txt" 2>&1
+  local work="$1" xvfb status i
+  # The session's programs, the bus started for it too, keep their sockets in
+  # a runtime folder of its own, so that sessions side by side never meet.
+  mkdir -m 700 "$work/runtime"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null & xvfb=$!
+  for i in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  WORK="$work" SCRIPT="$2" DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work/runtime" \
+    dbus-run-session -- bash -c '
+      for i in $(seq 100); do
+        dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress \
+          >/dev/null 2>&1 && break
+        sleep 0.1
+      done
+      [ $i -lt 100 ] || { echo "no accessibility bus"; exit 1; }
+      bash -c "$SCRIPT"
+    ' >"$work/session.txt" 2>&1
+  status=$?
+  kill $xvfb
+  wait $xvfb 2>/dev/null
+  return $status
 }

@@ -11,13 +11,16 @@
 #include "ui/board/keyboard_play.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QHash>
 #include <QKeyEvent>
 #include <QList>
 #include <QPointer>
 #include <QQueue>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 
 namespace KeyboardPlayer {
 
@@ -38,6 +41,23 @@ private:
     int m_key;
 };
 
+// Runs the event loop until done() holds or the time is up. Unlike QTest::qWait,
+// which sleeps between its rounds, it answers a screen reader's questions at once.
+inline bool runUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(5);
+    if (!done())
+        loop.exec();
+    return done();
+}
+
 // One key to the focus widget; false when nothing has the focus or the key never arrived.
 inline bool press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
@@ -47,7 +67,7 @@ inline bool press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     Arrival arrival(key);
     focus->installEventFilter(&arrival);
     QTest::keyClick(focus.data(), Qt::Key(key), modifiers);
-    const bool arrived = QTest::qWaitFor([&] { return arrival.arrived || !focus; }, 5000);
+    const bool arrived = runUntil([&] { return arrival.arrived || !focus; }, 5000);
     if (focus)
         focus->removeEventFilter(&arrival);
     return arrived && arrival.arrived;
