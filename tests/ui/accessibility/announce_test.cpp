@@ -122,17 +122,19 @@ void AnnounceTest::announcements_data()
     QTest::newRow("pick up") << Step::PickUp << "^Picked up [A-Z]+\\.$";
     QTest::newRow("put back") << Step::PutBack << "^Put back [A-Z]+\\.$";
     QTest::newRow("refused") << Step::Refused << "^[A-Z]+ cannot go there; still holding it\\.$";
-    const QString right = QStringLiteral("^(Correct|2 cells correct)\\. ");
-    QTest::newRow("right drop by keys") << Step::KeyDrop << right + rating + "$";
-    QTest::newRow("wrong drop") << Step::WrongDrop << "^Wrong place\\. " + rating + "$";
-    QTest::newRow("right drop by mouse") << Step::MouseDrop << right + rating + "$";
-    QTest::newRow("word complete") << Step::WordDone << right + "Word complete: [A-Z]{5}\\. " + rating + "$";
+    // A drop by keys is told with its result, in one name.
+    const QString dropping = QStringLiteral("^Dropping [A-Z]+ on [A-Z]+\\. ");
+    const QString right = QStringLiteral("(Correct|2 cells correct)\\. ");
+    QTest::newRow("right drop by keys") << Step::KeyDrop << dropping + right + rating + "$";
+    QTest::newRow("wrong drop") << Step::WrongDrop << dropping + "Wrong place\\. " + rating + "$";
+    QTest::newRow("right drop by mouse") << Step::MouseDrop << "^" + right + rating + "$";
+    QTest::newRow("word complete") << Step::WordDone << dropping + right + "Word complete: [A-Z]{5}\\. " + rating + "$";
     QTest::newRow("won") << Step::Won << "Word complete: [A-Z]{5}\\. " + rating + " (Success|Complete|Done|Finished) !$";
     // A drop that loses tells its own result before the round's end; the clock's loss tells none.
     const QString lost = QStringLiteral("Rating 0\\. Sorry, please try again\\. Every word is shown\\.$");
-    QTest::newRow("lost by a wrong drop") << Step::Lost << "^Wrong place\\. " + lost;
+    QTest::newRow("lost by a wrong drop") << Step::Lost << dropping + "Wrong place\\. " + lost;
     QTest::newRow("lost by a wrong mouse drop") << Step::LostByMouse << "^Wrong place\\. " + lost;
-    QTest::newRow("lost by a right drop") << Step::LostByRightDrop << right + lost;
+    QTest::newRow("lost by a right drop") << Step::LostByRightDrop << dropping + right + lost;
     QTest::newRow("lost without a drop") << Step::LostWithoutDrop << "^" + lost;
     QTest::newRow("solved") << Step::Solved << "^Try again\\. Every word is shown\\.";
     QTest::newRow("clue") << Step::Clue << "^Clue used\\. (Correct\\. )?.*" + rating + "$";
