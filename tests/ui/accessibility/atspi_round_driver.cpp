@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plays for the accessibility bus test: a wrong drop and a round to its win,
+// Plays for the accessibility bus tests: a wrong drop and a round to its win,
 // then a round to its loss, by keys to the focus widget, pausing after each
-// drop so that a listener on the bus can ask for the names it hears.
+// drop so that a listener on the bus can ask for the names it hears. A screen
+// reader needs a player's pace: SPLITWICK_KEY_PAUSE_MS after each key and
+// SPLITWICK_DROP_PAUSE_MS after each drop (default 400).
 #include "support/game_fixture.h"
 
 #include "ui/board/keyboard_play.h"
@@ -12,9 +14,32 @@
 namespace {
 const QString Format = QStringLiteral("5 letters: 2-1-2");
 
+void pause(const char *variable, int otherwise)
+{
+    const int ms = qEnvironmentVariableIntValue(variable);
+    KeyboardPlayer::runUntil([] { return false; }, ms > 0 ? ms : otherwise);
+}
+
 void settle()
 {
-    KeyboardPlayer::runUntil([] { return false; }, 400);
+    pause("SPLITWICK_DROP_PAUSE_MS", 400);
+}
+
+bool press(int key)
+{
+    const bool arrived = KeyboardPlayer::press(key);
+    pause("SPLITWICK_KEY_PAUSE_MS", 0);
+    return arrived;
+}
+
+// Arrow keys from the frame's tile to slot.
+bool walkTo(GameFixture &game, int slot)
+{
+    const KeyboardPlay &play = *game.main().keyboardPlay();
+    for (int key : KeyboardPlayer::keysBetween(game.engine().board(), play.focusSlot(), slot))
+        if (key < 0 || !press(key))
+            return false;
+    return play.focusSlot() == slot;
 }
 
 // The options of a small round, then F2 as the player deals it.
@@ -24,7 +49,7 @@ bool deal(GameFixture &game)
     game.options().setPresetsIndex(int(splitFormats().indexOf(Format)));
     game.options().setWordCount(4);
     game.options().setFixedCell(FixedCell::First, true);
-    if (!KeyboardPlayer::press(Qt::Key_F2) || !game.engine().inPlay())
+    if (!press(Qt::Key_F2) || !game.engine().inPlay())
         return false;
     settle();
     return true;
@@ -34,12 +59,10 @@ bool deal(GameFixture &game)
 bool keyMove(GameFixture &game, int source, int target)
 {
     const KeyboardPlay &play = *game.main().keyboardPlay();
-    const Board &board = game.engine().board();
-    if (!KeyboardPlayer::walkTo(board, play, source) || !KeyboardPlayer::press(Qt::Key_Space) ||
-        play.carriedSlot() != source)
+    if (!walkTo(game, source) || !press(Qt::Key_Space) || play.carriedSlot() != source)
         return false;
     const int moves = game.engine().round().Moves;
-    if (!KeyboardPlayer::walkTo(board, play, target) || !KeyboardPlayer::press(Qt::Key_Space))
+    if (!walkTo(game, target) || !press(Qt::Key_Space))
         return false;
     settle();
     return game.engine().round().Moves > moves || !game.engine().inPlay();
