@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
+#include <utility>
 
 Announcer::Announcer(QWidget *board, QObject *parent) : QObject(parent), m_board(board)
 {
@@ -30,7 +31,9 @@ void Announcer::announce(const QString &news)
 {
     if (news.isEmpty() || !m_board)
         return;
-    m_pending = m_pending.isEmpty() ? news : m_pending + QLatin1Char(' ') + news;
+    for (const QString &part : {std::exchange(m_held, QString()), news})
+        if (!part.isEmpty())
+            m_pending = m_pending.isEmpty() ? part : m_pending + QLatin1Char(' ') + part;
     if (m_board->window()->isActiveWindow() || !m_board->window()->isVisible())
         deliver();
 }

@@ -23,6 +23,12 @@ public:
     ~Announcer() override;
 
     void announce(const QString &news);
+    // Words that go out with the next news, not on their own: a drop's
+    // description with its result, as one new name of the board. A reader
+    // hears a name again only as the focus comes to it from elsewhere (Orca
+    // with Qt 6.4 hears no new name of the object it is on), so two news
+    // for one step would lose the second.
+    void hold(const QString &news) { m_held = news; }
     // The reader's focus moved on to a tile: the news is old.
     void focusMovedOn();
 
@@ -37,5 +43,6 @@ private:
 
     QPointer<QWidget> m_board;
     QString m_pending;
+    QString m_held;
     QString m_last;
 };

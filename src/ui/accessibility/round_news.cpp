@@ -25,6 +25,16 @@ bool newDeal(const RoundNews::Snapshot &before, const RoundNews::Snapshot &after
     return false;
 }
 
+// What a drop did to its own two cells, as a sighted player sees them turn.
+QString dropResult(int placed)
+{
+    if (placed == 1)
+        return RoundNews::tr("Correct.");
+    if (placed > 1)
+        return RoundNews::tr("%1 cells correct.").arg(placed);
+    return RoundNews::tr("Wrong place.");
+}
+
 // A period closes each part, unless the engine's own words already end in one.
 QString sentence(QString text)
 {
@@ -75,16 +85,15 @@ QString RoundNews::compose(const Snapshot &before, const Snapshot &after)
     // Cells placed and words completed: on a loss or Solve the board shows the solution instead.
     if (!ended || won) {
         const int placed = countMovable(before) - countMovable(after);
-        if (placed == 1)
-            parts << tr("Correct.");
-        else if (placed > 1)
-            parts << tr("%1 cells correct.").arg(placed);
-        else if (after.moves > before.moves)
-            parts << tr("Wrong place.");
+        if (placed > 0 || after.moves > before.moves)
+            parts << dropResult(placed);
         for (qsizetype i = 0; i < after.states.size(); ++i)
             if (after.states[i] == TileState::Solved && after.visible[i] &&
                 (before.states[i] != TileState::Solved || !before.visible[i]))
                 parts << tr("Word complete: %1.").arg(fromWindows1252(after.captions[i]));
+    } else if (after.moves > before.moves) {
+        // The drop that lost: its own result first, as the board showed it before the solution.
+        parts << dropResult(std::max(after.dropPlaced, 0));
     }
     if (after.rating != before.rating || (!parts.isEmpty() && !ended))
         parts << rating;
@@ -108,6 +117,17 @@ void RoundNews::dealt()
     poke();
 }
 
+void RoundNews::dropping(int target, int source)
+{
+    const Board &board = m_engine.board();
+    const auto rightThere = [&board](int slot, int from) {
+        return board.Tiles(slot).Panel.state == TileState::Movable &&
+               board.Tiles(from).Panel.caption == board.Tiles(slot).CorrectText;
+    };
+    m_dropMoves = m_engine.round().Moves;
+    m_dropPlaced = int(rightThere(target, source)) + int(rightThere(source, target));
+}
+
 void RoundNews::flush()
 {
     // A round being dealt or a drop under way: the step is not over yet.
@@ -118,6 +138,9 @@ void RoundNews::flush()
     m_later.stop();
     Snapshot now = capture(m_engine);
     now.deals = m_deals;
+    if (m_dropMoves >= 0 && now.moves == m_dropMoves + 1)
+        now.dropPlaced = m_dropPlaced;
+    m_dropMoves = -1;
     const QString news = compose(m_before, now);
     m_before = now;
     m_announcer.announce(news);

@@ -36,6 +36,7 @@ public:
         bool inPlay = false;
         QString status;
         int deals = 0; // rounds dealt so far
+        int dropPlaced = -1; // cells the last move put right, as it made them; -1 when not known
     };
     static Snapshot capture(const RoundEngine &engine);
     // The words for what changed from before to after; empty when nothing did.
@@ -45,6 +46,9 @@ public:
     void poke();
     // A round was dealt (also the same round again): its news tells it.
     void dealt();
+    // Two tiles are about to be exchanged: what that puts right is known now,
+    // before a lost round's solution covers the board.
+    void dropping(int target, int source);
     // Reports at once what changed (or, while the engine is in a step, a little later).
     void flush();
 
@@ -53,5 +57,7 @@ private:
     Announcer &m_announcer;
     Snapshot m_before;
     int m_deals = 0;
+    int m_dropMoves = -1; // the move count before the drop announced to dropping()
+    int m_dropPlaced = 0;
     QTimer m_later;
 };

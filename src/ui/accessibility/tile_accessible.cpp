@@ -13,6 +13,10 @@ QAccessibleInterface *tileFactory(const QString &className, QObject *object)
     if ((className == QLatin1String("TileWidget") || className == QLatin1String("StylePanel")) &&
         object && object->isWidgetType())
         return new TileAccessible(static_cast<QWidget *>(object));
+    // The board holds the keys in play and tells the round's news as its name:
+    // Orca takes a frame's new name for a window title and says nothing.
+    if (className == QLatin1String("BoardPanel") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Pane);
     return nullptr;
 }
 } // namespace

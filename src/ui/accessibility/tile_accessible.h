@@ -21,6 +21,7 @@ public:
     void doAction(const QString &actionName) override;
     QStringList keyBindingsForAction(const QString &actionName) const override;
 
-    // Registers the interface with Qt's accessibility once per process.
+    // Registers the interface with Qt's accessibility once per process, with
+    // the board's own (a pane: a frame would be a window to a screen reader).
     static void install();
 };

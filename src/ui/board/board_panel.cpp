@@ -9,7 +9,7 @@
 
 namespace {
 // What QWidget tells assistive tools when its enabled state changes.
-void announceEnabledChange(QObject *widget)
+void announceEnabledChange(QWidget *widget)
 {
     QAccessible::State state;
     state.disabled = true;
@@ -50,9 +50,11 @@ void BoardPanel::childEvent(QChildEvent *event)
 
 bool BoardPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::EnabledChange && watched->parent() == this && looksAlikeDisabled(watched)) {
-        announceEnabledChange(watched);
+    // Nor is it told to screen readers: a drop's moment would send them
+    // two state changes for each of the 250 tiles, hundreds of events that
+    // keep a reader busy long after the drop's news. The board's own change
+    // stands for its tiles.
+    if (event->type() == QEvent::EnabledChange && watched->parent() == this && looksAlikeDisabled(watched))
         return true;
-    }
     return QFrame::eventFilter(watched, event);
 }

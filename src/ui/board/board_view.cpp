@@ -215,6 +215,8 @@ void BoardView::endDrag(const QPoint &boardPos)
     const int source = m_source;
     const int target = slotAt(boardPos);
     cancelDrag();
+    if (m_onDrop && target && m_engine.bgDragOver(target, source))
+        m_onDrop(target, source);
     offerDrop(m_engine, target, source);
 }
 

@@ -41,6 +41,8 @@ public:
 
     // A double-click on the board itself (not on a tile).
     void setDoubleClickHandler(std::function<void()> handler) { m_onDoubleClick = std::move(handler); }
+    // Told of each drop the mouse is about to make, before the board changes.
+    void setDropWatcher(std::function<void(int target, int source)> watcher) { m_onDrop = std::move(watcher); }
 
     void tileChanged(int slot) override;
     void tileRaised(int slot) override;
@@ -71,6 +73,7 @@ private:
     Tiles m_tiles;
     RoundEngine &m_engine;
     std::function<void()> m_onDoubleClick;
+    std::function<void(int target, int source)> m_onDrop;
 
     bool m_collecting = false;
     std::bitset<TileSlots> m_pending; // slot - 1, changed inside the current batch

@@ -132,8 +132,9 @@ void KeyboardPlay::pickOrDrop()
     }
     m_carried = 0;
     sync();
-    // Said before the board lets go of the keys while the drop runs.
-    m_announcer->announce(tr("Dropping %1 on %2.").arg(captionOf(source), captionOf(target)));
+    // Said with the drop's result, once the board has the keys back.
+    m_announcer->hold(tr("Dropping %1 on %2.").arg(captionOf(source), captionOf(target)));
+    m_news->dropping(target, source);
     offerDrop(m_engine, target, source);
     sync();
 }

@@ -8,6 +8,7 @@
 #include "sound/sound_layer.h"
 #include "sound/sound_menu.h"
 #include "ui/accessibility/control_names.h"
+#include "ui/accessibility/round_news.h"
 #include "ui/background/background_image.h"
 #include "ui/background/board_background.h"
 #include "ui/board/board_panel.h"
@@ -138,6 +139,7 @@ void TfrmMain::attachEngine(const EngineMaker &makeEngine)
     m_boardView->setDoubleClickHandler([this] { New1Click(); });
     m_keyboardPlay = std::make_unique<KeyboardPlay>(m_boardPanel, m_tiles, *m_engine);
     m_keyboardPlay->setFollower([this](const QRect &tile) { m_boardScroll->showBoardRect(tile); });
+    m_boardView->setDropWatcher([this](int target, int source) { m_keyboardPlay->news().dropping(target, source); });
     const bool cues = m_settings.readBool(QStringLiteral("Options"), QStringLiteral("ColourBlindCues"), false);
     m_menus->setTicked(MenuCommand::ColourCues, cues);
     ColourCues::setEnabled(cues);

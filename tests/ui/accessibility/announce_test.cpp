@@ -47,8 +47,8 @@ struct Listener
     }
 };
 
-enum class Step { PickUp, PutBack, Refused, KeyDrop, WrongDrop, MouseDrop, WordDone, Won, Lost, Solved, Clue, NewRound,
-                  Definition, NoDefinition, ReadRow };
+enum class Step { PickUp, PutBack, Refused, KeyDrop, WrongDrop, MouseDrop, WordDone, Won, Lost, LostByMouse,
+                  LostByRightDrop, LostWithoutDrop, Solved, Clue, NewRound, Definition, NoDefinition, ReadRow };
 
 // The movable tile the round's first right move takes, and where it goes.
 QPair<int, int> pickable(GameFixture &game)
@@ -122,13 +122,20 @@ void AnnounceTest::announcements_data()
     QTest::newRow("pick up") << Step::PickUp << "^Picked up [A-Z]+\\.$";
     QTest::newRow("put back") << Step::PutBack << "^Put back [A-Z]+\\.$";
     QTest::newRow("refused") << Step::Refused << "^[A-Z]+ cannot go there; still holding it\\.$";
-    const QString right = QStringLiteral("^(Correct|2 cells correct)\\. ");
-    QTest::newRow("right drop by keys") << Step::KeyDrop << right + rating + "$";
-    QTest::newRow("wrong drop") << Step::WrongDrop << "^Wrong place\\. " + rating + "$";
-    QTest::newRow("right drop by mouse") << Step::MouseDrop << right + rating + "$";
-    QTest::newRow("word complete") << Step::WordDone << right + "Word complete: [A-Z]{5}\\. " + rating + "$";
+    // A drop by keys is told with its result, in one name.
+    const QString dropping = QStringLiteral("^Dropping [A-Z]+ on [A-Z]+\\. ");
+    const QString right = QStringLiteral("(Correct|2 cells correct)\\. ");
+    QTest::newRow("right drop by keys") << Step::KeyDrop << dropping + right + rating + "$";
+    QTest::newRow("wrong drop") << Step::WrongDrop << dropping + "Wrong place\\. " + rating + "$";
+    QTest::newRow("right drop by mouse") << Step::MouseDrop << "^" + right + rating + "$";
+    QTest::newRow("word complete") << Step::WordDone << dropping + right + "Word complete: [A-Z]{5}\\. " + rating + "$";
     QTest::newRow("won") << Step::Won << "Word complete: [A-Z]{5}\\. " + rating + " (Success|Complete|Done|Finished) !$";
-    QTest::newRow("lost") << Step::Lost << "^Rating 0\\. Sorry, please try again\\. Every word is shown\\.$";
+    // A drop that loses tells its own result before the round's end; the clock's loss tells none.
+    const QString lost = QStringLiteral("Rating 0\\. Sorry, please try again\\. Every word is shown\\.$");
+    QTest::newRow("lost by a wrong drop") << Step::Lost << dropping + "Wrong place\\. " + lost;
+    QTest::newRow("lost by a wrong mouse drop") << Step::LostByMouse << "^Wrong place\\. " + lost;
+    QTest::newRow("lost by a right drop") << Step::LostByRightDrop << dropping + right + lost;
+    QTest::newRow("lost without a drop") << Step::LostWithoutDrop << "^" + lost;
     QTest::newRow("solved") << Step::Solved << "^Try again\\. Every word is shown\\.";
     QTest::newRow("clue") << Step::Clue << "^Clue used\\. (Correct\\. )?.*" + rating + "$";
     QTest::newRow("new round") << Step::NewRound << "^4 words to find, level: \\d+, dictionary: beta, round: [0-9A-Z]{4}-[0-9A-Z]{4}-[0-9A-Z]{5}\\. " + rating + "$";
@@ -143,6 +150,9 @@ void AnnounceTest::announcements()
     QFETCH(QString, heard);
     GameFixture game;
     game.writeQuietSettings();
+    // Levels where a right cell costs more than the whole rating.
+    for (int level = 0; level <= 9 && step == Step::LostByRightDrop; ++level)
+        game.ini().writeInteger(QStringLiteral("Levels"), QStringLiteral("GOOD%1").arg(level), -1000);
     game.start();
     game.options().setShowDefinitions(step == Step::Definition);
     game.deal(Format, 4, FixedCell::First);
@@ -176,12 +186,18 @@ void AnnounceTest::announcements()
         break;
     }
     case Step::Won: QVERIFY(playToWin(game)); break;
-    case Step::Lost: {
+    case Step::Lost:
+    case Step::LostByMouse: {
         game.engine().ChangeRating(1 - game.engine().rating());
         const auto [a, b] = game.wrongMove();
-        keyMove(game, a, b);
+        if (step == Step::Lost)
+            keyMove(game, a, b);
+        else
+            game.drag(a, b);
         break;
     }
+    case Step::LostByRightDrop: keyMove(game, source, target); break;
+    case Step::LostWithoutDrop: game.engine().ChangeRating(-game.engine().rating()); break;
     case Step::Solved: QTest::keyClick(&game.main(), Qt::Key_F12); break;
     case Step::Clue:
         game.engine().ChangeRating(50);

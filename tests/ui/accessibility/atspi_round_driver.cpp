@@ -1,29 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plays for the accessibility bus test: a wrong drop and a round to its win,
-// then a round to its loss, by keys, pausing after each step so that a
-// listener on the bus can ask for the names it hears.
+// Plays for the accessibility bus tests: a wrong drop and a round to its win,
+// then a round to its loss, by keys to the focus widget, pausing after each
+// drop so that a listener on the bus can ask for the names it hears. A screen
+// reader needs a player's pace: SPLITWICK_KEY_PAUSE_MS after each key and
+// SPLITWICK_DROP_PAUSE_MS after each drop (default 400).
 #include "support/game_fixture.h"
 
 #include "ui/board/keyboard_play.h"
+#include "ui/board/keyboard_player.h"
 
 #include <QtTest>
 
 namespace {
 const QString Format = QStringLiteral("5 letters: 2-1-2");
 
-void settle()
+void pause(const char *variable, int otherwise)
 {
-    QTest::qWait(400);
+    const int ms = qEnvironmentVariableIntValue(variable);
+    KeyboardPlayer::runUntil([] { return false; }, ms > 0 ? ms : otherwise);
 }
 
-void keyMove(GameFixture &game, int source, int target)
+void settle()
 {
-    KeyboardPlay &play = *game.main().keyboardPlay();
-    play.focusTile(source);
-    QTest::keyClick(game.main().board(), Qt::Key_Space);
-    play.focusTile(target);
-    QTest::keyClick(game.main().board(), Qt::Key_Space);
+    pause("SPLITWICK_DROP_PAUSE_MS", 400);
+}
+
+bool press(int key)
+{
+    const bool arrived = KeyboardPlayer::press(key);
+    pause("SPLITWICK_KEY_PAUSE_MS", 0);
+    return arrived;
+}
+
+// Arrow keys from the frame's tile to slot.
+bool walkTo(GameFixture &game, int slot)
+{
+    const KeyboardPlay &play = *game.main().keyboardPlay();
+    for (int key : KeyboardPlayer::keysBetween(game.engine().board(), play.focusSlot(), slot))
+        if (key < 0 || !press(key))
+            return false;
+    return play.focusSlot() == slot;
+}
+
+// The options of a small round, then F2 as the player deals it.
+bool deal(GameFixture &game)
+{
+    game.options().setDictionaryIndex(int(game.options().dictionaryNames().indexOf(QStringLiteral("beta"))));
+    game.options().setPresetsIndex(int(splitFormats().indexOf(Format)));
+    game.options().setWordCount(4);
+    game.options().setFixedCell(FixedCell::First, true);
+    if (!press(Qt::Key_F2) || !game.engine().inPlay())
+        return false;
     settle();
+    return true;
+}
+
+// The frame walked to source, Space, to target, Space: the drop is made.
+bool keyMove(GameFixture &game, int source, int target)
+{
+    const KeyboardPlay &play = *game.main().keyboardPlay();
+    if (!walkTo(game, source) || !press(Qt::Key_Space) || play.carriedSlot() != source)
+        return false;
+    const int moves = game.engine().round().Moves;
+    if (!walkTo(game, target) || !press(Qt::Key_Space))
+        return false;
+    settle();
+    return game.engine().round().Moves > moves || !game.engine().inPlay();
 }
 } // namespace
 
@@ -36,26 +78,23 @@ private slots:
         GameFixture game;
         game.writeQuietSettings();
         game.start();
-        game.deal(Format, 4, FixedCell::First);
-        settle();
+        QVERIFY(deal(game));
         const auto [a, b] = game.wrongMove();
         QVERIFY(a && b);
-        keyMove(game, a, b);
+        QVERIFY(keyMove(game, a, b));
         for (int guard = 0; guard < 40 && game.engine().inPlay(); ++guard) {
             const auto [source, target] = game.rightMove();
             QVERIFY(source);
-            keyMove(game, source, target);
+            QVERIFY(keyMove(game, source, target));
         }
         QVERIFY(!game.engine().inPlay());
         QVERIFY(game.engine().rating() > 0);
 
-        game.deal(Format, 4, FixedCell::First);
-        settle();
+        QVERIFY(deal(game));
         game.engine().ChangeRating(1 - game.engine().rating());
         const auto [c, d] = game.wrongMove();
-        keyMove(game, c, d);
+        QVERIFY(keyMove(game, c, d));
         QVERIFY(!game.engine().inPlay());
-        settle();
     }
 };
 
