@@ -14,7 +14,9 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DSPLITWICK_BENCHMARKS=OFF "${la
 
 # Only what the run needs: the tests labelled audio and window, and the audio module.
 labels="${TSAN_LABELS:-audio|window}"
-mapfile -t tests < <(cd "$build" && ctest -N -L "$labels" | sed -n 's/^ *Test *#[0-9]*: *//p')
+# The screen-reader tests run the game under a real accessibility bus and Orca,
+# at a player's pace; they stay in the sanitizer run of the whole suite.
+mapfile -t tests < <(cd "$build" && ctest -N -L "$labels" -LE screenreader | sed -n 's/^ *Test *#[0-9]*: *//p')
 cmake --build "$build" -j"$(nproc)" --target splitwick-audio "${tests[@]}" >/dev/null
 
 # Qt's own threads (its thread pools, the file-info gatherer, the Wayland event
@@ -23,4 +25,4 @@ cmake --build "$build" -j"$(nproc)" --target splitwick-audio "${tests[@]}" >/dev
 # accesses those libraries make themselves (malloc, free, memmove called from
 # Qt), while every access of this project's code is still checked.
 export TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1 ignore_noninstrumented_modules=1 suppressions=$PWD/tests/tsan/suppressions.txt"
-cd "$build" && ctest --output-on-failure -j"$(nproc)" -L "$labels" "$@"
+cd "$build" && ctest --output-on-failure -j"$(nproc)" -L "$labels" -LE screenreader "$@"
