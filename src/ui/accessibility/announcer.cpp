@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <utility>
 
@@ -25,6 +26,12 @@ Announcer::~Announcer()
 QString Announcer::boardName()
 {
     return QCoreApplication::translate("Announcer", "Board");
+}
+
+void Announcer::answer(const QString &news)
+{
+    m_stepAside = true;
+    announce(news);
 }
 
 void Announcer::announce(const QString &news)
@@ -50,14 +57,35 @@ void Announcer::deliver()
     m_board->setAccessibleName(m_last);
     // While the board holds the keys, it takes the reader's focus back from
     // its tile; a board about to take the keys back is spoken as it does.
-    if (m_board->hasFocus() && m_board->isEnabled()) {
-        QAccessibleEvent focus(m_board, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
+    if (!m_board->hasFocus() || !m_board->isEnabled())
+        return;
+    QWidget *tile = std::exchange(m_stepAside, false) && m_readerOnBoard && m_frameTile ? m_frameTile() : nullptr;
+    if (!tile) {
+        focusBoard();
+        return;
     }
+    // A reader already on the board hears no new name of it, and drops a focus
+    // that moves on at once: the tile first, the board a moment later.
+    QAccessibleEvent away(tile, QAccessible::Focus);
+    QAccessible::updateAccessibility(&away);
+    m_readerOnBoard = false;
+    QTimer::singleShot(StepAsideMs, this, [this, moves = m_focusMoves] {
+        if (moves == m_focusMoves && m_board && m_board->hasFocus())
+            focusBoard();
+    });
+}
+
+void Announcer::focusBoard()
+{
+    QAccessibleEvent focus(m_board, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+    m_readerOnBoard = true;
 }
 
 void Announcer::focusMovedOn()
 {
+    m_readerOnBoard = false;
+    ++m_focusMoves;
     if (m_board && m_board->accessibleName() != boardName())
         m_board->setAccessibleName(boardName());
 }

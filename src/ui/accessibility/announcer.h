@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // Tells a screen reader what a sighted player sees happen. Qt 6.4 has no
@@ -31,6 +33,12 @@ public:
     void hold(const QString &news) { m_held = news; }
     // The reader's focus moved on to a tile: the news is old.
     void focusMovedOn();
+    // The answer to a key the player pressed on the board. A reader still on
+    // the board (a definition asked for right after a drop) would hear no new
+    // name, so its focus goes to the tile under the frame and back.
+    void answer(const QString &news);
+    // The tile under the keyboard's frame, where that focus steps aside to.
+    void setFrameTile(std::function<QWidget *()> frameTile) { m_frameTile = std::move(frameTile); }
 
     QString lastNews() const { return m_last; }
     static QString boardName();
@@ -40,9 +48,15 @@ protected:
 
 private:
     void deliver();
+    void focusBoard();
+    static constexpr int StepAsideMs = 150;
 
     QPointer<QWidget> m_board;
     QString m_pending;
     QString m_held;
     QString m_last;
+    std::function<QWidget *()> m_frameTile;
+    bool m_readerOnBoard = true;
+    bool m_stepAside = false;
+    int m_focusMoves = 0;
 };

@@ -29,6 +29,10 @@ KeyboardPlay::KeyboardPlay(QWidget *board, const Tiles &tiles, RoundEngine &engi
     for (TileWidget *tile : m_tiles)
         tile->installEventFilter(this);
     m_announcer = std::make_unique<Announcer>(board);
+    m_announcer->setFrameTile([this]() -> QWidget * {
+        TileWidget *tile = m_focus ? m_tiles[size_t(m_focus - 1)] : nullptr;
+        return tile && tile->isVisible() ? tile : nullptr;
+    });
     m_news = std::make_unique<RoundNews>(engine, *m_announcer);
 }
 
@@ -93,7 +97,7 @@ bool KeyboardPlay::handleKey(int key, Qt::KeyboardModifiers modifiers)
         return true;
     case Qt::Key_R:
         if (m_focus)
-            m_announcer->announce(TileDescription::readRow(board, m_focus));
+            m_announcer->answer(TileDescription::readRow(board, m_focus));
         return true;
     default:
         return false;
@@ -115,7 +119,7 @@ void KeyboardPlay::pickOrDrop()
         if (m_engine.inPlay() && m_engine.board().Tiles(m_focus).Panel.draggable()) {
             m_carried = m_focus;
             sync();
-            m_announcer->announce(tr("Picked up %1.").arg(captionOf(m_carried)));
+            m_announcer->answer(tr("Picked up %1.").arg(captionOf(m_carried)));
         }
         return;
     }
@@ -127,7 +131,7 @@ void KeyboardPlay::pickOrDrop()
     const int target = m_focus;
     if (!m_engine.bgDragOver(target, source)) {
         // Refused: the tile stays in hand for another try.
-        m_announcer->announce(tr("%1 cannot go there; still holding it.").arg(captionOf(source)));
+        m_announcer->answer(tr("%1 cannot go there; still holding it.").arg(captionOf(source)));
         return;
     }
     m_carried = 0;
@@ -142,7 +146,7 @@ void KeyboardPlay::pickOrDrop()
 void KeyboardPlay::putBack()
 {
     if (m_carried)
-        m_announcer->announce(tr("Put back %1.").arg(captionOf(m_carried)));
+        m_announcer->answer(tr("Put back %1.").arg(captionOf(m_carried)));
     m_carried = 0;
     sync();
 }
@@ -159,13 +163,13 @@ void KeyboardPlay::showDefinition()
         return;
     TileWidget *tile = m_tiles[size_t(m_focus - 1)];
     if (!tile->showHint() || tile->hintText().isEmpty() || !HoverHints::enabled()) {
-        m_announcer->announce(tr("No definition shown for %1.").arg(tile->caption()));
+        m_announcer->answer(tr("No definition shown for %1.").arg(tile->caption()));
         return;
     }
     if (tile->isVisible())
         QToolTip::showText(tile->mapToGlobal(QPoint(0, tile->height())), tile->toolTip(), tile, QRect(),
                            HoverHints::HintDurationMs);
-    m_announcer->announce(tr("Definition: %1").arg(tile->hintText()));
+    m_announcer->answer(tr("Definition: %1").arg(tile->hintText()));
 }
 
 void KeyboardPlay::moveFocus(int slot)

@@ -37,6 +37,7 @@ check() {
     echo "FAIL: $2 not heard"; status=1
   fi
 }
+check 'Definition: definition of [A-Z]+' "a cell's definition asked for by key"
 check '(Correct|\d cells correct)\. Rating \d+\.' "a right drop with the new rating"
 check 'Wrong place\. Rating \d+\.' "a wrong drop with the new rating"
 check '.*Rating \d+\. (Success|Complete|Done|Finished) !' "the win"

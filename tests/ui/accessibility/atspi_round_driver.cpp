@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plays for the accessibility bus tests: a wrong drop and a round to its win,
+// Plays for the accessibility bus tests: a definition asked for by key, a
+// wrong drop and a round to its win,
 // then a round to its loss, by keys to the focus widget, pausing after each
 // drop so that a listener on the bus can ask for the names it hears. A screen
 // reader needs a player's pace: SPLITWICK_KEY_PAUSE_MS after each key and
@@ -49,6 +50,7 @@ bool deal(GameFixture &game)
     game.options().setPresetsIndex(int(splitFormats().indexOf(Format)));
     game.options().setWordCount(4);
     game.options().setFixedCell(FixedCell::First, true);
+    game.options().setShowDefinitions(true);
     if (!press(Qt::Key_F2) || !game.engine().inPlay())
         return false;
     settle();
@@ -81,6 +83,8 @@ private slots:
         QVERIFY(deal(game));
         const auto [a, b] = game.wrongMove();
         QVERIFY(a && b);
+        QVERIFY(walkTo(game, a) && press(Qt::Key_D));
+        settle();
         QVERIFY(keyMove(game, a, b));
         for (int guard = 0; guard < 40 && game.engine().inPlay(); ++guard) {
             const auto [source, target] = game.rightMove();

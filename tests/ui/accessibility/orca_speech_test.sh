@@ -47,6 +47,7 @@ check() {
     echo "FAIL: Orca did not say $2"; status=1
   fi
 }
+check 'Definition: definition of [A-Z]+' "a cell's definition asked for by key"
 check 'Dropping \S+ on \S+\. Wrong place\. Rating \d+\. panel' "a wrong drop with the new rating"
 check 'Dropping \S+ on \S+\. (Correct|\d cells correct)\. .*Rating \d+\. panel' "a right drop with the new rating"
 check 'Dropping \S+ on \S+\. .*Rating \d+\. (Success|Complete|Done|Finished) ! panel' "the win"
