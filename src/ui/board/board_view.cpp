@@ -7,6 +7,7 @@
 #include "ui/board/palette.h"
 #include "ui/board/tile_drop.h"
 #include "ui/board/tile_widget.h"
+#include "ui/desktop/look_alike_fonts.h"
 #include "words/windows1252.h"
 
 #include <QLabel>
@@ -82,6 +83,8 @@ void BoardView::showTile(int slot, bool wasHidden)
     tile->setGeometry(panel.left, panel.top, panel.width, panel.height);
     tile->setHintText(fromWindows1252(panel.hint));
     tile->setShowHint(panel.showHint);
+    if (panel.visible)
+        loadLookAlikeFonts(); // before the first tile is drawn, once
     tile->setVisible(panel.visible);
     describeRow(slot);
 }

@@ -9,7 +9,6 @@
 #include "ui/board/colour_cues.h"
 #include "ui/board/hover_hints.h"
 #include "ui/board/palette.h"
-#include "ui/desktop/look_alike_fonts.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -131,7 +130,6 @@ QRect TileWidget::contentRect() const
 // until the caption fits (but stays legible), so every cell can be read.
 QFont TileWidget::fittingFont(const QFont &font, const QString &caption, int width)
 {
-    loadLookAlikeFonts(); // the first tile drawn or measured brings them in
     QFont fitted = font;
     const int advance = QFontMetrics(font).horizontalAdvance(caption);
     if (advance <= width || advance <= 0)
