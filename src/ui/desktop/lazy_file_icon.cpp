@@ -40,7 +40,7 @@ public:
     {
         return icon().availableSizes(mode, state);
     }
-    bool isNull() override { return m_icon ? m_icon->isNull() : headerSize().isEmpty(); }
+    bool isNull() override { return icon().isNull(); }
     QString key() const override { return QStringLiteral("LazyFileIconEngine"); }
     QIconEngine *clone() const override { return new LazyFileIconEngine(*this); }
 
