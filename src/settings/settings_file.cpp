@@ -260,6 +260,10 @@ void SettingsFile::writeEntries(const QString &section, const QList<Entry> &entr
     const FileLock lock(m_path, LockTimeoutMs);
     if (!lock.locked())
         throw GameError(failure);
+    // Every value already there, in the file as this copy last read it: the
+    // file stays as it is, and is not even read (a close saves every option).
+    if (m_view.holds(m_path, trimBlanks(section), trimmed))
+        return;
     QByteArray data;
     if (!loadBytes(m_path, data))
         throw GameError(failure);

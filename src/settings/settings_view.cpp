@@ -201,6 +201,19 @@ void SettingsView::adopt(const QByteArray &data, const QString &path)
     m_current = m_stamp.exists && m_stamp.size == data.size();
 }
 
+bool SettingsView::holds(const QString &path, const QString &section,
+                         const QList<std::pair<QString, QString>> &entries) const
+{
+    if (!m_current || stampOf(path) != m_stamp)
+        return false;
+    QByteArray stored;
+    for (const auto &[key, value] : entries) {
+        if (!find(section, key, stored) || decodeText(stored) != value)
+            return false;
+    }
+    return true;
+}
+
 bool SettingsView::find(const QString &section, const QString &key, QByteArray &value) const
 {
     const auto s = m_sections.constFind(trimBlanks(section).toCaseFolded());

@@ -3,7 +3,10 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 #include <sys/types.h>
 
@@ -24,6 +27,11 @@ public:
 
     // The stored value of the key, raw; names as trimmed, any case.
     bool find(const QString &section, const QString &key, QByteArray &value) const;
+    // Whether the file under path is still the one this view was read from
+    // (its stamp unchanged, the read trusted) and holds every value as given:
+    // a write of these values would change nothing, so it can be left undone
+    // without reading the file.
+    bool holds(const QString &path, const QString &section, const QList<std::pair<QString, QString>> &entries) const;
 
     // How often the file itself was read.
     int fileReads() const { return m_fileReads; }
