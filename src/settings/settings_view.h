@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -22,8 +23,9 @@ class SettingsView
 public:
     // False when the file exists but cannot be read: the view is empty then.
     bool refresh(const QString &path);
-    // After a write of our own: the bytes now under path.
-    void adopt(const QByteArray &data, const QString &path);
+    // After a write of our own: the bytes now under path, in pieces that each
+    // end a line (all but the last).
+    void adopt(const QList<QByteArrayView> &pieces, const QString &path);
 
     // The stored value of the key, raw; names as trimmed, any case.
     bool find(const QString &section, const QString &key, QByteArray &value) const;
