@@ -25,15 +25,17 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 
-printf '%-58s %10s %10s %7s %7s  %s\n' "" "measured" "against" "ratio" "goal" "CPU ratio"
+printf '%-58s %10s %10s %7s %7s  %s\n' "" "measured" "against" "ratio" "goal" "CPU ratio (CPU ms)"
 row() { # name a_ms b_ms goal [a_cpu b_cpu]
     local ratio cpu=""
     ratio=$(awk -v a="$2" -v b="$3" 'BEGIN { printf "%.2f", a / b }')
     [[ $# -ge 6 ]] && cpu=$(awk -v a="$5" -v b="$6" 'BEGIN { if (b > 0 && a == a) printf "%.2fx", a / b }')
+    local cpuTimes=""
+    [[ -n $cpu ]] && cpuTimes=$(awk -v a="$5" -v b="$6" 'BEGIN { printf " (%.2f / %.2f ms)", a, b }')
     local mark="" judged=$ratio
     [[ -n $cpu ]] && judged=${cpu%x}
     awk -v r="$judged" -v g="$4" 'BEGIN { exit !(r > g) }' && mark=" over"
-    printf '%-58s %8.2fms %8.2fms %6sx %6sx  %s%s\n' "$1" "$2" "$3" "$ratio" "$4" "$cpu" "$mark"
+    printf '%-58s %8.2fms %8.2fms %6sx %6sx  %s%s%s\n' "$1" "$2" "$3" "$ratio" "$4" "$cpu" "$cpuTimes" "$mark"
 }
 
 # --- The settings file: a start and a close with 50 MB against a small file.
