@@ -9,7 +9,7 @@ SPLITWICK_PLAY_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt
                          qt6-translations-l10n libsdl2-mixer-dev
                          fonts-liberation2 fonts-dejavu-core fonts-wine)
 SPLITWICK_TEST_PACKAGES=(python3 librsvg2-bin desktop-file-utils appstream dpkg-dev lintian
-                         libbenchmark-dev hyperfine clang libfuzzer-14-dev qt6-base-private-dev)
+                         libbenchmark-dev clang libfuzzer-14-dev qt6-base-private-dev)
 
 splitwick_install() {
   local wanted=("${SPLITWICK_PLAY_PACKAGES[@]}")
