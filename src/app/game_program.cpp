@@ -20,7 +20,6 @@
 #include "ui/desktop/desktop.h"
 #include "ui/board/hover_hints.h"
 #include "ui/desktop/game_language.h"
-#include "ui/desktop/look_alike_fonts.h"
 #include "ui/main_window/main_window.h"
 #include "ui/options/options_dialog.h"
 #include "ui/statistics/score_window.h"
@@ -52,7 +51,6 @@ void initialiseProgram()
 {
     RandomSource::seedFromClock();
     HoverHints::install();
-    loadLookAlikeFonts();
     programFolder();
     // Before any window: every caption is made in the run's language.
     installLanguage(chooseLanguage(savedLanguageChoice(), QLocale::system()));

@@ -49,14 +49,39 @@ bool writableThroughLinks(const QString &path)
     return ::stat(name.constData(), &target) == 0 && S_ISREG(target.st_mode) && target.st_uid == ::geteuid();
 }
 
-// The file's bytes with the entries written: each key replaced where it
-// stands (a line with the same value left as it is), the missing ones added
-// in their order after the section's last entry, the section added to the end
-// when there is none. Empty when nothing changes.
-QByteArray withEntries(const QByteArray &data, const QString &section, const QList<SettingsFile::Entry> &entries)
+// The file's bytes with the entries written, as pieces to write one after
+// the other: runs of the old bytes, and the lines written anew. Each key is
+// replaced where it stands (a line with the same value left as it is), the
+// missing ones added in their order after the section's last entry, the
+// section added to the end when there is none. Every piece but the last ends
+// a line. No pieces when nothing changes. Nothing is copied: a large file is
+// written from the bytes it was read into.
+struct Rewrite
+{
+    QList<QByteArrayView> pieces; // into the old bytes or into lines (whose texts never move)
+    QByteArrayList lines;         // the lines written anew
+    qsizetype size = 0;
+
+    void add(QByteArrayView piece)
+    {
+        if (piece.isEmpty())
+            return;
+        pieces.append(piece);
+        size += piece.size();
+    }
+    void addLine(QByteArray line)
+    {
+        lines.append(std::move(line));
+        add(lines.constLast());
+    }
+    bool endsLine() const { return pieces.isEmpty() || pieces.constLast().endsWith('\n'); }
+};
+
+Rewrite withEntries(const QByteArray &data, const QString &section, const QList<SettingsFile::Entry> &entries)
 {
     const Scanner scan(data);
     const QByteArray eol = scan.lineEnding();
+    Rewrite out;
     QByteArray added;
     const auto addLines = [&](qsizetype from) {
         for (qsizetype i = from; i < entries.size(); ++i)
@@ -65,12 +90,12 @@ QByteArray withEntries(const QByteArray &data, const QString &section, const QLi
     qsizetype begin = 0;
     qsizetype end = 0;
     if (!scan.findSection(section, begin, end)) {
-        QByteArray out = data;
-        if (!out.isEmpty() && !out.endsWith('\n'))
-            out += eol;
-        out += '[' + section.toUtf8() + ']' + eol;
+        out.add(data);
+        if (!out.endsLine())
+            out.addLine(eol);
         addLines(0);
-        return out + added;
+        out.addLine('[' + section.toUtf8() + ']' + eol + added);
+        return out;
     }
     QStringList keys;
     for (const SettingsFile::Entry &entry : entries)
@@ -80,7 +105,7 @@ QByteArray withEntries(const QByteArray &data, const QString &section, const QLi
     struct Replacement
     {
         qsizetype begin;
-        qsizetype end;
+        qsizetype end; // past the line's ending
         QByteArray line;
     };
     QList<Replacement> replacements;
@@ -94,11 +119,12 @@ QByteArray withEntries(const QByteArray &data, const QString &section, const QLi
         // The same value is left as it is, in whatever code page it was written.
         if (decodeText(scan.bytes(entry.valueBegin, entry.valueEnd)) == value)
             continue;
-        // The line is written anew: its name as it stands, without blanks.
-        const qsizetype lineEnd = scan.rawEnd(entry.lineStart);
+        // The line is written anew: its name as it stands, without blanks,
+        // and its own ending (the file's last line had none).
+        const qsizetype rawEnd = scan.rawEnd(entry.lineStart);
+        const qsizetype lineEnd = scan.nextLine(entry.lineStart);
         QByteArray line = scan.trimmed(entry.lineStart, entry.nameEnd).toByteArray() + '=' + value.toUtf8();
-        if (lineEnd == data.size())
-            line += eol; // the file's last line had no ending
+        line += rawEnd == data.size() ? eol : scan.bytes(rawEnd, lineEnd).toByteArray();
         replacements.append({entry.lineStart, lineEnd, line});
     }
     if (replacements.isEmpty() && added.isEmpty())
@@ -108,21 +134,19 @@ QByteArray withEntries(const QByteArray &data, const QString &section, const QLi
 
     // Every entry line lies before the insertion point.
     const qsizetype at = added.isEmpty() ? data.size() : scan.insertionPoint(begin, end);
-    QByteArray out;
-    out.reserve(data.size() + added.size() + 64 * replacements.size());
     qsizetype copied = 0;
-    for (const Replacement &r : replacements) {
-        out.append(data.constData() + copied, r.begin - copied);
-        out += r.line;
+    for (Replacement &r : replacements) {
+        out.add(scan.bytes(copied, r.begin));
+        out.addLine(std::move(r.line));
         copied = r.end;
     }
-    out.append(data.constData() + copied, at - copied);
+    out.add(scan.bytes(copied, at));
     if (!added.isEmpty()) {
-        if (!out.isEmpty() && !out.endsWith('\n'))
-            out += eol;
-        out += added;
+        if (!out.endsLine())
+            out.addLine(eol);
+        out.addLine(added);
     }
-    out.append(data.constData() + at, data.size() - at);
+    out.add(scan.bytes(at, data.size()));
     return out;
 }
 
@@ -260,11 +284,15 @@ void SettingsFile::writeEntries(const QString &section, const QList<Entry> &entr
     const FileLock lock(m_path, LockTimeoutMs);
     if (!lock.locked())
         throw GameError(failure);
+    // Every value already there, in the file as this copy last read it: the
+    // file stays as it is, and is not even read (a close saves every option).
+    if (m_view.holds(m_path, trimBlanks(section), trimmed))
+        return;
     QByteArray data;
     if (!loadBytes(m_path, data))
         throw GameError(failure);
-    const QByteArray changed = withEntries(data, trimBlanks(section), trimmed);
-    if (changed.isEmpty())
+    const Rewrite changed = withEntries(data, trimBlanks(section), trimmed);
+    if (changed.pieces.isEmpty())
         return;
 
     // A temporary file beside the old one, renamed over it: a crash or a full
@@ -274,9 +302,13 @@ void SettingsFile::writeEntries(const QString &section, const QList<Entry> &entr
         throw GameError(failure);
     // Qt takes a short write (a full disk) for success: check the size on disk
     // before the rename. Without commit() the temporary file is discarded.
-    if (file.write(changed) != changed.size() || !file.flush() || file.size() != changed.size() || !file.commit())
+    for (const QByteArrayView piece : changed.pieces) {
+        if (file.write(piece.data(), piece.size()) != piece.size())
+            throw GameError(failure);
+    }
+    if (!file.flush() || file.size() != changed.size || !file.commit())
         throw GameError(failure);
-    m_view.adopt(changed, m_path);
+    m_view.adopt(changed.pieces, m_path);
 }
 
 void SettingsFile::writeInteger(const QString &section, const QString &key, qint32 value)

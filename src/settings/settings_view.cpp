@@ -191,14 +191,32 @@ bool SettingsView::refresh(const QString &path)
     return true;
 }
 
-void SettingsView::adopt(const QByteArray &data, const QString &path)
+void SettingsView::adopt(const QList<QByteArrayView> &pieces, const QString &path)
 {
     m_sections.clear();
-    Parser(m_sections).feed(data.constData(), data.size());
+    Parser parser(m_sections);
+    qsizetype size = 0;
+    for (const QByteArrayView piece : pieces) {
+        parser.feed(piece.data(), piece.size());
+        size += piece.size();
+    }
     // Written under the lock and stamped before it is let go: no other copy
     // wrote in between.
     m_stamp = stampOf(path);
-    m_current = m_stamp.exists && m_stamp.size == data.size();
+    m_current = m_stamp.exists && m_stamp.size == size;
+}
+
+bool SettingsView::holds(const QString &path, const QString &section,
+                         const QList<std::pair<QString, QString>> &entries) const
+{
+    if (!m_current || stampOf(path) != m_stamp)
+        return false;
+    QByteArray stored;
+    for (const auto &[key, value] : entries) {
+        if (!find(section, key, stored) || decodeText(stored) != value)
+            return false;
+    }
+    return true;
 }
 
 bool SettingsView::find(const QString &section, const QString &key, QByteArray &value) const

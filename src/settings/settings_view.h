@@ -2,8 +2,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 #include <sys/types.h>
 
@@ -19,11 +23,17 @@ class SettingsView
 public:
     // False when the file exists but cannot be read: the view is empty then.
     bool refresh(const QString &path);
-    // After a write of our own: the bytes now under path.
-    void adopt(const QByteArray &data, const QString &path);
+    // After a write of our own: the bytes now under path, in pieces that each
+    // end a line (all but the last).
+    void adopt(const QList<QByteArrayView> &pieces, const QString &path);
 
     // The stored value of the key, raw; names as trimmed, any case.
     bool find(const QString &section, const QString &key, QByteArray &value) const;
+    // Whether the file under path is still the one this view was read from
+    // (its stamp unchanged, the read trusted) and holds every value as given:
+    // a write of these values would change nothing, so it can be left undone
+    // without reading the file.
+    bool holds(const QString &path, const QString &section, const QList<std::pair<QString, QString>> &entries) const;
 
     // How often the file itself was read.
     int fileReads() const { return m_fileReads; }

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 const QString None = QStringLiteral("None");
 } // namespace
@@ -83,7 +85,7 @@ void GameSound::playThroughMediaPlayer(const QString &listedName)
 
 void GameSound::StartMusic()
 {
-    if (!musicAudible() || m_music.isEmpty() || m_music == None.toLatin1())
+    if (!musicAudible() || music().isEmpty() || m_music == None.toLatin1())
         return;
     m_device->stopWave();
     if (m_mediaPlayerBusy) {
@@ -100,13 +102,21 @@ void GameSound::StartMusic()
 void GameSound::loadMusic(const QString &text)
 {
     m_music.clear();
+    m_musicPath.clear();
     if (text.isEmpty() || text == None)
         return;
     const QString path = m_musicFile ? m_musicFile(text) : text;
-    std::optional<QByteArray> bytes = SoundFile::read(path);
-    if (!bytes)
+    if (!SoundFile::readable(path))
         throw GameError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
-    m_music = std::move(*bytes);
+    m_musicPath = path;
+}
+
+QByteArray &GameSound::music() const
+{
+    // A file that went since it was chosen leaves no music.
+    if (!m_musicPath.isEmpty())
+        m_music = SoundFile::read(std::exchange(m_musicPath, QString())).value_or(QByteArray());
+    return m_music;
 }
 
 void GameSound::stopAll()

@@ -32,7 +32,7 @@ public:
     void setMusicFolder(const QString &folder) { m_musicFile = SoundFile::inFolder(folder); }
 
     const SoundTable &soundTable() const { return m_table; }
-    QByteArray musicBuffer() const { return m_music; }
+    QByteArray musicBuffer() const { return music(); }
     bool MediaPlayerBusy() const { return m_mediaPlayerBusy; }
     AudioDevice &device() { return *m_device; }
 
@@ -47,21 +47,25 @@ public:
     void setOutputLevel(int level) override;
     void saveDeviceVolume() override;
     void restoreDeviceVolume() override;
-    // "None" or empty: no music. Otherwise the whole music file; GameError
-    // "Cannot open file <path>" when it cannot be read (or is no regular
-    // file, or is too large).
+    // "None" or empty: no music. Otherwise the music file, read when the music
+    // first starts (start-up does not wait for it); GameError "Cannot open
+    // file <path>" at once when it cannot be read (or is no regular file, or
+    // is too large).
     void loadMusic(const QString &text) override;
     void closeMediaPlayer() override;
     bool musicIsHeard() const override { return m_musicPlaying && !m_device->isSilent(); }
 
 private:
     void playThroughMediaPlayer(const QString &listedName);
+    // The music's bytes, read on first use.
+    QByteArray &music() const;
 
     std::unique_ptr<AudioDevice> m_device;
     SoundTable m_table;
     SoundFile::Finder m_soundFile;
     SoundFile::Finder m_musicFile;
-    QByteArray m_music;
+    mutable QString m_musicPath; // chosen and not read yet
+    mutable QByteArray m_music;
     bool m_mediaPlayerBusy = false;
     bool m_musicPlaying = false; // started on the wave output and not stopped since
     int m_savedLevel = AudioDevice::FullLevel;

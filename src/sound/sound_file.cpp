@@ -8,12 +8,17 @@
 
 namespace SoundFile {
 
-std::optional<QByteArray> read(const QString &path)
+bool readable(const QString &path)
 {
     // isFile() follows links and is false for FIFOs, sockets and devices,
     // which are never opened: opening a FIFO blocks until a writer comes.
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxBytes)
+    return info.isFile() && info.size() <= MaxBytes && info.isReadable();
+}
+
+std::optional<QByteArray> read(const QString &path)
+{
+    if (!readable(path))
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -19,6 +19,10 @@ inline constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 // file (a FIFO or a device would block or never end).
 std::optional<QByteArray> read(const QString &path);
 
+// Whether read() would find a file to read: a regular, readable file of at most
+// MaxBytes (it may still change or go before it is read).
+bool readable(const QString &path);
+
 // Where a listed sound or music file is read from, by its listed name.
 using Finder = std::function<QString(const QString &name)>;
 

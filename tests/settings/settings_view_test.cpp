@@ -39,6 +39,8 @@ private slots:
     void readOnceForManyReads();
     void seesChangesOnDisk_data();
     void seesChangesOnDisk();
+    void writingHeldValuesSkipsOnlyAnUnchangedFile_data();
+    void writingHeldValuesSkipsOnlyAnUnchangedFile();
     void oneWriteMatchesKeyByKeyWrites_data();
     void oneWriteMatchesKeyByKeyWrites();
     void writesThroughLinks_data();
@@ -100,6 +102,39 @@ void SettingsViewTest::seesChangesOnDisk()
         QVERIFY(QFile::remove(m_path));
     QCOMPARE(mine.readInteger("Options", "Presets", -1), expected.toInt());
     QCOMPARE(mine.fileReads(), change == "remove" ? 1 : 2);
+}
+
+void SettingsViewTest::writingHeldValuesSkipsOnlyAnUnchangedFile_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("none: not read, not written") << "";
+    QTest::newRow("another copy wrote since") << "copy";
+    QTest::newRow("hand edit in place, same size, old time") << "in place";
+}
+
+void SettingsViewTest::writingHeldValuesSkipsOnlyAnUnchangedFile()
+{
+    QFETCH(QString, change);
+    writeRaw(m_path, "[Options]\r\nPresets=3\r\nmusic=a.mp3\r\n");
+    ageFile(m_path);
+    SettingsFile mine(m_path);
+    QCOMPARE(mine.readInteger("Options", "Presets", -1), 3);
+    if (change == "copy")
+        SettingsFile(m_path).writeInteger("Options", "Presets", 4);
+    if (change == "in place") {
+        writeRaw(m_path, "[Options]\r\nPresets=9\r\nmusic=a.mp3\r\n");
+        ageFile(m_path);
+    }
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(m_path).constData(), &before), 0);
+    // The values this copy read, written back as a close does.
+    mine.writeEntries("Options", {{"Presets", "3"}, {"MUSIC", "a.mp3"}});
+    QCOMPARE(readRaw(m_path), QByteArray("[Options]\r\nPresets=3\r\nmusic=a.mp3\r\n"));
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(m_path).constData(), &after), 0);
+    QCOMPARE(after.st_ino == before.st_ino, change.isEmpty()); // a write replaces the file
+    if (change.isEmpty())
+        QCOMPARE(mine.fileReads(), 1);
 }
 
 void SettingsViewTest::oneWriteMatchesKeyByKeyWrites_data()

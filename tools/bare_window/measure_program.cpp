@@ -2,8 +2,8 @@
 // The game's own start-up, measured: the same libraries, the same audio
 // device and the same GameProgram as the game, but unattended. Every box is
 // answered at once (No where there is a No, its text said on the error
-// stream), the splash is skipped, and the program quits as soon as the main
-// window is shown and painted, without the close steps.
+// stream), the splash is skipped, and the program ends as soon as the main
+// window's first paint is done, without the close steps.
 // Usage: measure-program [words] - with words, first deals a round of that
 // many words of the longest split format ("25 letters: 5-5-5-5-5").
 #include "app/game_program.h"
@@ -16,33 +16,13 @@
 #include "ui/main_window/main_window.h"
 #include "ui/desktop/unattended_desktop.h"
 
+#include "exit_once_painted.h"
+
 #include <QTimer>
-#include <QWindow>
-
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-// Shown means on screen and painted once; then the process ends.
-void quitOnceShown(QWidget *window)
-{
-    if (!window->windowHandle() || !window->windowHandle()->isExposed()) {
-        QTimer::singleShot(1, window, [window] { quitOnceShown(window); });
-        return;
-    }
-    window->repaint();
-    // Out at once: closing the audio device and freeing the windows are not
-    // start-up, and the audio device alone can take tens of milliseconds.
-    std::fflush(nullptr);
-    std::_Exit(0);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
-    GameApplication app(argc, argv);
+    ExitOncePainted<GameApplication> app(argc, argv);
     const int dealWords = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 0;
     UnattendedDesktop desktop;
     app.setDesktop(&desktop);
@@ -65,7 +45,8 @@ int main(int argc, char *argv[])
         const QSize icon = window.windowIcon().actualSize(QSize(256, 256));
         qInfo("Window icon %dx%d, desktop entry %s", icon.width(), icon.height(),
               qUtf8Printable(QGuiApplication::desktopFileName()));
-        quitOnceShown(&window);
+        // Watched from here: a deal lets pending events run, and may paint before it is done.
+        app.watch(&window);
     });
     return QApplication::exec();
 }

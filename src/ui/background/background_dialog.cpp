@@ -5,6 +5,7 @@
 #include "ui/background/board_background.h"
 #include "ui/background/background_image.h"
 #include "ui/desktop/desktop.h"
+#include "ui/desktop/look_alike_fonts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,6 +54,7 @@ void TfrmBG::ensureWidgets()
 {
     if (DriveComboBox1)
         return;
+    loadLookAlikeFonts();
     // A Linux system has no drives: browse from the root or from home.
     DriveComboBox1 = new QComboBox(this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));

@@ -7,7 +7,9 @@
 #include "ui/board/hover_hints.h"
 #include "ui/board/palette.h"
 #include "ui/board/tile_drop.h"
+#include "ui/board/tile_stacking.h"
 #include "ui/board/tile_widget.h"
+#include "ui/desktop/look_alike_fonts.h"
 #include "words/windows1252.h"
 
 #include <QLabel>
@@ -61,13 +63,24 @@ void BoardView::batchEnded()
         m_board->setUpdatesEnabled(false);
     for (int slot = 1; slot <= TileSlots; ++slot) {
         if (pending.test(size_t(slot - 1)))
-            showTile(slot, hidden.test(size_t(slot - 1)));
+            showTile(slot, hidden.test(size_t(slot - 1)), false);
     }
+    // Each changed row says its places once, not once for each of its changed tiles.
+    std::bitset<TileSlots> described;
+    for (int slot = 1; slot <= TileSlots; ++slot) {
+        if (pending.test(size_t(slot - 1)) && !described.test(size_t(slot - 1)))
+            described |= describeRow(slot);
+    }
+    if (whole)
+        TileStacking::stackAll(*m_board, m_tiles);
+    else if (m_raised.any())
+        TileStacking::restack(*m_board, m_tiles, m_raised);
+    m_raised.reset();
     if (whole)
         m_board->setUpdatesEnabled(true);
 }
 
-void BoardView::showTile(int slot, bool wasHidden)
+void BoardView::showTile(int slot, bool wasHidden, bool describe)
 {
     TileWidget *tile = m_tiles[size_t(slot - 1)];
     const TilePanel &panel = m_engine.board().Tiles(slot).Panel;
@@ -83,13 +96,17 @@ void BoardView::showTile(int slot, bool wasHidden)
     tile->setGeometry(panel.left, panel.top, panel.width, panel.height);
     tile->setHintText(fromWindows1252(panel.hint));
     tile->setShowHint(panel.showHint);
+    if (panel.visible)
+        loadLookAlikeFonts(); // before the first tile is drawn, once
     tile->setVisible(panel.visible);
-    describeRow(slot);
+    if (describe)
+        describeRow(slot);
 }
 
 // A change moves the other cells of its row too: each says its place anew.
-void BoardView::describeRow(int slot)
+std::bitset<TileSlots> BoardView::describeRow(int slot)
 {
+    std::bitset<TileSlots> described;
     const Board &board = m_engine.board();
     const tTile &changed = board.Tiles(slot);
     // Lost or solved: the board shows words the player did not complete.
@@ -103,10 +120,12 @@ void BoardView::describeRow(int slot)
         if (s != slot && !mate)
             continue;
         TileWidget *tile = m_tiles[size_t(s - 1)];
+        described.set(size_t(s - 1));
         const bool hint = t.Panel.showHint && HoverHints::enabled();
         TileDescription::apply(*tile, fromWindows1252(t.Panel.caption),
                                s <= board.TileCount() ? TileDescription::describe(board, s, end, hint) : QString());
     }
+    return described;
 }
 
 void BoardView::tileRaised(int slot)
@@ -114,6 +133,12 @@ void BoardView::tileRaised(int slot)
     m_tiles[size_t(slot - 1)]->raise();
     if (m_copy)
         m_copy->raise();
+    // Back into reading order once the batch has laid its tiles out.
+    m_raised.set(size_t(slot - 1));
+    if (!m_collecting) {
+        TileStacking::restack(*m_board, m_tiles, m_raised);
+        m_raised.reset();
+    }
 }
 
 int BoardView::slotAt(const QPoint &boardPos) const

@@ -65,8 +65,9 @@ private:
     void moveDrag(const QPoint &boardPos);
     void endDrag(const QPoint &boardPos);
     void cancelDrag();
-    void describeRow(int slot);
-    void showTile(int slot, bool wasHidden = false);
+    // The slot and its row mates, each told its place; returns the slots told.
+    std::bitset<TileSlots> describeRow(int slot);
+    void showTile(int slot, bool wasHidden = false, bool describe = true);
 
     QPointer<QWidget> m_board;
     TileWidget *m_template;
@@ -78,6 +79,7 @@ private:
     bool m_collecting = false;
     std::bitset<TileSlots> m_pending; // slot - 1, changed inside the current batch
     std::bitset<TileSlots> m_hidden;  // slot - 1, hidden at some time inside it
+    std::bitset<TileSlots> m_raised;  // slot - 1, raised out of reading order
 
     int m_source = 0;      // slot being dragged, 0 = none
     QPoint m_grabOffset;   // pointer position inside the dragged tile

@@ -3,16 +3,15 @@
 #include "ui/desktop/application.h"
 
 #include "base/program_folder.h"
+#include "ui/desktop/lazy_file_icon.h"
 #include "ui/desktop/system_desktop.h"
-
-#include <QIcon>
 
 GameApplication::GameApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     // Wayland and X11 shells match the windows to the launcher by the desktop
     // entry's id; the icon is the launcher's, shipped with the data.
     setDesktopFileName(QStringLiteral(SPLITWICK_APP_ID));
-    setWindowIcon(QIcon(dataPath(QStringLiteral("xq/splitwick.png"))));
+    setWindowIcon(lazyFileIcon(dataPath(QStringLiteral("xq/splitwick.png"))));
 }
 
 bool GameApplication::notify(QObject *receiver, QEvent *event)

@@ -13,6 +13,10 @@ void loadLookAlikeFonts()
         "/usr/share/wine/fonts/tahoma.ttf",
         "/usr/share/wine/fonts/ms_sans_serif.ttf",
     };
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
         return;
     for (const char *file : files) {

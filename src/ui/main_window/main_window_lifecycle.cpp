@@ -14,6 +14,7 @@
 #include "ui/background/background_image.h"
 #include "ui/background/board_background.h"
 #include "ui/board/tile_widget.h"
+#include "ui/desktop/after_first_paint.h"
 #include "ui/main_window/banner.h"
 #include "ui/main_window/help_links.h"
 #include "ui/main_window/main_menus.h"
@@ -57,8 +58,12 @@ void TfrmMain::centreOnScreen()
 
 void TfrmMain::FormShow()
 {
-    if (m_menus->ticked(MenuCommand::Music))
-        m_sound->StartMusic();
+    // The music starts once the splash or the window is on screen: opening
+    // the audio device and decoding a long tune would hold it back.
+    runAfterFirstPaint(this, [this] {
+        if (!m_closed && m_menus->ticked(MenuCommand::Music))
+            m_sound->StartMusic();
+    });
     m_sound->setOutputLevel(SoundLevels::Quiet);
     if (m_splashEnabled)
         runSplashSequence(m_desktop, [this](int level) { m_sound->setOutputLevel(level); }, this);

@@ -3,6 +3,7 @@
 #include "ui/statistics/score_window.h"
 
 #include "settings/daily_record.h"
+#include "ui/desktop/look_alike_fonts.h"
 #include "ui/statistics/score_chart.h"
 
 #include <QDate>
@@ -152,6 +153,7 @@ bool TfrmScore::event(QEvent *event)
 void TfrmScore::showEvent(QShowEvent *event)
 {
     // Filled before the first paint, whenever the window system activates it.
+    loadLookAlikeFonts();
     FormActivate();
     QDialog::showEvent(event);
     if (QWidget *owner = parentWidget()) {

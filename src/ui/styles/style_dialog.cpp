@@ -3,6 +3,7 @@
 #include "ui/styles/style_dialog.h"
 
 #include "ui/background/background_dialog.h"
+#include "ui/desktop/look_alike_fonts.h"
 #include "ui/styles/style_panel.h"
 #include "ui/styles/tile_look.h"
 #include "ui/styles/tile_look_holder.h"
@@ -65,6 +66,7 @@ void TfrmStyle::ensureWidgets()
 {
     if (!m_samples.isEmpty())
         return;
+    loadLookAlikeFonts();
     for (const StyleSample &style : styleSamples()) {
         auto *sample = new StylePanel(this);
         sample->setObjectName(QLatin1String(style.name));

@@ -3,6 +3,7 @@
 #include "ui/windows/about_window.h"
 
 #include "ui/board/tile_widget.h"
+#include "ui/desktop/look_alike_fonts.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -96,6 +97,7 @@ void TfrmAbout::ensureWidgets()
 {
     if (m_ok)
         return;
+    loadLookAlikeFonts();
     auto *panel = new QFrame(this);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);

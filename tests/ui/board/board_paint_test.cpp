@@ -5,6 +5,8 @@
 
 #include <QMap>
 
+#include <random>
+
 namespace {
 // Counts the paints of every tile of the board.
 class PaintCounter : public QObject
@@ -39,6 +41,7 @@ class BoardPaintTest : public QObject
 private slots:
     void newGamePaintsEachTileOnce();
     void dropPaintsItsTiles();
+    void tilesLieBetweenPictureAndFrames();
 };
 
 void BoardPaintTest::newGamePaintsEachTileOnce()
@@ -90,6 +93,40 @@ void BoardPaintTest::dropPaintsItsTiles()
     QVERIFY(counter.paints(source) >= 1);
     QVERIFY(counter.paints(target) >= 1);
     QVERIFY(window.findChild<QWidget *>(QStringLiteral("pGame"))->isEnabled());
+}
+
+// The tiles are stacked anew after a deal and after joins; the background
+// picture stays under every tile and the keyboard's frames over them.
+void BoardPaintTest::tilesLieBetweenPictureAndFrames()
+{
+    GameFixture game;
+    std::mt19937 dice(7);
+    QList<QByteArray> words;
+    for (int i = 0; i < 60; ++i) {
+        QByteArray word;
+        for (int k = 0; k < 5; ++k)
+            word += char('A' + dice() % 26);
+        words << word;
+    }
+    game.writeDictionary(QStringLiteral("beta"), words);
+    game.writeQuietSettings();
+    TfrmMain &window = game.start();
+    game.deal(QStringLiteral("5 letters: 2-1-2"), 45, FixedCell::First);
+    for (int move = 0; move < 6; ++move) { // right moves join cells, raising them
+        const auto [source, target] = game.rightMove();
+        if (source)
+            game.drag(source, target);
+    }
+    const QObjectList order = window.findChild<QWidget *>(QStringLiteral("pGame"))->children();
+    const qsizetype picture = order.indexOf(window.findChild<QWidget *>(QStringLiteral("Image2")));
+    QVERIFY(picture >= 0);
+    for (const char *name : {"keyboardFocus", "keyboardCarried"}) {
+        const qsizetype frame = order.indexOf(window.findChild<QWidget *>(QLatin1String(name)));
+        for (int slot = 1; slot <= game.engine().board().TileCount(); ++slot) {
+            const qsizetype at = order.indexOf(window.tile(slot));
+            QVERIFY2(picture < at && at < frame, qPrintable(QStringLiteral("%1 %2").arg(name).arg(slot)));
+        }
+    }
 }
 
 int main(int argc, char *argv[])

@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalSpy>
@@ -64,6 +66,14 @@ LevelRecorder &recordLevels(TfrmMain &window)
     return ref;
 }
 
+// Counts the starts of the background music.
+class MusicStarts : public SilentSoundLayer
+{
+public:
+    void StartMusic() override { ++starts; }
+    int starts = 0;
+};
+
 // An object whose events throw, to reach the application's top-level handler.
 class Thrower : public QObject
 {
@@ -104,6 +114,7 @@ private slots:
     void backgroundCopySavedAtCloseAndLoadedAtStart();
     void closeGoesOnWhenSettingsCannotBeWritten();
     void uncaughtErrorsAreShownAndTheProgramGoesOn();
+    void musicAndFontsComeAfterTheFirstPicture();
 };
 
 void MainWindowTest::noAddressNoWayOut()
@@ -571,6 +582,29 @@ void MainWindowTest::uncaughtErrorsAreShownAndTheProgramGoesOn()
     QCOMPARE(game.boxes[0].text, QStringLiteral("Unable to load the Knowledge Base"));
     QCOMPARE(game.boxes[1].text, QStringLiteral("plain failure"));
     QCOMPARE(game.boxes[2].text, QStringLiteral("plain failure"));
+}
+
+void MainWindowTest::musicAndFontsComeAfterTheFirstPicture()
+{
+    GameFixture game;
+    game.writeQuietSettings();
+    game.program = std::make_unique<GameProgram>(game.desktop);
+    TfrmMain &window = game.program->mainWindow();
+    auto recorder = std::make_unique<MusicStarts>();
+    MusicStarts &music = *recorder;
+    window.setSoundLayer(std::move(recorder));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(music.starts, 1); // once, with the splash or the window on screen
+    QTest::qWait(50);
+    QCOMPARE(music.starts, 1);
+
+    // The first board is drawn in the look-alike of the tiles' "Tahoma".
+    if (!QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+        QSKIP("fonts-wine is not installed");
+    game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
+    QVERIFY(window.tile(1)->isVisible());
+    QCOMPARE(QFontInfo(window.tile(1)->tileFont()).family(), QStringLiteral("Tahoma"));
 }
 
 int main(int argc, char *argv[])
