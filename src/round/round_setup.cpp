@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <memory>
 #include <optional>
 
 void RoundEngine::New1Click()
@@ -52,7 +53,7 @@ void RoundEngine::New1Click()
 
     m_host.status.showNextBannerLine();
     // Hiding the old board and laying the new one paint once, when both are done.
-    std::optional<Board::Batch> relay(std::in_place, b);
+    auto relay = std::make_unique<Board::Batch>(b);
     if (m_round.Parameters.WordsLeft > 0)
         HideTiles();
     setStatus(QString());
