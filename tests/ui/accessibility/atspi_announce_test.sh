@@ -25,18 +25,10 @@ in_bus_session "$work" '
   sleep 1
   kill $listener
 '
-if [ "$(cat "$work/driver.rc" 2>/dev/null)" != 0 ]; then
-  echo "FAIL: the driver did not finish its rounds"; cat "$work/driver.txt" "$work/session.txt" 2>/dev/null; exit 1
-fi
+driver_finished "$work" || exit 1
 heard="$work/heard.txt"
 status=0
-check() {
-  if grep -P "^object:(property-change:accessible-name|state-changed:focused)\tpanel\t(Dropping \S+ on \S+\. )?$1" "$heard" >/dev/null; then
-    echo "PASS: heard $2"
-  else
-    echo "FAIL: $2 not heard"; status=1
-  fi
-}
+check() { expect_line "$heard" "^object:(property-change:accessible-name|state-changed:focused)\tpanel\t(Dropping \S+ on \S+\. )?$1" "heard $2"; }
 check 'Definition: definition of [A-Z]+' "a cell's definition asked for by key"
 check '(Correct|\d cells correct)\. Rating \d+\.' "a right drop with the new rating"
 check 'Wrong place\. Rating \d+\.' "a wrong drop with the new rating"

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the accessibility bus tests: installs their packages, and runs
+# Sourced by the accessibility bus tests: installs their packages, runs
 # a script inside a desktop session of its own (a private D-Bus session, an
-# Xvfb display on a free number, the accessibility bus), which ends with it.
+# Xvfb display on a free number, the accessibility bus), which ends with it,
+# and checks what the driver and the reader left behind.
 
 # Installs the Debian packages that are missing; false when they cannot be had.
 need_packages() {
@@ -43,4 +44,23 @@ in_bus_session() {
   kill $xvfb
   wait $xvfb 2>/dev/null
   return $status
+}
+
+# driver_finished WORK: false, with the driver's output, unless it played all its rounds.
+driver_finished() {
+  [ "$(cat "$1/driver.rc" 2>/dev/null)" = 0 ] && return 0
+  echo "FAIL: the driver did not finish its rounds"
+  cat "$1/driver.txt" "$1/session.txt" 2>/dev/null
+  return 1
+}
+
+# expect_line LOG PATTERN WHAT: a PASS or FAIL line for WHAT, whether a line
+# of LOG matches the Perl PATTERN; a miss sets status=1.
+expect_line() {
+  if grep -P "$2" "$1" >/dev/null; then
+    echo "PASS: $3"
+  else
+    echo "FAIL: $3 missing"
+    status=1
+  fi
 }

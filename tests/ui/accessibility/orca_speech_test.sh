@@ -34,19 +34,11 @@ in_bus_session "$work" '
   for i in $(seq 50); do kill -0 $orca 2>/dev/null || break; sleep 0.1; done
   kill -9 $orca 2>/dev/null
 '
-if [ "$(cat "$work/driver.rc" 2>/dev/null)" != 0 ]; then
-  echo "FAIL: the driver did not finish its rounds"; cat "$work/driver.txt" "$work/session.txt" 2>/dev/null; exit 1
-fi
+driver_finished "$work" || exit 1
 said="$work/said.txt"
 grep -o "SPEECH OUTPUT: '.*'" "$work/orca.log" >"$said"
 status=0
-check() {
-  if grep -P "^SPEECH OUTPUT: '$1" "$said" >/dev/null; then
-    echo "PASS: Orca said $2"
-  else
-    echo "FAIL: Orca did not say $2"; status=1
-  fi
-}
+check() { expect_line "$said" "^SPEECH OUTPUT: '$1" "Orca said $2"; }
 check 'Definition: definition of [A-Z]+' "a cell's definition asked for by key"
 check 'Dropping \S+ on \S+\. Wrong place\. Rating \d+\. panel' "a wrong drop with the new rating"
 check 'Dropping \S+ on \S+\. (Correct|\d cells correct)\. .*Rating \d+\. panel' "a right drop with the new rating"
