@@ -29,7 +29,17 @@ GameSound::~GameSound()
 void GameSound::loadSounds(SoundFile::Finder soundFile, const QStringList &soundList)
 {
     m_soundFile = std::move(soundFile);
-    m_table.build(m_soundFile, soundList);
+    m_soundList = soundList;
+    m_tableRead = false;
+}
+
+const SoundTable &GameSound::soundTable() const
+{
+    if (!m_tableRead) {
+        m_table.build(m_soundFile, m_soundList);
+        m_tableRead = true;
+    }
+    return m_table;
 }
 
 void GameSound::PlaySoundEffect(const QString &name)
@@ -43,16 +53,17 @@ void GameSound::PlaySoundEffect(const QString &name)
             m_device->mediaPlayer().close();
         m_mediaPlayerBusy = false;
     }
-    const int match = m_table.find(name);
+    const SoundTable &table = soundTable();
+    const int match = table.find(name);
     if (match < 0)
         return;
     // The test is on the text as written, not on the listed name it matched.
     if (name.contains(QLatin1String(".WAV"), Qt::CaseSensitive)) {
-        m_device->playWave(m_table.data(match) + QByteArray(1, '\0'), false);
+        m_device->playWave(table.data(match) + QByteArray(1, '\0'), false);
         return;
     }
     // The file as it is on disk: the text may differ from it in case.
-    playThroughMediaPlayer(m_table.name(match));
+    playThroughMediaPlayer(table.name(match));
 }
 
 void GameSound::playThroughMediaPlayer(const QString &listedName)

@@ -20,8 +20,9 @@ public:
     explicit GameSound(std::unique_ptr<AudioDevice> device);
     ~GameSound() override;
 
-    // Reads every file of the sound list once; soundFile says where each is
-    // (the player's own folder before the shipped one).
+    // Reads every file of the sound list once, when the first effect plays
+    // (start-up does not wait for them); soundFile says where each is (the
+    // player's own folder before the shipped one).
     void loadSounds(SoundFile::Finder soundFile, const QStringList &soundList);
     void loadSounds(const QString &soundFolder, const QStringList &soundList)
     {
@@ -31,7 +32,7 @@ public:
     void setMusicFinder(SoundFile::Finder musicFile) { m_musicFile = std::move(musicFile); }
     void setMusicFolder(const QString &folder) { m_musicFile = SoundFile::inFolder(folder); }
 
-    const SoundTable &soundTable() const { return m_table; }
+    const SoundTable &soundTable() const;
     QByteArray musicBuffer() const { return music(); }
     bool MediaPlayerBusy() const { return m_mediaPlayerBusy; }
     AudioDevice &device() { return *m_device; }
@@ -61,7 +62,9 @@ private:
     QByteArray &music() const;
 
     std::unique_ptr<AudioDevice> m_device;
-    SoundTable m_table;
+    mutable SoundTable m_table;
+    mutable bool m_tableRead = true; // an empty table until the first loadSounds
+    QStringList m_soundList;
     SoundFile::Finder m_soundFile;
     SoundFile::Finder m_musicFile;
     mutable QString m_musicPath; // chosen and not read yet

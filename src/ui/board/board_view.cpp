@@ -7,6 +7,7 @@
 #include "ui/board/hover_hints.h"
 #include "ui/board/palette.h"
 #include "ui/board/tile_drop.h"
+#include "ui/board/tile_pool.h"
 #include "ui/board/tile_stacking.h"
 #include "ui/board/tile_widget.h"
 #include "ui/desktop/look_alike_fonts.h"
@@ -15,7 +16,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-BoardView::BoardView(QWidget *board, TileWidget *templateTile, const Tiles &tiles, RoundEngine &engine,
+BoardView::BoardView(QWidget *board, TileWidget *templateTile, TilePool &tiles, RoundEngine &engine,
                      QObject *parent)
     : QObject(parent), m_board(board), m_template(templateTile), m_tiles(tiles), m_engine(engine)
 {
@@ -71,10 +72,10 @@ void BoardView::batchEnded()
         if (pending.test(size_t(slot - 1)) && !described.test(size_t(slot - 1)))
             described |= describeRow(slot);
     }
-    if (whole)
-        TileStacking::stackAll(*m_board, m_tiles);
+    if (whole && m_tiles.made())
+        TileStacking::stackAll(*m_board, m_tiles.all());
     else if (m_raised.any())
-        TileStacking::restack(*m_board, m_tiles, m_raised);
+        TileStacking::restack(*m_board, m_tiles.all(), m_raised);
     m_raised.reset();
     if (whole)
         m_board->setUpdatesEnabled(true);
@@ -82,8 +83,11 @@ void BoardView::batchEnded()
 
 void BoardView::showTile(int slot, bool wasHidden, bool describe)
 {
-    TileWidget *tile = m_tiles[size_t(slot - 1)];
     const TilePanel &panel = m_engine.board().Tiles(slot).Panel;
+    // Tiles not made yet are hidden ones with the template's look already.
+    if (!panel.visible && !m_tiles.made())
+        return;
+    TileWidget *tile = m_tiles.at(slot);
     if (!panel.visible || wasHidden)
         tile->copyLookFrom(*m_template);
     // The dragged tile went or stopped being movable (a tick or Solve ended
@@ -107,6 +111,8 @@ void BoardView::showTile(int slot, bool wasHidden, bool describe)
 std::bitset<TileSlots> BoardView::describeRow(int slot)
 {
     std::bitset<TileSlots> described;
+    if (!m_tiles.made())
+        return described; // nothing is shown
     const Board &board = m_engine.board();
     const tTile &changed = board.Tiles(slot);
     // Lost or solved: the board shows words the player did not complete.
@@ -119,7 +125,7 @@ std::bitset<TileSlots> BoardView::describeRow(int slot)
                           t.RowInColumn == changed.RowInColumn;
         if (s != slot && !mate)
             continue;
-        TileWidget *tile = m_tiles[size_t(s - 1)];
+        TileWidget *tile = m_tiles.at(s);
         described.set(size_t(s - 1));
         const bool hint = t.Panel.showHint && HoverHints::enabled();
         TileDescription::apply(*tile, fromWindows1252(t.Panel.caption),
@@ -130,13 +136,15 @@ std::bitset<TileSlots> BoardView::describeRow(int slot)
 
 void BoardView::tileRaised(int slot)
 {
-    m_tiles[size_t(slot - 1)]->raise();
+    if (!m_tiles.made())
+        return; // made later, in reading order
+    m_tiles.at(slot)->raise();
     if (m_copy)
         m_copy->raise();
     // Back into reading order once the batch has laid its tiles out.
     m_raised.set(size_t(slot - 1));
     if (!m_collecting) {
-        TileStacking::restack(*m_board, m_tiles, m_raised);
+        TileStacking::restack(*m_board, m_tiles.all(), m_raised);
         m_raised.reset();
     }
 }
@@ -145,8 +153,9 @@ int BoardView::slotAt(const QPoint &boardPos) const
 {
     for (QWidget *w = m_board->childAt(boardPos); w && w != m_board; w = w->parentWidget()) {
         if (auto *tile = qobject_cast<TileWidget *>(w)) {
-            for (size_t i = 0; i < m_tiles.size(); ++i) {
-                if (m_tiles[i] == tile)
+            const TilePool::Tiles &tiles = m_tiles.all();
+            for (size_t i = 0; i < tiles.size(); ++i) {
+                if (tiles[i] == tile)
                     return int(i) + 1;
             }
             return 0;
@@ -212,7 +221,7 @@ bool BoardView::eventFilter(QObject *watched, QEvent *event)
 
 void BoardView::startDrag(int slot, const QPoint &boardPos)
 {
-    TileWidget *tile = m_tiles[size_t(slot - 1)];
+    TileWidget *tile = m_tiles.at(slot);
     m_source = slot;
     m_grabOffset = boardPos - tile->pos();
     m_copy = new QLabel(m_board);

@@ -7,12 +7,12 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <array>
 #include <bitset>
 #include <functional>
 
 class QWidget;
 class RoundEngine;
+class TilePool;
 class TileWidget;
 
 // Shows the board model on the board panel pGame: each of the 250 tile
@@ -33,9 +33,7 @@ class BoardView : public QObject, public BoardListener
 {
     Q_OBJECT
 public:
-    using Tiles = std::array<TileWidget *, TileSlots>;
-
-    BoardView(QWidget *board, TileWidget *templateTile, const Tiles &tiles, RoundEngine &engine,
+    BoardView(QWidget *board, TileWidget *templateTile, TilePool &tiles, RoundEngine &engine,
               QObject *parent = nullptr);
     ~BoardView() override;
 
@@ -71,7 +69,7 @@ private:
 
     QPointer<QWidget> m_board;
     TileWidget *m_template;
-    Tiles m_tiles;
+    TilePool &m_tiles;
     RoundEngine &m_engine;
     std::function<void()> m_onDoubleClick;
     std::function<void(int target, int source)> m_onDrop;

@@ -9,6 +9,7 @@
 #include "ui/board/hover_hints.h"
 #include "ui/board/focus_frame.h"
 #include "ui/board/tile_drop.h"
+#include "ui/board/tile_pool.h"
 #include "ui/board/tile_widget.h"
 
 #include <QAccessible>
@@ -18,7 +19,7 @@
 #include <QToolTip>
 #include <QWidget>
 
-KeyboardPlay::KeyboardPlay(QWidget *board, const Tiles &tiles, RoundEngine &engine, QObject *parent)
+KeyboardPlay::KeyboardPlay(QWidget *board, TilePool &tiles, RoundEngine &engine, QObject *parent)
     : QObject(parent), m_board(board), m_tiles(tiles), m_engine(engine),
       m_frame(new FocusFrame(FocusFrame::Kind::Focus, board)),
       m_carriedMark(new FocusFrame(FocusFrame::Kind::Carried, board))
@@ -26,11 +27,13 @@ KeyboardPlay::KeyboardPlay(QWidget *board, const Tiles &tiles, RoundEngine &engi
     m_board->setFocusPolicy(Qt::StrongFocus);
     m_board->installEventFilter(this);
     // Rows re-lay and tiles hide while a move runs: the frame follows its tile.
-    for (TileWidget *tile : m_tiles)
-        tile->installEventFilter(this);
+    m_tiles.whenMade([this] {
+        for (TileWidget *tile : m_tiles.all())
+            tile->installEventFilter(this);
+    });
     m_announcer = std::make_unique<Announcer>(board);
     m_announcer->setFrameTile([this]() -> QWidget * {
-        TileWidget *tile = m_focus ? m_tiles[size_t(m_focus - 1)] : nullptr;
+        TileWidget *tile = m_focus ? m_tiles.at(m_focus) : nullptr;
         return tile && tile->isVisible() ? tile : nullptr;
     });
     m_news = std::make_unique<RoundNews>(engine, *m_announcer);
@@ -153,7 +156,7 @@ void KeyboardPlay::putBack()
 
 QString KeyboardPlay::captionOf(int slot) const
 {
-    return m_tiles[size_t(slot - 1)]->caption();
+    return m_tiles.at(slot)->caption();
 }
 
 // Where and when a mouse player sees the hint: at the tile, if it shows one.
@@ -161,7 +164,7 @@ void KeyboardPlay::showDefinition()
 {
     if (!m_focus)
         return;
-    TileWidget *tile = m_tiles[size_t(m_focus - 1)];
+    TileWidget *tile = m_tiles.at(m_focus);
     if (!tile->showHint() || tile->hintText().isEmpty() || !HoverHints::enabled()) {
         m_announcer->answer(tr("No definition shown for %1.").arg(tile->caption()));
         return;
@@ -178,13 +181,13 @@ void KeyboardPlay::moveFocus(int slot)
     m_focus = slot;
     sync();
     if (moved) {
-        for (TileWidget *tile : m_tiles)
+        for (TileWidget *tile : m_tiles.all())
             if (tile->property("keyboardFocus").toBool())
                 tile->setProperty("keyboardFocus", false);
     }
     if (moved && m_focus) {
         // Screen readers announce the tile the frame is on.
-        TileWidget *tile = m_tiles[size_t(m_focus - 1)];
+        TileWidget *tile = m_tiles.at(m_focus);
         tile->setProperty("keyboardFocus", true);
         QAccessibleEvent event(tile, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
@@ -200,7 +203,7 @@ void KeyboardPlay::sync()
     if (m_focus)
         m_focus = KeyboardMoves::nearest(board, m_focus);
     if (m_focus) {
-        const QRect place = m_tiles[size_t(m_focus - 1)]->geometry();
+        const QRect place = m_tiles.at(m_focus)->geometry();
         m_frame->surround(place);
         if (m_follow)
             m_follow(place);
@@ -208,7 +211,7 @@ void KeyboardPlay::sync()
         m_frame->hide();
     }
     if (m_carried)
-        m_carriedMark->surround(m_tiles[size_t(m_carried - 1)]->geometry());
+        m_carriedMark->surround(m_tiles.at(m_carried)->geometry());
     else
         m_carriedMark->hide();
 }
@@ -237,8 +240,8 @@ bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Hide:
     case QEvent::Show:
     case QEvent::ZOrderChange:
-        if (m_focus && (watched == m_tiles[size_t(m_focus - 1)] ||
-                        (m_carried && watched == m_tiles[size_t(m_carried - 1)])))
+        if (m_focus && (watched == m_tiles.at(m_focus) ||
+                        (m_carried && watched == m_tiles.at(m_carried))))
             sync();
         break;
     default:

@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -14,6 +13,7 @@ class Announcer;
 class FocusFrame;
 class RoundNews;
 class RoundEngine;
+class TilePool;
 class TileWidget;
 class QWidget;
 
@@ -30,9 +30,7 @@ class KeyboardPlay : public QObject
 {
     Q_OBJECT
 public:
-    using Tiles = std::array<TileWidget *, TileSlots>;
-
-    KeyboardPlay(QWidget *board, const Tiles &tiles, RoundEngine &engine, QObject *parent = nullptr);
+    KeyboardPlay(QWidget *board, TilePool &tiles, RoundEngine &engine, QObject *parent = nullptr);
     ~KeyboardPlay() override;
 
     // A round was dealt: the frame goes to its first movable tile and the board takes the keys.
@@ -66,7 +64,7 @@ private:
     QString captionOf(int slot) const;
 
     QPointer<QWidget> m_board;
-    Tiles m_tiles;
+    TilePool &m_tiles;
     RoundEngine &m_engine;
     FocusFrame *m_frame;
     FocusFrame *m_carriedMark;

@@ -17,6 +17,7 @@
 #include "ui/board/colour_cues.h"
 #include "ui/board/hover_hints.h"
 #include "ui/board/keyboard_play.h"
+#include "ui/board/tile_pool.h"
 #include "ui/board/tile_widget.h"
 #include "ui/main_window/activation_tracker.h"
 #include "ui/main_window/banner.h"
@@ -58,7 +59,7 @@ TfrmMain::TfrmMain(Desktop &desktop, OptionsModel &options, SettingsFile &settin
     m_penaltyTimer->timer()->setParent(this);
 
     QWidget *client = buildBoard();
-    m_look = std::make_unique<TileLookHolder>(*m_templateTile, QList<TileWidget *>(m_tiles.begin(), m_tiles.end()));
+    m_look = std::make_unique<TileLookHolder>(*m_templateTile, *m_tilePool);
     m_background = std::make_unique<BoardBackground>(*m_backgroundImage);
     m_menus = new MainMenus(menuBar(), m_boardPanel, this);
     m_statusPanel = new StatusPanel(m_menus->mainItem(MenuCommand::Banner), client);
@@ -116,12 +117,7 @@ QWidget *TfrmMain::buildBoard()
     m_templateTile->setObjectName(QStringLiteral("pCopy"));
     m_templateTile->hide();
 
-    for (int slot = 1; slot <= TileCountInPool; ++slot) {
-        auto *tile = new TileWidget(m_boardPanel, slot);
-        tile->setObjectName(QStringLiteral("tile%1").arg(slot));
-        tile->hide();
-        m_tiles[size_t(slot - 1)] = tile;
-    }
+    m_tilePool = std::make_unique<TilePool>(*m_boardPanel, *m_templateTile);
     return client;
 }
 
@@ -135,9 +131,9 @@ void TfrmMain::attachEngine(const EngineMaker &makeEngine)
     connect(m_penaltyTimer->timer(), &QTimer::timeout, this, [this] { m_engine->Timer1Timer(); });
     m_engine->board().setTemplateHeight(m_templateTile->height());
     m_engine->board().MakeTiles();
-    m_boardView = std::make_unique<BoardView>(m_boardPanel, m_templateTile, m_tiles, *m_engine);
+    m_boardView = std::make_unique<BoardView>(m_boardPanel, m_templateTile, *m_tilePool, *m_engine);
     m_boardView->setDoubleClickHandler([this] { New1Click(); });
-    m_keyboardPlay = std::make_unique<KeyboardPlay>(m_boardPanel, m_tiles, *m_engine);
+    m_keyboardPlay = std::make_unique<KeyboardPlay>(m_boardPanel, *m_tilePool, *m_engine);
     m_keyboardPlay->setFollower([this](const QRect &tile) { m_boardScroll->showBoardRect(tile); });
     m_boardView->setDropWatcher([this](int target, int source) { m_keyboardPlay->news().dropping(target, source); });
     const bool cues = m_settings.readBool(QStringLiteral("Options"), QStringLiteral("ColourBlindCues"), false);
@@ -155,7 +151,7 @@ TileWidget *TfrmMain::tile(int slot) const
 {
     if (slot < 1 || slot > TileCountInPool)
         return nullptr;
-    return m_tiles[size_t(slot - 1)];
+    return m_tilePool->at(slot);
 }
 
 QWidget *TfrmMain::board() const

@@ -32,6 +32,7 @@ class TfrmScore;
 class TfrmStyle;
 class Tfo;
 class TileLookHolder;
+class TilePool;
 class TileWidget;
 
 // The game's one window: the board panel pGame above the status panel, the
@@ -173,7 +174,7 @@ private:
     BackgroundImage *m_backgroundImage = nullptr; // Image2
     TileWidget *m_templateTile = nullptr;        // pCopy: the hidden tile every tile copies
     StatusPanel *m_statusPanel = nullptr;        // pStatus
-    std::array<TileWidget *, TileCountInPool> m_tiles{};
+    std::unique_ptr<TilePool> m_tilePool;        // the 250 tiles, made when first needed
     MainMenus *m_menus = nullptr;
 
     std::unique_ptr<QtRoundTimer> m_penaltyTimer; // Timer1

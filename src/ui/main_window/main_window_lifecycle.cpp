@@ -14,6 +14,7 @@
 #include "ui/background/background_image.h"
 #include "ui/background/board_background.h"
 #include "ui/board/tile_widget.h"
+#include "ui/board/tile_pool.h"
 #include "ui/desktop/after_first_paint.h"
 #include "ui/main_window/banner.h"
 #include "ui/main_window/help_links.h"
@@ -58,10 +59,14 @@ void TfrmMain::centreOnScreen()
 
 void TfrmMain::FormShow()
 {
-    // The music starts once the splash or the window is on screen: opening
-    // the audio device and decoding a long tune would hold it back.
+    // The tiles are made and the music starts once the splash or the window
+    // is on screen: making 250 widgets, opening the audio device and
+    // decoding a long tune would hold it back.
     runAfterFirstPaint(this, [this] {
-        if (!m_closed && m_menus->ticked(MenuCommand::Music))
+        if (m_closed)
+            return;
+        m_tilePool->make();
+        if (m_menus->ticked(MenuCommand::Music))
             m_sound->StartMusic();
     });
     m_sound->setOutputLevel(SoundLevels::Quiet);

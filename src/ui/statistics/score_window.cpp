@@ -60,6 +60,7 @@ QLabel *addLabel(QWidget *parent, const QString &text, const QFont &font, const 
     label->setPalette(palette);
     label->setAlignment(align);
     label->setGeometry(at);
+    label->show(); // the table is made as the window is shown
     return label;
 }
 
@@ -81,7 +82,6 @@ TfrmScore::TfrmScore(const SettingsFile &settings, QWidget *parent) : QDialog(pa
     setPalette(palette);
     setAutoFillBackground(true);
 
-    buildTable();
     m_chart = new ScoreChart(this);
     m_chart->move((ClientWidth - ScoreChart::ChartWidth) / 2, ChartY);
     const int runY = ChartY + ScoreChart::ChartHeight + 2;
@@ -92,6 +92,9 @@ TfrmScore::TfrmScore(const SettingsFile &settings, QWidget *parent) : QDialog(pa
 
 void TfrmScore::buildTable()
 {
+    // Made when first shown: most runs never open the window.
+    if (m_labels[0][0])
+        return;
     const QFont headingFont = arialBold();
     const int tableRight = FirstColumnX + 3 * ColumnStep + CellWidth;
     addLabel(this, tr("Efficiency"), headingFont, Navy,
@@ -132,6 +135,7 @@ void TfrmScore::buildTable()
 
 void TfrmScore::FormActivate()
 {
+    buildTable();
     const ScoreTable table = ScoreTable::read(m_settings);
     for (int c = 0; c < ScoreTable::ClassCount; ++c)
         for (int b = 0; b < ScoreTable::BandCount; ++b)

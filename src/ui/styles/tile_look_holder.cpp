@@ -2,10 +2,11 @@
 // The current tile look, put on the template tile and the tiles showing, and each pick saved.
 #include "ui/styles/tile_look_holder.h"
 
+#include "ui/board/tile_pool.h"
 #include "ui/board/tile_widget.h"
 
-TileLookHolder::TileLookHolder(TileWidget &templateTile, QList<TileWidget *> tiles)
-    : m_template(templateTile), m_tiles(std::move(tiles))
+TileLookHolder::TileLookHolder(TileWidget &templateTile, TilePool &tiles)
+    : m_template(templateTile), m_tiles(tiles)
 {
     // Until the first restore: the design values of the Styles dialog's panels.
     m_look.colour = TileColour::fromColour(QColor(204, 221, 187));
@@ -16,7 +17,11 @@ TileLookHolder::TileLookHolder(TileWidget &templateTile, QList<TileWidget *> til
 
 QList<TileWidget *> TileLookHolder::restyledTiles() const
 {
-    return m_tiles.mid(0, RestyledTiles);
+    // Tiles not made yet take the template's look when they are.
+    if (!m_tiles.made())
+        return {};
+    const TilePool::Tiles &tiles = m_tiles.all();
+    return QList<TileWidget *>(tiles.begin(), tiles.begin() + RestyledTiles);
 }
 
 void TileLookHolder::restore(const SettingsFile &settings)

@@ -6,6 +6,7 @@
 #include <QList>
 
 class SettingsFile;
+class TilePool;
 class TileWidget;
 
 // Holds the current tile look and puts it on the board: the hidden template
@@ -19,7 +20,7 @@ public:
     // template tile when a round places them.
     static constexpr int RestyledTiles = 240;
 
-    TileLookHolder(TileWidget &templateTile, QList<TileWidget *> tiles);
+    TileLookHolder(TileWidget &templateTile, TilePool &tiles);
 
     const TileLook &look() const { return m_look; }
 
@@ -34,6 +35,6 @@ private:
     QList<TileWidget *> restyledTiles() const;
 
     TileWidget &m_template;
-    QList<TileWidget *> m_tiles;
+    TilePool &m_tiles;
     TileLook m_look;
 };

@@ -133,11 +133,11 @@ void MissingFilesTest::gameGoesOn()
     TfrmMain &window = game.start();
     QVERIFY(window.isVisible());
     if (damage == "own sounds") {
-        qunsetenv("XDG_DATA_HOME");
         const auto &sound = dynamic_cast<GameSound &>(window.sound());
         QCOMPARE(sound.musicBuffer(), makeToneWave(0.05));
         const SoundTable &table = sound.soundTable();
         QCOMPARE(table.data(table.find("ding.wav")), QByteArray("own effect") + '\0');
+        qunsetenv("XDG_DATA_HOME");
     }
     if (damage == "bad sounds") {
         for (int slot = 0; slot < SoundSlotCount; ++slot)

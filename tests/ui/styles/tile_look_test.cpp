@@ -4,6 +4,7 @@
 
 #include "settings/settings_file.h"
 #include "ui/styles/tile_look.h"
+#include "ui/board/tile_pool.h"
 #include "ui/styles/tile_look_holder.h"
 #include "ui/board/tile_widget.h"
 #include "support/temp_settings.h"
@@ -125,9 +126,10 @@ void TileLookTest::picksWriteTheirKeysInOrder()
 {
     QFETCH(QString, pick);
     QFETCH(QStringList, keys);
-    TileWidget *templateTile = makeTemplateTile(nullptr);
-    std::unique_ptr<TileWidget> owner(templateTile);
-    TileLookHolder holder(*templateTile, {});
+    QWidget board;
+    TileWidget *templateTile = makeTemplateTile(&board);
+    TilePool tiles(board, *templateTile);
+    TileLookHolder holder(*templateTile, tiles);
     SettingsFile settings(path());
     holder.restore(settings);
 
@@ -155,17 +157,14 @@ void TileLookTest::picksWriteTheirKeysInOrder()
 
 void TileLookTest::picksRestyleTiles1To240()
 {
-    TileWidget *templateTile = makeTemplateTile(nullptr);
-    std::unique_ptr<TileWidget> owner(templateTile);
-    std::vector<std::unique_ptr<TileWidget>> pool;
-    QList<TileWidget *> tiles;
-    for (int slot = 1; slot <= 250; ++slot) {
-        pool.push_back(std::make_unique<TileWidget>(nullptr, slot));
-        pool.back()->setLetterColour(QColor(251, 0, 0));
-        tiles << pool.back().get();
-    }
-    const TileLook before{TileColour{}, tiles.last()->tileFont(), {}, tiles.last()->border()};
-    TileLookHolder holder(*templateTile, tiles);
+    QWidget board;
+    TileWidget *templateTile = makeTemplateTile(&board);
+    TilePool pool(board, *templateTile);
+    const TilePool::Tiles &tiles = pool.all();
+    for (TileWidget *tile : tiles)
+        tile->setLetterColour(QColor(251, 0, 0));
+    const TileLook before{TileColour{}, tiles.back()->tileFont(), {}, tiles.back()->border()};
+    TileLookHolder holder(*templateTile, pool);
     SettingsFile settings(path());
     holder.restore(settings);
 
@@ -191,13 +190,23 @@ void TileLookTest::picksRestyleTiles1To240()
     }
     QCOMPARE(holder.look().colour.colour(), QColor(9, 99, 199));
     QCOMPARE(holder.look().style, QStringLiteral("Panel18"));
+
+    // Tiles made after the picks (the window makes them once it is painted) show them too.
+    TilePool later(board, *templateTile);
+    TileLookHolder laterHolder(*templateTile, later);
+    laterHolder.pickColour(QColor(1, 2, 3), settings);
+    QVERIFY(!later.made());
+    QCOMPARE(later.at(1)->tileColour().colour(), QColor(1, 2, 3));
+    QVERIFY(later.at(1)->border() == panel18.border);
+    QCOMPARE(later.at(250)->tileFont(), font);
 }
 
 void TileLookTest::styleBeforeAnyColourWritesTheButtonFace()
 {
-    TileWidget *templateTile = makeTemplateTile(nullptr);
-    std::unique_ptr<TileWidget> owner(templateTile);
-    TileLookHolder holder(*templateTile, {});
+    QWidget board;
+    TileWidget *templateTile = makeTemplateTile(&board);
+    TilePool tiles(board, *templateTile);
+    TileLookHolder holder(*templateTile, tiles);
     SettingsFile settings(path());
     holder.restore(settings); // nothing stored: the template's button face
     holder.pickStyle(*findStyleSample(QStringLiteral("Panel3")), settings);
