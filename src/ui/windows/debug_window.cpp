@@ -11,18 +11,28 @@ TfrmDebug::TfrmDebug(QWidget *parent)
     setObjectName(QStringLiteral("frmDebug"));
     setWindowTitle(QStringLiteral("frmDebug"));
     resize(188, 300);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
 
+QPlainTextEdit *TfrmDebug::debug()
+{
+    if (m_debug)
+        return m_debug;
     m_debug = new QPlainTextEdit(this);
     m_debug->setObjectName(QStringLiteral("debug"));
     m_debug->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_debug);
+    layout()->addWidget(m_debug);
+    m_debug->show();
+    if (!m_held.isEmpty())
+        m_debug->appendPlainText(m_held.join(QLatin1Char('\n')));
+    m_held.clear();
+    return m_debug;
 }
 
 void TfrmDebug::showEvent(QShowEvent *event)
 {
+    debug();
     // Finding the fixed-pitch font takes a while, and most runs never show the memo.
     if (!m_fontSet) {
         m_fontSet = true;
@@ -35,17 +45,22 @@ void TfrmDebug::showEvent(QShowEvent *event)
 
 void TfrmDebug::clear()
 {
-    m_debug->clear();
+    m_held.clear();
+    if (m_debug)
+        m_debug->clear();
 }
 
 void TfrmDebug::append(const QString &line)
 {
-    m_debug->appendPlainText(line);
+    if (m_debug)
+        m_debug->appendPlainText(line);
+    else
+        m_held << line;
 }
 
 QStringList TfrmDebug::lines() const
 {
-    const QString text = m_debug->toPlainText();
+    const QString text = m_debug ? m_debug->toPlainText() : m_held.join(QLatin1Char('\n'));
     if (text.isEmpty())
         return {};
     return text.split(QLatin1Char('\n'));

@@ -6,14 +6,16 @@
 class QPlainTextEdit;
 
 // The trace window: a sizeable window with one memo, filled at every round
-// setup and shown only when "trace" is set.
+// setup and shown only when "trace" is set. The memo is made when the window
+// is first shown or the memo asked for; until then the lines wait in a list,
+// as most runs never show them.
 class TfrmDebug : public QWidget
 {
     Q_OBJECT
 public:
     explicit TfrmDebug(QWidget *parent = nullptr);
 
-    QPlainTextEdit *debug() const { return m_debug; }
+    QPlainTextEdit *debug();
     void clear();
     void append(const QString &line);
     QStringList lines() const;
@@ -22,6 +24,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QPlainTextEdit *m_debug;
+    QPlainTextEdit *m_debug = nullptr;
+    QStringList m_held; // the lines while there is no memo
     bool m_fontSet = false;
 };

@@ -252,6 +252,14 @@ void SmallWindowsTest::debugWindow()
     QCOMPARE(frm.lines(), QStringList());
     frm.append(QStringLiteral("again"));
     QCOMPARE(frm.lines(), QStringList({QStringLiteral("again")}));
+
+    // Lines traced while the window was hidden are in the memo it shows.
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    QVERIFY(frm.debug()->isVisible());
+    QCOMPARE(frm.debug()->toPlainText(), QStringLiteral("again"));
+    frm.append(QStringLiteral("more"));
+    QCOMPARE(frm.lines(), QStringList({QStringLiteral("again"), QStringLiteral("more")}));
 }
 
 QTEST_MAIN(SmallWindowsTest)
