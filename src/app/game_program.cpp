@@ -52,8 +52,6 @@ void initialiseProgram()
     RandomSource::seedFromClock();
     HoverHints::install();
     programFolder();
-    // Before any window: every caption is made in the run's language.
-    installLanguage(chooseLanguage(savedLanguageChoice(), QLocale::system()));
     // The application title; no display name, which the window system would
     // add to every other window's caption.
     QApplication::setApplicationName(QStringLiteral("Splitwick"));
@@ -66,7 +64,11 @@ GameProgram::GameProgram(Desktop &desktop, const AudioFactory &audio)
     std::unique_ptr<AudioDevice> device = audio ? audio() : nullptr;
     // The options and the settings file come first: the main window's round engine is built on them.
     HeldWarnings warnings;
-    m_installation = std::make_unique<Installation>(*m_options, warnings);
+    // The language is the first thing read from the settings file: every
+    // caption, from the installation's warnings on, is made in it.
+    m_installation = std::make_unique<Installation>(*m_options, warnings, [](const SettingsFile &file) {
+        installLanguage(chooseLanguage(savedLanguageChoice(file), QLocale::system()));
+    });
     // A first start plays the words of the game's language, from the first deal on.
     if (m_options->dictionaryIndex() < 0)
         m_options->selectDictionary(languageDictionary(gameLanguage()));

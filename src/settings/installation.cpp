@@ -43,7 +43,7 @@ QStringList listFolder(const QString &folder, const QStringList &extensions)
 
 } // namespace
 
-Installation::Installation(OptionsModel &options, InstallationWarnings &warnings)
+Installation::Installation(OptionsModel &options, InstallationWarnings &warnings, const SettingsReadStep &settingsRead)
 {
     // 1. The music and sound folders fill the choosers, "None" first.
     const QStringList soundExtensions = {QStringLiteral(".wav"), QStringLiteral(".mp3"), QStringLiteral(".music")};
@@ -67,6 +67,8 @@ Installation::Installation(OptionsModel &options, InstallationWarnings &warnings
     const QString settingsPath = PlayerFolders::settingsFilePath();
     StartingSettings::provide(settingsPath);
     m_settings = std::make_unique<SettingsFile>(settingsPath);
+    if (settingsRead)
+        settingsRead(*m_settings);
 
     // 3. The dictionaries: file names minus their extension.
     QStringList dictionaries = listBoth(kbsFolder, QStringLiteral("kbs"), {QStringLiteral(".dic")});

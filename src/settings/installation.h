@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -24,7 +26,10 @@ public:
 class Installation
 {
 public:
-    Installation(OptionsModel &options, InstallationWarnings &warnings);
+    // settingsRead runs as soon as the settings file is read, before any of
+    // the installation's own texts is made: the run's language comes from it.
+    using SettingsReadStep = std::function<void(const SettingsFile &)>;
+    Installation(OptionsModel &options, InstallationWarnings &warnings, const SettingsReadStep &settingsRead = {});
     ~Installation();
     Installation(const Installation &) = delete;
     Installation &operator=(const Installation &) = delete;

@@ -2,11 +2,11 @@
 // The run's language: choosing it, loading its translations, and what depends on it.
 #include "ui/desktop/game_language.h"
 
-#include "settings/player_folders.h"
 #include "settings/settings_file.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
@@ -59,13 +59,21 @@ QString chooseLanguage(const QString &choice, const QLocale &desktop)
     return QStringLiteral("en");
 }
 
-QString savedLanguageChoice()
+QString savedLanguageChoice(const SettingsFile &settings)
 {
-    return SettingsFile(PlayerFolders::settingsFilePath()).readString(QStringLiteral("Options"), QStringLiteral("Language"), QString());
+    return settings.readString(QStringLiteral("Options"), QStringLiteral("Language"), QString());
 }
 
 void installLanguage(const QString &code)
 {
+    // A second game in the same process speaks its own language, not both.
+    static QPointer<QTranslator> installed[2];
+    for (QPointer<QTranslator> &translator : installed) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
     g_language = facts(code) ? code : QStringLiteral("en");
     if (g_language == QLatin1String("en"))
         return;
@@ -76,6 +84,8 @@ void installLanguage(const QString &code)
     auto *qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(QStringLiteral("qtbase_") + g_language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
+    installed[0] = own;
+    installed[1] = qt;
 }
 
 QString gameLanguage()

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class SettingsFile;
+
 // The language the game speaks: English, or one it ships a translation of.
 // Chosen once at start-up, before any window exists; a change in the Options
 // dialog takes effect at the next start.
@@ -15,7 +17,7 @@ QStringList translatedLanguages();
 // the first of the desktop's languages the game speaks, otherwise "en".
 QString chooseLanguage(const QString &choice, const QLocale &desktop);
 // The choice saved by the Options dialog, read before any window exists.
-QString savedLanguageChoice();
+QString savedLanguageChoice(const SettingsFile &settings);
 // Loads the game's translation and Qt's own (the colour and font choosers,
 // button boxes) for code; "en" loads nothing, so the texts stay the game's own.
 void installLanguage(const QString &code);

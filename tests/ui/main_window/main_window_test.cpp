@@ -25,6 +25,9 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 namespace {
 const QString Options = QStringLiteral("Options");
 
@@ -207,7 +210,24 @@ void MainWindowTest::startWithSettingsFile()
     ini.writeInteger(Options, QStringLiteral("Presets"), 3);
     ini.writeBool(Options, QStringLiteral("vlast"), true);
 
+    // The whole start reads the file once: the language, the look and the options share that read.
+    // (A file written this very moment is read again at each look: its time cannot tell a newer change.)
+    QFile written(game.iniPath());
+    QVERIFY(written.open(QIODevice::ReadWrite));
+    QVERIFY(written.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    written.close();
+    const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(opens >= 0);
+    // (With the closes watched too, two opens are two events, not one merged.)
+    QVERIFY(inotify_add_watch(opens, QFile::encodeName(game.iniPath()).constData(), IN_OPEN | IN_CLOSE) >= 0);
     TfrmMain &window = game.start();
+    alignas(inotify_event) char events[4096];
+    const ssize_t got = read(opens, events, sizeof events);
+    close(opens);
+    int opened = 0;
+    for (ssize_t at = 0; at < got; at += ssize_t(sizeof(inotify_event)) + reinterpret_cast<inotify_event *>(events + at)->len)
+        opened += (reinterpret_cast<inotify_event *>(events + at)->mask & IN_OPEN) ? 1 : 0;
+    QCOMPARE(opened, 1);
     QVERIFY(game.boxes.isEmpty());
     QCOMPARE(game.options().dictionary(), QStringLiteral("alpha"));
     QCOMPARE(game.options().presetsIndex(), 3);
