@@ -8,9 +8,12 @@ cd "$(dirname "$0")/../.."
 build=build-tsan
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# lld, when there, links the large test programs in a third of the time.
+linker="-fsanitize=thread"
+command -v ld.lld >/dev/null && linker+=" -fuse-ld=lld"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DSPLITWICK_BENCHMARKS=OFF "${launcher[@]}" \
   -DCMAKE_CXX_FLAGS="-fsanitize=thread -O1 -fno-omit-frame-pointer" \
-  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread >/dev/null
+  -DCMAKE_EXE_LINKER_FLAGS="$linker" -DCMAKE_SHARED_LINKER_FLAGS="$linker" >/dev/null
 
 # Only what the run needs: the tests labelled audio and window, and the audio module.
 labels="${TSAN_LABELS:-audio|window}"
