@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary store: entries, their texts and attributes, the collection and loading a file.
 #include "words/kbase.h"
+#include "words/ascii_case.h"
 
 #include "base/game_error.h"
 #include "words/kbase_reader.h"
@@ -18,11 +19,6 @@ namespace {
 #define SPLITWICK_KBI_NAME(name) #name,
 constexpr const char *attributeNames[KbiAttributeCount] = {SPLITWICK_KBI_ATTRIBUTES(SPLITWICK_KBI_NAME)};
 #undef SPLITWICK_KBI_NAME
-
-constexpr char asciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
-}
 
 // Names bucketed by length so a lookup compares against a dozen names at most.
 struct AttributeIndex

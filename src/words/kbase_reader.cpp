@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a dictionary file's component stream into the store, every length checked first.
 #include "words/kbase_reader.h"
+#include "words/ascii_case.h"
 
 #include "base/game_error.h"
 
@@ -25,11 +26,6 @@ enum ValueType : quint8 {
     LongText = 12,
     Collection = 14,
 };
-
-constexpr char asciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
-}
 
 bool sameName(QByteArrayView name, const char *expected)
 {
