@@ -40,7 +40,11 @@ StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent
     m_ratingLabel = new QLabel(QStringLiteral("0"), m_ratingFrame);
     m_ratingLabel->setObjectName(QStringLiteral("Counter"));
     m_ratingLabel->setAlignment(Qt::AlignCenter);
-    m_ratingLabel->setFont(classicFont(QStringLiteral("Courier New"), 13, true));
+    QFont ratingFont = classicFont(QStringLiteral("Courier New"), 13, true);
+    // Only digits and a sign: every one of its fonts has them, so no
+    // fallback fonts need to be looked up for it.
+    ratingFont.setStyleStrategy(QFont::NoFontMerging);
+    m_ratingLabel->setFont(ratingFont);
     paint(m_ratingLabel, Palette::ratingBackground(RatingBand::Below26), QColor(Qt::yellow));
     m_ratingLabel->setGeometry(m_ratingFrame->contentsRect());
     HoverHints::setHint(m_ratingLabel, QCoreApplication::translate("HoverHints", HoverHints::RatingHintText));

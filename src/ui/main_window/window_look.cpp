@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
@@ -28,10 +29,16 @@ void paint(QWidget *widget, const QColor &background)
 
 QFont classicFont(const QString &family, int pixelSize, bool bold)
 {
+    // A family the system lacks is left out rather than passed on: Qt would
+    // have fontconfig search its fallbacks, a millisecond per font at
+    // start-up, to end at the same metric look-alike named after it.
     QFont font(family);
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QStringList families {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     if (family.startsWith(QLatin1String("Courier")))
-        font.setFamilies({family, QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+        families = {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
+        families.prepend(family);
+    font.setFamilies(families);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
