@@ -7,18 +7,18 @@
 #include <exception>
 
 namespace {
-const QString Section = QStringLiteral("Today");
+const QString TodaySection = QStringLiteral("Today");
 const QString DayFormat = QStringLiteral("yyyy-MM-dd");
 } // namespace
 
 QDate DailyRecord::readDay(const char *key) const
 {
-    return QDate::fromString(m_settings.readString(Section, QLatin1String(key), QString()).trimmed(), DayFormat);
+    return QDate::fromString(m_settings.readString(TodaySection, QLatin1String(key), QString()).trimmed(), DayFormat);
 }
 
 int DailyRecord::readCount(const char *key) const
 {
-    return qMax(0, m_settings.readInteger(Section, QLatin1String(key), 0));
+    return qMax(0, m_settings.readInteger(TodaySection, QLatin1String(key), 0));
 }
 
 bool DailyRecord::startDay(QDate day)
@@ -26,7 +26,7 @@ bool DailyRecord::startDay(QDate day)
     if (!day.isValid() || readDay("Played") == day || !m_writable)
         return false;
     try {
-        m_writable->writeString(Section, QStringLiteral("Played"), day.toString(DayFormat));
+        m_writable->writeString(TodaySection, QStringLiteral("Played"), day.toString(DayFormat));
     } catch (const std::exception &) {
         // The day still counts: a settings file that cannot be written loses its record, not the round.
     }
@@ -40,10 +40,10 @@ void DailyRecord::recordWin(QDate day)
         return;
     const int run = lastWon.isValid() && lastWon.addDays(1) == day ? readCount("Run") + 1 : 1;
     try {
-        m_writable->writeString(Section, QStringLiteral("Won"), day.toString(DayFormat));
-        m_writable->writeInteger(Section, QStringLiteral("Run"), run);
+        m_writable->writeString(TodaySection, QStringLiteral("Won"), day.toString(DayFormat));
+        m_writable->writeInteger(TodaySection, QStringLiteral("Run"), run);
         if (run > readCount("Best"))
-            m_writable->writeInteger(Section, QStringLiteral("Best"), run);
+            m_writable->writeInteger(TodaySection, QStringLiteral("Best"), run);
     } catch (const std::exception &) {
     }
 }

@@ -12,7 +12,7 @@
 #include <algorithm>
 
 namespace {
-const char *const Section = "Options";
+const char *const OptionsSection = "Options";
 }
 
 QString soundSlotName(SoundSlot slot)
@@ -224,14 +224,14 @@ void OptionsModel::restore(const SettingsFile &settings)
         const QString name = QString::fromLatin1(key.name);
         switch (key.type) {
         case OptionType::Integer:
-            key.setNumber(*this, std::clamp(settings.readInteger(Section, name, key.defaultValue), key.range.low,
+            key.setNumber(*this, std::clamp(settings.readInteger(OptionsSection, name, key.defaultValue), key.range.low,
                                             key.range.high));
             break;
         case OptionType::Flag:
-            key.setNumber(*this, settings.readBool(Section, name, key.defaultValue != 0) ? 1 : 0);
+            key.setNumber(*this, settings.readBool(OptionsSection, name, key.defaultValue != 0) ? 1 : 0);
             break;
         case OptionType::Text:
-            key.setText(*this, settings.readString(Section, name, QString()));
+            key.setText(*this, settings.readString(OptionsSection, name, QString()));
             break;
         }
     }
@@ -259,12 +259,12 @@ void OptionsModel::save(SettingsFile &settings) const
     for (const OptionKey &key : optionKeys()) {
         const QString name = QString::fromLatin1(key.name);
         const QString value = savedText(key);
-        if (!SettingsFile::canStore(Section, name, value))
+        if (!SettingsFile::canStore(OptionsSection, name, value))
             skipped.append(name);
         else
             entries.append({name, value});
     }
-    settings.writeEntries(Section, entries);
+    settings.writeEntries(OptionsSection, entries);
     if (!skipped.isEmpty())
         throw GameError(QStringLiteral("Not saved, a line break in the value: %1").arg(skipped.join(QStringLiteral(", "))));
 }

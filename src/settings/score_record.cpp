@@ -9,7 +9,7 @@
 
 namespace {
 
-const char *const Section = "scores";
+const char *const ScoresSection = "scores";
 const char *const MissingValue = "0,0";
 
 // Decimal digits with an optional sign and blanks around them.
@@ -74,7 +74,7 @@ void RecordScore(SettingsFile &settings, int rating, int moves, int tileCount, i
         return;
     try {
         const QString key = scoreClassLetter(level) + efficiencyBand(moves, tileCount);
-        const QString stored = settings.readString(Section, key, MissingValue);
+        const QString stored = settings.readString(ScoresSection, key, MissingValue);
         const qsizetype comma = stored.indexOf(u',');
         if (comma < 0)
             return;
@@ -84,7 +84,7 @@ void RecordScore(SettingsFile &settings, int rating, int moves, int tileCount, i
             return;
         const int newCount = (*count + 1) & 0xFFFF; // a 16-bit count: 65535 wraps to 0
         const qint64 newAverage = newCount > 1 ? (qint64(rating) + *average) / 2 : rating;
-        settings.writeString(Section, key, QStringLiteral("%1,%2").arg(newAverage).arg(newCount));
+        settings.writeString(ScoresSection, key, QStringLiteral("%1,%2").arg(newAverage).arg(newCount));
     } catch (...) {
         // Recording must never disturb the end of a round.
     }
@@ -92,7 +92,7 @@ void RecordScore(SettingsFile &settings, int rating, int moves, int tileCount, i
 
 QString ReadScore(const SettingsFile &settings, const QString &key)
 {
-    const QString stored = settings.readString(Section, key, MissingValue);
+    const QString stored = settings.readString(ScoresSection, key, MissingValue);
     const qsizetype comma = stored.indexOf(u',');
     if (comma < 0)
         return QStringLiteral("0");

@@ -42,7 +42,7 @@ bool isIdentifierStart(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
-bool isIdentifier(QByteArrayView name)
+bool isIdentifierName(QByteArrayView name)
 {
     if (name.isEmpty() || !isIdentifierStart(name[0]))
         return false;
@@ -119,7 +119,7 @@ void KbaseReader::read()
     }
     shortString(); // class name: the game does not look at it
     const QByteArrayView objectName = shortString();
-    if (!objectName.isEmpty() && !isIdentifier(objectName))
+    if (!objectName.isEmpty() && !isIdentifierName(objectName))
         fail();
     for (;;) {
         const QByteArrayView name = shortString();

@@ -75,7 +75,7 @@ private:
     QByteArray &m_out;
 };
 
-bool isIdentifier(const QString &name)
+bool isIdentifierText(const QString &name)
 {
     if (name.isEmpty() || name.size() > 255)
         return false;
@@ -106,7 +106,7 @@ QByteArray writeDictionary(const tZRVDictionary &store)
 
     out.append("TPF0");
     w.shortString("tZRVDictionary");
-    w.shortString(isIdentifier(store.Name()) ? store.Name().toLatin1() : QByteArray());
+    w.shortString(isIdentifierText(store.Name()) ? store.Name().toLatin1() : QByteArray());
     if (store.QuickDestroy()) {
         w.shortString("QuickDestroy");
         w.byte(9);

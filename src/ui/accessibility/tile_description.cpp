@@ -29,7 +29,7 @@ QString stateWords(TileState state, RoundEnd end)
 }
 
 // The visible tiles of slot's row, left to right.
-QList<int> rowOf(const Board &board, int slot)
+QList<int> rowOfSlot(const Board &board, int slot)
 {
     const tTile &t = board.Tiles(slot);
     QList<int> row;
@@ -67,7 +67,7 @@ QString describe(const Board &board, int slot, RoundEnd end, bool hintShown)
     QString description = stateWords(t.Panel.state, end);
     if (description.isEmpty() || !t.Panel.visible || t.RowIndex == RetiredRow)
         return description;
-    const QList<int> row = rowOf(board, slot);
+    const QList<int> row = rowOfSlot(board, slot);
     if (row.size() > 1)
         description += QStringLiteral(", ") + tr("cell %1 of %2").arg(row.indexOf(slot) + 1).arg(row.size());
     description += QStringLiteral(", ") + rowPlace(board, slot);
@@ -79,7 +79,7 @@ QString describe(const Board &board, int slot, RoundEnd end, bool hintShown)
 QString readRow(const Board &board, int slot)
 {
     QStringList cells;
-    for (int s : rowOf(board, slot)) {
+    for (int s : rowOfSlot(board, slot)) {
         const TilePanel &p = board.Tiles(s).Panel;
         cells << fromWindows1252(p.caption) + QLatin1Char(' ') + stateWords(p.state, RoundEnd::InPlay);
     }

@@ -8,14 +8,14 @@
 #include <QFileInfo>
 
 namespace {
-const QString Options = QStringLiteral("Options");
+const QString BackgroundOptions = QStringLiteral("Options");
 } // namespace
 
 void BoardBackground::restore(const SettingsFile &settings, const QString &copyPath)
 {
     if (!m_picked && QFileInfo::exists(copyPath))
         m_image.loadPicture(copyPath);
-    m_image.setStretch(settings.readBool(Options, QStringLiteral("Stretch"), true));
+    m_image.setStretch(settings.readBool(BackgroundOptions, QStringLiteral("Stretch"), true));
 }
 
 bool BoardBackground::pick(const QString &path, SettingsFile &settings)
@@ -23,17 +23,17 @@ bool BoardBackground::pick(const QString &path, SettingsFile &settings)
     if (!m_image.loadPicture(path))
         return false;
     m_picked = true;
-    settings.writeString(Options, QStringLiteral("Picture"), path);
+    settings.writeString(BackgroundOptions, QStringLiteral("Picture"), path);
     return true;
 }
 
 void BoardBackground::setStretch(bool on, SettingsFile &settings)
 {
     m_image.setStretch(on);
-    settings.writeBool(Options, QStringLiteral("Stretch"), on);
+    settings.writeBool(BackgroundOptions, QStringLiteral("Stretch"), on);
 }
 
 QString BoardBackground::storedPicture(const SettingsFile &settings)
 {
-    return settings.readString(Options, QStringLiteral("Picture"), QString());
+    return settings.readString(BackgroundOptions, QStringLiteral("Picture"), QString());
 }

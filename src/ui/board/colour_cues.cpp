@@ -10,7 +10,7 @@
 
 namespace ColourCues {
 namespace {
-bool g_enabled = false;
+bool g_cuesEnabled = false;
 
 // A tile's state is told by its letters' colour, the one the palette gives it.
 bool shows(const QColor &letters, TileState state)
@@ -21,14 +21,14 @@ bool shows(const QColor &letters, TileState state)
 
 bool enabled()
 {
-    return g_enabled || Palette::highContrast();
+    return g_cuesEnabled || Palette::highContrast();
 }
 
 void setEnabled(bool on)
 {
-    if (on == g_enabled)
+    if (on == g_cuesEnabled)
         return;
-    g_enabled = on;
+    g_cuesEnabled = on;
     for (QWidget *widget : QApplication::allWidgets())
         if (auto *tile = qobject_cast<TileWidget *>(widget))
             tile->update();

@@ -11,7 +11,7 @@
 namespace HoverHints {
 namespace {
 
-bool g_enabled = true;
+bool g_hintsEnabled = true;
 
 // Swallows every tool tip event of the program while hints are switched off.
 class HintFilter : public QObject
@@ -22,7 +22,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::ToolTip && !g_enabled)
+        if (event->type() == QEvent::ToolTip && !g_hintsEnabled)
             return true;
         return QObject::eventFilter(watched, event);
     }
@@ -44,12 +44,12 @@ void install()
 
 bool enabled()
 {
-    return g_enabled;
+    return g_hintsEnabled;
 }
 
 void setEnabled(bool on)
 {
-    g_enabled = on;
+    g_hintsEnabled = on;
     if (!on && qApp)
         QToolTip::hideText();
 }

@@ -18,7 +18,7 @@ bool shown(const Board &board, int slot)
 }
 
 // The visible tiles of one row, left to right.
-QList<int> rowOf(const Board &board, int column, int rowInColumn)
+QList<int> rowAtColumn(const Board &board, int column, int rowInColumn)
 {
     QList<int> row;
     for (int slot = 1; slot <= board.TileCount(); ++slot) {
@@ -96,7 +96,7 @@ int nearest(const Board &board, int slot)
     QList<int> row;
     // A retired tile has left its row: look in the row its place belongs to.
     for (int column = gone.Column, r = gone.RowInColumn; row.isEmpty() && r >= 1; --r)
-        row = rowOf(board, column, r);
+        row = rowAtColumn(board, column, r);
     if (row.isEmpty())
         return first(board);
     const int middle = gone.Panel.left + gone.Panel.width / 2;
@@ -113,7 +113,7 @@ int next(const Board &board, int slot, Step step)
     if (!shown(board, slot))
         return first(board);
     const tTile &t = board.Tiles(slot);
-    const QList<int> row = rowOf(board, t.Column, t.RowInColumn);
+    const QList<int> row = rowAtColumn(board, t.Column, t.RowInColumn);
     const qsizetype at = row.indexOf(slot);
 
     if (step == Step::Left || step == Step::Right) {
@@ -127,7 +127,7 @@ int next(const Board &board, int slot, Step step)
         const int last = lastRow(board, column);
         if (last == 0)
             return slot;
-        const QList<int> beside = rowOf(board, column, std::min(int(t.RowInColumn), last));
+        const QList<int> beside = rowAtColumn(board, column, std::min(int(t.RowInColumn), last));
         if (beside.isEmpty())
             return slot;
         return right ? beside.first() : beside.last();
@@ -144,7 +144,7 @@ int next(const Board &board, int slot, Step step)
             return slot;
         target = step == Step::Down ? 1 : last;
     }
-    const QList<int> other = rowOf(board, column, target);
+    const QList<int> other = rowAtColumn(board, column, target);
     return other.isEmpty() ? slot : nearestInRow(board, other, offset);
 }
 

@@ -22,7 +22,7 @@ double luminance(const QColor &c)
     return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
 }
 
-QColor mix(const QColor &from, const QColor &to, double share)
+QColor blendColours(const QColor &from, const QColor &to, double share)
 {
     const auto blend = [share](int a, int b) { return int(std::lround(a + (b - a) * share)); };
     return QColor(blend(from.red(), to.red()), blend(from.green(), to.green()), blend(from.blue(), to.blue()));
@@ -62,7 +62,7 @@ QColor drawnLetters(const QColor &letters, const QColor &face)
     // white always reaches 4.58 against any face.
     const QColor end = contrast(Qt::black, face) >= contrast(Qt::white, face) ? QColor(Qt::black) : QColor(Qt::white);
     for (int step = 1; step <= 20; ++step) {
-        const QColor lifted = mix(letters, end, step / 20.0);
+        const QColor lifted = blendColours(letters, end, step / 20.0);
         if (contrast(lifted, face) >= MinimumContrast)
             return lifted;
     }

@@ -12,7 +12,7 @@
 
 namespace {
 
-QColor mix(const QColor &a, const QColor &b, double share)
+QColor mixColours(const QColor &a, const QColor &b, double share)
 {
     return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * share),
                             float(a.greenF() + (b.greenF() - a.greenF()) * share),
@@ -94,8 +94,8 @@ QBrush gradientBrush(const QPolygonF &face, const QColor &colour, bool side)
     const QPointF bottom = face[0];
     const QPointF top = face[3];
     QLinearGradient gradient(top, bottom);
-    const QColor light = side ? barSideColour(mix(colour, Qt::white, 0.45)) : mix(colour, Qt::white, 0.45);
-    const QColor dark = side ? barSideColour(mix(colour, Qt::black, 0.45)) : mix(colour, Qt::black, 0.45);
+    const QColor light = side ? barSideColour(mixColours(colour, Qt::white, 0.45)) : mixColours(colour, Qt::white, 0.45);
+    const QColor dark = side ? barSideColour(mixColours(colour, Qt::black, 0.45)) : mixColours(colour, Qt::black, 0.45);
     gradient.setColorAt(0, light);
     gradient.setColorAt(1, dark);
     return QBrush(gradient);
@@ -138,7 +138,7 @@ void paintBox(QPainter &painter, const ChartProjection &projection, const BarBox
         painter.drawPolygon(face.polygon);
     }
     // A fine darker edge keeps the bar crisp against the walls and its neighbours.
-    QPen edge(mix(bar.colour, Qt::black, 0.6), 0.6);
+    QPen edge(mixColours(bar.colour, Qt::black, 0.6), 0.6);
     edge.setJoinStyle(Qt::RoundJoin);
     painter.setPen(edge);
     painter.setBrush(Qt::NoBrush);
@@ -150,19 +150,19 @@ void paintBox(QPainter &painter, const ChartProjection &projection, const BarBox
 
 QColor barTopColour(const QColor &colour)
 {
-    return mix(colour, Qt::white, 0.42);
+    return mixColours(colour, Qt::white, 0.42);
 }
 
 QColor barSideColour(const QColor &colour)
 {
-    return mix(colour, Qt::black, 0.32);
+    return mixColours(colour, Qt::black, 0.32);
 }
 
 void paintChartWalls(QPainter &painter, const ChartProjection &projection, const QColor &backWall)
 {
     const ChartBox &box = projection.box();
     const Corners c{box.xMin, box.xMax, box.yMin, box.yMax, box.zMin, box.zMax};
-    const QColor edge = mix(backWall, Qt::black, 0.35);
+    const QColor edge = mixColours(backWall, Qt::black, 0.35);
     painter.setPen(QPen(edge, 0.6));
     // Inner sides: a wall's outer face turned round. The right side stays
     // open so that the ends of the depth rows can be named there.
@@ -174,8 +174,8 @@ void paintChartWalls(QPainter &painter, const ChartProjection &projection, const
         QColor colour;
     } walls[] = {
         {Wall::Back, Face::Front, backWall},
-        {Wall::Floor, Face::Top, mix(backWall, Qt::white, 0.35)},
-        {Wall::Left, Face::Right, mix(backWall, Qt::black, 0.12)},
+        {Wall::Floor, Face::Top, mixColours(backWall, Qt::white, 0.35)},
+        {Wall::Left, Face::Right, mixColours(backWall, Qt::black, 0.12)},
     };
     for (const auto &wall : walls) {
         Corners corners = c;
