@@ -24,16 +24,27 @@ cmake --build "$build" --target fuzz_targets -j2 >/dev/null
 export QT_QPA_PLATFORM=offscreen
 # Leaks inside the system's SDL libraries are theirs (see the file).
 export LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/leaks_outside.supp"
+fuzz() {
+  local t=$1 corpus="$build/corpus/$1" finds="$build/finds/$1"
+  mkdir -p "$corpus" "$finds"
+  local seeds="tests/fuzz/corpus/${t%_fuzz}"
+  local rc=0
+  "$build/tests/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    -artifact_prefix="$finds/" -print_final_stats=1 "$corpus" "$seeds" >"$build/$t.log" 2>&1 || rc=$?
+  echo "$rc" >"$build/$t.status"
+}
+rm -f "$build"/*.status
+# One target per core at a time: each fuzzer runs on a single thread.
+for t in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
+  fuzz "$t" &
+done
+wait
 status=0
 for t in "${targets[@]}"; do
-  corpus="$build/corpus/$t"
-  finds="$build/finds/$t"
-  mkdir -p "$corpus" "$finds"
-  seeds="tests/fuzz/corpus/${t%_fuzz}"
   log="$build/$t.log"
-  if ! "$build/tests/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-       -artifact_prefix="$finds/" -print_final_stats=1 "$corpus" "$seeds" >"$log" 2>&1; then
-    echo "fuzz: $t FAILED, see $log and $finds"
+  if [ "$(cat "$build/$t.status" 2>/dev/null)" != 0 ]; then
+    echo "fuzz: $t FAILED, see $log and $build/finds/$t"
     status=1
   fi
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
