@@ -178,7 +178,7 @@ void RoundEngine::ShuffleTiles()
             line += QStringLiteral("  round %1").arg(m_roundNumber);
         m_host.trace.appendDebugLine(line);
     }
-    if (m_settings.readBool(QStringLiteral("Options"), QStringLiteral("trace"), false))
+    if (m_settings.readBool(OptionsSection, QStringLiteral("trace"), false))
         m_host.trace.showDebugWindow();
 
     const int count = b.TileCount();

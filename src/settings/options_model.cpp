@@ -11,10 +11,6 @@
 
 #include <algorithm>
 
-namespace {
-const char *const OptionsSection = "Options";
-}
-
 QString soundSlotName(SoundSlot slot)
 {
     static const char *const names[SoundSlotCount] = {

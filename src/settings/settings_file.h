@@ -9,6 +9,9 @@
 
 #include <utility>
 
+// The section of the settings file that holds the game's options.
+inline const QString OptionsSection = QStringLiteral("Options");
+
 // The game's one settings file ("ZRV_XQ.INI"), an INI file written through
 // at once, so another running copy sees every write. Reads go through a view
 // of the file parsed in one pass and parsed again only when the file changed

@@ -7,15 +7,11 @@
 
 #include <QFileInfo>
 
-namespace {
-const QString BackgroundOptions = QStringLiteral("Options");
-} // namespace
-
 void BoardBackground::restore(const SettingsFile &settings, const QString &copyPath)
 {
     if (!m_picked && QFileInfo::exists(copyPath))
         m_image.loadPicture(copyPath);
-    m_image.setStretch(settings.readBool(BackgroundOptions, QStringLiteral("Stretch"), true));
+    m_image.setStretch(settings.readBool(OptionsSection, QStringLiteral("Stretch"), true));
 }
 
 bool BoardBackground::pick(const QString &path, SettingsFile &settings)
@@ -23,17 +19,17 @@ bool BoardBackground::pick(const QString &path, SettingsFile &settings)
     if (!m_image.loadPicture(path))
         return false;
     m_picked = true;
-    settings.writeString(BackgroundOptions, QStringLiteral("Picture"), path);
+    settings.writeString(OptionsSection, QStringLiteral("Picture"), path);
     return true;
 }
 
 void BoardBackground::setStretch(bool on, SettingsFile &settings)
 {
     m_image.setStretch(on);
-    settings.writeBool(BackgroundOptions, QStringLiteral("Stretch"), on);
+    settings.writeBool(OptionsSection, QStringLiteral("Stretch"), on);
 }
 
 QString BoardBackground::storedPicture(const SettingsFile &settings)
 {
-    return settings.readString(BackgroundOptions, QStringLiteral("Picture"), QString());
+    return settings.readString(OptionsSection, QStringLiteral("Picture"), QString());
 }

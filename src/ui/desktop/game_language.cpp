@@ -61,7 +61,7 @@ QString chooseLanguage(const QString &choice, const QLocale &desktop)
 
 QString savedLanguageChoice(const SettingsFile &settings)
 {
-    return settings.readString(QStringLiteral("Options"), QStringLiteral("Language"), QString());
+    return settings.readString(OptionsSection, QStringLiteral("Language"), QString());
 }
 
 void installLanguage(const QString &code)

@@ -136,7 +136,7 @@ void TfrmMain::attachEngine(const EngineMaker &makeEngine)
     m_keyboardPlay = std::make_unique<KeyboardPlay>(m_boardPanel, *m_tilePool, *m_engine);
     m_keyboardPlay->setFollower([this](const QRect &tile) { m_boardScroll->showBoardRect(tile); });
     m_boardView->setDropWatcher([this](int target, int source) { m_keyboardPlay->news().dropping(target, source); });
-    const bool cues = m_settings.readBool(QStringLiteral("Options"), QStringLiteral("ColourBlindCues"), false);
+    const bool cues = m_settings.readBool(OptionsSection, QStringLiteral("ColourBlindCues"), false);
     m_menus->setTicked(MenuCommand::ColourCues, cues);
     ColourCues::setEnabled(cues);
     applyCommands();

@@ -73,7 +73,7 @@ void TfrmMain::ColourCuesClick()
     const bool ticked = m_menus->ticked(MenuCommand::ColourCues);
     ColourCues::setEnabled(ticked);
     try {
-        m_settings.writeBool(QStringLiteral("Options"), QStringLiteral("ColourBlindCues"), ticked);
+        m_settings.writeBool(OptionsSection, QStringLiteral("ColourBlindCues"), ticked);
     } catch (const GameError &error) {
         showError(error.message());
     }

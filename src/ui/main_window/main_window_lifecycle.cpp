@@ -28,10 +28,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-const QString OptionsSection = QStringLiteral("Options");
-} // namespace
-
 void TfrmMain::setVisible(bool visible)
 {
     // The first show runs the show handler (the splash) before the window appears.

@@ -4,10 +4,6 @@
 
 #include "settings/settings_file.h"
 
-namespace {
-const QString TileOptions = QStringLiteral("Options");
-} // namespace
-
 int pointSizeOf(const QFont &font)
 {
     if (font.pointSize() > 0)
@@ -19,20 +15,20 @@ TileLook TileLook::read(const SettingsFile &settings, const QFont &currentFont, 
                         const QFont &fallbackFont)
 {
     TileLook look;
-    look.colour = TileColour{settings.readInteger(TileOptions, QStringLiteral("Color"), fallbackColour.stored)};
+    look.colour = TileColour{settings.readInteger(OptionsSection, QStringLiteral("Color"), fallbackColour.stored)};
     look.font = currentFont;
-    look.font.setFamily(settings.readString(TileOptions, QStringLiteral("FontName"), fallbackFont.family()));
+    look.font.setFamily(settings.readString(OptionsSection, QStringLiteral("FontName"), fallbackFont.family()));
     // A size of 0 or less cannot be drawn; the smallest size stands in for it.
     look.font.setPointSize(
-        qMax(1, settings.readInteger(TileOptions, QStringLiteral("FontSize"), pointSizeOf(fallbackFont))));
-    if (settings.readBool(TileOptions, QStringLiteral("FontBold"), false)) {
+        qMax(1, settings.readInteger(OptionsSection, QStringLiteral("FontSize"), pointSizeOf(fallbackFont))));
+    if (settings.readBool(OptionsSection, QStringLiteral("FontBold"), false)) {
         look.font.setBold(true);
         look.font.setItalic(false);
         look.font.setUnderline(false);
         look.font.setStrikeOut(false);
     }
     const StyleSample &sample =
-        styleSampleForStoredName(settings.readString(TileOptions, QStringLiteral("Style"), QStringLiteral("panel1")));
+        styleSampleForStoredName(settings.readString(OptionsSection, QStringLiteral("Style"), QStringLiteral("panel1")));
     look.style = QString::fromLatin1(sample.name);
     look.border = sample.border;
     return look;
@@ -40,19 +36,19 @@ TileLook TileLook::read(const SettingsFile &settings, const QFont &currentFont, 
 
 void TileLook::writeStyle(SettingsFile &settings) const
 {
-    settings.writeString(TileOptions, QStringLiteral("Style"), style);
+    settings.writeString(OptionsSection, QStringLiteral("Style"), style);
     writeFont(settings);
 }
 
 void TileLook::writeColour(SettingsFile &settings) const
 {
-    settings.writeInteger(TileOptions, QStringLiteral("Color"), colour.stored);
+    settings.writeInteger(OptionsSection, QStringLiteral("Color"), colour.stored);
 }
 
 void TileLook::writeFont(SettingsFile &settings) const
 {
     writeColour(settings);
-    settings.writeString(TileOptions, QStringLiteral("FontName"), font.family());
-    settings.writeInteger(TileOptions, QStringLiteral("FontSize"), pointSizeOf(font));
-    settings.writeBool(TileOptions, QStringLiteral("FontBold"), font.bold());
+    settings.writeString(OptionsSection, QStringLiteral("FontName"), font.family());
+    settings.writeInteger(OptionsSection, QStringLiteral("FontSize"), pointSizeOf(font));
+    settings.writeBool(OptionsSection, QStringLiteral("FontBold"), font.bold());
 }
