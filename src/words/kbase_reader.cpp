@@ -194,12 +194,7 @@ void KbaseReader::readCollection()
         TKbItem &item = items.Add();
         PendingTexts texts;
         try {
-            for (;;) {
-                const QByteArrayView name = shortString();
-                if (name.isEmpty())
-                    break;
-                readEntryProperty(item, texts, name);
-            }
+            readEntry(item, texts);
         } catch (...) {
             storeTexts(item, texts);
             throw;
@@ -232,38 +227,67 @@ void KbaseReader::storeTexts(TKbItem &item, const PendingTexts &texts)
         items.appendSpan(texts.spans[std::countr_zero(bits)]);
 }
 
-void KbaseReader::readEntryProperty(TKbItem &item, PendingTexts &texts, QByteArrayView name)
+void KbaseReader::readEntry(TKbItem &item, PendingTexts &texts)
 {
-    const int property = entryProperty(name);
-    if (property < 0)
-        fail();
-    const char *const typeAt = m_pos;
-    const quint8 type = byte();
-    if (property >= TKbItem::TextCount) {
-        if (type != Set)
+    // Every property of every entry passes through here: the position is
+    // kept in a local, so it stays in a register, and every length is
+    // checked against the bytes left before it is used.
+    const char *p = m_pos;
+    const char *const end = m_end;
+    const char *const arena = m_store.m_items.m_buffer.constData();
+    for (;;) {
+        if (p == end)
             fail();
-        item.m_windows[property - TKbItem::TextCount] = readSet();
-        return;
-    }
-    QByteArrayView value;
-    if (type == ShortText) {
-        value = shortString();
-    } else if (type == LongText) {
-        const qint32 length = integerPayload(Int32);
-        if (length < 0)
+        const size_t nameLength = quint8(*p++);
+        if (nameLength == 0)
+            break;
+        // The name and the type byte after it.
+        if (size_t(end - p) <= nameLength)
             fail();
-        value = bytes(size_t(length));
-    } else {
-        fail();
+        const int property = entryProperty(QByteArrayView(p, qsizetype(nameLength)));
+        if (property < 0)
+            fail();
+        p += nameLength;
+        const char *const typeAt = p;
+        const quint8 type = quint8(*p++);
+        if (property >= TKbItem::TextCount) {
+            if (type != Set)
+                fail();
+            m_pos = p;
+            item.m_windows[property - TKbItem::TextCount] = readSet();
+            p = m_pos;
+            continue;
+        }
+        size_t length = 0;
+        if (type == ShortText) {
+            if (p == end)
+                fail();
+            length = quint8(*p++);
+        } else if (type == LongText) {
+            if (end - p < 4)
+                fail();
+            const qint32 signedLength = qint32(quint32(quint8(p[0])) | quint32(quint8(p[1])) << 8
+                                               | quint32(quint8(p[2])) << 16 | quint32(quint8(p[3])) << 24);
+            if (signedLength < 0)
+                fail();
+            p += 4;
+            length = size_t(signedLength);
+        } else {
+            fail();
+        }
+        if (size_t(end - p) < length)
+            fail();
+        p += length;
+        // A later value of the same text replaces the earlier one; an empty one is no text.
+        const quint8 bit = quint8(1u << property);
+        if (length == 0) {
+            texts.loaded &= quint8(~bit);
+            continue;
+        }
+        texts.loaded |= bit;
+        texts.spans[property] = quint32(typeAt - arena);
     }
-    // A later value of the same text replaces the earlier one; an empty one is no text.
-    const quint8 bit = quint8(1u << property);
-    if (value.isEmpty()) {
-        texts.loaded &= quint8(~bit);
-        return;
-    }
-    texts.loaded |= bit;
-    texts.spans[property] = quint32(typeAt - m_store.m_items.m_buffer.constData());
+    m_pos = p;
 }
 
 quint32 KbaseReader::readSet()

@@ -56,7 +56,7 @@ private:
     bool entryFitsTheBudget() const;
     void storeProperty(QByteArrayView name);
     void readCollection();
-    void readEntryProperty(TKbItem &item, PendingTexts &texts, QByteArrayView name);
+    void readEntry(TKbItem &item, PendingTexts &texts);
     void storeTexts(TKbItem &item, const PendingTexts &texts);
     quint32 readSet();
 
