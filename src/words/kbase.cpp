@@ -8,6 +8,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <functional>
@@ -71,27 +72,44 @@ std::optional<TKbiAttribute> attributeByName(QByteArrayView name)
 
 // --- TKbItem ---------------------------------------------------------------
 
-TKbItem::TKbItem() : m_windows{} {}
+TKbItem::TKbItem() = default;
 
-TKbItem::~TKbItem() = default;
+TKbItem::~TKbItem()
+{
+    delete extra();
+}
+
+TKbItem::Extra &TKbItem::ensureExtra()
+{
+    if (Extra *existing = extra())
+        return *existing;
+    auto *created = new Extra;
+    created->collection = reinterpret_cast<TKbItems *>(m_link);
+    m_link = reinterpret_cast<quintptr>(created) | ExtraTag;
+    return *created;
+}
+
+const quint32 *TKbItem::loadedValues() const
+{
+    return Collection()->m_spans.get() + m_firstSpan;
+}
 
 QByteArrayView TKbItem::text(Text which) const
 {
     const quint8 bit = quint8(1u << which);
-    if (m_ownedMask & bit)
-        return (*m_owned)[which];
+    if (const Extra *own = extra(); own && (own->ownedMask & bit))
+        return own->texts[which];
     if (!(m_loaded & bit))
         return {};
     // The entry's spans are in text order: count the loaded texts before this one.
-    return m_collection->loadedText(m_collection->m_spans[m_firstSpan + std::popcount(quint32(m_loaded & (bit - 1)))]);
+    return Collection()->loadedText(loadedValues()[std::popcount(quint32(m_loaded & (bit - 1)))]);
 }
 
 QByteArray &TKbItem::ownedText(Text which)
 {
-    if (!m_owned)
-        m_owned = std::make_unique<std::array<QByteArray, TextCount>>();
-    m_ownedMask |= quint8(1u << which);
-    return (*m_owned)[which];
+    Extra &own = ensureExtra();
+    own.ownedMask |= quint8(1u << which);
+    return own.texts[which];
 }
 
 void TKbItem::setText(Text which, QByteArray value)
@@ -101,40 +119,66 @@ void TKbItem::setText(Text which, QByteArray value)
     ownedText(which) = std::move(value);
 }
 
+quint32 TKbItem::window(int w) const
+{
+    if (w < 1 || w > KbiWindowCount)
+        return 0;
+    if (const Extra *own = extra(); own && own->ownsWindows)
+        return own->windows[w - 1];
+    const quint8 bit = quint8(1u << (w - 1));
+    if (!(m_loadedWindows & bit))
+        return 0;
+    // The windows' bits follow the texts' offsets, in window order.
+    return loadedValues()[std::popcount(quint32(m_loaded)) + std::popcount(quint32(m_loadedWindows & (bit - 1)))];
+}
+
+quint32 *TKbItem::ownedWindows()
+{
+    Extra &own = ensureExtra();
+    if (!own.ownsWindows) {
+        for (int w = 0; w < KbiWindowCount; ++w)
+            own.windows[w] = window(w + 1);
+        own.ownsWindows = true;
+    }
+    return own.windows;
+}
+
 void TKbItem::setWindow(int w, quint32 bits)
 {
     if (w >= 1 && w <= KbiWindowCount)
-        m_windows[w - 1] = bits;
+        ownedWindows()[w - 1] = bits;
 }
 
 bool TKbItem::hasAttribute(TKbiAttribute attribute) const
 {
     const int k = quint8(attribute) & 0x7F;
-    return (m_windows[k >> 5] >> (k & 31)) & 1u;
+    return (window((k >> 5) + 1) >> (k & 31)) & 1u;
 }
 
 void TKbItem::setAttribute(TKbiAttribute attribute, bool on)
 {
     const int k = quint8(attribute) & 0x7F;
     const quint32 bit = 1u << (k & 31);
+    quint32 &bits = ownedWindows()[k >> 5];
     if (on)
-        m_windows[k >> 5] |= bit;
+        bits |= bit;
     else
-        m_windows[k >> 5] &= ~bit;
+        bits &= ~bit;
 }
 
 std::array<quint8, 16> TKbItem::attributeSet() const
 {
     std::array<quint8, 16> bytes{};
     for (int i = 0; i < 16; ++i)
-        bytes[i] = quint8(m_windows[i >> 2] >> (8 * (i & 3)));
+        bytes[i] = quint8(window((i >> 2) + 1) >> (8 * (i & 3)));
     return bytes;
 }
 
 void TKbItem::setAttributeSet(const std::array<quint8, 16> &bytes)
 {
+    quint32 *windows = ownedWindows();
     for (int w = 0; w < KbiWindowCount; ++w)
-        m_windows[w] = quint32(bytes[4 * w]) | quint32(bytes[4 * w + 1]) << 8
+        windows[w] = quint32(bytes[4 * w]) | quint32(bytes[4 * w + 1]) << 8
             | quint32(bytes[4 * w + 2]) << 16 | quint32(bytes[4 * w + 3]) << 24;
 }
 
@@ -145,9 +189,10 @@ QString TKbItem::className() const
 
 bool TKbItem::isInLoadBuffer(const char *data) const
 {
-    if (!m_collection || !data || m_collection->m_buffer.isEmpty())
+    const TKbItems *collection = Collection();
+    if (!collection || !data || collection->m_buffer.isEmpty())
         return false;
-    const QByteArray &buffer = m_collection->m_buffer;
+    const QByteArray &buffer = collection->m_buffer;
     const std::less_equal<const char *> le;
     return le(buffer.constData(), data) && !le(buffer.constData() + buffer.size(), data);
 }
@@ -159,6 +204,7 @@ void TKbItem::Assign(const TKbItem *source)
         throw GameError(QStringLiteral("Cannot assign a %1 to a %2").arg(sourceClass, className()));
     if (source == this)
         return;
+    const Extra *sourceOwn = source->extra();
     for (int i = D; i < TextCount; ++i) {
         const Text which = Text(i);
         const QByteArrayView value = source->text(which);
@@ -169,14 +215,16 @@ void TKbItem::Assign(const TKbItem *source)
         } else if (isInLoadBuffer(value.data())) {
             // Shared, not copied: the arena lives as long as this entry.
             ownedText(which) = QByteArray::fromRawData(value.data(), value.size());
-        } else if (source->m_owned && (*source->m_owned)[which].constData() == value.data()) {
-            setText(which, (*source->m_owned)[which]); // implicitly shared, no copy
+        } else if (sourceOwn && (sourceOwn->ownedMask & (1u << which)) && sourceOwn->texts[which].constData() == value.data()) {
+            setText(which, sourceOwn->texts[which]); // implicitly shared, no copy
         } else {
             setText(which, value.toByteArray());
         }
     }
+    quint32 windows[KbiWindowCount];
     for (int w = 0; w < KbiWindowCount; ++w)
-        m_windows[w] = source->m_windows[w];
+        windows[w] = source->window(w + 1);
+    std::copy(windows, windows + KbiWindowCount, ownedWindows());
 }
 
 // --- TKbItems --------------------------------------------------------------
@@ -212,7 +260,7 @@ TKbItem &TKbItems::Add()
         m_blocks.push_back(std::allocator<TKbItem>().allocate(blockSize(m_blocks.size())));
     }
     TKbItem *item = std::construct_at(&at(m_count));
-    item->m_collection = this;
+    item->m_link = reinterpret_cast<quintptr>(this);
     ++m_count;
     return *item;
 }
@@ -256,25 +304,35 @@ void TKbItems::reserveSpans(qsizetype capacity)
 
 void TKbItems::keepOnlyWhatIsUsed()
 {
-    // Each text moves with its type and length bytes.
+    // Each text moves with its type and length bytes; windows' bits are no
+    // offsets and stay as they are. Entries hold their values in order, so
+    // walking them walks the spans.
     const auto valueSize = [this](quint32 offset) {
         const QByteArrayView text = loadedText(offset);
         return (text.data() - m_buffer.constData() - offset) + text.size();
     };
+    const auto forEachText = [this](auto &&visit) {
+        for (int i = 0; i < m_count; ++i) {
+            const TKbItem &item = at(i);
+            const int texts = std::popcount(quint32(item.m_loaded));
+            for (int t = 0; t < texts; ++t)
+                visit(qsizetype(item.m_firstSpan) + t);
+        }
+    };
     qsizetype used = 0;
-    for (qsizetype i = 0; i < m_spanCount; ++i)
-        used += valueSize(m_spans[i]);
+    forEachText([&](qsizetype span) { used += valueSize(m_spans[span]); });
     QByteArray arena(used, Qt::Uninitialized);
     std::unique_ptr<quint32[], FreeSpans> spans(static_cast<quint32 *>(std::malloc(size_t(m_spanCount + 1) * sizeof(quint32))));
     if (!spans)
         throw std::bad_alloc();
-    quint32 at = 0;
-    for (qsizetype i = 0; i < m_spanCount; ++i) {
-        const qsizetype size = valueSize(m_spans[i]);
-        std::memcpy(arena.data() + at, m_buffer.constData() + m_spans[i], size_t(size));
-        spans[i] = at;
-        at += quint32(size);
-    }
+    std::copy(m_spans.get(), m_spans.get() + m_spanCount, spans.get());
+    quint32 written = 0;
+    forEachText([&](qsizetype span) {
+        const qsizetype size = valueSize(m_spans[span]);
+        std::memcpy(arena.data() + written, m_buffer.constData() + m_spans[span], size_t(size));
+        spans[span] = written;
+        written += quint32(size);
+    });
     m_buffer = std::move(arena);
     m_spans = std::move(spans);
     m_spanCapacity = m_spanCount;

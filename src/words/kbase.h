@@ -4,10 +4,11 @@
 // The knowledge base store: the entries of one dictionary file in memory.
 //
 // A load reads the file into one buffer, the arena of every loaded text: an
-// entry is a record of a few machine words that finds its texts through a
-// table of (offset, length) spans into the arena, so a 100,000-entry
-// dictionary costs a handful of allocations and less memory than its file.
-// Texts written through the API later live in the entry's own storage.
+// entry is a record of three machine words that finds its texts through a
+// table of offsets into the arena (its windows follow them there), so a
+// 100,000-entry dictionary costs a handful of allocations and less memory
+// than its file. Texts and windows written through the API later live in
+// storage the entry allocates for them.
 // Texts are raw bytes (Windows-1252 in practice), never QString.
 
 #include <QByteArray>
@@ -95,7 +96,7 @@ public:
     // Window w (1..4) is bytes 4(w-1)..4(w-1)+3 of the attribute set: bit b
     // stands for attribute 32(w-1)+b. Writing a window replaces exactly its
     // 32 bits. A window number outside 1..4 reads as 0 and writes nothing.
-    quint32 window(int w) const { return w >= 1 && w <= KbiWindowCount ? m_windows[w - 1] : 0; }
+    quint32 window(int w) const;
     void setWindow(int w, quint32 bits);
 
     bool hasAttribute(TKbiAttribute attribute) const;
@@ -112,21 +113,41 @@ public:
     virtual QString className() const;
 
     // The collection that owns this entry; nullptr for a free-standing one.
-    TKbItems *Collection() const { return m_collection; }
+    TKbItems *Collection() const
+    {
+        return m_link & ExtraTag ? extra()->collection : reinterpret_cast<TKbItems *>(m_link);
+    }
 
 private:
     friend class TKbItems;
     friend class KbaseReader;
 
+    // What an entry holds beyond its loaded values, allocated at the first
+    // write through the API.
+    struct Extra
+    {
+        TKbItems *collection = nullptr;
+        std::array<QByteArray, TextCount> texts;
+        quint32 windows[KbiWindowCount] = {};
+        quint8 ownedMask = 0;     // bit t: text t lives here (it overrides a loaded one)
+        bool ownsWindows = false; // the windows live here, no longer in the spans
+    };
+    static constexpr quintptr ExtraTag = 1;
+
+    Extra *extra() const { return m_link & ExtraTag ? reinterpret_cast<Extra *>(m_link & ~ExtraTag) : nullptr; }
+    Extra &ensureExtra();
     bool isInLoadBuffer(const char *data) const;
     QByteArray &ownedText(Text which);
+    quint32 *ownedWindows();
+    // Where the loaded values start in the collection's spans: the texts' offsets, then the windows' bits.
+    const quint32 *loadedValues() const;
 
-    TKbItems *m_collection = nullptr;
-    std::unique_ptr<std::array<QByteArray, TextCount>> m_owned; // texts written through the API
-    quint32 m_firstSpan = 0; // the loaded texts' spans, in text order, from here
-    quint8 m_loaded = 0;     // bit t: text t was loaded
-    quint8 m_ownedMask = 0;  // bit t: text t lives in m_owned (it overrides a loaded one)
-    quint32 m_windows[KbiWindowCount];
+    // The owning collection (nullptr for a free-standing entry), or the
+    // entry's Extra, which names it, tagged with ExtraTag.
+    quintptr m_link = 0;
+    quint32 m_firstSpan = 0;       // the loaded values, in order, from here
+    quint8 m_loaded = 0;           // bit t: text t was loaded
+    quint8 m_loadedWindows = 0;    // bit w: window w + 1 was loaded, non-zero
 };
 
 // The entries in order, each owned by the collection; entry i by index in
@@ -179,7 +200,7 @@ private:
     QByteArrayView loadedText(quint32 offset) const;
     // Room for capacity offsets; throws std::bad_alloc.
     void reserveSpans(qsizetype capacity);
-    void appendSpan(quint32 offset) { m_spans.get()[m_spanCount++] = offset; }
+    void appendSpan(quint32 value) { m_spans.get()[m_spanCount++] = value; }
 
     struct FreeSpans
     {
@@ -189,8 +210,9 @@ private:
     std::vector<TKbItem *> m_blocks; // raw storage, block k for blockSize(k) entries
     int m_count = 0;
     QByteArray m_buffer; // the arena: bytes of the last file loaded
-    // The loaded texts of every entry, entry by entry, in text order. Its
-    // room is only touched where it is used.
+    // The loaded values of every entry, entry by entry: its texts' offsets in
+    // text order, then its non-zero windows' bits. Its room is only touched
+    // where it is used.
     std::unique_ptr<quint32[], FreeSpans> m_spans;
     qsizetype m_spanCount = 0;
     qsizetype m_spanCapacity = 0;

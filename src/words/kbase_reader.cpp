@@ -174,8 +174,9 @@ void KbaseReader::readCollection()
     TKbItems &items = m_store.m_items;
     // A second Items value replaces the first, like any later duplicate.
     items.clearEntries();
-    // Every loaded text takes at least four bytes of the file (its name's
-    // length and letter, its type, its length): the table never grows past this.
+    // Every loaded value takes at least four bytes of the file (a text: its
+    // name's length and letter, its type, its length; a window more): the
+    // table never grows past this.
     items.reserveSpans(items.m_buffer.size() / 4 + 1);
     for (;;) {
         quint8 type = byte();
@@ -194,7 +195,7 @@ void KbaseReader::readCollection()
         TKbItem &item = items.Add();
         PendingTexts texts;
         try {
-            readEntry(item, texts);
+            readEntry(texts);
         } catch (...) {
             storeTexts(item, texts);
             throw;
@@ -223,11 +224,14 @@ void KbaseReader::storeTexts(TKbItem &item, const PendingTexts &texts)
     TKbItems &items = m_store.m_items;
     item.m_firstSpan = quint32(items.m_spanCount);
     item.m_loaded = texts.loaded;
+    item.m_loadedWindows = texts.loadedWindows;
     for (quint32 bits = texts.loaded; bits; bits &= bits - 1)
         items.appendSpan(texts.spans[std::countr_zero(bits)]);
+    for (quint32 bits = texts.loadedWindows; bits; bits &= bits - 1)
+        items.appendSpan(texts.windows[std::countr_zero(bits)]);
 }
 
-void KbaseReader::readEntry(TKbItem &item, PendingTexts &texts)
+void KbaseReader::readEntry(PendingTexts &texts)
 {
     // Every property of every entry passes through here: the position is
     // kept in a local, so it stays in a register, and every length is
@@ -254,8 +258,13 @@ void KbaseReader::readEntry(TKbItem &item, PendingTexts &texts)
             if (type != Set)
                 fail();
             m_pos = p;
-            item.m_windows[property - TKbItem::TextCount] = readSet();
+            const quint32 bits = readSet();
             p = m_pos;
+            // Like a text: a later value replaces the earlier one, and an empty set is none.
+            const int w = property - TKbItem::TextCount;
+            const quint8 bit = quint8(1u << w);
+            texts.windows[w] = bits;
+            texts.loadedWindows = bits ? quint8(texts.loadedWindows | bit) : quint8(texts.loadedWindows & ~bit);
             continue;
         }
         size_t length = 0;

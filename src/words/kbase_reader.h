@@ -51,12 +51,14 @@ private:
     {
         quint8 loaded = 0;
         quint32 spans[TKbItem::TextCount]; // where each value lies
+        quint8 loadedWindows = 0;          // the non-zero ones
+        quint32 windows[KbiWindowCount];
     };
 
     bool entryFitsTheBudget() const;
     void storeProperty(QByteArrayView name);
     void readCollection();
-    void readEntry(TKbItem &item, PendingTexts &texts);
+    void readEntry(PendingTexts &texts);
     void storeTexts(TKbItem &item, const PendingTexts &texts);
     quint32 readSet();
 

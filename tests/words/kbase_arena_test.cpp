@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A load refused midway keeps the entries it read, with their texts whole,
-// but lets go of the file's bytes they no longer need; a file without the
+// A load refused midway keeps the entries it read, with their texts and
+// attributes whole, but lets go of the file's bytes they no longer need; a file without the
 // signature is refused before it is read.
 
 #include "base/game_error.h"
@@ -44,8 +44,16 @@ void KbaseArenaTest::refusedMidway()
     KbStream s = KbStream::header();
     s.beginItems();
     const QByteArray definition(150, 'd');
-    for (int i = 0; i < 1000; ++i)
-        s.beginItem().prop("n").text("w" + QByteArray::number(i)).prop("d").longText(definition).end();
+    // Every third entry is a city, every fifth a river too: sets sit in the
+    // spans beside the texts, and must not be taken for texts when those move.
+    for (int i = 0; i < 1000; ++i) {
+        s.beginItem().prop("n").text("w" + QByteArray::number(i)).prop("d").longText(definition);
+        if (i % 3 == 0)
+            s.prop("a1").set({"City"});
+        if (i % 5 == 0)
+            s.prop("a3").set({"OceanSea"}).prop("a1").set({"City", "River"});
+        s.end();
+    }
     const QByteArray file = s.bytes() + fault + QByteArray(300000, '\x07'); // bytes never read
     tZRVDictionary store;
     QVERIFY_THROWS_EXCEPTION(GameError, store.LoadFromData(file));
@@ -56,6 +64,9 @@ void KbaseArenaTest::refusedMidway()
         const TKbItem &item = store.Items()[i];
         QCOMPARE(item.n(), QByteArrayView("w" + QByteArray::number(i)));
         QCOMPARE(item.d(), QByteArrayView(definition));
+        QCOMPARE(item.hasAttribute(TKbiAttribute::City), i % 3 == 0 || i % 5 == 0);
+        QCOMPARE(item.hasAttribute(TKbiAttribute::River), i % 5 == 0);
+        QCOMPARE(item.window(3), i % 5 == 0 ? 1u << 8 : 0u); // a window names its bits by ordinals 0..31
         texts += item.n().size() + item.d().size();
     }
     if (kept == 1001) {
@@ -64,12 +75,18 @@ void KbaseArenaTest::refusedMidway()
         texts += lastN.size();
     }
     // The arena holds the kept texts and their spans, not the file.
-    QVERIFY2(store.Items().loadedBytes() <= texts + 8 * 2 * kept,
+    QVERIFY2(store.Items().loadedBytes() <= texts + 8 * 2 * kept + 4 * (334 + 200),
              qPrintable(QString::number(store.Items().loadedBytes())));
     // Entries written afterwards live on their own beside the kept ones.
     store.Items().Add().setN("added");
     QCOMPARE(store.Items()[kept].n(), QByteArrayView("added"));
     QCOMPARE(store.Items()[0].d(), QByteArrayView(definition));
+    // A kept entry's attribute written afterwards leaves its other windows as loaded.
+    TKbItem &fifteenth = store.Items()[15];
+    fifteenth.setAttribute(TKbiAttribute::Lake);
+    QCOMPARE(fifteenth.window(1), (1u << 0) | (1u << 7) | (1u << 6)); // City, River, Lake
+    QCOMPARE(fifteenth.window(3), 1u << 8);
+    QCOMPARE(fifteenth.n(), QByteArrayView("w15"));
 }
 
 void KbaseArenaTest::noSignatureIsNotRead()

@@ -15,6 +15,9 @@ need_packages at-spi2-core python3-pyatspi xvfb dbus orca || exit 77
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export SPLITWICK_DRIVER="$driver"
+# Orca will not start while another Orca of this user runs, in any session:
+# the last run's may still be ending (a test run just before, by hand).
+for i in $(seq 100); do pgrep -u "$(id -u)" -x orca >/dev/null || break; sleep 0.1; done
 in_bus_session "$work" '
   orca --user-prefs "$WORK/orca-prefs" --debug-file "$WORK/orca.log" >"$WORK/orca.txt" 2>&1 & orca=$!
   # Orca is listening once the registry lists its focus listener.
@@ -33,6 +36,7 @@ in_bus_session "$work" '
   kill $orca
   for i in $(seq 50); do kill -0 $orca 2>/dev/null || break; sleep 0.1; done
   kill -9 $orca 2>/dev/null
+  wait $orca 2>/dev/null
 '
 driver_finished "$work" || exit 1
 said="$work/said.txt"
