@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace WindowLook {
 
 void paint(QWidget *widget, const QColor &background, const QColor &text)
@@ -29,16 +31,21 @@ void paint(QWidget *widget, const QColor &background)
 
 QFont classicFont(const QString &family, int pixelSize, bool bold)
 {
-    // A family the system lacks is left out rather than passed on: Qt would
-    // have fontconfig search its fallbacks, a millisecond per font at
-    // start-up, to end at the same metric look-alike named after it.
-    QFont font(family);
-    QStringList families {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    // The family itself where the system has it, else its metric look-alike,
+    // else a close relative: one family, found here. A family the system lacks
+    // would have fontconfig search its fallbacks, and each further family in
+    // a font's list has Qt look up every fallback font as the font is first
+    // used, a millisecond each at start-up. Characters a family lacks are
+    // still found in other fonts, when they are first met.
+    QStringList candidates {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     if (family.startsWith(QLatin1String("Courier")))
-        families = {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
-    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
-        families.prepend(family);
-    font.setFamilies(families);
+        candidates = {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    candidates.prepend(family);
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::find_if(candidates.cbegin(), candidates.cend(), [&installed](const QString &candidate) {
+        return installed.contains(candidate, Qt::CaseInsensitive);
+    });
+    QFont font(found != candidates.cend() ? *found : family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
