@@ -18,6 +18,8 @@ constexpr int Frequency = 44100;
 constexpr int OutputChannels = 2;
 constexpr int BufferFrames = 1024;
 constexpr int CutRampFrames = Frequency * 5 / 1000; // 5 ms
+// Converted sounds kept for playing again: a minute of music and every effect.
+constexpr Uint32 ConvertedWaveBudget = 16 << 20;
 
 // The one open device, for the mixer's hooks (which carry no context).
 std::atomic<SdlAudioDevice *> s_device{nullptr};
@@ -42,8 +44,7 @@ SdlAudioDevice::~SdlAudioDevice()
     ++m_playNumber;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
-    if (m_chunk)
-        Mix_FreeChunk(m_chunk);
+    freeConvertedWaves();
     if (m_music)
         Mix_FreeMusic(m_music);
     Mix_CloseAudio();
@@ -124,19 +125,53 @@ void SdlAudioDevice::playWave(const QByteArray &image, bool loop)
 {
     if (!isOpen())
         return;
-    // Decoded before the halt, so that the new sound follows the old at once.
-    Mix_Chunk *chunk = MixerLoading::waveChunk(image);
+    // Found or converted before the halt, so that the new sound follows the old at once.
+    Mix_Chunk *chunk = convertedWave(image);
     markCut();
     Mix_HaltChannel(WaveChannel);
-    if (chunk && Mix_PlayChannel(WaveChannel, chunk, loop ? -1 : 0) < 0) {
-        Mix_FreeChunk(chunk);
-        chunk = nullptr;
-    }
+    if (chunk)
+        Mix_PlayChannel(WaveChannel, chunk, loop ? -1 : 0);
     // Again: a mix that ran between the first mark and the halt used it up.
     markCut();
-    if (m_chunk)
-        Mix_FreeChunk(m_chunk);
-    m_chunk = chunk;
+    trimConvertedWaves();
+}
+
+Mix_Chunk *SdlAudioDevice::convertedWave(const QByteArray &image)
+{
+    const auto known = std::find_if(m_converted.begin(), m_converted.end(),
+                                    [&image](const ConvertedWave &wave) { return wave.image == image; });
+    if (known != m_converted.end()) {
+        std::rotate(known, known + 1, m_converted.end());
+        return m_converted.back().chunk;
+    }
+    Mix_Chunk *chunk = MixerLoading::waveChunk(image);
+    if (chunk)
+        m_converted.push_back({image, chunk});
+    return chunk;
+}
+
+void SdlAudioDevice::trimConvertedWaves()
+{
+    // The channel plays at most the last sound given, and only that one.
+    Uint64 kept = 0;
+    auto firstKept = m_converted.end();
+    while (firstKept != m_converted.begin()) {
+        const Uint32 bytes = std::prev(firstKept)->chunk->alen;
+        if (firstKept != m_converted.end() && kept + bytes > ConvertedWaveBudget)
+            break;
+        kept += bytes;
+        --firstKept;
+    }
+    for (auto wave = m_converted.begin(); wave != firstKept; ++wave)
+        Mix_FreeChunk(wave->chunk);
+    m_converted.erase(m_converted.begin(), firstKept);
+}
+
+void SdlAudioDevice::freeConvertedWaves()
+{
+    for (const ConvertedWave &wave : m_converted)
+        Mix_FreeChunk(wave.chunk);
+    m_converted.clear();
 }
 
 void SdlAudioDevice::stopWave()

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include <SDL_stdinc.h>
 
@@ -64,7 +65,19 @@ private:
     // The mixer thread's own: the last frame it put out.
     Sint16 m_lastFrame[8] = {};
 
-    Mix_Chunk *m_chunk = nullptr;
+    // Sounds as the mixer plays them, converted to the output's format: a
+    // conversion takes a millisecond per half second of sound, and the same
+    // few sounds come again and again. The most recently played last.
+    struct ConvertedWave
+    {
+        QByteArray image; // the sound as given, to know it again
+        Mix_Chunk *chunk;
+    };
+    Mix_Chunk *convertedWave(const QByteArray &image);
+    // Lets go of the longest unplayed sounds beyond the budget, never the one playing.
+    void trimConvertedWaves();
+    void freeConvertedWaves();
+    std::vector<ConvertedWave> m_converted;
     Mix_Music *m_music = nullptr;
     QByteArray m_musicImage; // streamed from while the music plays
     std::function<void()> m_onFinished;

@@ -102,6 +102,7 @@ private slots:
     void brokenFilesPlayNothing();
     void noDriverIsSilentAndQuick();
     void cutsRampInsteadOfJumping();
+    void soundsComeBackAsGiven();
     void closeFadeIsHeard();
 
 private:
@@ -338,6 +339,43 @@ void SdlAudioDeviceTest::cutsRampInsteadOfJumping()
     QVERIFY2(r.peak() > 11000, qPrintable(QString::number(r.peak())));
     // 24000 over 5 ms is about 110 a sample; a click is the whole 24000 at once.
     QVERIFY2(r.largestStep() < 250, qPrintable(QString::number(r.largestStep())));
+}
+
+void SdlAudioDeviceTest::soundsComeBackAsGiven()
+{
+    // Sounds once played are kept converted: each must still sound as given,
+    // two of one length told apart by their samples, one let go for lack of
+    // room played again from its image, and one larger than all the room
+    // heard whole. Two 45-second sounds (8 MB each converted) fill the room.
+    const QByteArray loud = constantWave(45, 16000), quiet = constantWave(45, 4000), middle = constantWave(45, 9000);
+    const QByteArray huge = constantWave(100, 12000);
+    const Recording r = record(
+        [&](SdlAudioDevice &d) {
+            for (const QByteArray *wave : {&loud, &quiet, &loud, &middle, &quiet, &loud, &huge}) {
+                d.playWave(*wave, false);
+                runEventsFor(200);
+            }
+        },
+        0);
+    // The recording in 20 ms windows: the levels heard for 60 ms or more
+    // (a cut's ramp passes through others on the way).
+    QList<int> heard;
+    const qsizetype window = Rate * 2 / 50;
+    int level = 0, run = 0;
+    for (qsizetype at = 0; at + window <= r.samples.size(); at += window) {
+        int peak = 0;
+        for (qsizetype i = at; i < at + window; ++i)
+            peak = qMax(peak, std::abs(int(r.samples[i])));
+        const int rounded = (peak + 500) / 1000 * 1000;
+        run = rounded == level ? run + 1 : 1;
+        level = rounded;
+        if (run == 3 && level && (heard.isEmpty() || heard.last() != level))
+            heard << level;
+    }
+    QString said;
+    for (int level : heard)
+        said += QString::number(level) + u' ';
+    QVERIFY2(heard == (QList<int> {16000, 4000, 16000, 9000, 4000, 16000, 12000}), qPrintable(said));
 }
 
 void SdlAudioDeviceTest::closeFadeIsHeard()
