@@ -6,7 +6,7 @@
 # test suite, the package checks, the fuzzing and the benchmarks.
 set -euo pipefail
 SPLITWICK_PLAY_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
-                         qt6-translations-l10n libsdl2-mixer-dev
+                         qt6-translations-l10n libsdl2-mixer-dev libgcrypt20-dev
                          fonts-liberation2 fonts-dejavu-core fonts-wine)
 SPLITWICK_TEST_PACKAGES=(python3 librsvg2-bin desktop-file-utils appstream dpkg-dev lintian
                          libbenchmark-dev clang libfuzzer-14-dev qt6-base-private-dev

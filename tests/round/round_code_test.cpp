@@ -3,6 +3,9 @@
 // them, and refuse a typing mistake instead of dealing another round.
 #include "round/round_code.h"
 #include "settings/split_formats.h"
+#include "words/dictionary_id.h"
+
+#include <QCryptographicHash>
 
 #include <QtTest>
 
@@ -38,6 +41,19 @@ class RoundCodeTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void dictionaryIdsNeverChange()
+    {
+        // A code names its dictionary by the first bytes of the file's
+        // SHA-256: codes shared before must find the same file after.
+        QCOMPARE(dictionaryContentId(QByteArrayView("")), 0xe3b0c442u);
+        QCOMPARE(dictionaryContentId(QByteArrayView("abc")), 0xba7816bfu);
+        QByteArray large(3 << 20, Qt::Uninitialized);
+        for (qsizetype i = 0; i < large.size(); ++i)
+            large[i] = char(i * 7919 >> 3);
+        const QByteArray digest = QCryptographicHash::hash(large, QCryptographicHash::Sha256);
+        QCOMPARE(dictionaryContentId(large), qFromBigEndian<quint32>(digest.constData()));
+    }
+
     void roundTrip_data()
     {
         QTest::addColumn<RoundCode>("code");
