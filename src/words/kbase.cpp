@@ -72,6 +72,9 @@ std::optional<TKbiAttribute> attributeByName(QByteArrayView name)
 
 // --- TKbItem ---------------------------------------------------------------
 
+// Its table, its link and where its values start: a load makes one per entry.
+static_assert(sizeof(TKbItem) <= 3 * sizeof(void *));
+
 TKbItem::TKbItem() = default;
 
 TKbItem::~TKbItem()
