@@ -40,6 +40,14 @@ void BoardPanel::changeEvent(QEvent *event)
     announceEnabledChange(this);
 }
 
+void BoardPanel::focusInEvent(QFocusEvent *)
+{
+}
+
+void BoardPanel::focusOutEvent(QFocusEvent *)
+{
+}
+
 void BoardPanel::childEvent(QChildEvent *event)
 {
     // The child is still being constructed: what it is gets decided per event.

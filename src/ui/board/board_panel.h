@@ -15,6 +15,12 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // The keyboard's place shows in the focus frame, not in the panel: a
+    // change of focus repaints nothing. A drop disables the board, which
+    // sends focus away and back; QWidget would repaint the whole board each
+    // time and work out what 250 tiles cover.
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void childEvent(QChildEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
