@@ -28,8 +28,15 @@ QString stateWords(TileState state, RoundEnd end)
     return QString();
 }
 
-// The visible tiles of slot's row, left to right.
-QList<int> rowOfSlot(const Board &board, int slot)
+QString placeIn(const tTile &t, int blocks)
+{
+    if (blocks > 1)
+        return tr("block %1, row %2").arg(t.Column).arg(t.RowInColumn);
+    return tr("row %1").arg(t.RowInColumn);
+}
+} // namespace
+
+QList<int> visibleRow(const Board &board, int slot)
 {
     const tTile &t = board.Tiles(slot);
     QList<int> row;
@@ -43,7 +50,6 @@ QList<int> rowOfSlot(const Board &board, int slot)
     return row;
 }
 
-// Counted over every filled slot, shown or not: the count holds while a round is dealt.
 int blockCount(const Board &board)
 {
     int blocks = 0;
@@ -51,26 +57,26 @@ int blockCount(const Board &board)
         blocks = std::max(blocks, int(board.Tiles(s).Column));
     return blocks;
 }
-} // namespace
 
 QString rowPlace(const Board &board, int slot)
 {
-    const tTile &t = board.Tiles(slot);
-    if (blockCount(board) > 1)
-        return tr("block %1, row %2").arg(t.Column).arg(t.RowInColumn);
-    return tr("row %1").arg(t.RowInColumn);
+    return placeIn(board.Tiles(slot), blockCount(board));
 }
 
 QString describe(const Board &board, int slot, RoundEnd end, bool hintShown)
+{
+    return describe(board, slot, end, hintShown, visibleRow(board, slot), blockCount(board));
+}
+
+QString describe(const Board &board, int slot, RoundEnd end, bool hintShown, const QList<int> &row, int blocks)
 {
     const tTile &t = board.Tiles(slot);
     QString description = stateWords(t.Panel.state, end);
     if (description.isEmpty() || !t.Panel.visible || t.RowIndex == RetiredRow)
         return description;
-    const QList<int> row = rowOfSlot(board, slot);
     if (row.size() > 1)
         description += QStringLiteral(", ") + tr("cell %1 of %2").arg(row.indexOf(slot) + 1).arg(row.size());
-    description += QStringLiteral(", ") + rowPlace(board, slot);
+    description += QStringLiteral(", ") + placeIn(t, blocks);
     if (hintShown && !t.Panel.hint.isEmpty())
         description += QStringLiteral("; ") + tr("Hint: %1").arg(fromWindows1252(t.Panel.hint));
     return description;
@@ -79,7 +85,7 @@ QString describe(const Board &board, int slot, RoundEnd end, bool hintShown)
 QString readRow(const Board &board, int slot)
 {
     QStringList cells;
-    for (int s : rowOfSlot(board, slot)) {
+    for (int s : visibleRow(board, slot)) {
         const TilePanel &p = board.Tiles(s).Panel;
         cells << fromWindows1252(p.caption) + QLatin1Char(' ') + stateWords(p.state, RoundEnd::InPlay);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class Board;
@@ -20,6 +21,13 @@ enum class RoundEnd {
 };
 
 QString describe(const Board &board, int slot, RoundEnd end, bool hintShown);
+// The same for a tile whose row is worked out already: a change describes
+// every tile of its row, and a deal every tile of the board.
+QString describe(const Board &board, int slot, RoundEnd end, bool hintShown, const QList<int> &row, int blocks);
+// The visible tiles of slot's row, left to right.
+QList<int> visibleRow(const Board &board, int slot);
+// How many column blocks the board has, counted over every filled slot.
+int blockCount(const Board &board);
 // The row of slot read out whole, its cells left to right with their states:
 // "Row 4: IS placed, LA movable, ND movable".
 QString readRow(const Board &board, int slot);

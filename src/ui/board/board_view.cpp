@@ -119,6 +119,9 @@ std::bitset<TileSlots> BoardView::describeRow(int slot)
     const auto end = !m_engine.inPlay() && m_engine.round().Parameters.WordsLeft > 0
                          ? TileDescription::RoundEnd::Revealed
                          : TileDescription::RoundEnd::InPlay;
+    // The row's visible tiles and the board's blocks, worked out once for all its tiles.
+    const QList<int> row = TileDescription::visibleRow(board, slot);
+    const int blocks = TileDescription::blockCount(board);
     for (int s = 1; s <= TileSlots; ++s) {
         const tTile &t = board.Tiles(s);
         const bool mate = s <= board.TileCount() && t.Panel.visible && t.Column == changed.Column &&
@@ -129,7 +132,8 @@ std::bitset<TileSlots> BoardView::describeRow(int slot)
         described.set(size_t(s - 1));
         const bool hint = t.Panel.showHint && HoverHints::enabled();
         TileDescription::apply(*tile, fromWindows1252(t.Panel.caption),
-                               s <= board.TileCount() ? TileDescription::describe(board, s, end, hint) : QString());
+                               s <= board.TileCount() ? TileDescription::describe(board, s, end, hint, row, blocks)
+                                                      : QString());
     }
     return described;
 }
