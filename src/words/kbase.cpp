@@ -224,10 +224,9 @@ void TKbItem::Assign(const TKbItem *source)
             setText(which, value.toByteArray());
         }
     }
-    quint32 windows[KbiWindowCount];
+    quint32 *windows = ownedWindows();
     for (int w = 0; w < KbiWindowCount; ++w)
         windows[w] = source->window(w + 1);
-    std::copy(windows, windows + KbiWindowCount, ownedWindows());
 }
 
 // --- TKbItems --------------------------------------------------------------

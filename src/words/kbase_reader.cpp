@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstring>
 #include <QCoreApplication>
+#include <QtEndian>
 
 namespace {
 
@@ -275,8 +276,7 @@ void KbaseReader::readEntry(PendingTexts &texts)
         } else if (type == LongText) {
             if (end - p < 4)
                 fail();
-            const qint32 signedLength = qint32(quint32(quint8(p[0])) | quint32(quint8(p[1])) << 8
-                                               | quint32(quint8(p[2])) << 16 | quint32(quint8(p[3])) << 24);
+            const qint32 signedLength = qFromLittleEndian<qint32>(p);
             if (signedLength < 0)
                 fail();
             p += 4;

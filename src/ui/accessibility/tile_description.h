@@ -26,7 +26,8 @@ QString describe(const Board &board, int slot, RoundEnd end, bool hintShown);
 QString describe(const Board &board, int slot, RoundEnd end, bool hintShown, const QList<int> &row, int blocks);
 // The visible tiles of slot's row, left to right.
 QList<int> visibleRow(const Board &board, int slot);
-// How many column blocks the board has, counted over every filled slot.
+// How many column blocks the board has, counted over every filled slot,
+// shown or not: the count holds while a round is dealt.
 int blockCount(const Board &board);
 // The row of slot read out whole, its cells left to right with their states:
 // "Row 4: IS placed, LA movable, ND movable".

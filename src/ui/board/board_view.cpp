@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 BoardView::BoardView(QWidget *board, TileWidget *templateTile, TilePool &tiles, RoundEngine &engine,
                      QObject *parent)
     : QObject(parent), m_board(board), m_template(templateTile), m_tiles(tiles), m_engine(engine)
@@ -114,20 +116,20 @@ std::bitset<TileSlots> BoardView::describeRow(int slot)
     if (!m_tiles.made())
         return described; // nothing is shown
     const Board &board = m_engine.board();
-    const tTile &changed = board.Tiles(slot);
     // Lost or solved: the board shows words the player did not complete.
     const auto end = !m_engine.inPlay() && m_engine.round().Parameters.WordsLeft > 0
                          ? TileDescription::RoundEnd::Revealed
                          : TileDescription::RoundEnd::InPlay;
-    // The row's visible tiles and the board's blocks, worked out once for all its tiles.
+    // The row's visible tiles and the board's blocks, worked out once for
+    // all its tiles; the changed tile too, shown or not. In slot order.
     const QList<int> row = TileDescription::visibleRow(board, slot);
     const int blocks = TileDescription::blockCount(board);
-    for (int s = 1; s <= TileSlots; ++s) {
+    QList<int> toDescribe = row;
+    if (!toDescribe.contains(slot))
+        toDescribe << slot;
+    std::sort(toDescribe.begin(), toDescribe.end());
+    for (int s : toDescribe) {
         const tTile &t = board.Tiles(s);
-        const bool mate = s <= board.TileCount() && t.Panel.visible && t.Column == changed.Column &&
-                          t.RowInColumn == changed.RowInColumn;
-        if (s != slot && !mate)
-            continue;
         TileWidget *tile = m_tiles.at(s);
         described.set(size_t(s - 1));
         const bool hint = t.Panel.showHint && HoverHints::enabled();
