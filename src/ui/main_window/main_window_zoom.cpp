@@ -30,8 +30,11 @@ void TfrmMain::placeBoard(const QPoint &centre)
     // A window larger than the screen's available area would put the menu
     // and the status line out of reach: it is clamped and the board scrolls.
     const QRect available = screen ? screen->availableGeometry() : asked;
-    const QRect fitted = BoardScroll::fitWindow(asked, available, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    m_boardScroll->setBoardSize(fitted == asked ? QSize() : board);
+    QRect fitted = BoardScroll::fitWindow(asked, available, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    // Grown about its centre, it may reach past an edge: it moves back in.
+    fitted.moveLeft(qBound(available.left(), fitted.left(), available.right() + 1 - fitted.width()));
+    fitted.moveTop(qBound(available.top(), fitted.top(), available.bottom() + 1 - fitted.height()));
+    m_boardScroll->setBoardSize(fitted.size() == asked.size() ? QSize() : board);
     // Never smaller than the board's natural size, where the screen has room for it.
     setMinimumSize((natural + chrome).boundedTo(available.size()) - frame);
     if (isMaximized() || isFullScreen())

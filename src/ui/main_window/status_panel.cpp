@@ -115,3 +115,9 @@ void StatusPanel::stopBanner()
 {
     m_banner->stopTimer();
 }
+
+void StatusPanel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    m_statusLine->setFixedWidth(DesignLineWidth + qMax(0, width() - DesignWidth));
+}

@@ -17,6 +17,9 @@ class StatusPanel : public QFrame, public StatusLine
     Q_OBJECT
 public:
     static constexpr int Height = 25;
+    // The strip's width in a window of its design size, where the status line is 285 pixels wide.
+    static constexpr int DesignWidth = 337;
+    static constexpr int DesignLineWidth = 285;
 
     // bannerAction: Options > "Banner", which the banner takes over.
     StatusPanel(QAction *bannerAction, QWidget *parent);
@@ -31,6 +34,10 @@ public:
     void showNextBannerLine() override;
     void startBanner() override;
     void stopBanner() override;
+
+protected:
+    // The status line widens with the window, so long messages are read whole.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QFrame *m_innerPanel = nullptr;  // ppp: the raised panel inside the sunken strip
