@@ -5,6 +5,8 @@
 // smoothly rather than by repeating pixels.
 #include "support/game_fixture.h"
 #include "support/board_tiles.h"
+#include "ui/board/board_panel.h"
+#include "support/board_tiles.h"
 #include "ui/background/background_image.h"
 #include "ui/windows/splash_window.h"
 
@@ -49,6 +51,8 @@ private slots:
     void fullRoundsFitTheScreen_data();
     void fullRoundsFitTheScreen();
     void everyTextScales();
+    void boardIsCrispAtEveryZoom_data();
+    void boardIsCrispAtEveryZoom();
     void picturesAreEnlargedSmoothly_data();
     void picturesAreEnlargedSmoothly();
 };
@@ -110,6 +114,47 @@ void HighDpiTest::everyTextScales()
         const QString family = QFontInfo(widget->font()).family();
         QVERIFY2(QFontDatabase::isSmoothlyScalable(family),
                  qPrintable(QStringLiteral("%1 draws with %2").arg(widget->objectName(), family)));
+    }
+}
+
+void HighDpiTest::boardIsCrispAtEveryZoom_data()
+{
+    QTest::addColumn<int>("zoomKeys");
+    QTest::newRow("100 %") << 0;
+    QTest::newRow("150 %") << 2;
+    QTest::newRow("200 %") << 4;
+}
+
+// Every pixel of a tile's frame is one of the frame's own colours: a bevel
+// drawn between the screen's pixels would show blends of them.
+void HighDpiTest::boardIsCrispAtEveryZoom()
+{
+    QFETCH(int, zoomKeys);
+    GameFixture game;
+    game.writeQuietSettings();
+    TfrmMain &window = game.start();
+    game.deal(QStringLiteral("5 letters: 2-1-2"), 6, FixedCell::First);
+    for (int key = 0; key < zoomKeys; ++key)
+        QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    QTRY_COMPARE(window.zoom(), 100 + 25 * zoomKeys);
+    QCoreApplication::processEvents();
+    BoardPanel *board = window.board();
+    const QImage shot = board->grab().toImage();
+    const QPalette pal = board->palette();
+    const QSet<QRgb> frameColours{pal.color(QPalette::Light).rgb(), pal.color(QPalette::Dark).rgb(),
+                                  boardTile(window, 8)->tileColour().colour().rgb()};
+    const qreal ratio = shot.devicePixelRatio();
+    for (int slot : {8, 12}) { // away from the keyboard's ring
+        const QRect tile = boardTile(window, slot)->geometry();
+        const QRect content = boardTile(window, slot)->contentRect().translated(tile.topLeft());
+        const QRect outer(tile.topLeft() * ratio, tile.size() * ratio);
+        const QRect inner(content.topLeft() * ratio, content.size() * ratio);
+        for (int y = outer.top(); y <= outer.bottom(); ++y)
+            for (int x = outer.left(); x <= outer.right(); ++x)
+                if (!inner.contains(x, y))
+                    QVERIFY2(frameColours.contains(shot.pixel(x, y) | 0xff000000u),
+                             qPrintable(QStringLiteral("tile %1 at %2,%3: %4").arg(slot).arg(x).arg(y)
+                                            .arg(QColor(shot.pixel(x, y)).name())));
     }
 }
 
