@@ -8,7 +8,7 @@
 bool RoundEngine::bgDragOver(int target, int source) const
 {
     const Board &b = m_board;
-    if (m_round.Busy || !m_inPlay || target < 1 || target > b.TileCount() || source < 1 || source > b.TileCount())
+    if (m_round.Busy || !m_inPlay || m_paused || target < 1 || target > b.TileCount() || source < 1 || source > b.TileCount())
         return false;
     return b.Tiles(target).Panel.state == TileState::Movable && b.Tiles(source).Panel.state == TileState::Movable;
 }

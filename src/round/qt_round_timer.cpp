@@ -33,3 +33,18 @@ void QtRoundTimer::setInterval(int ms)
     else
         m_timer.setInterval(ms);
 }
+
+int QtRoundTimer::remainingTime() const
+{
+    return m_timer.isActive() ? qMax(0, m_timer.remainingTime()) : m_interval;
+}
+
+void QtRoundTimer::resumeAfter(int ms)
+{
+    if (m_interval <= 0)
+        return;
+    // The first period is what was left; once it ends the timer keeps its own period.
+    m_timer.start(qBound(0, ms, m_interval));
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { m_timer.setInterval(m_interval); },
+                     Qt::SingleShotConnection);
+}

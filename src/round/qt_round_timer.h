@@ -22,6 +22,8 @@ public:
     bool isActive() const override { return m_timer.isActive(); }
     int interval() const override { return m_interval; }
     void setInterval(int ms) override;
+    int remainingTime() const override;
+    void resumeAfter(int ms) override;
 
 private:
     QTimer m_timer;

@@ -70,7 +70,7 @@ bool RoundEngine::loseRound()
 void RoundEngine::Timer1Timer()
 {
     // A tick that was already queued when the round ended is dropped.
-    if (!m_inPlay || !m_penaltyTimer.isActive())
+    if (!m_inPlay || m_paused || !m_penaltyTimer.isActive())
         return;
     RoundParameters &p = m_round.Parameters;
     if (m_round.timerPhase == TimerPhase::Waiting) {

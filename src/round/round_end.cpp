@@ -15,7 +15,7 @@ void RoundEngine::Clue1Click()
     Board &b = m_board;
     RoundParameters &p = m_round.Parameters;
     // Not while a round is built, a clue or a drop is under way, or after the round.
-    if (m_round.Busy || m_inClue || !m_boardEnabled || !m_inPlay)
+    if (m_round.Busy || m_inClue || !m_boardEnabled || !m_inPlay || m_paused)
         return;
     if (p.WordsLeft == 0 || p.ClueCost >= m_rating || p.CluesLeft <= 0)
         return;
@@ -76,7 +76,7 @@ void RoundEngine::Clue1Click()
 
 void RoundEngine::Solve1Click()
 {
-    if (m_round.Busy || !m_inPlay)
+    if (m_round.Busy || !m_inPlay || m_paused)
         return;
     m_inPlay = false;
     m_penaltyTimer.stop();

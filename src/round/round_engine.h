@@ -101,6 +101,13 @@ public:
     void ChangeRating(int amount);
     void Timer1Timer(); // penalty timer tick
 
+    // --- pause: the clock and the sound hold where they are and the board
+    // takes no moves until resume(), which lets the clock go on with the time
+    // it had left. Only a round in play pauses; a new round ends a pause.
+    void pause();
+    void resume();
+    bool paused() const { return m_paused; }
+
     // --- clue, solve, ends
     void Clue1Click();
     void Solve1Click();
@@ -195,6 +202,8 @@ private:
     bool m_hintsOnHover = true;
     bool m_inClue = false;
     bool m_inPlay = false;
+    bool m_paused = false;
+    int m_pausedClockMs = -1; // the clock's time to its next tick when paused; -1: it was not running
     bool m_storeLost = false; // the last load failed: the store holds no dictionary's whole entries
     bool m_quietLoss = false; // the previous round ends without the game-over sound
     quint32 m_roundNumber = 0;

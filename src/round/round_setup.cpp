@@ -8,10 +8,12 @@
 #include "settings/options_model.h"
 #include "settings/player_folders.h"
 #include "settings/settings_file.h"
+#include "sound/sound_layer.h"
 #include "words/windows1252.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <utility>
 #include <QScopeGuard>
 #include <memory>
 #include <optional>
@@ -27,6 +29,10 @@ void RoundEngine::New1Click()
     m_dealt = m_nextDeal ? *m_nextDeal : RoundOptions::fromModel(m_options);
     m_nextDeal.reset();
     m_countsForToday = false;
+    // A new round ends a pause: its own clock starts afresh.
+    if (std::exchange(m_paused, false))
+        m_sound->setPaused(false);
+    m_pausedClockMs = -1;
 
     setRatingBand(RatingBand::Dealing);
     RoundCommands c = m_commands;

@@ -37,6 +37,9 @@ public:
     // Data that is not a playable WAVE image plays nothing, without a word.
     virtual void playWave(const QByteArray &image, bool loop) = 0;
     virtual void stopWave() = 0;
+    // Holds everything that plays (the wave output and the media player)
+    // where it stands, or lets it go on from there.
+    virtual void setPaused(bool) {}
 
     // 0 (silent) .. 65535 (full).
     virtual int level() const = 0;

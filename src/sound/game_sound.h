@@ -44,6 +44,7 @@ public:
     void PlaySoundEffect(const QString &name) override;
     void StartMusic() override;
     void stopAll() override;
+    void setPaused(bool paused) override { m_device->setPaused(paused); }
     int outputLevel() const override;
     void setOutputLevel(int level) override;
     void saveDeviceVolume() override;

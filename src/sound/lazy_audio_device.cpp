@@ -88,6 +88,13 @@ void LazyAudioDevice::stopWave()
     device().stopWave();
 }
 
+void LazyAudioDevice::setPaused(bool paused)
+{
+    // Nothing plays before the device is there.
+    if (m_waited && m_device)
+        m_device->setPaused(paused);
+}
+
 bool LazyAudioDevice::open(const QString &path)
 {
     return device().mediaPlayer().open(path);

@@ -33,6 +33,7 @@ public:
 
     void playWave(const QByteArray &image, bool loop) override;
     void stopWave() override;
+    void setPaused(bool paused) override;
     int level() const override { return m_level; }
     void setLevel(int level) override;
     MediaPlayer &mediaPlayer() override { return *this; }

@@ -34,6 +34,8 @@ public:
     virtual void loadMusic(const QString &) {}
     // Close: stops and closes a media-player effect that is still playing.
     virtual void closeMediaPlayer() {}
+    // A paused game: what plays holds where it stands until it goes on.
+    virtual void setPaused(bool) {}
     // Whether music plays where it can be heard, so that a fade needs time.
     virtual bool musicIsHeard() const { return false; }
 

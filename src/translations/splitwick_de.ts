@@ -205,6 +205,10 @@
 <context>
     <name>MainMenus</name>
     <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
         <source>Zoom &amp;In</source>
         <translation>Ansicht &amp;vergrößern</translation>
     </message>
@@ -417,6 +421,14 @@
 </context>
 <context>
     <name>RoundEngine</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Fortgesetzt</translation>
+    </message>
     <message>
         <source>Insufficient words in dictionary matching your criteria.
 Please change your options.</source>
@@ -877,6 +889,73 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Today&apos;s Round needs the dictionary &quot;%1&quot; that comes with the game.</source>
         <translation>Die Runde des Tages braucht das Wörterbuch „%1“, das mit dem Spiel kommt.</translation>
+    </message>
+</context>
+<context>
+    <name>RoundCards</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Fortgesetzt</translation>
+    </message>
+    <message>
+        <source>The clock stands still and the board is hidden.</source>
+        <translation>Die Uhr steht still, das Spielfeld ist verdeckt.</translation>
+    </message>
+    <message>
+        <source>Any key or a click: go on</source>
+        <translation>Beliebige Taste oder Klick: weiter</translation>
+    </message>
+    <message>
+        <source>Welcome to Splitwick</source>
+        <translation>Willkommen bei Splitwick</translation>
+    </message>
+    <message>
+        <source>Put every row&apos;s cells in order so that each row spells its word.</source>
+        <translation>Bringen Sie die Felder jeder Zeile in die richtige Reihenfolge, bis jede Zeile ihr Wort ergibt.</translation>
+    </message>
+    <message>
+        <source>Drag a red cell onto another red cell to swap them, or move with the arrow keys and press Space on each.</source>
+        <translation>Ziehen Sie ein rotes Feld auf ein anderes rotes Feld, um sie zu tauschen, oder gehen Sie mit den Pfeiltasten hin und drücken Sie auf beiden die Leertaste.</translation>
+    </message>
+    <message>
+        <source>F2 or a click: deal a round</source>
+        <translation>F2 oder Klick: eine Runde austeilen</translation>
+    </message>
+    <message>
+        <source>Round lost</source>
+        <translation>Runde verloren</translation>
+    </message>
+    <message>
+        <source>Solved by the game</source>
+        <translation>Vom Spiel gelöst</translation>
+    </message>
+    <message>
+        <source>Round won</source>
+        <translation>Runde gewonnen</translation>
+    </message>
+    <message>
+        <source>Rating: %1</source>
+        <translation>Wertung: %1</translation>
+    </message>
+    <message>
+        <source>Moves: %1</source>
+        <translation>Züge: %1</translation>
+    </message>
+    <message>
+        <source>Clues used: %1</source>
+        <translation>Benutzte Tipps: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>F2: new round</source>
+        <translation>F2: neue Runde</translation>
     </message>
 </context>
 </TS>

@@ -205,6 +205,10 @@
 <context>
     <name>MainMenus</name>
     <message>
+        <source>&amp;Pause</source>
+        <translation>Pausar &amp;la partida</translation>
+    </message>
+    <message>
         <source>Zoom &amp;In</source>
         <translation>Ampliar &amp;vista</translation>
     </message>
@@ -417,6 +421,14 @@
 </context>
 <context>
     <name>RoundEngine</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Reanudada</translation>
+    </message>
     <message>
         <source>Insufficient words in dictionary matching your criteria.
 Please change your options.</source>
@@ -877,6 +889,73 @@ Cambie sus opciones.</translation>
     <message>
         <source>Today&apos;s Round needs the dictionary &quot;%1&quot; that comes with the game.</source>
         <translation>La partida del día necesita el diccionario «%1» que viene con el juego.</translation>
+    </message>
+</context>
+<context>
+    <name>RoundCards</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Reanudada</translation>
+    </message>
+    <message>
+        <source>The clock stands still and the board is hidden.</source>
+        <translation>El reloj se detiene y el tablero queda oculto.</translation>
+    </message>
+    <message>
+        <source>Any key or a click: go on</source>
+        <translation>Cualquier tecla o un clic: continuar</translation>
+    </message>
+    <message>
+        <source>Welcome to Splitwick</source>
+        <translation>Bienvenido a Splitwick</translation>
+    </message>
+    <message>
+        <source>Put every row&apos;s cells in order so that each row spells its word.</source>
+        <translation>Ordena las casillas de cada fila para que cada fila forme su palabra.</translation>
+    </message>
+    <message>
+        <source>Drag a red cell onto another red cell to swap them, or move with the arrow keys and press Space on each.</source>
+        <translation>Arrastra una casilla roja sobre otra casilla roja para intercambiarlas, o muévete con las flechas y pulsa Espacio en cada una.</translation>
+    </message>
+    <message>
+        <source>F2 or a click: deal a round</source>
+        <translation>F2 o un clic: repartir una partida</translation>
+    </message>
+    <message>
+        <source>Round lost</source>
+        <translation>Partida perdida</translation>
+    </message>
+    <message>
+        <source>Solved by the game</source>
+        <translation>Resuelta por el juego</translation>
+    </message>
+    <message>
+        <source>Round won</source>
+        <translation>Partida ganada</translation>
+    </message>
+    <message>
+        <source>Rating: %1</source>
+        <translation>Puntuación: %1</translation>
+    </message>
+    <message>
+        <source>Moves: %1</source>
+        <translation>Movimientos: %1</translation>
+    </message>
+    <message>
+        <source>Clues used: %1</source>
+        <translation>Pistas usadas: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>F2: new round</source>
+        <translation>F2: nueva partida</translation>
     </message>
 </context>
 </TS>

@@ -205,6 +205,10 @@
 <context>
     <name>MainMenus</name>
     <message>
+        <source>&amp;Pause</source>
+        <translation>Suspendre &amp;la partie</translation>
+    </message>
+    <message>
         <source>Zoom &amp;In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
@@ -417,6 +421,14 @@
 </context>
 <context>
     <name>RoundEngine</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Reprise</translation>
+    </message>
     <message>
         <source>Insufficient words in dictionary matching your criteria.
 Please change your options.</source>
@@ -877,6 +889,73 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Today&apos;s Round needs the dictionary &quot;%1&quot; that comes with the game.</source>
         <translation>La partie du jour demande le dictionnaire « %1 » fourni avec le jeu.</translation>
+    </message>
+</context>
+<context>
+    <name>RoundCards</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Reprise</translation>
+    </message>
+    <message>
+        <source>The clock stands still and the board is hidden.</source>
+        <translation>L&apos;horloge est arrêtée et le plateau est caché.</translation>
+    </message>
+    <message>
+        <source>Any key or a click: go on</source>
+        <translation>Une touche ou un clic : reprendre</translation>
+    </message>
+    <message>
+        <source>Welcome to Splitwick</source>
+        <translation>Bienvenue dans Splitwick</translation>
+    </message>
+    <message>
+        <source>Put every row&apos;s cells in order so that each row spells its word.</source>
+        <translation>Remettez les cases de chaque ligne dans l&apos;ordre pour que chaque ligne forme son mot.</translation>
+    </message>
+    <message>
+        <source>Drag a red cell onto another red cell to swap them, or move with the arrow keys and press Space on each.</source>
+        <translation>Faites glisser une case rouge sur une autre case rouge pour les échanger, ou déplacez-vous avec les flèches et appuyez sur Espace sur chacune.</translation>
+    </message>
+    <message>
+        <source>F2 or a click: deal a round</source>
+        <translation>F2 ou un clic : distribuer une partie</translation>
+    </message>
+    <message>
+        <source>Round lost</source>
+        <translation>Partie perdue</translation>
+    </message>
+    <message>
+        <source>Solved by the game</source>
+        <translation>Résolue par le jeu</translation>
+    </message>
+    <message>
+        <source>Round won</source>
+        <translation>Partie gagnée</translation>
+    </message>
+    <message>
+        <source>Rating: %1</source>
+        <translation>Score : %1</translation>
+    </message>
+    <message>
+        <source>Moves: %1</source>
+        <translation>Coups : %1</translation>
+    </message>
+    <message>
+        <source>Clues used: %1</source>
+        <translation>Indices utilisés : %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps : %1</translation>
+    </message>
+    <message>
+        <source>F2: new round</source>
+        <translation>F2 : nouvelle partie</translation>
     </message>
 </context>
 </TS>

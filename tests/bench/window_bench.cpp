@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board as the player feels it: F2 to the painted 45-word board while a
-// round runs, and a drop from mouse release to the painted board.
+// round runs, a drop from mouse release to the painted board, and (run with
+// QT_SCALE_FACTOR=2) the whole board repainted and a drag step at 200 %
+// zoom; memory over 2,000 rounds.
 #include "support/game_fixture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -105,6 +108,86 @@ void BM_DropPainted(benchmark::State &state)
     report(state, cpu);
 }
 BENCHMARK(BM_DropPainted)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// The game at 200 % zoom: four steps of Ctrl+Plus.
+void zoomToDouble(GameFixture &g)
+{
+    while (g.main().zoom() < 200)
+        QTest::keyClick(&g.main(), Qt::Key_Plus, Qt::ControlModifier);
+    paintPending();
+}
+
+// The whole 45 x 25 board painted anew, as after a change of look.
+void BM_ZoomedRepaint(benchmark::State &state)
+{
+    Game game;
+    zoomToDouble(game.fixture);
+    QWidget *board = game.fixture.main().board();
+    std::vector<double> cpu;
+    for (auto _ : state) {
+        const double start = threadCpuMs();
+        board->repaint();
+        cpu.push_back(threadCpuMs() - start);
+    }
+    state.counters["scale"] = game.fixture.main().board()->scale();
+    state.counters["pixel_ratio"] = board->devicePixelRatioF();
+    report(state, cpu);
+}
+BENCHMARK(BM_ZoomedRepaint)->Unit(benchmark::kMillisecond)->Iterations(60);
+
+// One step of a drag across the zoomed board: the copy follows the pointer.
+void BM_ZoomedDragStep(benchmark::State &state)
+{
+    Game game;
+    GameFixture &g = game.fixture;
+    zoomToDouble(g);
+    const auto [source, target] = g.wrongMove();
+    QWindow *window = g.main().windowHandle();
+    const QPoint from = g.centreOf(source);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    std::vector<double> cpu;
+    int step = 0;
+    for (auto _ : state) {
+        const double start = threadCpuMs();
+        QTest::mouseMove(window, from + QPoint(step % 40, (step / 40) % 40));
+        paintPending();
+        cpu.push_back(threadCpuMs() - start);
+        ++step;
+    }
+    QTest::mouseRelease(window, Qt::LeftButton, {}, from);
+    Q_UNUSED(target);
+    report(state, cpu);
+}
+BENCHMARK(BM_ZoomedDragStep)->Unit(benchmark::kMillisecond)->Iterations(400);
+
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+// 2,000 rounds of 45 words: the memory after the last against after the 200th.
+void BM_RoundsMemory(benchmark::State &state)
+{
+    Game game;
+    for (auto _ : state) {
+        long after200 = 0;
+        for (int round = 1; round <= 2000; ++round) {
+            QTest::keyClick(&game.fixture.main(), Qt::Key_F2);
+            paintPending();
+            if (round == 200)
+                after200 = residentKb();
+        }
+        state.counters["growth_kb"] = double(residentKb() - after200);
+        state.counters["rss_kb"] = double(residentKb());
+    }
+}
+BENCHMARK(BM_RoundsMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace
 
 int main(int argc, char **argv)

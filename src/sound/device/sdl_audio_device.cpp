@@ -174,6 +174,19 @@ void SdlAudioDevice::freeConvertedWaves()
     m_converted.clear();
 }
 
+void SdlAudioDevice::setPaused(bool paused)
+{
+    if (!isOpen())
+        return;
+    if (paused) {
+        Mix_Pause(WaveChannel);
+        Mix_PauseMusic();
+    } else {
+        Mix_Resume(WaveChannel);
+        Mix_ResumeMusic();
+    }
+}
+
 void SdlAudioDevice::stopWave()
 {
     if (!isOpen())

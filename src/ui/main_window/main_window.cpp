@@ -23,6 +23,7 @@
 #include "ui/main_window/banner.h"
 #include "ui/main_window/help_links.h"
 #include "ui/main_window/main_menus.h"
+#include "ui/main_window/round_cards.h"
 #include "ui/main_window/status_panel.h"
 #include "ui/main_window/window_look.h"
 #include "ui/options/options_dialog.h"
@@ -91,6 +92,7 @@ TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
     // The view listens to the engine's board: it goes first.
+    m_cards.reset();
     m_keyboardPlay.reset();
     m_boardView.reset();
     m_engine.reset();
@@ -140,6 +142,7 @@ void TfrmMain::attachEngine(const EngineMaker &makeEngine)
     m_keyboardPlay->setFollower([this](const QRect &tile) { m_boardScroll->showBoardRect(tile); });
     m_boardView->setDropWatcher([this](int target, int source) { m_keyboardPlay->news().dropping(target, source); });
     m_boardView->setChangeWatcher([this] { m_keyboardPlay->followTiles(); });
+    m_cards = std::make_unique<RoundCards>(*this, *m_boardPanel, *m_engine, m_keyboardPlay->announcer());
     const bool cues = m_settings.readBool(OptionsSection, QStringLiteral("ColourBlindCues"), false);
     m_menus->setTicked(MenuCommand::ColourCues, cues);
     ColourCues::setEnabled(cues);

@@ -21,6 +21,7 @@ class MainMenus;
 class OptionsModel;
 class QFrame;
 class QtRoundTimer;
+class RoundCards;
 class RoundEngine;
 class RoundTimer;
 class SettingsFile;
@@ -84,6 +85,7 @@ public:
     BoardPanel *board() const { return m_boardPanel; }
     BoardScroll *boardScroll() const { return m_boardScroll; }
     KeyboardPlay *keyboardPlay() const { return m_keyboardPlay.get(); }
+    RoundCards &cards() { return *m_cards; }
     BackgroundImage *backgroundImage() const { return m_backgroundImage; }
     // The tile look holders and the picture behind the board, which the Styles
     // and Background dialogs change and the activation restores.
@@ -189,6 +191,7 @@ private:
     std::unique_ptr<RoundEngine> m_engine;
     std::unique_ptr<BoardView> m_boardView;
     std::unique_ptr<KeyboardPlay> m_keyboardPlay;
+    std::unique_ptr<RoundCards> m_cards; // the pause, the way in and each round's result
 
     Tfo *m_optionsDialog = nullptr;
     TfrmDebug *m_debugWindow = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/board/board_zoom.h"
 #include "ui/board/colour_cues.h"
 #include "ui/board/keyboard_play.h"
+#include "ui/main_window/round_cards.h"
 #include "ui/main_window/help_links.h"
 #include "ui/main_window/main_menus.h"
 #include "ui/main_window/round_number_dialog.h"
@@ -26,6 +27,7 @@ void TfrmMain::runCommand(MenuCommand command)
     case MenuCommand::NewGame: New1Click(); break;
     case MenuCommand::Clue: m_engine->Clue1Click(); break;
     case MenuCommand::Solve: m_engine->Solve1Click(); break;
+    case MenuCommand::Pause: m_cards->togglePause(); break;
     case MenuCommand::RoundNumber: RoundNumberClick(); break;
     case MenuCommand::TodaysRound: TodaysRoundClick(); break;
     case MenuCommand::CopyRoundCode: CopyRoundCodeClick(); break;
@@ -53,6 +55,7 @@ void TfrmMain::New1Click()
 {
     m_engine->New1Click();
     m_keyboardPlay->roundDealt();
+    m_cards->roundDealt();
 }
 
 void TfrmMain::RoundNumberClick()
@@ -69,6 +72,7 @@ void TfrmMain::RoundNumberClick()
         return;
     m_engine->dealRound(deal.seed, deal.options);
     m_keyboardPlay->roundDealt();
+    m_cards->roundDealt();
 }
 
 void TfrmMain::ColourCuesClick()

@@ -11,6 +11,7 @@
 #include "ui/windows/debug_window.h"
 #include "ui/desktop/desktop.h"
 #include "ui/board/keyboard_play.h"
+#include "ui/main_window/round_cards.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -46,6 +47,7 @@ void TfrmMain::commandsChanged()
     applyCommands();
     // Commands change as a round starts and ends: keyboard play lets go of a tile that can no longer move.
     m_keyboardPlay->boardChanged();
+    m_cards->commandsChanged();
 }
 
 void TfrmMain::processEvents()
@@ -118,6 +120,13 @@ bool TfrmMain::FormShortCut(int key, Qt::KeyboardModifiers modifiers)
         return true;
     case Qt::Key_F2:
         New1Click();
+        return true;
+    case Qt::Key_P:
+    case Qt::Key_Pause:
+        if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) ||
+            !(m_engine->inPlay() || m_engine->paused()))
+            return false;
+        m_cards->togglePause();
         return true;
     case Qt::Key_F3:
         return true;

@@ -20,6 +20,7 @@
 #include "ui/main_window/banner.h"
 #include "ui/main_window/help_links.h"
 #include "ui/main_window/main_menus.h"
+#include "ui/main_window/round_cards.h"
 #include "ui/styles/tile_look_holder.h"
 #include "ui/windows/splash_window.h"
 
@@ -75,6 +76,8 @@ void TfrmMain::FormShow()
 void TfrmMain::FormActivate()
 {
     ++m_activationCount;
+    // A first start has never asked the news question, which every start writes down.
+    const bool firstStart = m_activationCount == 1 && m_settings.readInteger(OptionsSection, QStringLiteral("lnd"), -1) == -1;
     if (m_activationCount == 1)
         fitTemplateToFrame();
     restoreLook();
@@ -84,6 +87,8 @@ void TfrmMain::FormActivate()
     if (m_options.dictionaryIndex() < 0)
         m_options.setDictionaryIndex(1);
     banner().ShowNextBannerLine();
+    if (firstStart && m_engine->board().TileCount() == 0)
+        m_cards->showWelcome([this] { New1Click(); });
 }
 
 void TfrmMain::fitTemplateToFrame()

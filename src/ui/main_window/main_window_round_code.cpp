@@ -6,6 +6,7 @@
 #include "round/round_engine.h"
 #include "round/todays_round.h"
 #include "ui/board/keyboard_play.h"
+#include "ui/main_window/round_cards.h"
 #include "ui/main_window/main_menus.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@ void TfrmMain::TodaysRoundClick()
     }
     m_engine->dealRound(deal.seed, deal.options);
     m_keyboardPlay->roundDealt();
+    m_cards->roundDealt();
 }
 
 void TfrmMain::CopyRoundCodeClick()

@@ -15,6 +15,7 @@ enum class MenuCommand {
     NewGame,
     Clue,
     Solve,
+    Pause,
     RoundNumber,
     TodaysRound,
     CopyRoundCode,

@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(boardOf(game.engine()), other);
         QCOMPARE(typeIntoRoundNumber(window, copied), QString());
         QCOMPARE(boardOf(game.engine()), board);
-        QVERIFY(lbText(window).endsWith(", round: " + code));
+        QVERIFY2(lbText(window).endsWith(", round: " + code), qPrintable(lbText(window)));
         // The player's options are theirs still.
         QCOMPARE(game.options().dictionary(), QStringLiteral("English"));
         QCOMPARE(game.options().wordCount(), 20);

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A paused round: the clock and the sound stand still and the board takes no moves.
+#include "round/round_engine.h"
+
+#include "sound/sound_layer.h"
+
+void RoundEngine::pause()
+{
+    if (m_paused || !m_inPlay || m_round.Busy)
+        return;
+    m_paused = true;
+    m_pausedClockMs = m_penaltyTimer.isActive() ? m_penaltyTimer.remainingTime() : -1;
+    m_penaltyTimer.stop();
+    m_sound->setPaused(true);
+    setStatus(QCoreApplication::translate("RoundEngine", "Paused"));
+}
+
+void RoundEngine::resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    m_sound->setPaused(false);
+    if (m_inPlay && m_pausedClockMs >= 0)
+        m_penaltyTimer.resumeAfter(m_pausedClockMs);
+    m_pausedClockMs = -1;
+    setStatus(QCoreApplication::translate("RoundEngine", "Resumed"));
+}
