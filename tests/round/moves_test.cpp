@@ -291,6 +291,44 @@ private slots:
         QCOMPARE(rig.timer1.interval(), 7000);
     }
 
+    // Paused, the clock stands still and nothing moves; it goes on with the time it had left.
+    void pauseHoldsTheClock()
+    {
+        RoundRig rig;
+        rig.setLevel("TIMER3", 7);
+        rig.setLevel("PENALTY3", -2);
+        startRound(rig);
+        QVERIFY(rig.timer1.fire()); // the countdown ends: penalties from now on
+        rig.timer1.remaining = 2500;
+        rig.engine->pause();
+        QVERIFY(rig.engine->paused());
+        QVERIFY(!rig.timer1.isActive());
+        QVERIFY(rig.host.log.contains(QStringLiteral("sound:paused")));
+        QCOMPARE(rig.engine->statusText(), QStringLiteral("Paused"));
+        for (int tick = 0; tick < 3; ++tick)
+            QVERIFY(!rig.timer1.fire());
+        QCOMPARE(rig.engine->rating(), 30);
+        QVERIFY(!rig.engine->bgDragOver(2, 3));
+        const int clues = rig.round().Parameters.CluesLeft;
+        rig.engine->Clue1Click();
+        rig.engine->Solve1Click();
+        QCOMPARE(rig.round().Parameters.CluesLeft, clues);
+        QVERIFY(rig.engine->inPlay());
+
+        rig.engine->resume();
+        QVERIFY(!rig.engine->paused());
+        QCOMPARE(rig.timer1.resumedAfter, 2500);
+        QCOMPARE(rig.engine->statusText(), QStringLiteral("Resumed"));
+        QVERIFY(rig.engine->bgDragOver(2, 3));
+        QVERIFY(rig.timer1.fire());
+        QCOMPARE(rig.engine->rating(), 28);
+        // A new round ends a pause.
+        rig.engine->pause();
+        rig.engine->New1Click();
+        QVERIFY(!rig.engine->paused());
+        QVERIFY(rig.timer1.isActive());
+    }
+
     void risingDifficulty_data()
     {
         QTest::addColumn<int>("pop");

@@ -33,6 +33,22 @@ private slots:
         QCOMPARE(ticks, 0);
     }
 
+    // After a pause the next tick comes when the time left runs out, then every period again.
+    void resumesWithTheTimeLeft()
+    {
+        QtRoundTimer timer(60000);
+        int ticks = 0;
+        QObject::connect(timer.timer(), &QTimer::timeout, [&ticks] { ++ticks; });
+        timer.start();
+        QVERIFY(timer.remainingTime() > 50000);
+        timer.stop();
+        QCOMPARE(timer.remainingTime(), 60000);
+        timer.resumeAfter(5);
+        QTRY_COMPARE(ticks, 1);
+        QCOMPARE(timer.timer()->interval(), 60000);
+        QVERIFY(timer.isActive());
+    }
+
     void ticksAndChangesPeriodWhileRunning()
     {
         QtRoundTimer timer(15000);

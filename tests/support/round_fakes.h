@@ -52,9 +52,19 @@ public:
         return true;
     }
 
+    // The time left to the next tick is what the test says it is.
+    int remainingTime() const override { return remaining; }
+    void resumeAfter(int ms) override
+    {
+        resumedAfter = ms;
+        start();
+    }
+
     std::function<void()> onTimeout;
     int starts = 0; // periods begun (start, or a new interval while running)
     int stops = 0;
+    int remaining = 0;
+    int resumedAfter = -1;
 
 private:
     bool m_active = false;
@@ -73,6 +83,7 @@ public:
     void setOutputLevel(int level) override { m_level = level; }
     void saveDeviceVolume() override {}
     void restoreDeviceVolume() override {}
+    void setPaused(bool paused) override { m_log << (paused ? QStringLiteral("sound:paused") : QStringLiteral("sound:going on")); }
 
 private:
     QStringList &m_log;
