@@ -15,6 +15,13 @@ void RoundEngine::pause()
     setStatus(QCoreApplication::translate("RoundEngine", "Paused"));
 }
 
+int RoundEngine::msToNextTick() const
+{
+    if (m_paused)
+        return m_pausedClockMs;
+    return m_inPlay && m_penaltyTimer.isActive() ? m_penaltyTimer.remainingTime() : -1;
+}
+
 void RoundEngine::resume()
 {
     if (!m_paused)

@@ -53,6 +53,7 @@ bool RoundEngine::loseRound()
     m_inPlay = false;
     m_penaltyTimer.stop();
     setStatus(QCoreApplication::translate("RoundEngine", "Sorry, please try again."));
+    m_outcome = RoundOutcome::Lost;
     m_host.status.showOutcome(RoundOutcome::Lost);
     m_host.status.stopBanner();
     if (RevealWords())

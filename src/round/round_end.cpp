@@ -85,6 +85,7 @@ void RoundEngine::Solve1Click()
     updateCommands(c);
     m_modeText = QCoreApplication::translate("RoundEngine", "Solving");
     setStatus(QCoreApplication::translate("RoundEngine", "Try again."));
+    m_outcome = RoundOutcome::Solved;
     m_host.status.showOutcome(RoundOutcome::Solved);
     m_host.status.stopBanner();
     if (EndRound())
@@ -134,6 +135,7 @@ void RoundEngine::WinRound()
     m_inPlay = false;
     setStatus(QCoreApplication::translate("RoundEngine", messages[RandomSource::random(4)]));
     playSound(SoundSlot::GameWon);
+    m_outcome = RoundOutcome::Won;
     m_host.status.showOutcome(RoundOutcome::Won);
     m_host.status.stopBanner();
     m_penaltyTimer.stop();

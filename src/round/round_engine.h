@@ -122,6 +122,10 @@ public:
     QString statusText() const { return m_statusText; } // the last text the engine wrote
     bool boardEnabled() const { return m_boardEnabled; }
     bool inPlay() const { return m_inPlay; } // a round's board takes moves (from the timer start to its end)
+    // How the last round ended; nothing while it is dealt or played.
+    std::optional<RoundOutcome> outcome() const { return m_outcome; }
+    // The clock's time to its next tick, in ms; -1 when it does not run.
+    int msToNextTick() const;
     // The outer window geometry of the last round built (left, top, width, height).
     int windowLeft() const { return m_windowLeft; }
     int windowTop() const { return m_windowTop; }
@@ -203,6 +207,7 @@ private:
     bool m_inClue = false;
     bool m_inPlay = false;
     bool m_paused = false;
+    std::optional<RoundOutcome> m_outcome;
     int m_pausedClockMs = -1; // the clock's time to its next tick when paused; -1: it was not running
     bool m_storeLost = false; // the last load failed: the store holds no dictionary's whole entries
     bool m_quietLoss = false; // the previous round ends without the game-over sound

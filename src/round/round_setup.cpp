@@ -33,6 +33,7 @@ void RoundEngine::New1Click()
     if (std::exchange(m_paused, false))
         m_sound->setPaused(false);
     m_pausedClockMs = -1;
+    m_outcome.reset();
 
     setRatingBand(RatingBand::Dealing);
     RoundCommands c = m_commands;

@@ -156,6 +156,18 @@
 <context>
     <name>KeyboardPlay</name>
     <message>
+        <source>Rating %1. Words left: %2.</source>
+        <translation>Wertung %1. Verbleibende Wörter: %2.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Pausiert.</translation>
+    </message>
+    <message>
+        <source>Next tick in %1 seconds.</source>
+        <translation>Nächster Takt in %1 Sekunden.</translation>
+    </message>
+    <message>
         <source>Picked up %1.</source>
         <translation>%1 aufgenommen.</translation>
     </message>
@@ -495,6 +507,18 @@ Bitte ändern Sie Ihre Optionen.</translation>
 <context>
     <name>RoundNews</name>
     <message>
+        <source>Solved by the game. Every word is shown.</source>
+        <translation>Vom Spiel gelöst. Alle Wörter werden gezeigt.</translation>
+    </message>
+    <message>
+        <source>Clue used: %1 placed.</source>
+        <translation>Tipp benutzt: %1 gesetzt.</translation>
+    </message>
+    <message>
+        <source>Hurry: the clock is near 0.</source>
+        <translation>Schnell: die Uhr ist fast bei 0.</translation>
+    </message>
+    <message>
         <source>Rating %1.</source>
         <translation>Wertung %1.</translation>
     </message>
@@ -794,6 +818,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
 </context>
 <context>
     <name>TfrmMain</name>
+    <message>
+        <source>Round code copied</source>
+        <translation>Rundencode kopiert</translation>
+    </message>
     <message>
         <source>Copy Round Code %1</source>
         <translation>Rundencode %1 kopieren</translation>

@@ -156,6 +156,18 @@
 <context>
     <name>KeyboardPlay</name>
     <message>
+        <source>Rating %1. Words left: %2.</source>
+        <translation>Puntuación %1. Palabras restantes: %2.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pausa.</translation>
+    </message>
+    <message>
+        <source>Next tick in %1 seconds.</source>
+        <translation>Próximo tic en %1 segundos.</translation>
+    </message>
+    <message>
         <source>Picked up %1.</source>
         <translation>Ha tomado %1.</translation>
     </message>
@@ -495,6 +507,18 @@ Cambie sus opciones.</translation>
 <context>
     <name>RoundNews</name>
     <message>
+        <source>Solved by the game. Every word is shown.</source>
+        <translation>Resuelta por el juego. Se muestran todas las palabras.</translation>
+    </message>
+    <message>
+        <source>Clue used: %1 placed.</source>
+        <translation>Pista usada: %1 colocada.</translation>
+    </message>
+    <message>
+        <source>Hurry: the clock is near 0.</source>
+        <translation>Deprisa: el reloj está cerca de 0.</translation>
+    </message>
+    <message>
         <source>Rating %1.</source>
         <translation>Puntuación %1.</translation>
     </message>
@@ -794,6 +818,10 @@ Cambie sus opciones.</translation>
 </context>
 <context>
     <name>TfrmMain</name>
+    <message>
+        <source>Round code copied</source>
+        <translation>Código de partida copiado</translation>
+    </message>
     <message>
         <source>Copy Round Code %1</source>
         <translation>Copiar el código de partida %1</translation>

@@ -156,6 +156,18 @@
 <context>
     <name>KeyboardPlay</name>
     <message>
+        <source>Rating %1. Words left: %2.</source>
+        <translation>Score %1. Mots restants : %2.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pause.</translation>
+    </message>
+    <message>
+        <source>Next tick in %1 seconds.</source>
+        <translation>Prochain tic dans %1 secondes.</translation>
+    </message>
+    <message>
         <source>Picked up %1.</source>
         <translation>Vous prenez %1.</translation>
     </message>
@@ -495,6 +507,18 @@ Veuillez modifier vos options.</translation>
 <context>
     <name>RoundNews</name>
     <message>
+        <source>Solved by the game. Every word is shown.</source>
+        <translation>Résolue par le jeu. Tous les mots sont affichés.</translation>
+    </message>
+    <message>
+        <source>Clue used: %1 placed.</source>
+        <translation>Indice utilisé : %1 placé.</translation>
+    </message>
+    <message>
+        <source>Hurry: the clock is near 0.</source>
+        <translation>Vite : l&apos;horloge approche de 0.</translation>
+    </message>
+    <message>
         <source>Rating %1.</source>
         <translation>Score %1.</translation>
     </message>
@@ -794,6 +818,10 @@ Veuillez modifier vos options.</translation>
 </context>
 <context>
     <name>TfrmMain</name>
+    <message>
+        <source>Round code copied</source>
+        <translation>Code de partie copié</translation>
+    </message>
     <message>
         <source>Copy Round Code %1</source>
         <translation>Copier le code de partie %1</translation>

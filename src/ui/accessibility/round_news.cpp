@@ -66,7 +66,9 @@ RoundNews::Snapshot RoundNews::capture(const RoundEngine &engine)
     s.moves = engine.round().Moves;
     s.cluesLeft = engine.round().Parameters.CluesLeft;
     s.wordsLeft = engine.round().Parameters.WordsLeft;
+    s.penalty = engine.round().Parameters.Penalty;
     s.inPlay = engine.inPlay();
+    s.solved = engine.outcome() == RoundOutcome::Solved;
     s.status = engine.statusText().trimmed();
     return s;
 }
@@ -80,8 +82,20 @@ QString RoundNews::compose(const Snapshot &before, const Snapshot &after)
     QStringList parts;
     const bool ended = before.inPlay && !after.inPlay;
     const bool won = ended && after.wordsLeft == 0 && after.rating > 0;
-    if (after.cluesLeft < before.cluesLeft)
-        parts << tr("Clue used.");
+    // Solve shows every word: no move of the player's, so no drop's news.
+    if (ended && after.solved)
+        return tr("Solved by the game. Every word is shown.");
+    // After the end the board only shows the solution: that is no news of the player's.
+    if (!before.inPlay && !after.inPlay)
+        return {};
+    if (after.cluesLeft < before.cluesLeft) {
+        // The cell the clue put in place: movable before, placed now.
+        QString placed;
+        for (qsizetype i = 0; i < after.states.size() && i < before.states.size() && placed.isEmpty(); ++i)
+            if (before.states[i] == TileState::Movable && after.states[i] != TileState::Movable && after.visible[i])
+                placed = fromWindows1252(before.captions[i]);
+        parts << (placed.isEmpty() ? tr("Clue used.") : tr("Clue used: %1 placed.").arg(placed));
+    }
     // Cells placed and words completed: on a loss or Solve the board shows the solution instead.
     if (!ended || won) {
         const int placed = countMovable(before) - countMovable(after);
@@ -97,6 +111,10 @@ QString RoundNews::compose(const Snapshot &before, const Snapshot &after)
     }
     if (after.rating != before.rating || (!parts.isEmpty() && !ended))
         parts << rating;
+    // The clock is about to end the round.
+    if (!ended && after.inPlay && after.rating < before.rating && after.penalty < 0 &&
+        after.rating > 0 && after.rating <= -2 * after.penalty)
+        parts << tr("Hurry: the clock is near 0.");
     if (ended) {
         parts << sentence(after.status);
         if (!won)

@@ -33,7 +33,9 @@ public:
         int moves = 0;
         int cluesLeft = 0;
         int wordsLeft = 0;
+        int penalty = 0; // rating change per tick of the clock
         bool inPlay = false;
+        bool solved = false; // the game showed the solution
         QString status;
         int deals = 0; // rounds dealt so far
         int dropPlaced = -1; // cells the last move put right, as it made them; -1 when not known

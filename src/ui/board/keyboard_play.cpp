@@ -89,6 +89,9 @@ bool KeyboardPlay::handleKey(int key, Qt::KeyboardModifiers modifiers)
         if (m_focus)
             m_announcer->answer(TileDescription::readRow(board, m_focus));
         return true;
+    case Qt::Key_T:
+        m_announcer->answer(clockNews());
+        return true;
     default:
         return false;
     }
@@ -139,6 +142,18 @@ void KeyboardPlay::putBack()
         m_announcer->answer(tr("Put back %1.").arg(captionOf(m_carried)));
     m_carried = 0;
     sync();
+}
+
+// What the status strip shows and the clock does: the rating, the words left, the next tick.
+QString KeyboardPlay::clockNews() const
+{
+    QString news = tr("Rating %1. Words left: %2.").arg(m_engine.rating()).arg(m_engine.round().Parameters.WordsLeft);
+    const int ms = m_engine.msToNextTick();
+    if (m_engine.paused())
+        news += QLatin1Char(' ') + tr("Paused.");
+    else if (ms >= 0 && m_engine.inPlay())
+        news += QLatin1Char(' ') + tr("Next tick in %1 seconds.").arg((ms + 999) / 1000);
+    return news;
 }
 
 QString KeyboardPlay::captionOf(int slot) const

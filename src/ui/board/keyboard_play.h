@@ -20,8 +20,8 @@ class RoundEngine;
 // through the same acceptance and drop as a mouse drag (bgDragOver, then
 // bgDragDrop). A refused tile keeps the carried one in hand; Escape, or
 // Space on the carried tile itself, puts it back. D shows the framed tile's
-// definition where a hint shows (when the tile shows hints at all) and R
-// reads its whole row; both, like picking up, putting back and what each
+// definition where a hint shows (when the tile shows hints at all), R
+// reads its whole row and T the rating, the words left and the clock; both, like picking up, putting back and what each
 // step of the round does, are told to the screen reader.
 class KeyboardPlay : public QObject
 {
@@ -60,6 +60,7 @@ private:
     void sync();
     void showDefinition();
     QString captionOf(int slot) const;
+    QString clockNews() const;
 
     QPointer<BoardPanel> m_board;
     RoundEngine &m_engine;

@@ -10,6 +10,7 @@
 #include "ui/board/board_scroll.h"
 #include "ui/windows/debug_window.h"
 #include "ui/desktop/desktop.h"
+#include "ui/accessibility/round_news.h"
 #include "ui/board/keyboard_play.h"
 #include "ui/main_window/round_cards.h"
 
@@ -25,6 +26,8 @@
 void TfrmMain::ratingChanged()
 {
     m_statusPanel->showRating(m_engine->ratingCaption(), m_engine->ratingBand());
+    // A tick of the clock changes the rating with nothing else to show it: its news goes out too.
+    m_keyboardPlay->news().poke();
 }
 
 void TfrmMain::showWarning(const QString &text)

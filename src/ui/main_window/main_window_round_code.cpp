@@ -5,6 +5,7 @@
 #include "round/code_deal.h"
 #include "round/round_engine.h"
 #include "round/todays_round.h"
+#include "ui/accessibility/announcer.h"
 #include "ui/board/keyboard_play.h"
 #include "ui/main_window/round_cards.h"
 #include "ui/main_window/main_menus.h"
@@ -32,8 +33,10 @@ void TfrmMain::TodaysRoundClick()
 void TfrmMain::CopyRoundCodeClick()
 {
     // With the dictionary's name, so a player who lacks it is told which one it is.
-    if (const std::optional<RoundCode> code = roundCodeOf(*m_engine))
+    if (const std::optional<RoundCode> code = roundCodeOf(*m_engine)) {
         QGuiApplication::clipboard()->setText(code->textWithName());
+        m_keyboardPlay->announcer().answer(tr("Round code copied"));
+    }
 }
 
 void TfrmMain::showRoundCode()

@@ -161,7 +161,7 @@ void RoundCards::commandsChanged()
 void RoundCards::showResult()
 {
     const RoundParameters &p = m_engine.round().Parameters;
-    const int rating = m_engine.rating();
+    const int rating = m_engine.ratingCaption().toInt(); // as the rating label shows it
     QString title;
     if (rating <= 0)
         title = tr("Round lost");

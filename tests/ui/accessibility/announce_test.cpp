@@ -137,7 +137,7 @@ void AnnounceTest::announcements_data()
     QTest::newRow("lost by a wrong mouse drop") << Step::LostByMouse << "^Wrong place\\. " + lost;
     QTest::newRow("lost by a right drop") << Step::LostByRightDrop << dropping + right + lost;
     QTest::newRow("lost without a drop") << Step::LostWithoutDrop << "^" + lost;
-    QTest::newRow("solved") << Step::Solved << "^Try again\\. Every word is shown\\.";
+    QTest::newRow("solved") << Step::Solved << "^Solved by the game\\. Every word is shown\\.$";
     QTest::newRow("clue") << Step::Clue << "^Clue used\\. (Correct\\. )?.*" + rating + "$";
     QTest::newRow("new round") << Step::NewRound << "^4 words to find, level: \\d+, dictionary: beta, round: [0-9A-Z]{4}-[0-9A-Z]{4}-[0-9A-Z]{5}\\. " + rating + "$";
     QTest::newRow("definition") << Step::Definition << "^Definition: definition of [A-Z]{5}$";
