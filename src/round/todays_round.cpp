@@ -2,6 +2,7 @@
 // The day's round: its seed, options and dictionary from the date and the language.
 #include "round/todays_round.h"
 
+#include "base/count_text.h"
 #include "round/dictionary_files.h"
 #include "round/round_engine.h"
 #include "settings/split_formats.h"
@@ -83,8 +84,8 @@ QString resultText(QDate day, const DayResult &result, int run, const QString &c
         lines << QCoreApplication::translate("TodaysRound", "Won: %1 of %2 words, rating %3").arg(result.wordsFound).arg(result.wordCount).arg(result.rating);
     else
         lines << QCoreApplication::translate("TodaysRound", "Not solved: %1 of %2 words").arg(result.wordsFound).arg(result.wordCount);
-    lines << QCoreApplication::translate("TodaysRound", "%n move(s) in %1", nullptr, result.moves).arg(time);
-    lines << QCoreApplication::translate("TodaysRound", "Run: %n day(s) in a row", nullptr, run);
+    lines << countText("TodaysRound", QT_TRANSLATE_N_NOOP("TodaysRound", "%n move(s) in %1"), result.moves).arg(time);
+    lines << countText("TodaysRound", QT_TRANSLATE_N_NOOP("TodaysRound", "Run: %n day(s) in a row"), run);
     if (!code.isEmpty())
         lines << QCoreApplication::translate("TodaysRound", "Play the same board: %1").arg(code);
     return lines.join(QLatin1Char('\n'));

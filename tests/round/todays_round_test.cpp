@@ -8,8 +8,11 @@
 #include "settings/split_formats.h"
 #include "support/dictionary_file.h"
 #include "support/round_rig.h"
+#include "base/program_folder.h"
 
 #include <QtTest>
+
+Q_DECLARE_METATYPE(DayResult)
 
 namespace {
 const QDate Monday(2026, 12, 7);
@@ -97,6 +100,52 @@ private slots:
         for (const QString &name : shipped)
             writeDictionaryFile(rig.dir.filePath("kbs/" + name + ".dic"), {"Apple"});
         QCOMPARE(TodaysRound::dictionaryNameFor(QLocale(language)), dictionary);
+    }
+
+    void shippedDictionaryOfEachLanguage_data()
+    {
+        // The installation as it ships: its file names and its list of languages.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("dictionary");
+        QTest::newRow("fr") << "fr" << "Mots français";
+        QTest::newRow("de") << "de" << "Wörter auf Deutsch";
+        QTest::newRow("es") << "es" << "Palabras en español";
+        QTest::newRow("en") << "en" << "English";
+        QTest::newRow("none of its own") << "it" << "English";
+    }
+
+    void shippedDictionaryOfEachLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, dictionary);
+        setProgramFolder(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/"));
+        const auto restore = qScopeGuard([] { setProgramFolder(QString()); });
+        const CodeDeal deal = TodaysRound::dealFor(Monday, language);
+        QVERIFY2(deal.ok(), qPrintable(deal.problem));
+        QCOMPARE(deal.options.dictionary, dictionary);
+        QVERIFY(QFileInfo(deal.options.dictionaryPath).isFile());
+    }
+
+    void resultToPost_data()
+    {
+        QTest::addColumn<DayResult>("result");
+        QTest::addColumn<int>("run");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("won") << DayResult{DayOutcome::Won, 27, 10, 10, 35, 182} << 3
+                             << "Won: 10 of 10 words, rating 27\n35 moves in 3:02\nRun: 3 days in a row";
+        QTest::newRow("one of each") << DayResult{DayOutcome::Won, 90, 10, 10, 1, 3725} << 1
+                                     << "Won: 10 of 10 words, rating 90\n1 move in 1:02:05\nRun: 1 day in a row";
+        QTest::newRow("lost") << DayResult{DayOutcome::Lost, 0, 4, 10, 52, 600} << 0
+                              << "Not solved: 4 of 10 words\n52 moves in 10:00\nRun: 0 days in a row";
+    }
+
+    void resultToPost()
+    {
+        QFETCH(DayResult, result);
+        QFETCH(int, run);
+        QFETCH(QString, text);
+        QCOMPARE(TodaysRound::resultText(Monday, result, run, "7K3M-9QXP-R2TD5 (English)"),
+                 "Splitwick, Today's Round of 2026-12-07\n" + text + "\nPlay the same board: 7K3M-9QXP-R2TD5 (English)");
     }
 
     void missingShippedDictionaryIsNamed()

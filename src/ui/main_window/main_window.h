@@ -118,6 +118,10 @@ public:
     void RoundNumberClick(); // Game > "Round Number...": show the number and code, deal one again
     void TodaysRoundClick(); // Game > "Today's Round": the day's round, the first play of the day counting
     void CopyRoundCodeClick(); // Ctrl+C: the round's code with its dictionary's name to the clipboard
+    // Ctrl+Shift+C, and the round's end card: the day's result to post (see
+    // TodaysRound::resultOf) to the clipboard, once the day's counted round has ended.
+    void CopyResultClick();
+    void EarlierDaysClick(); // Game > "Earlier Days...": a day of the last 30 played as practice
     void ColourCuesClick();  // Options > "Colour-blind Cues": the tick, stored
     // The keys the window takes before its menus, as the round's commands
     // allow them: F2 New Game, F3 (swallowed), F7 Options when settings are

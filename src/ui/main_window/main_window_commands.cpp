@@ -28,6 +28,8 @@ void TfrmMain::runCommand(MenuCommand command)
     case MenuCommand::RoundNumber: RoundNumberClick(); break;
     case MenuCommand::TodaysRound: TodaysRoundClick(); break;
     case MenuCommand::CopyRoundCode: CopyRoundCodeClick(); break;
+    case MenuCommand::EarlierDays: EarlierDaysClick(); break;
+    case MenuCommand::CopyResult: CopyResultClick(); break;
     case MenuCommand::Settings: Options1Click(); break;
     case MenuCommand::Styles: Styles1Click(); break;
     case MenuCommand::Banner: break;     // the Banner keeps its own item

@@ -49,6 +49,12 @@ const std::array Rows{
             {.name = "mCopyCode", .caption = QT_TRANSLATE_NOOP("MainMenus", "C&opy Round Code"), .key = Qt::CTRL | Qt::Key_C},
             {.name = "CopyCode1", .caption = QT_TRANSLATE_NOOP("MainMenus", "Copy Round Code"), .key = Qt::CTRL | Qt::Key_C,
              .separatorAbove = "NCode"}, 11},
+    MenuRow{MenuCommand::EarlierDays, TopMenu::Game,
+            {.name = "mEarlierDays", .caption = QT_TRANSLATE_NOOP("MainMenus", "&Earlier Days..."), .enabledBy = &RoundCommands::newGame}, {}},
+    // Enabled once the day's counted round has ended.
+    MenuRow{MenuCommand::CopyResult, TopMenu::Game,
+            {.name = "mCopyResult", .caption = QT_TRANSLATE_NOOP("MainMenus", "Copy Res&ult"), .key = Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+            {}},
 
     MenuRow{MenuCommand::Settings, TopMenu::Options,
             {.name = "mSettings", .caption = QT_TRANSLATE_NOOP("MainMenus", "&Settings"), .key = Qt::Key_F7,

@@ -18,6 +18,8 @@ enum class MenuCommand {
     RoundNumber,
     TodaysRound,
     CopyRoundCode,
+    EarlierDays,
+    CopyResult,
     Settings,
     Styles,
     Banner,
