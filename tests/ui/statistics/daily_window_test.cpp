@@ -2,10 +2,12 @@
 // Today's Round as a daily player meets it, over days of a clock the test
 // sets: the round in the game's language, a result to post by Ctrl+Shift+C,
 // the statistics' daily figures, and earlier days played as practice.
+#include "round/todays_round.h"
 #include "settings/daily_record.h"
 #include "settings/day_clock.h"
 #include "support/dictionary_file.h"
 #include "support/game_fixture.h"
+#include "ui/desktop/game_language.h"
 #include "ui/statistics/earlier_days_window.h"
 #include "ui/statistics/score_window.h"
 
@@ -171,6 +173,29 @@ private slots:
         // Today still counts after practice.
         playToday(window);
         QVERIFY(game.engine().countsForToday());
+    }
+
+    void countsInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("run");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("en 1") << "en" << 1 << "Run: 1 day in a row";
+        QTest::newRow("fr 0") << "fr" << 0 << "Série : 0 jour de suite"; // French counts 0 as one
+        QTest::newRow("fr 2") << "fr" << 2 << "Série : 2 jours de suite";
+        QTest::newRow("de 1") << "de" << 1 << "Serie: 1 Tag in Folge";
+        QTest::newRow("es 0") << "es" << 0 << "Racha: 0 días seguidos";
+    }
+
+    void countsInEachLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, run);
+        QFETCH(QString, line);
+        installLanguage(language);
+        const auto english = qScopeGuard([] { installLanguage(QStringLiteral("en")); });
+        const QStringList lines = TodaysRound::resultText(Tuesday, DayResult{DayOutcome::Won}, run, QString()).split('\n');
+        QCOMPARE(lines.value(3), line);
     }
 
 private:
