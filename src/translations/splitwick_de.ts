@@ -853,6 +853,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <source>Copy Round Code</source>
         <translation>Rundencode kopieren</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+C copies your result to share.</source>
+        <translation>Strg+Umschalt+C kopiert Ihr Ergebnis zum Teilen.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>

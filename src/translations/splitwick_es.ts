@@ -853,6 +853,10 @@ Cambie sus opciones.</translation>
         <source>Copy Round Code</source>
         <translation>Copiar el código de partida</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+C copies your result to share.</source>
+        <translation>Ctrl+Mayús+C copia su resultado para compartir.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>

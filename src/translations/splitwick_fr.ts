@@ -853,6 +853,10 @@ Veuillez modifier vos options.</translation>
         <source>Copy Round Code</source>
         <translation>Copier le code de partie</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+C copies your result to share.</source>
+        <translation>Ctrl+Maj+C copie votre résultat à partager.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Banner;
 class BackgroundImage;
@@ -192,6 +193,7 @@ private:
     TfrmDebug *m_debugWindow = nullptr;
     TfrmAbout *m_aboutBox = nullptr;
     TfrmScore *m_scoreWindow = nullptr;
+    std::optional<QString> m_resultOfferedAfter; // the round's last status, once the status line offered its result
     TfrmStyle *m_styleDialog = nullptr;
 
     std::unique_ptr<TileLookHolder> m_look;

@@ -10,6 +10,7 @@
 #include "ui/board/keyboard_play.h"
 #include "ui/desktop/game_language.h"
 #include "ui/main_window/main_menus.h"
+#include "ui/main_window/status_panel.h"
 #include "ui/statistics/earlier_days_window.h"
 
 #include <QAction>
@@ -77,5 +78,15 @@ void TfrmMain::showRoundCode()
         item->setEnabled(code.has_value());
     // The pop-up shows the code itself, the way a player reads it out.
     popupItem->setText(code ? tr("Copy Round Code %1").arg(code->text()) : tr("Copy Round Code"));
-    m_menus->mainItem(MenuCommand::CopyResult)->setEnabled(TodaysRound::resultOf(*m_engine, m_settings).has_value());
+    // Once the day's counted round ends, the status line says how to post its result.
+    const bool result = TodaysRound::resultOf(*m_engine, m_settings).has_value();
+    m_menus->mainItem(MenuCommand::CopyResult)->setEnabled(result);
+    if (!result) {
+        m_resultOfferedAfter.reset();
+    } else if (m_resultOfferedAfter != m_engine->statusText()) {
+        // After the round's own last word ("Done !"), which the end writes after the record.
+        m_resultOfferedAfter = m_engine->statusText();
+        m_statusPanel->setStatusText(*m_resultOfferedAfter + QStringLiteral("  ")
+                                     + tr("Ctrl+Shift+C copies your result to share."));
+    }
 }

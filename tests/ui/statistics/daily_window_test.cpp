@@ -103,6 +103,7 @@ private slots:
         QVERIFY(!copy->isEnabled()); // nothing to post while the round is played
         QTest::keyClick(&window, Qt::Key_F12);
         QTRY_VERIFY(copy->isEnabled());
+        QVERIFY(window.findChild<QLabel *>("LB")->text().endsWith(QStringLiteral("Ctrl+Shift+C copies your result to share.")));
         QApplication::clipboard()->clear();
         QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QStringList lines = QApplication::clipboard()->text().split('\n');
