@@ -79,10 +79,10 @@ qint64 DailyRecord::Days::legacyLength() const
 DailyRecord::Days DailyRecord::read(const SettingsFile &settings)
 {
     Days d;
-    for (const QString &key : settings.readKeys(TodaySection)) {
+    for (const auto &[key, value] : settings.readSection(TodaySection)) {
         const QDate day = dayOf(key);
         if (day.isValid())
-            d.days.insert(day, DayResult::parse(settings.readString(TodaySection, key, QString())));
+            d.days.insert(day, DayResult::parse(value));
     }
     // An earlier version's record: its last day won ends its run, and its
     // last day played, when another, was not won (or is being played).

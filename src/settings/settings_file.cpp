@@ -256,11 +256,17 @@ void SettingsFile::writeString(const QString &section, const QString &key, const
     writeEntries(section, {{key, value}});
 }
 
-QStringList SettingsFile::readKeys(const QString &section) const
+QList<SettingsFile::Entry> SettingsFile::readSection(const QString &section) const
 {
+    QList<Entry> entries;
     if (!m_view.refresh(m_path))
-        return {};
-    return m_view.keys(section);
+        return entries;
+    QByteArray value;
+    for (const QString &key : m_view.keys(section)) {
+        if (m_view.find(section, key, value))
+            entries.append({key, decodeText(value).left(MaxTextLength)});
+    }
+    return entries;
 }
 
 void SettingsFile::writeEntries(const QString &section, const QList<Entry> &entries)

@@ -5,7 +5,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 
 #include <functional>
@@ -55,8 +54,9 @@ public:
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     qint32 readInteger(const QString &section, const QString &key, qint32 defaultValue) const;
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
-    // The names of a section's keys, case-folded, in no particular order.
-    QStringList readKeys(const QString &section) const;
+    // A section's keys (case-folded) and their values, in no particular
+    // order, from one look at the file.
+    QList<std::pair<QString, QString>> readSection(const QString &section) const; // key, value
 
     void writeString(const QString &section, const QString &key, const QString &value);
     // Several keys of one section in one write: one lock, one read, one

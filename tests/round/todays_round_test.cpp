@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(got, ssize_t(sizeof(inotify_event) + reinterpret_cast<inotify_event *>(events)->len));
         QCOMPARE(QFile::decodeName(reinterpret_cast<inotify_event *>(events)->name), file.fileName());
         QCOMPARE(DailyRecord(*rig.settings).resultOf(Monday)->outcome, DayOutcome::Won);
-        QVERIFY(rig.settings->readKeys("scores").size() == 1);
+        QCOMPARE(rig.settings->readSection("scores").size(), 1);
     }
 
 private:
