@@ -18,7 +18,7 @@ QString tr(const char *text)
 CodeDeal CodeDeal::fromText(const QString &text, const RoundOptions &playerOptions)
 {
     CodeDeal deal;
-    const QString trimmed = text.trimmed();
+    const QString trimmed = RoundCode::withoutInvisible(text).trimmed();
     static const QRegularExpression oldNumber(QStringLiteral("^[0-9]{1,10}$"));
     if (oldNumber.match(trimmed).hasMatch()) {
         bool fits = false;
@@ -63,6 +63,8 @@ CodeDeal CodeDeal::fromText(const QString &text, const RoundOptions &playerOptio
     o.showDefinitions = code.showDefinitions;
     o.handicap = code.handicap;
     deal.seed = code.seed;
+    if (code.pickedOut)
+        deal.note = tr("Found the round code %1 in the text.").arg(code.text());
     return deal;
 }
 

@@ -19,6 +19,7 @@ struct CodeDeal
     RoundOptions options;
     quint32 seed = 0;
     QString problem; // why nothing can be dealt; empty when the deal can go ahead
+    QString note;    // what the player should know of a deal that can go ahead
 
     bool ok() const { return problem.isEmpty(); }
 

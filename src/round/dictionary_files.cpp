@@ -7,8 +7,32 @@
 #include "words/dictionary_id.h"
 
 #include <QDir>
+#include <QFile>
+#include <QLocale>
 
 namespace {
+// A list of a few lines: anything larger is not the game's.
+constexpr qint64 MaxLanguageListSize = 64 * 1024;
+
+// "fr=Mots français" lines of the installation's list; blank lines and "#" notes skipped.
+QString listedDictionary(const QString &code)
+{
+    const QFileInfo info(dataPath(QStringLiteral("kbs/languages.txt")));
+    QFile file(info.filePath());
+    if (!info.isFile() || info.size() > MaxLanguageListSize || !file.open(QIODevice::ReadOnly))
+        return QString();
+    const QString text = QString::fromUtf8(file.read(MaxLanguageListSize));
+    for (const QString &line : text.split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        const qsizetype equals = trimmed.indexOf(u'=');
+        if (trimmed.startsWith(u'#') || equals < 0)
+            continue;
+        if (trimmed.left(equals).trimmed().compare(code, Qt::CaseInsensitive) == 0)
+            return trimmed.mid(equals + 1).trimmed();
+    }
+    return QString();
+}
+
 QList<DictionaryFile> listFolder(const QString &folder)
 {
     QList<DictionaryFile> files;
@@ -33,6 +57,23 @@ std::optional<DictionaryFile> shipped(const QString &name)
 {
     for (const DictionaryFile &file : listFolder(dataPath(QStringLiteral("kbs")))) {
         if (file.name.compare(name, Qt::CaseInsensitive) == 0)
+            return file;
+    }
+    return std::nullopt;
+}
+
+std::optional<DictionaryFile> ofLanguage(const QString &code)
+{
+    const QString listed = listedDictionary(code);
+    if (!listed.isEmpty()) {
+        if (auto file = shipped(listed))
+            return file;
+    }
+    const QLocale locale(code);
+    if (code.isEmpty() || locale.language() == QLocale::C)
+        return std::nullopt;
+    for (const QString &name : {QLocale::languageToString(locale.language()), locale.nativeLanguageName()}) {
+        if (auto file = shipped(name))
             return file;
     }
     return std::nullopt;

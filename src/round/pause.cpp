@@ -9,10 +9,18 @@ void RoundEngine::pause()
     if (m_paused || !m_inPlay || m_round.Busy)
         return;
     m_paused = true;
+    m_pausedAt.start();
     m_pausedClockMs = m_penaltyTimer.isActive() ? m_penaltyTimer.remainingTime() : -1;
     m_penaltyTimer.stop();
     m_sound->setPaused(true);
     setStatus(QCoreApplication::translate("RoundEngine", "Paused"));
+}
+
+qint64 RoundEngine::playedMs() const
+{
+    if (!m_playTime.isValid())
+        return 0;
+    return m_playTime.elapsed() - m_pausedMs - (m_paused ? m_pausedAt.elapsed() : 0);
 }
 
 int RoundEngine::msToNextTick() const
@@ -27,6 +35,7 @@ void RoundEngine::resume()
     if (!m_paused)
         return;
     m_paused = false;
+    m_pausedMs += m_pausedAt.elapsed();
     m_sound->setPaused(false);
     if (m_inPlay && m_pausedClockMs >= 0)
         m_penaltyTimer.resumeAfter(m_pausedClockMs);

@@ -50,6 +50,8 @@ bool RoundEngine::changeRating(int amount)
 bool RoundEngine::loseRound()
 {
     const bool wasInPlay = m_inPlay;
+    if (wasInPlay && m_countsForToday)
+        recordDayLost();
     m_inPlay = false;
     m_penaltyTimer.stop();
     setStatus(QCoreApplication::translate("RoundEngine", "Sorry, please try again."));

@@ -5,6 +5,7 @@
 #include "settings/split_formats.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <array>
 
@@ -125,8 +126,63 @@ QString RoundCode::textWithName() const
     return dictionaryName.isEmpty() ? text() : QStringLiteral("%1 (%2)").arg(text(), dictionaryName);
 }
 
+namespace {
+std::variant<RoundCode, RoundCode::Fault> parseWhole(const QString &typed);
+
+// Codes standing on their own in longer text: 13 symbols, in groups or not,
+// then perhaps a bracketed name.
+std::optional<RoundCode> pickOut(const QString &text)
+{
+    static const QRegularExpression candidate(QStringLiteral(
+        "(?<![0-9A-Za-z])[0-9A-Za-z]{4}[- ]?[0-9A-Za-z]{4}[- ]?[0-9A-Za-z]{5}(?![0-9A-Za-z])(?:\\s*\\([^()]*\\))?"));
+    std::optional<RoundCode> found;
+    for (const QRegularExpressionMatch &match : candidate.globalMatch(text)) {
+        const auto parsed = parseWhole(match.captured());
+        const RoundCode *code = std::get_if<RoundCode>(&parsed);
+        if (!code)
+            continue;
+        if (found && found->text() != code->text())
+            return std::nullopt; // two codes: which one is meant is the player's to say
+        if (!found || found->dictionaryName.isEmpty())
+            found = *code;
+    }
+    if (found)
+        found->pickedOut = true;
+    return found;
+}
+} // namespace
+
+QString RoundCode::withoutInvisible(const QString &text)
+{
+    QString visible;
+    visible.reserve(text.size());
+    for (const QChar c : text) {
+        // Format characters: zero-width spaces and joiners, direction marks
+        // and isolates, the byte order mark, the soft hyphen.
+        if (c.category() == QChar::Other_Format || (c.category() == QChar::Other_Control && !c.isSpace()))
+            continue;
+        visible += c;
+    }
+    return visible;
+}
+
 std::variant<RoundCode, RoundCode::Fault> RoundCode::parse(const QString &typed)
 {
+    const QString visible = withoutInvisible(typed).trimmed();
+    const auto whole = parseWhole(visible);
+    const auto *fault = std::get_if<Fault>(&whole);
+    if (fault && (*fault == Fault::Character || *fault == Fault::Length)) {
+        if (std::optional<RoundCode> code = pickOut(visible))
+            return *code;
+    }
+    return whole;
+}
+
+namespace {
+std::variant<RoundCode, RoundCode::Fault> parseWhole(const QString &typed)
+{
+    using Fault = RoundCode::Fault;
+    constexpr int Length = RoundCode::Length;
     QString codePart = typed;
     QString name;
     const qsizetype bracket = typed.indexOf(QLatin1Char('('));
@@ -167,11 +223,12 @@ std::variant<RoundCode, RoundCode::Fault> RoundCode::parse(const QString &typed)
 
     RoundCode c;
     c.seed = quint32(value);
-    c.dictionaryId = quint32(value >> 49) & DictionaryIdMask;
+    c.dictionaryId = quint32(value >> 49) & RoundCode::DictionaryIdMask;
     unpackOptions(options, c);
     c.dictionaryName = name;
     return c;
 }
+} // namespace
 
 QString RoundCode::faultMessage(Fault fault)
 {

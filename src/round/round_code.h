@@ -36,6 +36,7 @@ struct RoundCode
     int handicap = 0;
     quint32 seed = 0;
     QString dictionaryName; // the bracketed name, when there is one
+    bool pickedOut = false; // found in other text around it
 
     // The round dealt with these options from that seed. Options a code cannot
     // carry (no split format, a count out of range) give nothing.
@@ -45,8 +46,13 @@ struct RoundCode
     QString text() const;
     QString textWithName() const;
 
+    // Text pasted from a chat loses its invisible characters (zero-width
+    // spaces, direction marks) first. Text that is no code as a whole but
+    // holds exactly one well-formed code, with its name or without, gives
+    // that code, marked pickedOut.
     enum class Fault { Length, Character, Check, Unknown };
     static std::variant<RoundCode, Fault> parse(const QString &text);
+    static QString withoutInvisible(const QString &text);
     static QString faultMessage(Fault fault);
 
     bool operator==(const RoundCode &) const = default;

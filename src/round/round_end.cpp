@@ -8,6 +8,8 @@
 #include "settings/score_record.h"
 #include <QCoreApplication>
 
+#include <exception>
+
 // Places one random movable cell by fetching its text from the movable tile
 // that shows it, at the price of ClueCost.
 void RoundEngine::Clue1Click()
@@ -78,6 +80,8 @@ void RoundEngine::Solve1Click()
 {
     if (m_round.Busy || !m_inPlay || m_paused)
         return;
+    if (m_countsForToday)
+        recordDayLost(); // giving up ends the day's run at once
     m_inPlay = false;
     m_penaltyTimer.stop();
     RoundCommands c = m_commands;
@@ -133,6 +137,8 @@ void RoundEngine::WinRound()
     static const char *const messages[] = {QT_TRANSLATE_NOOP("RoundEngine", "Success !"), QT_TRANSLATE_NOOP("RoundEngine", "Complete !"),
                                            QT_TRANSLATE_NOOP("RoundEngine", "Done !"), QT_TRANSLATE_NOOP("RoundEngine", "Finished !")};
     m_inPlay = false;
+    // Recorded first: what the round's end shows may read the record.
+    recordWin(m_rating, m_round.Moves, m_board.TileCount(), m_round.Parameters.Level);
     setStatus(QCoreApplication::translate("RoundEngine", messages[RandomSource::random(4)]));
     playSound(SoundSlot::GameWon);
     m_outcome = RoundOutcome::Won;
@@ -142,13 +148,39 @@ void RoundEngine::WinRound()
     RoundCommands c = m_commands;
     c.solve = c.clue = c.popupSolve = c.popupClue = false;
     updateCommands(c);
-    recordWin(m_rating, m_round.Moves, m_board.TileCount(), m_round.Parameters.Level);
 }
 
 void RoundEngine::recordWin(int rating, int moves, int tiles, int level)
 {
-    // Swallows its own failures: recording never stands in the way of the game.
-    RecordScore(m_settings, rating, moves, tiles, level);
-    if (m_countsForToday)
-        DailyRecord(m_settings).recordWin(m_dealt.day);
+    // The score and the day's result in one locked write, each worked out
+    // from the file as it is then. Recording never stands in the way of the game.
+    if (rating <= 0 && !m_countsForToday)
+        return;
+    const DayResult result = dayResult(DayOutcome::Won, rating);
+    try {
+        m_settings.update([&](const SettingsFile &current) {
+            SettingsFile::Changes changes = scoreChanges(current, rating, moves, tiles, level);
+            if (m_countsForToday)
+                changes += DailyRecord::resultChanges(current, m_dealt.day, result);
+            return changes;
+        });
+    } catch (const std::exception &) {
+    }
+}
+
+DayResult RoundEngine::dayResult(DayOutcome outcome, int rating) const
+{
+    DayResult r;
+    r.outcome = outcome;
+    r.rating = qMax(0, rating);
+    r.wordCount = int(m_round.ChosenEntries.size());
+    r.wordsFound = outcome == DayOutcome::Won ? r.wordCount : qBound(0, r.wordCount - m_round.Parameters.WordsLeft, r.wordCount);
+    r.moves = m_round.Moves;
+    r.seconds = int(qMin<qint64>(playedMs() / 1000, 1000000));
+    return r;
+}
+
+void RoundEngine::recordDayLost()
+{
+    DailyRecord(m_settings).recordResult(m_dealt.day, dayResult(DayOutcome::Lost, m_rating));
 }

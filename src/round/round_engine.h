@@ -6,7 +6,9 @@
 #include "round/round_options.h"
 #include "round/round_state.h"
 #include "round/round_timer.h"
+#include "settings/daily_record.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -126,6 +128,8 @@ public:
     std::optional<RoundOutcome> outcome() const { return m_outcome; }
     // The clock's time to its next tick, in ms; -1 when it does not run.
     int msToNextTick() const;
+    // Time played in the round, pauses left out.
+    qint64 playedMs() const;
     // The outer window geometry of the last round built (left, top, width, height).
     int windowLeft() const { return m_windowLeft; }
     int windowTop() const { return m_windowTop; }
@@ -170,6 +174,9 @@ private:
     // A pause during setup, which refuses New Game while Busy: no other round can start in it.
     void settle();
     void recordWin(int rating, int moves, int tiles, int level);
+    // A counted Today's Round that ends without a win: lost, given up or left for another round.
+    void recordDayLost();
+    DayResult dayResult(DayOutcome outcome, int rating) const;
     void playSound(SoundSlot slot);
     void stopSound();
     void raiseDifficulty();
@@ -216,6 +223,9 @@ private:
     std::optional<RoundOptions> m_nextDeal; // the next deal's own options, once
     std::optional<quint32> m_dictionaryId;
     bool m_countsForToday = false;
+    QElapsedTimer m_playTime; // from the round's first move allowed
+    QElapsedTimer m_pausedAt; // while paused: since when
+    qint64 m_pausedMs = 0;    // the round's pauses so far, left out of its time
     quint64 m_serial = 0; // counts round setups: work that let events run notices a new round
     int m_windowLeft = 0;
     int m_windowTop = 0;

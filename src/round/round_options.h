@@ -21,6 +21,7 @@ struct RoundOptions
     bool showDefinitions = false;
     int handicap = 0;
     QDate day; // Today's Round of that day; invalid for any other round
+    bool practice = false; // a day's round played again from Earlier Days: never counted
 
     static RoundOptions fromModel(const OptionsModel &options);
     QString presetsText() const; // empty when none is selected

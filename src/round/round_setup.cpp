@@ -23,6 +23,9 @@ void RoundEngine::New1Click()
     Board &b = m_board;
     if (m_round.Busy)
         return;
+    // Today's counted round left for another is that day's loss.
+    if (m_countsForToday && m_inPlay)
+        recordDayLost();
     ++m_serial;
     m_roundNumber = RandomSource::seed();
     // The options stay those of the deal's start, whatever changes meanwhile.
@@ -94,7 +97,7 @@ void RoundEngine::New1Click()
         if (m_options.showParameters())
             m_host.messages.showInformation(m_parameterText);
 
-        if (m_dealt.day.isValid())
+        if (m_dealt.day.isValid() && !m_dealt.practice)
             m_countsForToday = DailyRecord(m_settings).startDay(m_dealt.day);
 
         setStatus(QString(25, QLatin1Char(' ')) +
@@ -116,6 +119,8 @@ void RoundEngine::New1Click()
 
         m_round.timerPhase = TimerPhase::Waiting;
         m_inPlay = true;
+        m_playTime.start();
+        m_pausedMs = 0;
         startPenaltyTimer(p.Delay * 1000);
     }
 

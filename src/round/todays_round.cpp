@@ -2,7 +2,9 @@
 // The day's round: its seed, options and dictionary from the date and the language.
 #include "round/todays_round.h"
 
+#include "base/count_text.h"
 #include "round/dictionary_files.h"
+#include "round/round_engine.h"
 #include "settings/split_formats.h"
 
 #include <QCoreApplication>
@@ -34,21 +36,31 @@ RoundOptions optionsFor(QDate day)
     return o;
 }
 
+QString dictionaryForLanguage(const QString &code)
+{
+    if (const auto file = DictionaryFiles::ofLanguage(code))
+        return file->name;
+    if (const auto file = DictionaryFiles::ofLanguage(QStringLiteral("en")))
+        return file->name;
+    return QStringLiteral("English");
+}
+
 QString dictionaryNameFor(const QLocale &locale)
 {
-    for (const QString &name : {QLocale::languageToString(locale.language()), locale.nativeLanguageName()}) {
-        if (const auto file = DictionaryFiles::shipped(name))
-            return file->name;
-    }
-    return QStringLiteral("English");
+    return dictionaryForLanguage(QLocale::languageToCode(locale.language()));
 }
 
 CodeDeal dealFor(QDate day, const QLocale &locale)
 {
+    return dealFor(day, QLocale::languageToCode(locale.language()));
+}
+
+CodeDeal dealFor(QDate day, const QString &languageCode)
+{
     CodeDeal deal;
     deal.options = optionsFor(day);
     deal.seed = seedFor(day);
-    const QString name = dictionaryNameFor(locale);
+    const QString name = dictionaryForLanguage(languageCode);
     const std::optional<DictionaryFile> file = DictionaryFiles::shipped(name);
     if (!file) {
         const char *text = QT_TRANSLATE_NOOP("TodaysRound",
@@ -59,6 +71,37 @@ CodeDeal dealFor(QDate day, const QLocale &locale)
     deal.options.dictionary = file->name;
     deal.options.dictionaryPath = file->path;
     return deal;
+}
+
+QString resultText(QDate day, const DayResult &result, int run, const QString &code)
+{
+    const int s = result.seconds;
+    const QString time = s >= 3600 ? QStringLiteral("%1:%2:%3").arg(s / 3600).arg(s / 60 % 60, 2, 10, QLatin1Char('0')).arg(s % 60, 2, 10, QLatin1Char('0'))
+                                   : QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+    QStringList lines;
+    lines << QCoreApplication::translate("TodaysRound", "Splitwick, Today's Round of %1").arg(day.toString(Qt::ISODate));
+    if (result.outcome == DayOutcome::Won)
+        lines << QCoreApplication::translate("TodaysRound", "Won: %1 of %2 words, rating %3").arg(result.wordsFound).arg(result.wordCount).arg(result.rating);
+    else
+        lines << QCoreApplication::translate("TodaysRound", "Not solved: %1 of %2 words").arg(result.wordsFound).arg(result.wordCount);
+    lines << countText("TodaysRound", QT_TRANSLATE_N_NOOP("TodaysRound", "%n move(s) in %1"), result.moves).arg(time);
+    lines << countText("TodaysRound", QT_TRANSLATE_N_NOOP("TodaysRound", "Run: %n day(s) in a row"), run);
+    if (!code.isEmpty())
+        lines << QCoreApplication::translate("TodaysRound", "Play the same board: %1").arg(code);
+    return lines.join(QLatin1Char('\n'));
+}
+
+std::optional<QString> resultOf(const RoundEngine &engine, const SettingsFile &settings)
+{
+    const QDate day = engine.dealtOptions().day;
+    if (!day.isValid() || engine.inPlay() || engine.round().RoundWords.isEmpty())
+        return std::nullopt;
+    const DailyRecord record(settings);
+    const std::optional<DayResult> result = record.resultOf(day);
+    if (!result || result->outcome == DayOutcome::Playing)
+        return std::nullopt;
+    const std::optional<RoundCode> code = roundCodeOf(engine);
+    return resultText(day, *result, record.currentRun(day), code ? code->textWithName() : QString());
 }
 
 } // namespace TodaysRound

@@ -9,7 +9,7 @@
 
 namespace {
 
-const char *const ScoresSection = "scores";
+const QString ScoresSection = QStringLiteral("scores");
 const char *const MissingValue = "0,0";
 
 // Decimal digits with an optional sign and blanks around them.
@@ -68,23 +68,33 @@ QString efficiencyBand(int moves, int tileCount)
     return QStringLiteral("100");
 }
 
+SettingsFile::Changes scoreChanges(const SettingsFile &current, int rating, int moves, int tileCount, int level)
+{
+    if (rating <= 0 || tileCount == 0)
+        return {};
+    const QString key = scoreClassLetter(level) + efficiencyBand(moves, tileCount);
+    const QString stored = current.readString(ScoresSection, key, MissingValue);
+    const qsizetype comma = stored.indexOf(u',');
+    if (comma < 0)
+        return {};
+    const std::optional<int> average = parseCount(QStringView(stored).left(comma));
+    const std::optional<int> count = parseCount(QStringView(stored).mid(comma + 1, 9));
+    if (!average || !count)
+        return {};
+    const int newCount = (*count + 1) & 0xFFFF; // a 16-bit count: 65535 wraps to 0
+    const qint64 newAverage = newCount > 1 ? (qint64(rating) + *average) / 2 : rating;
+    return {{ScoresSection, {{key, QStringLiteral("%1,%2").arg(newAverage).arg(newCount)}}}};
+}
+
 void RecordScore(SettingsFile &settings, int rating, int moves, int tileCount, int level)
 {
     if (rating <= 0 || tileCount == 0)
         return;
     try {
-        const QString key = scoreClassLetter(level) + efficiencyBand(moves, tileCount);
-        const QString stored = settings.readString(ScoresSection, key, MissingValue);
-        const qsizetype comma = stored.indexOf(u',');
-        if (comma < 0)
-            return;
-        const std::optional<int> average = parseCount(QStringView(stored).left(comma));
-        const std::optional<int> count = parseCount(QStringView(stored).mid(comma + 1, 9));
-        if (!average || !count)
-            return;
-        const int newCount = (*count + 1) & 0xFFFF; // a 16-bit count: 65535 wraps to 0
-        const qint64 newAverage = newCount > 1 ? (qint64(rating) + *average) / 2 : rating;
-        settings.writeString(ScoresSection, key, QStringLiteral("%1,%2").arg(newAverage).arg(newCount));
+        // Read under the lock: another copy's win in between is counted, not overwritten.
+        settings.update([&](const SettingsFile &current) {
+            return scoreChanges(current, rating, moves, tileCount, level);
+        });
     } catch (...) {
         // Recording must never disturb the end of a round.
     }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/settings_file.h"
+
 #include <QChar>
 #include <QString>
 
-class SettingsFile;
+#include <optional>
 
 // Results of won rounds, kept in section "scores" of the settings file: one key
 // per class letter and efficiency band ("M025"), valued "average,count".
@@ -20,7 +22,12 @@ QString efficiencyBand(int moves, int tileCount);
 // Folds a won round's rating into its key. Does nothing for a rating of 0 or
 // less or no cells. Never throws and never shows anything: a damaged value or a
 // settings file that cannot be written leaves the entry as it was.
+// One locked read-change-write of the file.
 void RecordScore(SettingsFile &settings, int rating, int moves, int tileCount, int level);
+// What RecordScore writes, given the file as it is now (read under the
+// lock): nothing when nothing is to be recorded. For a caller that writes
+// other records in the same locked write.
+SettingsFile::Changes scoreChanges(const SettingsFile &current, int rating, int moves, int tileCount, int level);
 
 // The average stored under a key ("e025" or "E025"), as decimal text; "0" when
 // the key is missing or its value cannot be read.

@@ -256,26 +256,36 @@ void SettingsFile::writeString(const QString &section, const QString &key, const
     writeEntries(section, {{key, value}});
 }
 
+QList<SettingsFile::Entry> SettingsFile::readSection(const QString &section) const
+{
+    QList<Entry> entries;
+    if (!m_view.refresh(m_path))
+        return entries;
+    QByteArray value;
+    for (const QString &key : m_view.keys(section)) {
+        if (m_view.find(section, key, value))
+            entries.append({key, decodeText(value).left(MaxTextLength)});
+    }
+    return entries;
+}
+
 void SettingsFile::writeEntries(const QString &section, const QList<Entry> &entries)
+{
+    // Refused before the lock, which would create a missing file.
+    for (const Entry &entry : entries) {
+        if (!canStore(section, entry.first, entry.second))
+            throw GameError(QCoreApplication::translate("Files", "Unable to write to %1")
+                                .arg(QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath())));
+    }
+    if (entries.isEmpty())
+        return;
+    update([&](const SettingsFile &) { return Changes{{section, entries}}; });
+}
+
+void SettingsFile::update(const std::function<Changes(const SettingsFile &current)> &change)
 {
     const QString failure = QCoreApplication::translate("Files", "Unable to write to %1")
                                 .arg(QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath()));
-    QList<Entry> trimmed;
-    for (const Entry &entry : entries) {
-        if (!canStore(section, entry.first, entry.second))
-            throw GameError(failure);
-        const QString key = trimBlanks(entry.first);
-        // A key given twice keeps its first place and its last value.
-        const auto same = std::find_if(trimmed.begin(), trimmed.end(), [&](const Entry &e) {
-            return e.first.compare(key, Qt::CaseInsensitive) == 0;
-        });
-        if (same != trimmed.end())
-            same->second = entry.second;
-        else
-            trimmed.append({key, entry.second});
-    }
-    if (trimmed.isEmpty())
-        return;
     if (!writableThroughLinks(m_path))
         throw GameError(failure);
 
@@ -284,16 +294,58 @@ void SettingsFile::writeEntries(const QString &section, const QList<Entry> &entr
     const FileLock lock(m_path, LockTimeoutMs);
     if (!lock.locked())
         throw GameError(failure);
-    // Every value already there, in the file as this copy last read it: the
-    // file stays as it is, and is not even read (a close saves every option).
-    if (m_view.holds(m_path, trimBlanks(section), trimmed))
+    // The change reads through the view, which the lock makes current.
+    const Changes changes = change(*this);
+
+    Changes prepared;
+    bool held = true;
+    for (const auto &[section, entries] : changes) {
+        QList<Entry> trimmed;
+        for (const Entry &entry : entries) {
+            if (!canStore(section, entry.first, entry.second))
+                throw GameError(failure);
+            const QString key = trimBlanks(entry.first);
+            // A key given twice keeps its first place and its last value.
+            const auto same = std::find_if(trimmed.begin(), trimmed.end(), [&](const Entry &e) {
+                return e.first.compare(key, Qt::CaseInsensitive) == 0;
+            });
+            if (same != trimmed.end())
+                same->second = entry.second;
+            else
+                trimmed.append({key, entry.second});
+        }
+        if (trimmed.isEmpty())
+            continue;
+        // Every value already there, in the file as this copy last read it:
+        // the file stays as it is, and is not even read (a close saves every option).
+        held = held && m_view.holds(m_path, trimBlanks(section), trimmed);
+        prepared.append({trimBlanks(section), trimmed});
+    }
+    if (prepared.isEmpty() || held)
         return;
     QByteArray data;
     if (!loadBytes(m_path, data))
         throw GameError(failure);
-    const Rewrite changed = withEntries(data, trimBlanks(section), trimmed);
-    if (changed.pieces.isEmpty())
-        return;
+    // Sections before the last are applied to a copy; the last is written
+    // from the pieces, so a large file with one change is never copied.
+    bool earlierChanged = false;
+    for (qsizetype i = 0; i + 1 < prepared.size(); ++i) {
+        const Rewrite changed = withEntries(data, prepared[i].first, prepared[i].second);
+        if (changed.pieces.isEmpty())
+            continue;
+        earlierChanged = true;
+        QByteArray next;
+        next.reserve(changed.size);
+        for (const QByteArrayView piece : changed.pieces)
+            next.append(piece);
+        data = std::move(next);
+    }
+    Rewrite changed = withEntries(data, prepared.constLast().first, prepared.constLast().second);
+    if (changed.pieces.isEmpty()) {
+        if (!earlierChanged)
+            return;
+        changed.add(data); // only the earlier sections changed
+    }
 
     // A temporary file beside the old one, renamed over it: a crash or a full
     // disk leaves the old file whole.

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <utility>
 
 // The section of the settings file that holds the game's options.
@@ -53,6 +54,9 @@ public:
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     qint32 readInteger(const QString &section, const QString &key, qint32 defaultValue) const;
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
+    // A section's keys (case-folded) and their values, in no particular
+    // order, from one look at the file.
+    QList<std::pair<QString, QString>> readSection(const QString &section) const; // key, value
 
     void writeString(const QString &section, const QString &key, const QString &value);
     // Several keys of one section in one write: one lock, one read, one
@@ -60,6 +64,14 @@ public:
     // write before the file is touched.
     using Entry = std::pair<QString, QString>; // key, value
     void writeEntries(const QString &section, const QList<Entry> &entries);
+    // A read-change-write in one turn at the lock: change reads the file as
+    // it is under the lock (through the SettingsFile it is handed, never an
+    // older read) and returns the entries to write, by section; they are
+    // written in one rename. A record whose new value depends on the old one
+    // (a count, a day's result) is written so, or another copy's write in
+    // between is lost. Fails as writeEntries does, the file untouched.
+    using Changes = QList<std::pair<QString, QList<Entry>>>; // section, its entries
+    void update(const std::function<Changes(const SettingsFile &current)> &change);
     void writeInteger(const QString &section, const QString &key, qint32 value);
     void writeBool(const QString &section, const QString &key, bool value);
 

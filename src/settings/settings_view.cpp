@@ -230,3 +230,9 @@ bool SettingsView::find(const QString &section, const QString &key, QByteArray &
     value = k.value();
     return true;
 }
+
+QList<QString> SettingsView::keys(const QString &section) const
+{
+    const auto s = m_sections.constFind(trimBlanks(section).toCaseFolded());
+    return s == m_sections.cend() ? QList<QString>() : s->keys();
+}

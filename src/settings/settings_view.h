@@ -29,6 +29,8 @@ public:
 
     // The stored value of the key, raw; names as trimmed, any case.
     bool find(const QString &section, const QString &key, QByteArray &value) const;
+    // The section's key names, case-folded.
+    QList<QString> keys(const QString &section) const;
     // Whether the file under path is still the one this view was read from
     // (its stamp unchanged, the read trusted) and holds every value as given:
     // a write of these values would change nothing, so it can be left undone

@@ -108,6 +108,73 @@
         <source>This round needs the dictionary &quot;%1&quot;, which this game does not have.</source>
         <translation>Diese Runde braucht das Wörterbuch „%1“, das dieses Spiel nicht hat.</translation>
     </message>
+    <message>
+        <source>Found the round code %1 in the text.</source>
+        <translation>Rundencode %1 im Text gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierDaysWindow</name>
+    <message>
+        <source>Not played</source>
+        <translation>Nicht gespielt</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Not solved</source>
+        <translation>Nicht gelöst</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Nicht beendet</translation>
+    </message>
+    <message>
+        <source>Earlier Days</source>
+        <translation>Frühere Tage</translation>
+    </message>
+    <message>
+        <source>Play an earlier day&apos;s round as practice. Practice never changes your record.</source>
+        <translation>Spielen Sie die Runde eines früheren Tages als Übung. Übungen ändern Ihre Bilanz nie.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Earlier days</source>
+        <translation>Frühere Tage</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>&amp;Play as Practice</source>
+        <translation>Als Übung &amp;spielen</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -371,6 +438,14 @@
     <message>
         <source>Tod&amp;ay&apos;s Round</source>
         <translation>Runde des Tag&amp;es</translation>
+    </message>
+    <message>
+        <source>&amp;Earlier Days...</source>
+        <translation>Fr&amp;ühere Tage...</translation>
+    </message>
+    <message>
+        <source>Copy Res&amp;ult</source>
+        <translation>Ergebnis &amp;zum Teilen kopieren</translation>
     </message>
 </context>
 <context>
@@ -819,6 +894,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
 <context>
     <name>TfrmMain</name>
     <message>
+        <source>Result copied</source>
+        <translation>Ergebnis kopiert</translation>
+    </message>
+    <message>
         <source>Round code copied</source>
         <translation>Rundencode kopiert</translation>
     </message>
@@ -829,6 +908,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Copy Round Code</source>
         <translation>Rundencode kopieren</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C copies your result to share.</source>
+        <translation>Strg+Umschalt+C kopiert Ihr Ergebnis zum Teilen.</translation>
     </message>
 </context>
 <context>
@@ -846,8 +929,22 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <translation>Stufe</translation>
     </message>
     <message>
-        <source>Today&apos;s Round won %1 days in a row (best: %2)</source>
-        <translation>Runde des Tages %1 Tage in Folge gewonnen (Bestwert: %2)</translation>
+        <source>Next Today&apos;s Round in %1</source>
+        <translation>Nächste Runde des Tages in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s Round: %n day(s) played, %1 won (%2%)</source>
+        <translation>
+            <numerusform>Runde des Tages: %n Tag gespielt, %1 gewonnen (%2 %)</numerusform>
+            <numerusform>Runde des Tages: %n Tage gespielt, %1 gewonnen (%2 %)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won %n day(s) in a row (best: %1)</source>
+        <translation>
+            <numerusform>%n Tag in Folge gewonnen (Bestwert: %1)</numerusform>
+            <numerusform>%n Tage in Folge gewonnen (Bestwert: %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -918,9 +1015,43 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <source>Today&apos;s Round needs the dictionary &quot;%1&quot; that comes with the game.</source>
         <translation>Die Runde des Tages braucht das Wörterbuch „%1“, das mit dem Spiel kommt.</translation>
     </message>
+    <message>
+        <source>Splitwick, Today&apos;s Round of %1</source>
+        <translation>Splitwick, Runde des Tages vom %1</translation>
+    </message>
+    <message>
+        <source>Won: %1 of %2 words, rating %3</source>
+        <translation>Gewonnen: %1 von %2 Wörtern, Wertung %3</translation>
+    </message>
+    <message>
+        <source>Not solved: %1 of %2 words</source>
+        <translation>Nicht gelöst: %1 von %2 Wörtern</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n move(s) in %1</source>
+        <translation>
+            <numerusform>%n Zug in %1</numerusform>
+            <numerusform>%n Züge in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run: %n day(s) in a row</source>
+        <translation>
+            <numerusform>Serie: %n Tag in Folge</numerusform>
+            <numerusform>Serie: %n Tage in Folge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Play the same board: %1</source>
+        <translation>Dasselbe Brett spielen: %1</translation>
+    </message>
 </context>
 <context>
     <name>RoundCards</name>
+    <message>
+        <source>F2: new round. Ctrl+Shift+C: copy result</source>
+        <translation>F2: neue Runde. Strg+Umschalt+C: Ergebnis kopieren</translation>
+    </message>
     <message>
         <source>Paused</source>
         <translation>Pausiert</translation>

@@ -108,6 +108,73 @@
         <source>This round needs the dictionary &quot;%1&quot;, which this game does not have.</source>
         <translation>Esta partida necesita el diccionario «%1», que este juego no tiene.</translation>
     </message>
+    <message>
+        <source>Found the round code %1 in the text.</source>
+        <translation>Se encontró el código de partida %1 en el texto.</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierDaysWindow</name>
+    <message>
+        <source>Not played</source>
+        <translation>No jugada</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganada</translation>
+    </message>
+    <message>
+        <source>Not solved</source>
+        <translation>No resuelta</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Sin terminar</translation>
+    </message>
+    <message>
+        <source>Earlier Days</source>
+        <translation>Días anteriores</translation>
+    </message>
+    <message>
+        <source>Play an earlier day&apos;s round as practice. Practice never changes your record.</source>
+        <translation>Juegue la partida de un día anterior como práctica. La práctica nunca cambia su historial.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Earlier days</source>
+        <translation>Días anteriores</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>&amp;Play as Practice</source>
+        <translation>&amp;Jugar como práctica</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -371,6 +438,14 @@
     <message>
         <source>Tod&amp;ay&apos;s Round</source>
         <translation>Partida &amp;del día</translation>
+    </message>
+    <message>
+        <source>&amp;Earlier Days...</source>
+        <translation>D&amp;ías anteriores...</translation>
+    </message>
+    <message>
+        <source>Copy Res&amp;ult</source>
+        <translation>Copiar res&amp;ultado</translation>
     </message>
 </context>
 <context>
@@ -819,6 +894,10 @@ Cambie sus opciones.</translation>
 <context>
     <name>TfrmMain</name>
     <message>
+        <source>Result copied</source>
+        <translation>Resultado copiado</translation>
+    </message>
+    <message>
         <source>Round code copied</source>
         <translation>Código de partida copiado</translation>
     </message>
@@ -829,6 +908,10 @@ Cambie sus opciones.</translation>
     <message>
         <source>Copy Round Code</source>
         <translation>Copiar el código de partida</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C copies your result to share.</source>
+        <translation>Ctrl+Mayús+C copia su resultado para compartir.</translation>
     </message>
 </context>
 <context>
@@ -846,8 +929,22 @@ Cambie sus opciones.</translation>
         <translation>Nivel</translation>
     </message>
     <message>
-        <source>Today&apos;s Round won %1 days in a row (best: %2)</source>
-        <translation>Partida del día ganada %1 días seguidos (récord: %2)</translation>
+        <source>Next Today&apos;s Round in %1</source>
+        <translation>Próxima partida del día en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s Round: %n day(s) played, %1 won (%2%)</source>
+        <translation>
+            <numerusform>Partida del día: %n día jugado, %1 ganados (%2 %)</numerusform>
+            <numerusform>Partida del día: %n días jugados, %1 ganados (%2 %)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won %n day(s) in a row (best: %1)</source>
+        <translation>
+            <numerusform>Ganada %n día seguido (récord: %1)</numerusform>
+            <numerusform>Ganada %n días seguidos (récord: %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -918,9 +1015,43 @@ Cambie sus opciones.</translation>
         <source>Today&apos;s Round needs the dictionary &quot;%1&quot; that comes with the game.</source>
         <translation>La partida del día necesita el diccionario «%1» que viene con el juego.</translation>
     </message>
+    <message>
+        <source>Splitwick, Today&apos;s Round of %1</source>
+        <translation>Splitwick, partida del día %1</translation>
+    </message>
+    <message>
+        <source>Won: %1 of %2 words, rating %3</source>
+        <translation>Ganada: %1 de %2 palabras, puntuación %3</translation>
+    </message>
+    <message>
+        <source>Not solved: %1 of %2 words</source>
+        <translation>No resuelta: %1 de %2 palabras</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n move(s) in %1</source>
+        <translation>
+            <numerusform>%n movimiento en %1</numerusform>
+            <numerusform>%n movimientos en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run: %n day(s) in a row</source>
+        <translation>
+            <numerusform>Racha: %n día seguido</numerusform>
+            <numerusform>Racha: %n días seguidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Play the same board: %1</source>
+        <translation>Juegue el mismo tablero: %1</translation>
+    </message>
 </context>
 <context>
     <name>RoundCards</name>
+    <message>
+        <source>F2: new round. Ctrl+Shift+C: copy result</source>
+        <translation>F2: nueva partida. Ctrl+Mayús+C: copiar el resultado</translation>
+    </message>
     <message>
         <source>Paused</source>
         <translation>En pausa</translation>

@@ -108,6 +108,73 @@
         <source>This round needs the dictionary &quot;%1&quot;, which this game does not have.</source>
         <translation>Cette partie demande le dictionnaire « %1 », que ce jeu n&apos;a pas.</translation>
     </message>
+    <message>
+        <source>Found the round code %1 in the text.</source>
+        <translation>Code de partie %1 trouvé dans le texte.</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierDaysWindow</name>
+    <message>
+        <source>Not played</source>
+        <translation>Pas jouée</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnée</translation>
+    </message>
+    <message>
+        <source>Not solved</source>
+        <translation>Pas résolue</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Pas terminée</translation>
+    </message>
+    <message>
+        <source>Earlier Days</source>
+        <translation>Jours précédents</translation>
+    </message>
+    <message>
+        <source>Play an earlier day&apos;s round as practice. Practice never changes your record.</source>
+        <translation>Jouez la partie d&apos;un jour précédent pour vous entraîner. L&apos;entraînement ne change jamais votre bilan.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Earlier days</source>
+        <translation>Jours précédents</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>&amp;Play as Practice</source>
+        <translation>&amp;Jouer pour s&apos;entraîner</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -371,6 +438,14 @@
     <message>
         <source>Tod&amp;ay&apos;s Round</source>
         <translation>Partie du &amp;jour</translation>
+    </message>
+    <message>
+        <source>&amp;Earlier Days...</source>
+        <translation>Jours pr&amp;écédents...</translation>
+    </message>
+    <message>
+        <source>Copy Res&amp;ult</source>
+        <translation>Copier le rés&amp;ultat</translation>
     </message>
 </context>
 <context>
@@ -819,6 +894,10 @@ Veuillez modifier vos options.</translation>
 <context>
     <name>TfrmMain</name>
     <message>
+        <source>Result copied</source>
+        <translation>Résultat copié</translation>
+    </message>
+    <message>
         <source>Round code copied</source>
         <translation>Code de partie copié</translation>
     </message>
@@ -829,6 +908,10 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Copy Round Code</source>
         <translation>Copier le code de partie</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C copies your result to share.</source>
+        <translation>Ctrl+Maj+C copie votre résultat à partager.</translation>
     </message>
 </context>
 <context>
@@ -846,8 +929,22 @@ Veuillez modifier vos options.</translation>
         <translation>Niveau</translation>
     </message>
     <message>
-        <source>Today&apos;s Round won %1 days in a row (best: %2)</source>
-        <translation>Partie du jour gagnée %1 jours de suite (record : %2)</translation>
+        <source>Next Today&apos;s Round in %1</source>
+        <translation>Prochaine partie du jour dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s Round: %n day(s) played, %1 won (%2%)</source>
+        <translation>
+            <numerusform>Partie du jour : %n jour joué, %1 gagné (%2 %)</numerusform>
+            <numerusform>Partie du jour : %n jours joués, %1 gagnés (%2 %)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won %n day(s) in a row (best: %1)</source>
+        <translation>
+            <numerusform>Gagnée %n jour de suite (record : %1)</numerusform>
+            <numerusform>Gagnée %n jours de suite (record : %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -918,9 +1015,43 @@ Veuillez modifier vos options.</translation>
         <source>Today&apos;s Round needs the dictionary &quot;%1&quot; that comes with the game.</source>
         <translation>La partie du jour demande le dictionnaire « %1 » fourni avec le jeu.</translation>
     </message>
+    <message>
+        <source>Splitwick, Today&apos;s Round of %1</source>
+        <translation>Splitwick, partie du jour du %1</translation>
+    </message>
+    <message>
+        <source>Won: %1 of %2 words, rating %3</source>
+        <translation>Gagnée : %1 mots sur %2, note %3</translation>
+    </message>
+    <message>
+        <source>Not solved: %1 of %2 words</source>
+        <translation>Pas résolue : %1 mots sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n move(s) in %1</source>
+        <translation>
+            <numerusform>%n coup en %1</numerusform>
+            <numerusform>%n coups en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run: %n day(s) in a row</source>
+        <translation>
+            <numerusform>Série : %n jour de suite</numerusform>
+            <numerusform>Série : %n jours de suite</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Play the same board: %1</source>
+        <translation>Jouez la même grille : %1</translation>
+    </message>
 </context>
 <context>
     <name>RoundCards</name>
+    <message>
+        <source>F2: new round. Ctrl+Shift+C: copy result</source>
+        <translation>F2 : nouvelle partie. Ctrl+Maj+C : copier le résultat</translation>
+    </message>
     <message>
         <source>Paused</source>
         <translation>En pause</translation>

@@ -128,6 +128,38 @@ private slots:
         QCOMPARE(int(std::get<RoundCode::Fault>(result)), fault);
     }
 
+    void pastedFromAChat_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<bool>("pickedOut");
+        QTest::addColumn<QString>("name");
+        const QString good = code(3, 10, 4, FixedCell::Random, false, 0, 5u).text();
+        const QString other = code(3, 10, 4, FixedCell::Random, false, 0, 6u).text();
+        const QString zwsp(QChar(0x200B)), rlm(QChar(0x200F)), joiner(QChar(0x2060)), bom(QChar(0xFEFF));
+        QTest::newRow("invisible marks around") << zwsp + good + rlm << true << false << "";
+        QTest::newRow("invisible marks inside") << good.left(6) + joiner + good.mid(6, 4) + bom + good.mid(10) + " (English)"
+                                                << true << false << "English";
+        QTest::newRow("chat text around") << "Beat that: " + good + " (English) took me 3 min!" << true << true << "English";
+        QTest::newRow("lower case in a sentence") << "try " + good.toLower() + ", it's hard" << true << true << "";
+        QTest::newRow("two codes") << good + " or " + other << false << false << "";
+    }
+
+    void pastedFromAChat()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, found);
+        QFETCH(bool, pickedOut);
+        QFETCH(QString, name);
+        const std::optional<RoundCode> c = parsed(text);
+        QCOMPARE(c.has_value(), found);
+        if (!found)
+            return;
+        QCOMPARE(c->text(), code(3, 10, 4, FixedCell::Random, false, 0, 5u).text());
+        QCOMPARE(c->pickedOut, pickedOut);
+        QCOMPARE(c->dictionaryName, name);
+    }
+
     // Options values beyond every round's are kept for codes of a later kind:
     // with the right check character such a code is refused as unknown.
     void laterKindIsRefused()

@@ -8,8 +8,12 @@
 #include "settings/split_formats.h"
 #include "support/dictionary_file.h"
 #include "support/round_rig.h"
+#include "base/program_folder.h"
 
 #include <QtTest>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 const QDate Monday(2026, 12, 7);
@@ -99,6 +103,29 @@ private slots:
         QCOMPARE(TodaysRound::dictionaryNameFor(QLocale(language)), dictionary);
     }
 
+    void shippedDictionaryOfEachLanguage_data()
+    {
+        // The installation as it ships: its file names and its list of languages.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("dictionary");
+        QTest::newRow("fr") << "fr" << "Mots français";
+        QTest::newRow("de") << "de" << "Wörter auf Deutsch";
+        QTest::newRow("es") << "es" << "Palabras en español";
+        QTest::newRow("none of its own") << "it" << "English";
+    }
+
+    void shippedDictionaryOfEachLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, dictionary);
+        setProgramFolder(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/"));
+        const auto restore = qScopeGuard([] { setProgramFolder(QString()); });
+        const CodeDeal deal = TodaysRound::dealFor(Monday, language);
+        QVERIFY2(deal.ok(), qPrintable(deal.problem));
+        QCOMPARE(deal.options.dictionary, dictionary);
+        QVERIFY(QFileInfo(deal.options.dictionaryPath).isFile());
+    }
+
     void missingShippedDictionaryIsNamed()
     {
         RoundRig rig;
@@ -133,6 +160,28 @@ private slots:
         dealToday(rig, tuesday);
         QVERIFY(winAll(rig));
         QCOMPARE(record.currentRun(tuesday), 1);
+    }
+
+    void aWinIsOneWrite()
+    {
+        // Each replacement of the settings file is seen as it happens: the
+        // win's score and the day's result go in one, so no kill can part them.
+        RoundRig rig;
+        shipEnglish(rig);
+        dealToday(rig, Monday);
+        const QFileInfo file(rig.settings->path());
+        const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(watch >= 0);
+        const auto close = qScopeGuard([watch] { ::close(watch); });
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(file.absolutePath()).constData(), IN_MOVED_TO) >= 0);
+        QVERIFY(winAll(rig));
+        alignas(inotify_event) char events[4096];
+        const ssize_t got = ::read(watch, events, sizeof events);
+        // One event, naming the file.
+        QCOMPARE(got, ssize_t(sizeof(inotify_event) + reinterpret_cast<inotify_event *>(events)->len));
+        QCOMPARE(QFile::decodeName(reinterpret_cast<inotify_event *>(events)->name), file.fileName());
+        QCOMPARE(DailyRecord(*rig.settings).resultOf(Monday)->outcome, DayOutcome::Won);
+        QCOMPARE(rig.settings->readSection("scores").size(), 1);
     }
 
 private:

@@ -60,6 +60,8 @@ public:
         const QDir xq(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/xq"));
         for (const QString &file : xq.entryList(QDir::Files))
             QFile::copy(xq.filePath(file), dir.filePath(QStringLiteral("xq/") + file));
+        // The installation's list of each language's dictionary.
+        QFile::copy(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/kbs/languages.txt"), dir.filePath(QStringLiteral("kbs/languages.txt")));
         writeDictionary(QStringLiteral("alpha"), {"ALPHA", "BRAVO", "CHARLIE", "DELTA"});
         QList<QByteArray> beta;
         for (const QString &format : {QStringLiteral("5 letters: 2-1-2"), QStringLiteral("4 letters: 1-2-1")})

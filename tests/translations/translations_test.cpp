@@ -18,6 +18,7 @@ struct Message
     QString source;
     QString translation;
     QString type; // "unfinished", "vanished", "obsolete" or empty
+    QStringList forms; // a count's plural forms, each a whole text
 };
 
 QList<Message> readTs(const QString &path)
@@ -37,12 +38,20 @@ QList<Message> readTs(const QString &path)
         if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("message")) {
-            m = Message{context, {}, {}, {}};
+            m = Message{context, {}, {}, {}, {}};
         } else if (name == QLatin1String("source")) {
             m.source = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             m.type = xml.attributes().value(QLatin1String("type")).toString();
-            m.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            QString text;
+            while (!(xml.isEndElement() && xml.name() == QLatin1String("translation")) && !xml.atEnd()) {
+                xml.readNext();
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    m.forms.append(xml.readElementText());
+                else if (xml.isCharacters())
+                    text += xml.text();
+            }
+            m.translation = m.forms.isEmpty() ? text : m.forms.join(QString());
             messages.append(m);
         }
     }
@@ -149,7 +158,10 @@ void TranslationsTest::placeholdersAndShortcutsHold()
     QHash<QString, QHash<QChar, QChar>> letters;
     for (const Message &m : shipped) {
         const QString where = language + ' ' + m.context + ": " + m.source + " -> " + m.translation;
-        QCOMPARE(placeholders(m.translation), placeholders(m.source));
+        for (const QString &form : m.forms.isEmpty() ? QStringList{m.translation} : m.forms) {
+            QVERIFY2(!form.isEmpty(), qPrintable(where));
+            QCOMPARE(placeholders(form), placeholders(m.source));
+        }
         const QChar english = shortcutLetter(m.source);
         const QChar translated = shortcutLetter(m.translation);
         QVERIFY2(english.isNull() == translated.isNull(), qPrintable(where));

@@ -2,6 +2,7 @@
 // The run's language: choosing it, loading its translations, and what depends on it.
 #include "ui/desktop/game_language.h"
 
+#include "round/dictionary_files.h"
 #include "settings/settings_file.h"
 
 #include <QCoreApplication>
@@ -14,14 +15,13 @@ namespace {
 struct LanguageFacts
 {
     const char *code;
-    const char *name;       // in the language itself (UTF-8)
-    const char *dictionary; // the dictionary of its words (UTF-8)
+    const char *name; // in the language itself (UTF-8)
 };
 
 const LanguageFacts Languages[] = {
-    {"de", "Deutsch", "Wörter auf Deutsch"},
-    {"es", "Español", "Palabras en español"},
-    {"fr", "Français", "Mots français"},
+    {"de", "Deutsch"},
+    {"es", "Español"},
+    {"fr", "Français"},
 };
 
 QString g_language = QStringLiteral("en");
@@ -95,11 +95,9 @@ QString gameLanguage()
 
 QString languageDictionary(const QString &code)
 {
-    // By name: "English (Hinweise auf Deutsch).dic" sorts before "English.dic".
-    if (code == QLatin1String("en"))
-        return QStringLiteral("English");
-    const LanguageFacts *l = facts(code);
-    return l ? QString::fromUtf8(l->dictionary) : QString();
+    // What the installation ships for the language, looked up where Today's Round looks.
+    const std::optional<DictionaryFile> file = DictionaryFiles::ofLanguage(code);
+    return file ? file->name : QString();
 }
 
 QString helpPageName()

@@ -4,6 +4,7 @@
 
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
+#include "round/todays_round.h"
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
 #include "sound/sound_menu.h"
@@ -143,6 +144,7 @@ void TfrmMain::attachEngine(const EngineMaker &makeEngine)
     m_boardView->setDropWatcher([this](int target, int source) { m_keyboardPlay->news().dropping(target, source); });
     m_boardView->setChangeWatcher([this] { m_keyboardPlay->followTiles(); });
     m_cards = std::make_unique<RoundCards>(*this, *m_boardPanel, *m_engine, m_keyboardPlay->announcer());
+    m_cards->setResultOffer([this] { return TodaysRound::resultOf(*m_engine, m_settings).has_value(); });
     const bool cues = m_settings.readBool(OptionsSection, QStringLiteral("ColourBlindCues"), false);
     m_menus->setTicked(MenuCommand::ColourCues, cues);
     ColourCues::setEnabled(cues);

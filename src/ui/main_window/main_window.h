@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Banner;
 class BackgroundImage;
@@ -119,6 +120,10 @@ public:
     void RoundNumberClick(); // Game > "Round Number...": show the number and code, deal one again
     void TodaysRoundClick(); // Game > "Today's Round": the day's round, the first play of the day counting
     void CopyRoundCodeClick(); // Ctrl+C: the round's code with its dictionary's name to the clipboard
+    // Ctrl+Shift+C, and the round's end card: the day's result to post (see
+    // TodaysRound::resultOf) to the clipboard, once the day's counted round has ended.
+    void CopyResultClick();
+    void EarlierDaysClick(); // Game > "Earlier Days...": a day of the last 30 played as practice
     void ColourCuesClick();  // Options > "Colour-blind Cues": the tick, stored
     // Options > "Zoom In", "Zoom Out", "Actual Size": the board's size in per
     // cent of its natural size, the window following; kept at close.
@@ -144,6 +149,7 @@ protected:
 private:
     QWidget *buildBoard();
     void showRoundCode(); // the code items' captions and enabling for the round on the board
+    void afterDeal();
     void attachEngine(const EngineMaker &makeEngine);
     void runCommand(MenuCommand command);
     void applyCommands();
@@ -197,6 +203,7 @@ private:
     TfrmDebug *m_debugWindow = nullptr;
     TfrmAbout *m_aboutBox = nullptr;
     TfrmScore *m_scoreWindow = nullptr;
+    std::optional<QString> m_resultOfferedAfter; // the round's last status, once the status line offered its result
     TfrmStyle *m_styleDialog = nullptr;
 
     std::unique_ptr<TileLookHolder> m_look;

@@ -31,6 +31,8 @@ void TfrmMain::runCommand(MenuCommand command)
     case MenuCommand::RoundNumber: RoundNumberClick(); break;
     case MenuCommand::TodaysRound: TodaysRoundClick(); break;
     case MenuCommand::CopyRoundCode: CopyRoundCodeClick(); break;
+    case MenuCommand::EarlierDays: EarlierDaysClick(); break;
+    case MenuCommand::CopyResult: CopyResultClick(); break;
     case MenuCommand::Settings: Options1Click(); break;
     case MenuCommand::Styles: Styles1Click(); break;
     case MenuCommand::ZoomIn: zoomTo(BoardZoom::larger(m_zoom)); break;
@@ -54,6 +56,12 @@ void TfrmMain::runCommand(MenuCommand command)
 void TfrmMain::New1Click()
 {
     m_engine->New1Click();
+    afterDeal();
+}
+
+// A round was dealt: the keyboard's frame and the cards follow it.
+void TfrmMain::afterDeal()
+{
     m_keyboardPlay->roundDealt();
     m_cards->roundDealt();
 }
@@ -71,8 +79,7 @@ void TfrmMain::RoundNumberClick()
     if (!deal.ok())
         return;
     m_engine->dealRound(deal.seed, deal.options);
-    m_keyboardPlay->roundDealt();
-    m_cards->roundDealt();
+    afterDeal();
 }
 
 void TfrmMain::ColourCuesClick()

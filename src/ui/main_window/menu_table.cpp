@@ -47,11 +47,17 @@ const std::array Rows{
             {}},
     MenuRow{MenuCommand::TodaysRound, TopMenu::Game,
             {.name = "mTodaysRound", .caption = QT_TRANSLATE_NOOP("MainMenus", "Tod&ay's Round"), .enabledBy = &RoundCommands::newGame}, {}},
+    MenuRow{MenuCommand::EarlierDays, TopMenu::Game,
+            {.name = "mEarlierDays", .caption = QT_TRANSLATE_NOOP("MainMenus", "&Earlier Days..."), .enabledBy = &RoundCommands::newGame}, {}},
     // Enabled, and the pop-up's item captioned with the code, once a round has one.
     MenuRow{MenuCommand::CopyRoundCode, TopMenu::Game,
             {.name = "mCopyCode", .caption = QT_TRANSLATE_NOOP("MainMenus", "C&opy Round Code"), .key = Qt::CTRL | Qt::Key_C},
             {.name = "CopyCode1", .caption = QT_TRANSLATE_NOOP("MainMenus", "Copy Round Code"), .key = Qt::CTRL | Qt::Key_C,
              .separatorAbove = "NCode"}, 11},
+    // Enabled once the day's counted round has ended.
+    MenuRow{MenuCommand::CopyResult, TopMenu::Game,
+            {.name = "mCopyResult", .caption = QT_TRANSLATE_NOOP("MainMenus", "Copy Res&ult"), .key = Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+            {}},
 
     MenuRow{MenuCommand::Settings, TopMenu::Options,
             {.name = "mSettings", .caption = QT_TRANSLATE_NOOP("MainMenus", "&Settings"), .key = Qt::Key_F7,

@@ -19,6 +19,8 @@ enum class MenuCommand {
     RoundNumber,
     TodaysRound,
     CopyRoundCode,
+    EarlierDays,
+    CopyResult,
     Settings,
     Styles,
     ZoomIn,

@@ -42,8 +42,6 @@ void RoundCards::pauseFor(Reason reason)
     if (!m_engine.paused())
         return;
     m_reason = reason;
-    m_playedBefore += m_played.isValid() ? m_played.elapsed() : 0;
-    m_played.invalidate();
     m_card->setDismissHandler([this] { goOn(); });
     m_card->present(tr("Paused"), {tr("The clock stands still and the board is hidden.")},
                     tr("Any key or a click: go on"),
@@ -58,7 +56,6 @@ void RoundCards::goOn()
         return;
     m_reason = Reason::None;
     m_engine.resume();
-    m_played.start();
     m_announcer.announce(tr("Resumed"));
     if (m_window.isActiveWindow())
         m_board.setFocus(Qt::OtherFocusReason);
@@ -129,27 +126,17 @@ void RoundCards::roundDealt()
         m_card->hide();
     }
     m_reason = Reason::None;
-    m_playedBefore = 0;
-    m_played.start();
     m_cluesAtDeal = m_engine.round().Parameters.CluesLeft;
     m_wasInPlay = m_engine.inPlay();
-}
-
-qint64 RoundCards::playedMs() const
-{
-    return m_playedBefore + (m_played.isValid() ? m_played.elapsed() : 0);
 }
 
 void RoundCards::commandsChanged()
 {
     const bool inPlay = m_engine.inPlay();
-    if (inPlay && !m_wasInPlay && !m_played.isValid())
-        m_played.start();
     const bool ended = m_wasInPlay && !inPlay && !m_engine.round().Busy;
     m_wasInPlay = inPlay;
     if (ended) {
-        m_playedBefore = playedMs();
-        m_played.invalidate();
+        m_playedMs = m_engine.playedMs();
         // Once the end's own steps (the reveal, the sounds) are done.
         QTimer::singleShot(0, this, [this] {
             if (!m_engine.inPlay() && !m_engine.round().Busy)
@@ -169,14 +156,16 @@ void RoundCards::showResult()
         title = tr("Solved by the game");
     else
         title = tr("Round won");
-    const qint64 seconds = playedMs() / 1000;
+    const qint64 seconds = m_playedMs / 1000;
     const QString time = QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     const int clues = qMax(0, m_cluesAtDeal - p.CluesLeft);
     m_card->setDismissHandler(nullptr);
     m_card->present(title,
                     {tr("Rating: %1").arg(qMax(0, rating)), tr("Moves: %1").arg(m_engine.round().Moves),
                      tr("Clues used: %1").arg(clues), tr("Time: %1").arg(time)},
-                    tr("F2: new round"), BoardCard::Kind::OverBoard);
+                    m_resultOffered && m_resultOffered() ? tr("F2: new round. Ctrl+Shift+C: copy result")
+                                                         : tr("F2: new round"),
+                    BoardCard::Kind::OverBoard);
     // Read after the round's own news, which says the moment first.
     QTimer::singleShot(ReadCardAfterMs, this, [this] {
         if (m_card->isVisible() && !m_card->coversBoard())

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -39,8 +38,8 @@ public:
     void showWelcome(std::function<void()> deal);
 
     BoardCard &card() { return *m_card; }
-    // Time played in the round, pauses left out.
-    qint64 playedMs() const;
+    // Whether a finished round has a result to share (Today's Round's counted one).
+    void setResultOffer(std::function<bool()> offered) { m_resultOffered = std::move(offered); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -61,8 +60,8 @@ private:
     Reason m_reason = Reason::None;
     QList<QPointer<QWidget>> m_ownWindows; // the game's own windows open now
     QTimer m_away;
-    QElapsedTimer m_played;
-    qint64 m_playedBefore = 0; // played before the last pause
+    std::function<bool()> m_resultOffered;
+    qint64 m_playedMs = 0; // the finished round's time, pauses left out
     int m_cluesAtDeal = 0;
     bool m_wasInPlay = false;
     bool m_welcome = false;

@@ -109,6 +109,6 @@ void RoundNumberDialog::textChanged()
 {
     const CodeDeal typed = deal();
     m_deal->setEnabled(typed.ok());
-    m_problem->setText(typed.problem);
+    m_problem->setText(typed.ok() ? typed.note : typed.problem);
     m_problem->setAccessibleName(m_problem->text());
 }

@@ -2,13 +2,16 @@
 // "Completed Game Statistics": the table of averages, the bar chart and the run of Today's Round.
 #include "ui/statistics/score_window.h"
 
+#include "base/count_text.h"
 #include "settings/daily_record.h"
+#include "settings/day_clock.h"
 #include "ui/desktop/look_alike_fonts.h"
 #include "ui/statistics/score_chart.h"
 
 #include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 
@@ -31,16 +34,18 @@ const Column Columns[] = {
     {0, "25%", 0xFF0000, 0xFF0000, 0xFFFFFF},
 };
 
-// Where the table sits.
+// Where the table sits: close enough for the chart and two lines of Today's
+// Round below it within the window's fixed size.
 constexpr int CellWidth = 31;
 constexpr int CellHeight = 20;
 constexpr int FirstColumnX = 168;
 constexpr int ColumnStep = 40;
-constexpr int HeadingY = 30;
-constexpr int FirstRowY = 52;
-constexpr int RowStep = 23;
+constexpr int HeadingY = 18;
+constexpr int FirstRowY = 36;
+constexpr int RowStep = 21;
 constexpr int RowNameX = 84;
-constexpr int ChartY = ScoreTable::ClassCount * RowStep + FirstRowY + 10;
+constexpr int ChartY = (ScoreTable::ClassCount - 1) * RowStep + CellHeight + FirstRowY + 2;
+constexpr int LineHeight = 16;
 
 QFont arialBold()
 {
@@ -84,10 +89,31 @@ TfrmScore::TfrmScore(const SettingsFile &settings, QWidget *parent) : QDialog(pa
 
     m_chart = new ScoreChart(this);
     m_chart->move((ClientWidth - ScoreChart::ChartWidth) / 2, ChartY);
-    const int runY = ChartY + ScoreChart::ChartHeight + 2;
-    m_todaysRun = addLabel(this, QString(), this->font(), Navy, QRect(0, runY, ClientWidth, ClientHeight - runY),
-                           Qt::AlignCenter);
+    const int daysY = ChartY + ScoreChart::ChartHeight + 1;
+    m_todaysDays = addLabel(this, QString(), this->font(), Navy, QRect(0, daysY, ClientWidth, LineHeight),
+                            Qt::AlignCenter);
+    m_todaysDays->setObjectName(QStringLiteral("lTodaysDays"));
+    m_todaysRun = addLabel(this, QString(), this->font(), Navy,
+                           QRect(0, daysY + LineHeight, ClientWidth, ClientHeight - daysY - LineHeight), Qt::AlignCenter);
     m_todaysRun->setObjectName(QStringLiteral("lTodaysRun"));
+    // The corner left of the column headings.
+    m_nextRound = addLabel(this, QString(), this->font(), Navy, QRect(6, 1, FirstColumnX - 12, FirstRowY - 3),
+                           Qt::AlignLeft | Qt::AlignVCenter);
+    m_nextRound->setObjectName(QStringLiteral("lNextRound"));
+    m_nextRound->setWordWrap(true);
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, [this] { showNextRound(); });
+}
+
+void TfrmScore::showNextRound()
+{
+    const qint64 s = DayClock::secondsToNextDay();
+    m_nextRound->setText(tr("Next Today's Round in %1")
+                             .arg(QStringLiteral("%1:%2:%3")
+                                      .arg(s / 3600)
+                                      .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+                                      .arg(s % 60, 2, 10, QLatin1Char('0'))));
 }
 
 void TfrmScore::buildTable()
@@ -98,7 +124,7 @@ void TfrmScore::buildTable()
     const QFont headingFont = arialBold();
     const int tableRight = FirstColumnX + 3 * ColumnStep + CellWidth;
     addLabel(this, tr("Efficiency"), headingFont, Navy,
-             QRect(FirstColumnX, HeadingY - 22, tableRight - FirstColumnX, 18), Qt::AlignCenter);
+             QRect(FirstColumnX, HeadingY - 17, tableRight - FirstColumnX, 17), Qt::AlignCenter);
     for (int col = 0; col < 4; ++col) {
         const Column &column = Columns[col];
         const int x = FirstColumnX + col * ColumnStep;
@@ -142,9 +168,18 @@ void TfrmScore::FormActivate()
             m_labels[c][b]->setText(table.text(c, b));
     m_chart->setTable(table);
     const DailyRecord record(m_settings);
-    m_todaysRun->setText(tr("Today's Round won %1 days in a row (best: %2)")
-                             .arg(record.currentRun(QDate::currentDate()))
-                             .arg(record.bestRun()));
+    const int played = record.daysPlayed();
+    const int won = record.daysWon();
+    const int share = played > 0 ? int((qint64(won) * 100 + played / 2) / played) : 0;
+    m_todaysDays->setText(
+        countText("TfrmScore", QT_TRANSLATE_N_NOOP("TfrmScore", "Today's Round: %n day(s) played, %1 won (%2%)"), played)
+            .arg(won)
+            .arg(share));
+    m_todaysRun->setText(
+        countText("TfrmScore", QT_TRANSLATE_N_NOOP("TfrmScore", "Won %n day(s) in a row (best: %1)"),
+                  record.currentRun(DayClock::today()))
+            .arg(record.bestRun()));
+    showNextRound();
 }
 
 bool TfrmScore::event(QEvent *event)
@@ -159,12 +194,19 @@ void TfrmScore::showEvent(QShowEvent *event)
     // Filled before the first paint, whenever the window system activates it.
     loadLookAlikeFonts();
     FormActivate();
+    m_clock->start();
     QDialog::showEvent(event);
     if (QWidget *owner = parentWidget()) {
         QRect r = frameGeometry();
         r.moveCenter(owner->window()->frameGeometry().center());
         move(r.topLeft());
     }
+}
+
+void TfrmScore::hideEvent(QHideEvent *event)
+{
+    m_clock->stop();
+    QDialog::hideEvent(event);
 }
 
 void TfrmScore::keyPressEvent(QKeyEvent *event)

@@ -475,7 +475,7 @@ void MainWindowTest::menusInOrder()
     QStringList menus;
     for (QAction *menu : window.menuBar()->actions())
         menus << QString(menu->text()).remove(QLatin1Char('&')) + ": " + captions(menu->menu()->actions()).join('|');
-    QCOMPARE(menus, QStringList({"File: Statistics|Exit", "Game: New Game|-|Clue|Solve|Pause|-|Round Number...|Today's Round|Copy Round Code",
+    QCOMPARE(menus, QStringList({"File: Statistics|Exit", "Game: New Game|-|Clue|Solve|Pause|-|Round Number...|Today's Round|Earlier Days...|Copy Round Code|Copy Result",
                                  "Options: Settings|Styles|-|Zoom In|Zoom Out|Actual Size|-|Banner|Hover Hints|Colour-blind Cues|-|Sound Effects|Music",
                                  "Help: How to Play|-|E-mail Support|News and New Games|Web Site|-|About"}));
 }

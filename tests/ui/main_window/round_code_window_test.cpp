@@ -117,7 +117,11 @@ private slots:
         QCOMPARE(boardOf(game.engine()), other);
         QCOMPARE(typeIntoRoundNumber(window, copied), QString());
         QCOMPARE(boardOf(game.engine()), board);
-        QVERIFY2(lbText(window).endsWith(", round: " + code), qPrintable(lbText(window)));
+        // Pasted from a chat: picked out of the text around it, and said so.
+        QCOMPARE(typeIntoRoundNumber(window, "beat this: " + copied + QChar(0x200B) + " !"),
+                 "Found the round code " + code + " in the text.");
+        QCOMPARE(boardOf(game.engine()), board);
+        QVERIFY(lbText(window).endsWith(", round: " + code));
         // The player's options are theirs still.
         QCOMPARE(game.options().dictionary(), QStringLiteral("English"));
         QCOMPARE(game.options().wordCount(), 20);

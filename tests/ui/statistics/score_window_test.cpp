@@ -137,7 +137,7 @@ void ScoreWindowTest::freshFileShowsZerosAndNoBars()
     TfrmScore window(settings);
     const QImage picture = grabChart(window);
     QCOMPARE(window.windowTitle(), QStringLiteral("Completed Game Statistics"));
-    QCOMPARE(window.size(), QSize(347, 429));
+    QCOMPARE(window.size(), QSize(347, 405));
     QCOMPARE(window.chart()->size(), QSize(321, 250));
     for (int c = 0; c < ScoreTable::ClassCount; ++c)
         for (int b = 0; b < ScoreTable::BandCount; ++b)
@@ -333,9 +333,9 @@ void ScoreWindowTest::todaysRunBelowTheChart_data()
 {
     QTest::addColumn<QStringList>("wonDaysAgo"); // the days won, in the order played
     QTest::addColumn<QString>("shown");
-    QTest::newRow("never played") << QStringList() << "Today's Round won 0 days in a row (best: 0)";
-    QTest::newRow("a day missed since") << QStringList{"4", "3", "1", "0"}
-                                        << "Today's Round won 2 days in a row (best: 2)";
+    QTest::newRow("never played") << QStringList() << "Won 0 days in a row (best: 0)";
+    QTest::newRow("one day") << QStringList{"0"} << "Won 1 day in a row (best: 1)";
+    QTest::newRow("a day missed since") << QStringList{"4", "3", "1", "0"} << "Won 2 days in a row (best: 2)";
 }
 
 void ScoreWindowTest::todaysRunBelowTheChart()
