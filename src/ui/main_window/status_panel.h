@@ -24,6 +24,8 @@ public:
     Banner &banner() { return *m_banner; }
     void showRating(const QString &caption, RatingBand band);
     void setModeText(const QString &text); // "" or "Solving"
+    // Redraws the rating and the line in their letters for the contrast now in force.
+    void refreshContrast();
 
     // StatusLine
     void setStatusText(const QString &text) override;
@@ -32,7 +34,12 @@ public:
     void startBanner() override;
     void stopBanner() override;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void showRatingLetters();
+
     QFrame *m_innerPanel = nullptr;  // ppp: the raised panel inside the sunken strip
     QFrame *m_ratingFrame = nullptr;
     QLabel *m_ratingLabel = nullptr; // Counter

@@ -3,6 +3,10 @@
 #include "ui/options/options_dialog.h"
 
 #include "settings/split_formats.h"
+#include "ui/accessibility/choice_accessible.h"
+#include "ui/accessibility/mnemonics.h"
+#include "ui/accessibility/readable_palette.h"
+#include "ui/accessibility/screen_fit.h"
 #include "ui/board/palette.h"
 #include "ui/desktop/desktop.h"
 #include "ui/options/language_box.h"
@@ -57,10 +61,15 @@ Tfo::Tfo(OptionsModel &options, Desktop &desktop, QWidget *parent)
 {
     setObjectName(QStringLiteral("fo"));
     setWindowTitle(tr("Splitwick Options"));
+    ChoiceAccessible::install();
     connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
     // The board draws what the option says, from the restored value on.
     Palette::setHighContrast(m_options.highContrast());
-    connect(&m_options, &OptionsModel::changed, this, [this] { Palette::setHighContrast(m_options.highContrast()); });
+    ReadablePalette::apply(*this);
+    connect(&m_options, &OptionsModel::changed, this, [this] {
+        Palette::setHighContrast(m_options.highContrast());
+        ReadablePalette::apply(*this);
+    });
 }
 
 void Tfo::ensureWidgets()
@@ -70,8 +79,9 @@ void Tfo::ensureWidgets()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_settingsPage = buildSettingsPage();
-    m_pages->addTab(m_settingsPage, tr("Settings"));
-    m_pages->addTab(buildSoundPage(), tr("Sounds && Music"));
+    // At a large scale or font the pages scroll rather than leave the screen.
+    m_pages->addTab(ScreenFit::scrolled(m_settingsPage), tr("Settings"));
+    m_pages->addTab(ScreenFit::scrolled(buildSoundPage()), tr("Sounds && Music"));
 
     m_HelpHints = new QCheckBox(tr("Help Hints"), this);
     m_HelpHints->setObjectName(QStringLiteral("HelpHints"));
@@ -87,7 +97,7 @@ void Tfo::ensureWidgets()
     connect(m_NewCells, &QPushButton::clicked, this, [this] { done(NewCellsResult); });
 
     // Beside the pages, not on "Settings": it can change while a round is in play.
-    m_HighContrast = new QCheckBox(QStringLiteral("High Contrast"), this);
+    m_HighContrast = new QCheckBox(tr("High Contrast"), this);
     m_HighContrast->setObjectName(QStringLiteral("HighContrast"));
 
     auto *buttons = new QHBoxLayout;
@@ -106,6 +116,7 @@ void Tfo::ensureWidgets()
 
     updateFromModel();
     connectModel();
+    Mnemonics::assign(*this);
 }
 
 void Tfo::setVisible(bool visible)
@@ -266,7 +277,8 @@ void Tfo::connectModel()
                 [this, i](const QString &text) { m_options.setSoundText(SoundSlot(i), text); });
     }
     connectSoundHandlers();
-    connect(m_tbSound, &QSlider::valueChanged, &m_options, &OptionsModel::setVolumePosition);
+    connect(m_tbSound, &QSlider::valueChanged, this,
+            [this](int loudness) { m_options.setVolumePosition(volumePositionOf(loudness)); });
 }
 
 void Tfo::updateFromModel()
@@ -326,7 +338,7 @@ void Tfo::updateFromModel()
     m_editedMusic = m_options.soundText(SoundSlot::Music);
     {
         const QSignalBlocker block(m_tbSound);
-        m_tbSound->setValue(m_options.volumePosition());
+        m_tbSound->setValue(volumePositionOf(m_options.volumePosition()));
     }
     m_settingsPage->setEnabled(m_settingsPageEnabled);
 }
@@ -338,6 +350,7 @@ void Tfo::reject()
 
 void Tfo::showEvent(QShowEvent *event)
 {
+    ScreenFit::fit(*this);
     if (QWidget *owner = parentWidget()) {
         QRect frame = frameGeometry();
         frame.moveCenter(owner->window()->frameGeometry().center());

@@ -49,6 +49,10 @@ public:
     void setNewCellsEnabled(bool enabled);
     void setSettingsPageEnabled(bool enabled);
 
+    // The volume slider's loudness (15 the loudest) for the track bar's
+    // position (1 the loudest), and back: the map is its own inverse.
+    static constexpr int volumePositionOf(int other) { return 16 - other; }
+
     // The download page for sounds and music on the maker's web site; empty without one.
     static QString downloadPageAddress();
 
