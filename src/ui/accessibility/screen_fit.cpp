@@ -2,6 +2,7 @@
 // Pages that scroll and windows that stay within the screen.
 #include "ui/accessibility/screen_fit.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -11,7 +12,14 @@ namespace {
 class WholePageScroll : public QScrollArea
 {
 public:
-    using QScrollArea::QScrollArea;
+    WholePageScroll()
+    {
+        // Whatever the keys reach comes into view: Tab, a shortcut letter, the arrows.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (now && widget() && widget()->isAncestorOf(now))
+                ensureWidgetVisible(now);
+        });
+    }
     // Qt's own hint stops at a few dozen lines of text; the page's own hint
     // lets the window ask for all of it, and the screen bounds it in fit().
     QSize sizeHint() const override
@@ -35,6 +43,14 @@ QScrollArea *scrolled(QWidget *page)
     return area;
 }
 
+QSize room(const QWidget &window)
+{
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return screen->availableGeometry().size() - (window.frameGeometry().size() - window.geometry().size());
+}
+
 void fit(QWidget &window)
 {
     const QScreen *screen = window.screen();
@@ -42,7 +58,7 @@ void fit(QWidget &window)
         return;
     const QRect free = screen->availableGeometry();
     const QSize frame = window.frameGeometry().size() - window.geometry().size();
-    const QSize room = free.size() - frame;
+    const QSize room = ScreenFit::room(window);
     const QSize wanted = window.sizeHint().expandedTo(window.minimumSizeHint());
     const QSize size = wanted.boundedTo(room).expandedTo(window.minimumSize());
     if (size != window.size())

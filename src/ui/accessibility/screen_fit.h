@@ -2,6 +2,7 @@
 #pragma once
 
 class QScrollArea;
+class QSize;
 class QWidget;
 
 // Dialogs that stay on a small screen: at a large scale or with a large font
@@ -15,5 +16,7 @@ QScrollArea *scrolled(QWidget *page);
 // Sizes window to what it asks for, but no larger than its screen's free
 // area (frame included), and moves it wholly onto that area.
 void fit(QWidget &window);
+// The largest size window may take there.
+QSize room(const QWidget &window);
 
 } // namespace ScreenFit

@@ -100,19 +100,25 @@ void Tfo::ensureWidgets()
     m_HighContrast = new QCheckBox(tr("High Contrast"), this);
     m_HighContrast->setObjectName(QStringLiteral("HighContrast"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_HighContrast);
+    auto *contrast = new QHBoxLayout;
+    contrast->addWidget(m_HighContrast);
     auto *language = new LanguageBox(m_options, this);
     auto *languageLabel = new QLabel(tr("Language:"), this);
     languageLabel->setBuddy(language);
-    buttons->addWidget(languageLabel);
-    buttons->addWidget(language);
+    auto *languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(language);
+    auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_OK);
     buttons->addWidget(m_NewCells);
+    m_bottom = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_bottom->addLayout(contrast);
+    m_bottom->addLayout(languageRow);
+    m_bottom->addLayout(buttons, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
-    layout->addLayout(buttons);
+    layout->addLayout(m_bottom);
 
     updateFromModel();
     connectModel();
@@ -350,6 +356,12 @@ void Tfo::reject()
 
 void Tfo::showEvent(QShowEvent *event)
 {
+    // The controls below the pages stand one above the other when a row of
+    // them is wider than the screen.
+    m_bottom->setDirection(QBoxLayout::LeftToRight);
+    if (layout()->totalMinimumSize().width() > ScreenFit::room(*this).width())
+        m_bottom->setDirection(QBoxLayout::TopToBottom);
+    layout()->activate(); // the window's least size follows at once
     ScreenFit::fit(*this);
     if (QWidget *owner = parentWidget()) {
         QRect frame = frameGeometry();

@@ -7,6 +7,7 @@
 #include <array>
 
 class Desktop;
+class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -104,4 +105,5 @@ private:
     QPushButton *m_bMusic = nullptr;
     QPushButton *m_OK = nullptr;
     QPushButton *m_NewCells = nullptr;
+    QBoxLayout *m_bottom = nullptr; // below the pages: contrast, language, buttons
 };

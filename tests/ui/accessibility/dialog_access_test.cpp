@@ -20,6 +20,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTabWidget>
 
@@ -106,6 +109,8 @@ private slots:
     void colourNames_data();
     void colourNames();
     void shortcutLettersAreUnique();
+    void optionsFitTheScreen_data();
+    void optionsFitTheScreen();
     void contrastWithHighContrast_data();
     void contrastWithHighContrast();
 };
@@ -301,6 +306,42 @@ void DialogAccessTest::shortcutLettersAreUnique()
         QTest::keyClick(&dialog, Qt::Key(mnemonicOf(label).toUpper().unicode()), Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), label->buddy());
     }));
+}
+
+void DialogAccessTest::optionsFitTheScreen_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("desktop font") << 0 << false;
+    QTest::newRow("large font") << 26 << true;
+}
+
+// A large font (or scale) keeps the dialog on the screen; its pages scroll.
+void DialogAccessTest::optionsFitTheScreen()
+{
+    QFETCH(int, points);
+    QFETCH(bool, scrolls);
+    const QFont desktopFont = QApplication::font();
+    if (points) {
+        QFont large = desktopFont;
+        large.setPointSize(points);
+        QApplication::setFont(large);
+    }
+    GameFixture game;
+    game.writeQuietSettings();
+    QVERIFY(withOptions(game.start(), [&](Tfo &dialog) {
+        const QRect free = dialog.screen()->availableGeometry();
+        QVERIFY2(dialog.frameGeometry().width() <= free.width() && dialog.frameGeometry().height() <= free.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(dialog.width()).arg(dialog.height())));
+        auto *page = dialog.findChild<QScrollArea *>("TabSheet1Scroll");
+        const bool scrolled = page->verticalScrollBar()->maximum() > 0 || page->horizontalScrollBar()->maximum() > 0;
+        QCOMPARE(scrolled, scrolls);
+        // What scrolls can be reached by the keys: focus brings it into view.
+        auto *last = dialog.findChild<QWidget *>("Presets35");
+        last->setFocus();
+        QTRY_VERIFY(page->viewport()->rect().contains(last->mapTo(page->viewport(), last->rect().center())));
+    }));
+    QApplication::setFont(desktopFont);
 }
 
 void DialogAccessTest::contrastWithHighContrast_data()
