@@ -16,6 +16,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -106,6 +107,7 @@ private slots:
     void volumeRisesWithUp();
     void statusLineHoldsTheWholeLine();
     void styleChoiceIsHeard();
+    void colourGridIsNamed();
     void colourNames_data();
     void colourNames();
     void shortcutLettersAreUnique();
@@ -252,6 +254,38 @@ void DialogAccessTest::styleChoiceIsHeard()
                  colourName(window.templateTile()->tileColour().colour()));
         QVERIFY(reader(styles.pFont())->text(QAccessible::Description).contains(QStringLiteral(" pt")));
     }));
+}
+
+// "Tile Color" by keys, then the arrows over the chooser's grid of colours.
+void DialogAccessTest::colourGridIsNamed()
+{
+    GameFixture game;
+    game.writeQuietSettings();
+    TfrmMain &window = game.start();
+    QString heard, chosen;
+    QVERIFY(withStylesDialog(window, [&](TfrmStyle &styles) {
+        QTimer::singleShot(0, &styles, [&] {
+            QColorDialog *chooser = styles.colourChooser();
+            if (QTest::qWaitForWindowExposed(chooser)) {
+                QWidget *grid = nullptr; // the basic colours, the first grid
+                for (QWidget *w : chooser->findChildren<QWidget *>())
+                    if (!grid && QByteArray(w->metaObject()->className()).contains("WellArray"))
+                        grid = w;
+                if (grid) {
+                    grid->setFocus();
+                    press(Qt::Key_Right);
+                    press(Qt::Key_Down);
+                    heard = QAccessible::queryAccessibleInterface(grid)->text(QAccessible::Name);
+                    chosen = colourName(chooser->currentColor());
+                }
+            }
+            chooser->reject();
+        });
+        styles.pColor()->setFocus();
+        press(Qt::Key_Space);
+    }));
+    QVERIFY(!chosen.isEmpty());
+    QCOMPARE(heard, chosen);
 }
 
 void DialogAccessTest::colourNames_data()
