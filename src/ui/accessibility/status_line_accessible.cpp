@@ -37,8 +37,7 @@ QString StatusLineAccessible::text(QAccessible::Text t) const
     switch (t) {
     case QAccessible::Name:
         return QCoreApplication::translate("StatusPanel", "Help and messages");
-    case QAccessible::Value:
-    case QAccessible::Description:
+    case QAccessible::Value: // its text tells it to the reader; a description would say it twice
         return wholeLine();
     default:
         return QAccessibleWidget::text(t);

@@ -222,8 +222,8 @@ QWidget *Tfo::buildSettingsPage()
         {QT_TR_NOOP("Easier to play"), Qt::AlignTop}, {QT_TR_NOOP("Neutral"), Qt::AlignVCenter},
         {QT_TR_NOOP("Greater challenge"), Qt::AlignBottom}}};
     for (int i = 0; i < 3; ++i) {
+        // Not its buddies: a screen reader would name the slider by the first of them.
         auto *mark = new QLabel(tr(handicapMarks[i].first), handicapGroup);
-        mark->setBuddy(m_handicap);
         handicapLayout->addWidget(mark, i, 1, handicapMarks[i].second);
     }
 
