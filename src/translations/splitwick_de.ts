@@ -276,6 +276,18 @@
 <context>
     <name>MainMenus</name>
     <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ansicht &amp;vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ansi&amp;cht verkleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Originalgröß&amp;e</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>

@@ -276,6 +276,18 @@
 <context>
     <name>MainMenus</name>
     <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ampliar &amp;vista</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Reducir &amp;zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Tamaño pre&amp;determinado</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>

@@ -276,6 +276,18 @@
 <context>
     <name>MainMenus</name>
     <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Zoom arrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Taille d&apos;ori&amp;gine</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>

@@ -16,6 +16,7 @@
 #include "ui/main_window/help_links.h"
 #include "ui/main_window/main_window.h"
 #include "ui/board/tile_widget.h"
+#include "support/board_tiles.h"
 #include "words/kbase.h"
 #include "words/kbase_writer.h"
 
@@ -133,7 +134,7 @@ public:
     }
 
     // Centre of a tile in the main window's coordinates.
-    QPoint centreOf(int slot) { return main().tile(slot)->mapTo(&main(), main().tile(slot)->rect().center()); }
+    QPoint centreOf(int slot) { return boardTile(main(), slot)->mapTo(&main(), boardTile(main(), slot)->rect().center()); }
 
     // A drag with window-level mouse events, as the player makes it.
     void drag(int source, int target)

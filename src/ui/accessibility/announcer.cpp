@@ -59,7 +59,8 @@ void Announcer::deliver()
     // its tile; a board about to take the keys back is spoken as it does.
     if (!m_board->hasFocus() || !m_board->isEnabled())
         return;
-    QWidget *tile = std::exchange(m_stepAside, false) && m_readerOnBoard && m_frameTile ? m_frameTile() : nullptr;
+    QAccessibleInterface *tile =
+        std::exchange(m_stepAside, false) && m_readerOnBoard && m_frameTile ? m_frameTile() : nullptr;
     if (!tile) {
         focusBoard();
         return;

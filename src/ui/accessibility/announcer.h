@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QAccessibleInterface;
 class QWidget;
 
 // Tells a screen reader what a sighted player sees happen. Qt 6.4 has no
@@ -38,7 +39,7 @@ public:
     // name, so its focus goes to the tile under the frame and back.
     void answer(const QString &news);
     // The tile under the keyboard's frame, where that focus steps aside to.
-    void setFrameTile(std::function<QWidget *()> frameTile) { m_frameTile = std::move(frameTile); }
+    void setFrameTile(std::function<QAccessibleInterface *()> frameTile) { m_frameTile = std::move(frameTile); }
 
     QString lastNews() const { return m_last; }
     static QString boardName();
@@ -55,7 +56,7 @@ private:
     QString m_pending;
     QString m_held;
     QString m_last;
-    std::function<QWidget *()> m_frameTile;
+    std::function<QAccessibleInterface *()> m_frameTile;
     bool m_readerOnBoard = true;
     bool m_stepAside = false;
     int m_focusMoves = 0;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The accessible interface of board tiles and Styles dialog panels.
+// The accessible interfaces of tiles: the board's and the Styles dialog's panels.
 #include "ui/accessibility/tile_accessible.h"
 
+#include "ui/accessibility/board_accessible.h"
+#include "ui/board/board_panel.h"
 #include "ui/board/tile_widget.h"
 #include "ui/styles/style_panel.h"
 
@@ -16,7 +18,7 @@ QAccessibleInterface *tileFactory(const QString &className, QObject *object)
     // The board holds the keys in play and tells the round's news as its name:
     // Orca takes a frame's new name for a window title and says nothing.
     if (className == QLatin1String("BoardPanel") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Pane);
+        return new BoardAccessible(static_cast<BoardPanel *>(object));
     return nullptr;
 }
 } // namespace
@@ -58,9 +60,6 @@ QAccessible::State TileAccessible::state() const
     }
     // A board tile never takes the keyboard itself: the board's frame shows where it is.
     s.focusable = true;
-    if (widget()->property("keyboardFocus").toBool() && widget()->parentWidget() &&
-        widget()->parentWidget()->hasFocus())
-        s.focused = true;
     return s;
 }
 

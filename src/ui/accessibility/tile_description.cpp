@@ -94,12 +94,4 @@ QString readRow(const Board &board, int slot)
     return place + QStringLiteral(": ") + cells.join(QStringLiteral(", "));
 }
 
-void apply(QWidget &tile, const QString &name, const QString &description)
-{
-    if (tile.accessibleName() != name)
-        tile.setAccessibleName(name);
-    if (tile.accessibleDescription() != description)
-        tile.setAccessibleDescription(description);
-}
-
 } // namespace TileDescription

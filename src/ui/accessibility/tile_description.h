@@ -35,7 +35,4 @@ QString readRow(const Board &board, int slot);
 // Where the row of slot stands as the player sees it: "row 4" or "block 2, row 1".
 QString rowPlace(const Board &board, int slot);
 
-// Sets the tile's accessible name (its caption) and description when they changed.
-void apply(QWidget &tile, const QString &name, const QString &description);
-
 } // namespace TileDescription

@@ -9,12 +9,14 @@
 BackgroundImage::BackgroundImage(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
 }
 
 void BackgroundImage::setPicture(const QImage &picture)
 {
     m_picture = picture;
     update();
+    emit changed();
 }
 
 bool BackgroundImage::loadPicture(const QString &path)
@@ -36,18 +38,26 @@ void BackgroundImage::setStretch(bool on)
     if (on != m_stretch) {
         m_stretch = on;
         update();
+        emit changed();
     }
 }
 
 void BackgroundImage::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    paintPicture(painter, rect());
+}
+
+void BackgroundImage::paintPicture(QPainter &painter, const QRect &area) const
+{
     if (m_picture.isNull())
         return;
-    QPainter painter(this);
+    painter.save();
     // Stretched and high-DPI pictures are filtered, not blocky.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_stretch)
-        painter.drawImage(rect(), m_picture);
+        painter.drawImage(area, m_picture);
     else
-        painter.drawImage(QPoint(0, 0), m_picture);
+        painter.drawImage(area.topLeft(), m_picture);
+    painter.restore();
 }

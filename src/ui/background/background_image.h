@@ -4,9 +4,12 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 // Image2: the board's background picture, stretched over the whole board or
-// shown at natural size from the top-left corner. It takes no mouse input, so
-// presses and double-clicks reach the board under it.
+// shown at natural size from the top-left corner. The board paints it under
+// its tiles; the widget itself stays hidden and only holds it (and draws it
+// the same way when grabbed on its own).
 class BackgroundImage : public QWidget
 {
     Q_OBJECT
@@ -26,6 +29,13 @@ public:
 
     bool stretch() const { return m_stretch; }
     void setStretch(bool on);
+
+    // Draws the picture over area, as the flag says.
+    void paintPicture(QPainter &painter, const QRect &area) const;
+
+signals:
+    // The picture or the flag changed: what shows it paints anew.
+    void changed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

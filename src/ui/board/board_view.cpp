@@ -4,23 +4,20 @@
 
 #include "round/round_engine.h"
 #include "ui/accessibility/tile_description.h"
+#include "ui/board/board_panel.h"
 #include "ui/board/hover_hints.h"
 #include "ui/board/palette.h"
 #include "ui/board/tile_drop.h"
-#include "ui/board/tile_pool.h"
-#include "ui/board/tile_stacking.h"
 #include "ui/board/tile_widget.h"
 #include "ui/desktop/look_alike_fonts.h"
 #include "words/windows1252.h"
 
-#include <QLabel>
 #include <QMouseEvent>
 
 #include <algorithm>
 
-BoardView::BoardView(QWidget *board, TileWidget *templateTile, TilePool &tiles, RoundEngine &engine,
-                     QObject *parent)
-    : QObject(parent), m_board(board), m_template(templateTile), m_tiles(tiles), m_engine(engine)
+BoardView::BoardView(BoardPanel *board, TileWidget *templateTile, RoundEngine &engine, QObject *parent)
+    : QObject(parent), m_board(board), m_template(templateTile), m_engine(engine)
 {
     m_board->installEventFilter(this);
     m_engine.board().setListener(this);
@@ -32,7 +29,6 @@ BoardView::~BoardView()
     m_engine.board().setListener(nullptr);
     if (m_board)
         m_board->removeEventFilter(this);
-    delete m_copy;
 }
 
 void BoardView::refreshAll()
@@ -48,8 +44,11 @@ void BoardView::tileChanged(int slot)
         // Hidden and shown again: it still takes the template's look.
         if (!m_engine.board().Tiles(slot).Panel.visible)
             m_hidden.set(size_t(slot - 1));
-    } else
+    } else {
         showTile(slot);
+        if (m_onChange)
+            m_onChange();
+    }
 }
 
 void BoardView::batchEnded()
@@ -59,11 +58,6 @@ void BoardView::batchEnded()
     const std::bitset<TileSlots> hidden = m_hidden;
     m_pending.reset();
     m_hidden.reset();
-    // A change of many tiles (a re-lay, a reveal) is painted as one board;
-    // a few (a drop's rows) each paint only themselves.
-    const bool whole = pending.count() > 32 && m_board->updatesEnabled();
-    if (whole)
-        m_board->setUpdatesEnabled(false);
     for (int slot = 1; slot <= TileSlots; ++slot) {
         if (pending.test(size_t(slot - 1)))
             showTile(slot, hidden.test(size_t(slot - 1)), false);
@@ -74,37 +68,38 @@ void BoardView::batchEnded()
         if (pending.test(size_t(slot - 1)) && !described.test(size_t(slot - 1)))
             described |= describeRow(slot);
     }
-    if (whole && m_tiles.made())
-        TileStacking::stackAll(*m_board, m_tiles.all());
-    else if (m_raised.any())
-        TileStacking::restack(*m_board, m_tiles.all(), m_raised);
-    m_raised.reset();
-    if (whole)
-        m_board->setUpdatesEnabled(true);
+    if (m_onChange && pending.any())
+        m_onChange();
 }
 
 void BoardView::showTile(int slot, bool wasHidden, bool describe)
 {
     const TilePanel &panel = m_engine.board().Tiles(slot).Panel;
-    // Tiles not made yet are hidden ones with the template's look already.
-    if (!panel.visible && !m_tiles.made())
+    const ShownTile &before = m_board->tile(slot);
+    // Nothing shown yet and nothing to show: the tile keeps its place in the pool.
+    if (!panel.visible && !before.visible && !m_described)
         return;
-    TileWidget *tile = m_tiles.at(slot);
-    if (!panel.visible || wasHidden)
-        tile->copyLookFrom(*m_template);
+    ShownTile shown = before;
+    if (!panel.visible || wasHidden || !before.visible) {
+        shown.face.colour = m_template->tileColour();
+        shown.face.font = m_template->tileFont();
+        shown.face.border = m_template->border();
+    }
     // The dragged tile went or stopped being movable (a tick or Solve ended
     // the round meanwhile): its copy must not go on floating over the board.
     if (m_source == slot && !(panel.visible && panel.draggable()))
         cancelDrag();
-    tile->setTag(panel.tag);
-    tile->setCaption(fromWindows1252(panel.caption));
-    tile->setLetterColour(Palette::tileLetters(panel.state));
-    tile->setGeometry(panel.left, panel.top, panel.width, panel.height);
-    tile->setHintText(fromWindows1252(panel.hint));
-    tile->setShowHint(panel.showHint);
-    if (panel.visible)
+    shown.face.caption = fromWindows1252(panel.caption);
+    shown.face.letters = Palette::tileLetters(panel.state);
+    shown.geometry = QRect(panel.left, panel.top, panel.width, panel.height);
+    shown.hint = fromWindows1252(panel.hint);
+    shown.showHint = panel.showHint;
+    shown.visible = panel.visible;
+    if (panel.visible) {
         loadLookAlikeFonts(); // before the first tile is drawn, once
-    tile->setVisible(panel.visible);
+        m_described = true;
+    }
+    m_board->setTile(slot, shown);
     if (describe)
         describeRow(slot);
 }
@@ -113,7 +108,7 @@ void BoardView::showTile(int slot, bool wasHidden, bool describe)
 std::bitset<TileSlots> BoardView::describeRow(int slot)
 {
     std::bitset<TileSlots> described;
-    if (!m_tiles.made())
+    if (!m_described)
         return described; // nothing is shown
     const Board &board = m_engine.board();
     // Lost or solved: the board shows words the player did not complete.
@@ -130,44 +125,19 @@ std::bitset<TileSlots> BoardView::describeRow(int slot)
     std::sort(toDescribe.begin(), toDescribe.end());
     for (int s : toDescribe) {
         const tTile &t = board.Tiles(s);
-        TileWidget *tile = m_tiles.at(s);
         described.set(size_t(s - 1));
         const bool hint = t.Panel.showHint && HoverHints::enabled();
-        TileDescription::apply(*tile, fromWindows1252(t.Panel.caption),
-                               s <= board.TileCount() ? TileDescription::describe(board, s, end, hint, row, blocks)
-                                                      : QString());
+        m_board->setTileAccessibleText(s, fromWindows1252(t.Panel.caption),
+                                       s <= board.TileCount()
+                                           ? TileDescription::describe(board, s, end, hint, row, blocks)
+                                           : QString());
     }
     return described;
 }
 
-void BoardView::tileRaised(int slot)
-{
-    if (!m_tiles.made())
-        return; // made later, in reading order
-    m_tiles.at(slot)->raise();
-    if (m_copy)
-        m_copy->raise();
-    // Back into reading order once the batch has laid its tiles out.
-    m_raised.set(size_t(slot - 1));
-    if (!m_collecting) {
-        TileStacking::restack(*m_board, m_tiles.all(), m_raised);
-        m_raised.reset();
-    }
-}
-
 int BoardView::slotAt(const QPoint &boardPos) const
 {
-    for (QWidget *w = m_board->childAt(boardPos); w && w != m_board; w = w->parentWidget()) {
-        if (auto *tile = qobject_cast<TileWidget *>(w)) {
-            const TilePool::Tiles &tiles = m_tiles.all();
-            for (size_t i = 0; i < tiles.size(); ++i) {
-                if (tiles[i] == tile)
-                    return int(i) + 1;
-            }
-            return 0;
-        }
-    }
-    return 0;
+    return m_board->slotAt(boardPos);
 }
 
 bool BoardView::eventFilter(QObject *watched, QEvent *event)
@@ -227,24 +197,16 @@ bool BoardView::eventFilter(QObject *watched, QEvent *event)
 
 void BoardView::startDrag(int slot, const QPoint &boardPos)
 {
-    TileWidget *tile = m_tiles.at(slot);
+    const QRect place = m_board->tileRect(slot);
     m_source = slot;
-    m_grabOffset = boardPos - tile->pos();
-    m_copy = new QLabel(m_board);
-    m_copy->setObjectName(QStringLiteral("dragCopy"));
-    m_copy->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_copy->setPixmap(tile->grab());
-    m_copy->resize(tile->size());
-    m_copy->move(tile->pos());
-    m_copy->show();
-    m_copy->raise();
+    m_grabOffset = boardPos - place.topLeft();
+    m_board->showDragCopy(slot, place.topLeft());
     moveDrag(boardPos);
 }
 
 void BoardView::moveDrag(const QPoint &boardPos)
 {
-    if (m_copy)
-        m_copy->move(boardPos - m_grabOffset);
+    m_board->moveDragCopy(boardPos - m_grabOffset);
     const int target = slotAt(boardPos);
     const bool accepted = target && m_engine.bgDragOver(target, m_source);
     m_board->setCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
@@ -263,10 +225,8 @@ void BoardView::endDrag(const QPoint &boardPos)
 void BoardView::cancelDrag()
 {
     m_source = 0;
-    if (m_copy) {
-        m_copy->hide();
-        m_copy->deleteLater();
-        m_copy = nullptr;
+    if (m_board) {
+        m_board->hideDragCopy();
+        m_board->unsetCursor();
     }
-    m_board->unsetCursor();
 }

@@ -2,11 +2,15 @@
 // The shapes that tell tile states apart without their letter colours.
 #include "ui/board/colour_cues.h"
 
+#include "ui/board/board_panel.h"
 #include "ui/board/palette.h"
 #include "ui/board/tile_widget.h"
 
 #include <QApplication>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ColourCues {
 namespace {
@@ -30,8 +34,8 @@ void setEnabled(bool on)
         return;
     g_cuesEnabled = on;
     for (QWidget *widget : QApplication::allWidgets())
-        if (auto *tile = qobject_cast<TileWidget *>(widget))
-            tile->update();
+        if (qobject_cast<TileWidget *>(widget) || qobject_cast<BoardPanel *>(widget))
+            widget->update();
 }
 
 QFont captionFont(const QFont &font, const QColor &letters)
@@ -43,23 +47,25 @@ QFont captionFont(const QFont &font, const QColor &letters)
     return underlined;
 }
 
-void paintShape(QPainter &painter, const QRect &content, const QColor &letters, const QColor &pen)
+void paintShape(QPainter &painter, const QRect &content, const QColor &letters, const QColor &pen, qreal scale)
 {
-    if (!enabled() || content.width() < 6 || content.height() < 6)
+    // Whole pixels at every zoom: a shape drawn between pixels would blur.
+    const auto px = [scale](int n) { return std::max(1, int(std::lround(n * scale))); };
+    if (!enabled() || content.width() < px(6) || content.height() < px(6))
         return;
-    const QRect inner = content.adjusted(1, 1, -2, -2);
+    const QRect inner = content.adjusted(px(1), px(1), -px(2), -px(2));
     if (shows(letters, TileState::Movable)) {
         // Two pixels wide: a one-pixel dotted line is lost at 1.5x and 2x and to low vision.
-        QPen dots(pen, 2, Qt::CustomDashLine, Qt::FlatCap);
+        QPen dots(pen, px(2), Qt::CustomDashLine, Qt::FlatCap);
         dots.setDashPattern({2, 2});
         painter.setPen(dots);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(inner.adjusted(1, 1, 0, 0));
+        painter.drawRect(inner.adjusted(px(1), px(1), 0, 0));
     } else if (shows(letters, TileState::Solved)) {
-        painter.setPen(QPen(pen, 1, Qt::SolidLine));
+        painter.setPen(QPen(pen, px(1), Qt::SolidLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(inner);
-        painter.drawRect(inner.adjusted(2, 2, -2, -2));
+        painter.drawRect(inner.adjusted(px(2), px(2), -px(2), -px(2)));
     }
 }
 

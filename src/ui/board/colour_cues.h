@@ -20,7 +20,7 @@ void setEnabled(bool on); // repaints every tile
 // The caption's font for a tile with these letters.
 QFont captionFont(const QFont &font, const QColor &letters);
 // The state's shape inside the tile's content rectangle; letters tell the
-// state, pen is the colour the letters are drawn in.
-void paintShape(QPainter &painter, const QRect &content, const QColor &letters, const QColor &pen);
+// state, pen is the colour the letters are drawn in; scale is the board's zoom.
+void paintShape(QPainter &painter, const QRect &content, const QColor &letters, const QColor &pen, qreal scale = 1.0);
 
 } // namespace ColourCues

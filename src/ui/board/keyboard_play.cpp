@@ -6,11 +6,9 @@
 #include "ui/accessibility/announcer.h"
 #include "ui/accessibility/round_news.h"
 #include "ui/accessibility/tile_description.h"
+#include "ui/board/board_panel.h"
 #include "ui/board/hover_hints.h"
-#include "ui/board/focus_frame.h"
 #include "ui/board/tile_drop.h"
-#include "ui/board/tile_pool.h"
-#include "ui/board/tile_widget.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,22 +17,14 @@
 #include <QToolTip>
 #include <QWidget>
 
-KeyboardPlay::KeyboardPlay(QWidget *board, TilePool &tiles, RoundEngine &engine, QObject *parent)
-    : QObject(parent), m_board(board), m_tiles(tiles), m_engine(engine),
-      m_frame(new FocusFrame(FocusFrame::Kind::Focus, board)),
-      m_carriedMark(new FocusFrame(FocusFrame::Kind::Carried, board))
+KeyboardPlay::KeyboardPlay(BoardPanel *board, RoundEngine &engine, QObject *parent)
+    : QObject(parent), m_board(board), m_engine(engine)
 {
     m_board->setFocusPolicy(Qt::StrongFocus);
     m_board->installEventFilter(this);
-    // Rows re-lay and tiles hide while a move runs: the frame follows its tile.
-    m_tiles.whenMade([this] {
-        for (TileWidget *tile : m_tiles.all())
-            tile->installEventFilter(this);
-    });
     m_announcer = std::make_unique<Announcer>(board);
-    m_announcer->setFrameTile([this]() -> QWidget * {
-        TileWidget *tile = m_focus ? m_tiles.at(m_focus) : nullptr;
-        return tile && tile->isVisible() ? tile : nullptr;
+    m_announcer->setFrameTile([this]() -> QAccessibleInterface * {
+        return m_focus && m_board && m_board->tile(m_focus).visible ? m_board->tileInterface(m_focus) : nullptr;
     });
     m_news = std::make_unique<RoundNews>(engine, *m_announcer);
 }
@@ -43,11 +33,8 @@ KeyboardPlay::~KeyboardPlay()
 {
     m_news.reset();
     m_announcer.reset();
-    if (m_board) {
+    if (m_board)
         m_board->removeEventFilter(this);
-        delete m_frame;
-        delete m_carriedMark;
-    }
 }
 
 void KeyboardPlay::roundDealt()
@@ -156,7 +143,7 @@ void KeyboardPlay::putBack()
 
 QString KeyboardPlay::captionOf(int slot) const
 {
-    return m_tiles.at(slot)->caption();
+    return m_board->tile(slot).face.caption;
 }
 
 // Where and when a mouse player sees the hint: at the tile, if it shows one.
@@ -164,15 +151,19 @@ void KeyboardPlay::showDefinition()
 {
     if (!m_focus)
         return;
-    TileWidget *tile = m_tiles.at(m_focus);
-    if (!tile->showHint() || tile->hintText().isEmpty() || !HoverHints::enabled()) {
-        m_announcer->answer(tr("No definition shown for %1.").arg(tile->caption()));
+    const ShownTile &tile = m_board->tile(m_focus);
+    if (!tile.showHint || tile.hint.isEmpty() || !HoverHints::enabled()) {
+        m_announcer->answer(tr("No definition shown for %1.").arg(tile.face.caption));
         return;
     }
-    if (tile->isVisible())
-        QToolTip::showText(tile->mapToGlobal(QPoint(0, tile->height())), tile->toolTip(), tile, QRect(),
+    if (tile.visible) {
+        const QRect place = m_board->tileRect(m_focus);
+        // Plain text: a definition that looks like markup is shown as it stands.
+        QToolTip::showText(m_board->mapToGlobal(place.bottomLeft() + QPoint(0, 1)),
+                           Qt::mightBeRichText(tile.hint) ? tile.hint.toHtmlEscaped() : tile.hint, m_board, place,
                            HoverHints::HintDurationMs);
-    m_announcer->answer(tr("Definition: %1").arg(tile->hintText()));
+    }
+    m_announcer->answer(tr("Definition: %1").arg(tile.hint));
 }
 
 void KeyboardPlay::moveFocus(int slot)
@@ -180,17 +171,13 @@ void KeyboardPlay::moveFocus(int slot)
     const bool moved = slot != m_focus;
     m_focus = slot;
     sync();
-    if (moved) {
-        for (TileWidget *tile : m_tiles.all())
-            if (tile->property("keyboardFocus").toBool())
-                tile->setProperty("keyboardFocus", false);
-    }
     if (moved && m_focus) {
         // Screen readers announce the tile the frame is on.
-        TileWidget *tile = m_tiles.at(m_focus);
-        tile->setProperty("keyboardFocus", true);
-        QAccessibleEvent event(tile, QAccessible::Focus);
-        QAccessible::updateAccessibility(&event);
+        if (QAccessible::isActive())
+            if (QAccessibleInterface *tile = m_board->tileInterface(m_focus)) {
+                QAccessibleEvent event(tile, QAccessible::Focus);
+                QAccessible::updateAccessibility(&event);
+            }
         m_announcer->focusMovedOn();
     }
 }
@@ -202,50 +189,28 @@ void KeyboardPlay::sync()
         m_carried = 0; // a tick or Solve ended the round meanwhile
     if (m_focus)
         m_focus = KeyboardMoves::nearest(board, m_focus);
-    if (m_focus) {
-        const QRect place = m_tiles.at(m_focus)->geometry();
-        m_frame->surround(place);
-        if (m_follow)
-            m_follow(place);
-    } else {
-        m_frame->hide();
-    }
-    if (m_carried)
-        m_carriedMark->surround(m_tiles.at(m_carried)->geometry());
-    else
-        m_carriedMark->hide();
+    m_board->setFocusMark(m_focus);
+    m_board->setCarriedMark(m_carried);
+    if (m_focus && m_follow)
+        m_follow(m_board->tileRect(m_focus));
 }
 
 bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_board) {
-        if (event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            return handleKey(key->key(), key->modifiers());
-        }
-        // A drop disables the board, which loses the keyboard focus: it takes
-        // it back afterwards unless the player went on to another control.
-        if (event->type() == QEvent::EnabledChange && m_board->isEnabled() && m_board->isVisible()) {
-            // The drop's news first: the board comes back with it as its name.
-            m_news->flush();
-            QWidget *focus = QApplication::focusWidget();
-            if (!focus || focus == m_board->window())
-                m_board->setFocus(Qt::OtherFocusReason);
-        }
+    if (watched != m_board)
         return false;
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        return handleKey(key->key(), key->modifiers());
     }
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Hide:
-    case QEvent::Show:
-    case QEvent::ZOrderChange:
-        if (m_focus && (watched == m_tiles.at(m_focus) ||
-                        (m_carried && watched == m_tiles.at(m_carried))))
-            sync();
-        break;
-    default:
-        break;
+    // A drop disables the board, which loses the keyboard focus: it takes
+    // it back afterwards unless the player went on to another control.
+    if (event->type() == QEvent::EnabledChange && m_board->isEnabled() && m_board->isVisible()) {
+        // The drop's news first: the board comes back with it as its name.
+        m_news->flush();
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || focus == m_board->window())
+            m_board->setFocus(Qt::OtherFocusReason);
     }
     return false;
 }

@@ -10,12 +10,9 @@
 #include <memory>
 
 class Announcer;
-class FocusFrame;
+class BoardPanel;
 class RoundNews;
 class RoundEngine;
-class TilePool;
-class TileWidget;
-class QWidget;
 
 // Playing without a mouse. While the board panel has the keyboard focus the
 // arrow keys move a frame over its tiles; Space or Enter picks up the framed
@@ -30,7 +27,7 @@ class KeyboardPlay : public QObject
 {
     Q_OBJECT
 public:
-    KeyboardPlay(QWidget *board, TilePool &tiles, RoundEngine &engine, QObject *parent = nullptr);
+    KeyboardPlay(BoardPanel *board, RoundEngine &engine, QObject *parent = nullptr);
     ~KeyboardPlay() override;
 
     // A round was dealt: the frame goes to its first movable tile and the board takes the keys.
@@ -38,6 +35,8 @@ public:
     // Tiles changed state (a move, a tick, the end of a round): the frame and
     // the carried tile follow.
     void boardChanged();
+    // The board shows a change: the frame follows its tile (or the nearest, when it went).
+    void followTiles() { sync(); }
     // One key; true when it was a keyboard-play key and was used.
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     // Puts the frame on a visible tile (a tile the player pointed at).
@@ -47,7 +46,6 @@ public:
     Announcer &announcer() { return *m_announcer; }
     RoundNews &news() { return *m_news; }
     int carriedSlot() const { return m_carried; }
-    FocusFrame *frame() const { return m_frame; }
 
     // Called with the tile's board rectangle whenever the frame moves (the game area scrolls to it).
     void setFollower(std::function<void(const QRect &)> follower) { m_follow = std::move(follower); }
@@ -63,11 +61,8 @@ private:
     void showDefinition();
     QString captionOf(int slot) const;
 
-    QPointer<QWidget> m_board;
-    TilePool &m_tiles;
+    QPointer<BoardPanel> m_board;
     RoundEngine &m_engine;
-    FocusFrame *m_frame;
-    FocusFrame *m_carriedMark;
     std::function<void(const QRect &)> m_follow;
     int m_focus = 0;
     int m_carried = 0;

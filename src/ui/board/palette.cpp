@@ -2,6 +2,7 @@
 // The game's colours by state, band and outcome, and the high-contrast lift.
 #include "ui/board/palette.h"
 
+#include "ui/board/board_panel.h"
 #include "ui/board/tile_widget.h"
 
 #include <QApplication>
@@ -42,7 +43,7 @@ void setHighContrast(bool on)
     if (!qApp)
         return;
     for (QWidget *widget : QApplication::allWidgets())
-        if (qobject_cast<TileWidget *>(widget))
+        if (qobject_cast<TileWidget *>(widget) || qobject_cast<BoardPanel *>(widget))
             widget->update();
 }
 

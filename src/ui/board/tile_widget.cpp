@@ -2,36 +2,13 @@
 // One tile: its caption, colours, font and 3-D border, painted.
 #include "ui/board/tile_widget.h"
 
-#include <QFontInfo>
-#include <QFontMetrics>
-#include <algorithm>
-
 #include "ui/accessibility/tile_accessible.h"
-#include "ui/board/colour_cues.h"
 #include "ui/board/hover_hints.h"
 #include "ui/board/palette.h"
+#include "ui/board/tile_painter.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTextDocument>
-
-namespace {
-
-// One ring of a 3-D frame per pixel of width: top and left in `top`, right
-// and bottom in `bottom` (which also takes the top-right and bottom-left
-// corners, as the classic panel does). Shrinks r by the width.
-void frame3D(QPainter &p, QRect &r, const QColor &top, const QColor &bottom, int width)
-{
-    for (int i = 0; i < width && r.width() > 0 && r.height() > 0; ++i) {
-        p.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), top);
-        p.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), top);
-        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottom);
-        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottom);
-        r.adjust(1, 1, -1, -1);
-    }
-}
-
-} // namespace
 
 TileWidget::TileWidget(QWidget *parent, int tag)
     : QWidget(parent), m_tag(tag), m_font(font())
@@ -111,14 +88,7 @@ void TileWidget::updateToolTip()
 
 int TileWidget::frameThickness(const TileBorder &border)
 {
-    int thickness = border.borderWidth;
-    if (border.borderStyle == BorderStyle::Single)
-        thickness += 2;
-    if (border.outer != Bevel::None)
-        thickness += border.bevelWidth;
-    if (border.inner != Bevel::None)
-        thickness += border.bevelWidth;
-    return thickness;
+    return TilePainter::frameThickness(border);
 }
 
 QRect TileWidget::contentRect() const
@@ -127,58 +97,20 @@ QRect TileWidget::contentRect() const
     return rect().adjusted(t, t, -t, -t);
 }
 
-// A narrow cell of a long word would cut its letters off; the font shrinks
-// until the caption fits (but stays legible), so every cell can be read.
 QFont TileWidget::fittingFont(const QFont &font, const QString &caption, int width)
 {
-    QFont fitted = font;
-    const int advance = QFontMetrics(font).horizontalAdvance(caption);
-    if (advance <= width || advance <= 0)
-        return fitted;
-    // Scale once, then step down: hinted glyphs do not shrink in proportion.
-    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    int size = std::max(MinimumFittedPixels, int(pixels * width / advance));
-    fitted.setPixelSize(size);
-    while (size > MinimumFittedPixels && QFontMetrics(fitted).horizontalAdvance(caption) > width)
-        fitted.setPixelSize(--size);
-    return fitted;
+    return TilePainter::fittingFont(font, caption, width);
 }
 
 void TileWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QPalette pal = palette();
-    const QColor face = m_tileColour.colour();
-    const QColor highlight = pal.color(QPalette::Active, QPalette::Light);
-    const QColor shadow = pal.color(QPalette::Active, QPalette::Dark);
+    TilePainter::paint(p, rect(), face(), palette());
+}
 
-    QRect r = rect();
-    if (m_border.borderStyle == BorderStyle::Single) {
-        // Sunken client edge: shadow over dark shadow at top-left, highlight over 3-D light at bottom-right.
-        frame3D(p, r, shadow, highlight, 1);
-        frame3D(p, r, pal.color(QPalette::Active, QPalette::Shadow), pal.color(QPalette::Active, QPalette::Midlight), 1);
-    }
-    auto bevel = [&](Bevel kind) {
-        if (kind == Bevel::Raised)
-            frame3D(p, r, highlight, shadow, m_border.bevelWidth);
-        else if (kind == Bevel::Lowered)
-            frame3D(p, r, shadow, highlight, m_border.bevelWidth);
-    };
-    bevel(m_border.outer);
-    frame3D(p, r, face, face, m_border.borderWidth);
-    bevel(m_border.inner);
-    if (r.isEmpty())
-        return;
-    p.fillRect(r, face);
-
-    if (m_caption.isEmpty())
-        return;
-    p.setClipRect(r);
-    const QColor letters = Palette::drawnLetters(m_letterColour, face);
-    p.setFont(ColourCues::captionFont(fittingFont(m_font, m_caption, r.width()), m_letterColour));
-    p.setPen(letters);
-    p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, m_caption);
-    ColourCues::paintShape(p, r, m_letterColour, letters);
+TileFace TileWidget::face() const
+{
+    return TileFace{m_caption, m_letterColour, m_tileColour, m_font, m_border};
 }
 
 // The window drives dragging and the board's double click: let every mouse

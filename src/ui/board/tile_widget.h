@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/board/tile_painter.h"
 #include "ui/styles/tile_style.h"
 
 #include <QColor>
@@ -8,7 +9,8 @@
 #include <QString>
 #include <QWidget>
 
-// One cell of the board (and the hidden template tile pCopy). It only shows
+// A tile as a widget of its own: the hidden template tile pCopy, whose look
+// every tile a round places copies, and the Styles dialog's panels. It only shows
 // what it is given: caption, letter colour, tile colour, font and the five
 // border properties, painted like a classic 3-D panel. Mouse presses, moves
 // and releases are ignored so they reach the parent (the window drives
@@ -40,6 +42,9 @@ public:
     TileBorder border() const { return m_border; }
     void setBorder(const TileBorder &border);
 
+    // Everything it shows, as the board paints it.
+    TileFace face() const;
+
     // Copies colour, font and border (not caption, letter colour, hint) from another tile.
     void copyLookFrom(const TileWidget &other);
 
@@ -55,7 +60,7 @@ public:
     static int frameThickness(const TileBorder &border);
 
     // The tile font, shrunk (down to MinimumFittedPixels) so the caption fits the width.
-    static constexpr int MinimumFittedPixels = 7;
+    static constexpr int MinimumFittedPixels = TilePainter::MinimumFittedPixels;
     static QFont fittingFont(const QFont &font, const QString &caption, int width);
 
 protected:

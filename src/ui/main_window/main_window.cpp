@@ -17,7 +17,7 @@
 #include "ui/board/colour_cues.h"
 #include "ui/board/hover_hints.h"
 #include "ui/board/keyboard_play.h"
-#include "ui/board/tile_pool.h"
+#include "ui/board/board_zoom.h"
 #include "ui/board/tile_widget.h"
 #include "ui/main_window/activation_tracker.h"
 #include "ui/main_window/banner.h"
@@ -46,7 +46,7 @@ using WindowLook::paint;
 TfrmMain::TfrmMain(Desktop &desktop, OptionsModel &options, SettingsFile &settings, const EngineMaker &makeEngine,
                    QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowCloseButtonHint),
+                              Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_desktop(desktop), m_options(options), m_settings(settings),
       m_sound(std::make_unique<SilentSoundLayer>()),
       m_soundMenu(std::make_unique<SoundMenu>(*m_sound))
@@ -60,7 +60,7 @@ TfrmMain::TfrmMain(Desktop &desktop, OptionsModel &options, SettingsFile &settin
     m_penaltyTimer->timer()->setParent(this);
 
     QWidget *client = buildBoard();
-    m_look = std::make_unique<TileLookHolder>(*m_templateTile, *m_tilePool);
+    m_look = std::make_unique<TileLookHolder>(*m_templateTile, *m_boardPanel);
     m_background = std::make_unique<BoardBackground>(*m_backgroundImage);
     m_menus = new MainMenus(menuBar(), m_boardPanel, this);
     m_statusPanel = new StatusPanel(m_menus->mainItem(MenuCommand::Banner), client);
@@ -84,7 +84,11 @@ TfrmMain::TfrmMain(Desktop &desktop, OptionsModel &options, SettingsFile &settin
     qApp->installEventFilter(this);
     new ActivationTracker(this, [this] { FormActivate(); }, this);
 
-    setFixedSize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
+    // The window opens at its design size, the board at the zoom kept from the last run.
+    m_zoom = BoardZoom::fromStored(m_settings.readInteger(OptionsSection, BoardZoom::Key, BoardZoom::Natural));
+    m_boardPanel->setNaturalSize(QSize(DesignClientWidth, DesignClientHeight - StatusPanel::Height));
+    setMinimumSize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
+    resize(minimumSize() + m_boardPanel->naturalSize() * (m_zoom - 100) / 100);
     FormCreate();
     attachEngine(makeEngine);
 }
@@ -118,12 +122,11 @@ QWidget *TfrmMain::buildBoard()
 
     m_backgroundImage = new BackgroundImage(m_boardPanel);
     m_backgroundImage->setObjectName(QStringLiteral("Image2"));
+    m_boardPanel->setBackground(m_backgroundImage);
 
     m_templateTile = makeTemplateTile(m_boardPanel);
     m_templateTile->setObjectName(QStringLiteral("pCopy"));
     m_templateTile->hide();
-
-    m_tilePool = std::make_unique<TilePool>(*m_boardPanel, *m_templateTile);
     return client;
 }
 
@@ -137,11 +140,12 @@ void TfrmMain::attachEngine(const EngineMaker &makeEngine)
     connect(m_penaltyTimer->timer(), &QTimer::timeout, this, [this] { m_engine->Timer1Timer(); });
     m_engine->board().setTemplateHeight(m_templateTile->height());
     m_engine->board().MakeTiles();
-    m_boardView = std::make_unique<BoardView>(m_boardPanel, m_templateTile, *m_tilePool, *m_engine);
+    m_boardView = std::make_unique<BoardView>(m_boardPanel, m_templateTile, *m_engine);
     m_boardView->setDoubleClickHandler([this] { New1Click(); });
-    m_keyboardPlay = std::make_unique<KeyboardPlay>(m_boardPanel, *m_tilePool, *m_engine);
+    m_keyboardPlay = std::make_unique<KeyboardPlay>(m_boardPanel, *m_engine);
     m_keyboardPlay->setFollower([this](const QRect &tile) { m_boardScroll->showBoardRect(tile); });
     m_boardView->setDropWatcher([this](int target, int source) { m_keyboardPlay->news().dropping(target, source); });
+    m_boardView->setChangeWatcher([this] { m_keyboardPlay->followTiles(); });
     const bool cues = m_settings.readBool(OptionsSection, QStringLiteral("ColourBlindCues"), false);
     m_menus->setTicked(MenuCommand::ColourCues, cues);
     ColourCues::setEnabled(cues);
@@ -151,18 +155,6 @@ void TfrmMain::attachEngine(const EngineMaker &makeEngine)
 Banner &TfrmMain::banner()
 {
     return m_statusPanel->banner();
-}
-
-TileWidget *TfrmMain::tile(int slot) const
-{
-    if (slot < 1 || slot > TileCountInPool)
-        return nullptr;
-    return m_tilePool->at(slot);
-}
-
-QWidget *TfrmMain::board() const
-{
-    return m_boardPanel;
 }
 
 void TfrmMain::setSoundLayer(std::unique_ptr<SoundLayer> sound)
@@ -195,7 +187,7 @@ void TfrmMain::setOuterGeometry(int left, int top, int width, int height)
     const QRect inner = geometry();
     const int extraWidth = frame.width() - inner.width();
     const int extraHeight = frame.height() - inner.height();
-    setFixedSize(qMax(1, width - extraWidth), qMax(1, height - extraHeight));
+    resize(qMax(minimumWidth(), width - extraWidth), qMax(minimumHeight(), height - extraHeight));
     move(left, top);
 }
 

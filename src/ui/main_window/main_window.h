@@ -12,6 +12,7 @@
 class Banner;
 class BackgroundImage;
 class BoardBackground;
+class BoardPanel;
 class BoardScroll;
 class BoardView;
 class Desktop;
@@ -32,7 +33,6 @@ class TfrmScore;
 class TfrmStyle;
 class Tfo;
 class TileLookHolder;
-class TilePool;
 class TileWidget;
 
 // The game's one window: the board panel pGame above the status panel, the
@@ -80,9 +80,8 @@ public:
     Banner &banner();
     MainMenus &menus() { return *m_menus; }
     Desktop &desktop() { return m_desktop; }
-    TileWidget *tile(int slot) const; // 1..250
     TileWidget *templateTile() const { return m_templateTile; }
-    QWidget *board() const;
+    BoardPanel *board() const { return m_boardPanel; }
     BoardScroll *boardScroll() const { return m_boardScroll; }
     KeyboardPlay *keyboardPlay() const { return m_keyboardPlay.get(); }
     BackgroundImage *backgroundImage() const { return m_backgroundImage; }
@@ -119,6 +118,10 @@ public:
     void TodaysRoundClick(); // Game > "Today's Round": the day's round, the first play of the day counting
     void CopyRoundCodeClick(); // Ctrl+C: the round's code with its dictionary's name to the clipboard
     void ColourCuesClick();  // Options > "Colour-blind Cues": the tick, stored
+    // Options > "Zoom In", "Zoom Out", "Actual Size": the board's size in per
+    // cent of its natural size, the window following; kept at close.
+    void zoomTo(int percent);
+    int zoom() const { return m_zoom; }
     // The keys the window takes before its menus, as the round's commands
     // allow them: F2 New Game, F3 (swallowed), F7 Options when settings are
     // open, F12 Solve and Shift+F12 Clue while the pop-up offers them. True
@@ -146,6 +149,10 @@ private:
     void newsCheck();
     void FormClose();
     void centreOnScreen();
+    // Sizes the window for the board's natural size at the zoom, centred on
+    // centre (screen coordinates), within the screen's available area.
+    void placeBoard(const QPoint &centre);
+    QSize chromeSize() const; // what the window adds to the board: frame, menu bar, status line
     void fitTemplateToFrame();
     void showSoundTicks();
 
@@ -169,12 +176,11 @@ private:
     SettingsFile &m_settings;
 
     // Widgets; their object names are the classic component names.
-    QFrame *m_boardPanel = nullptr;              // pGame
+    BoardPanel *m_boardPanel = nullptr;          // pGame
     BoardScroll *m_boardScroll = nullptr;
     BackgroundImage *m_backgroundImage = nullptr; // Image2
     TileWidget *m_templateTile = nullptr;        // pCopy: the hidden tile every tile copies
     StatusPanel *m_statusPanel = nullptr;        // pStatus
-    std::unique_ptr<TilePool> m_tilePool;        // the 250 tiles, made when first needed
     MainMenus *m_menus = nullptr;
 
     std::unique_ptr<QtRoundTimer> m_penaltyTimer; // Timer1
@@ -193,6 +199,7 @@ private:
     std::unique_ptr<TileLookHolder> m_look;
     std::unique_ptr<BoardBackground> m_background;
 
+    int m_zoom = 100;     // per cent of the board's natural size
     int m_swallowKey = 0; // a key the hook handled: its key press goes no further
     bool m_splashEnabled = true;
     bool m_shownOnce = false;

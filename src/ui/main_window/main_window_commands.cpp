@@ -7,6 +7,7 @@
 #include "settings/settings_file.h"
 #include "sound/sound_layer.h"
 #include "sound/sound_menu.h"
+#include "ui/board/board_zoom.h"
 #include "ui/board/colour_cues.h"
 #include "ui/board/keyboard_play.h"
 #include "ui/main_window/help_links.h"
@@ -30,6 +31,9 @@ void TfrmMain::runCommand(MenuCommand command)
     case MenuCommand::CopyRoundCode: CopyRoundCodeClick(); break;
     case MenuCommand::Settings: Options1Click(); break;
     case MenuCommand::Styles: Styles1Click(); break;
+    case MenuCommand::ZoomIn: zoomTo(BoardZoom::larger(m_zoom)); break;
+    case MenuCommand::ZoomOut: zoomTo(BoardZoom::smaller(m_zoom)); break;
+    case MenuCommand::ActualSize: zoomTo(BoardZoom::Natural); break;
     case MenuCommand::Banner: break;     // the Banner keeps its own item
     case MenuCommand::HoverHints: break; // the hint switch keeps its own item
     case MenuCommand::ColourCues: ColourCuesClick(); break;

@@ -96,21 +96,9 @@ void TfrmMain::setWindowGeometry(int left, int top, int width, int height)
     // The engine centres on a screen whose corner is (0, 0); this window's screen may sit elsewhere.
     QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    const QRect asked(origin.x() + left, origin.y() + top, width, height);
-    // A window larger than the screen's available area would put the menu
-    // and the status line out of reach: it is clamped and the board scrolls.
-    const QRect available = screen ? screen->availableGeometry() : asked;
-    const QRect fitted = BoardScroll::fitWindow(asked, available, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    if (fitted == asked) {
-        m_boardScroll->setBoardSize(QSize());
-    } else {
-        // The board keeps the size its window would have given it: the frame,
-        // the menu bar and the status bar take the rest.
-        const QSize frame = frameGeometry().size() - geometry().size();
-        const QSize chrome = frame + QSize(0, menuBar()->sizeHint().height() + StatusPanel::Height);
-        m_boardScroll->setBoardSize(asked.size() - chrome);
-    }
-    setOuterGeometry(fitted.x(), fitted.y(), fitted.width(), fitted.height());
+    // The round's board at its natural size: the frame, the menu bar and the status bar take the rest.
+    m_boardPanel->setNaturalSize(QSize(width, height) - chromeSize());
+    placeBoard(origin + QPoint(left + width / 2, top + height / 2));
 }
 
 bool TfrmMain::FormShortCut(int key, Qt::KeyboardModifiers modifiers)

@@ -14,7 +14,8 @@
 #include "ui/background/background_image.h"
 #include "ui/background/board_background.h"
 #include "ui/board/tile_widget.h"
-#include "ui/board/tile_pool.h"
+#include "ui/board/board_panel.h"
+#include "ui/board/board_zoom.h"
 #include "ui/desktop/after_first_paint.h"
 #include "ui/main_window/banner.h"
 #include "ui/main_window/help_links.h"
@@ -55,13 +56,11 @@ void TfrmMain::centreOnScreen()
 
 void TfrmMain::FormShow()
 {
-    // The tiles are made and the music starts once the splash or the window
-    // is on screen: making 250 widgets, opening the audio device and
-    // decoding a long tune would hold it back.
+    // The music starts once the splash or the window is on screen: opening
+    // the audio device and decoding a long tune would hold it back.
     runAfterFirstPaint(this, [this] {
         if (m_closed)
             return;
-        m_tilePool->make();
         if (m_menus->ticked(MenuCommand::Music))
             m_sound->StartMusic();
     });
@@ -139,6 +138,11 @@ void TfrmMain::FormClose()
     // Nothing here may keep the program from ending: a failed write is shown and closing goes on.
     try {
         m_options.save(m_settings);
+        // A window sized by hand keeps its board's size too; a maximised one the zoom chosen before.
+        if (!isMaximized() && !isFullScreen())
+            m_zoom = BoardZoom::fromStored(qRound(m_boardPanel->scale() * 100));
+        if (m_zoom != m_settings.readInteger(OptionsSection, BoardZoom::Key, BoardZoom::Natural))
+            m_settings.writeInteger(OptionsSection, BoardZoom::Key, m_zoom);
     } catch (const GameError &error) {
         showError(error.message());
     }

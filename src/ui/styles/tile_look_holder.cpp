@@ -2,11 +2,11 @@
 // The current tile look, put on the template tile and the tiles showing, and each pick saved.
 #include "ui/styles/tile_look_holder.h"
 
-#include "ui/board/tile_pool.h"
+#include "ui/board/board_panel.h"
 #include "ui/board/tile_widget.h"
 
-TileLookHolder::TileLookHolder(TileWidget &templateTile, TilePool &tiles)
-    : m_template(templateTile), m_tiles(tiles)
+TileLookHolder::TileLookHolder(TileWidget &templateTile, BoardPanel &board)
+    : m_template(templateTile), m_board(board)
 {
     // Until the first restore: the design values of the Styles dialog's panels.
     m_look.colour = TileColour::fromColour(QColor(204, 221, 187));
@@ -15,13 +15,13 @@ TileLookHolder::TileLookHolder(TileWidget &templateTile, TilePool &tiles)
     m_look.border = m_template.border();
 }
 
-QList<TileWidget *> TileLookHolder::restyledTiles() const
+void TileLookHolder::restyleBoard(const std::function<void(TileFace &)> &change)
 {
-    // Tiles not made yet take the template's look when they are.
-    if (!m_tiles.made())
-        return {};
-    const TilePool::Tiles &tiles = m_tiles.all();
-    return QList<TileWidget *>(tiles.begin(), tiles.begin() + RestyledTiles);
+    for (int slot = 1; slot <= RestyledTiles; ++slot) {
+        TileFace face = m_board.tile(slot).face;
+        change(face);
+        m_board.setTileLook(slot, face.colour, face.font, face.border);
+    }
 }
 
 void TileLookHolder::restore(const SettingsFile &settings)
@@ -37,8 +37,7 @@ void TileLookHolder::pickStyle(const StyleSample &sample, SettingsFile &settings
     m_look.style = QString::fromLatin1(sample.name);
     m_look.border = sample.border;
     m_template.setBorder(sample.border);
-    for (TileWidget *tile : restyledTiles())
-        tile->setBorder(sample.border);
+    restyleBoard([&](TileFace &face) { face.border = sample.border; });
     // The colour and font written with the style are the template tile's.
     TileLook written = m_look;
     written.colour = m_template.tileColour();
@@ -50,8 +49,7 @@ void TileLookHolder::pickColour(const QColor &colour, SettingsFile &settings)
 {
     m_look.colour = TileColour::fromColour(colour);
     m_template.setTileColour(m_look.colour);
-    for (TileWidget *tile : restyledTiles())
-        tile->setTileColour(m_look.colour);
+    restyleBoard([this](TileFace &face) { face.colour = m_look.colour; });
     m_look.writeColour(settings);
 }
 
@@ -60,8 +58,7 @@ void TileLookHolder::pickFont(const QFont &font, SettingsFile &settings)
     m_look.font = font;
     m_template.setTileFont(font);
     // Face, size and style change; each tile's letter colour stays.
-    for (TileWidget *tile : restyledTiles())
-        tile->setTileFont(font);
+    restyleBoard([&](TileFace &face) { face.font = font; });
     TileLook written = m_look;
     written.colour = m_template.tileColour();
     written.writeFont(settings);

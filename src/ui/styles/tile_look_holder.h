@@ -3,10 +3,12 @@
 
 #include "ui/styles/tile_look.h"
 
-#include <QList>
+#include <functional>
+
 
 class SettingsFile;
-class TilePool;
+class BoardPanel;
+struct TileFace;
 class TileWidget;
 
 // Holds the current tile look and puts it on the board: the hidden template
@@ -20,7 +22,7 @@ public:
     // template tile when a round places them.
     static constexpr int RestyledTiles = 240;
 
-    TileLookHolder(TileWidget &templateTile, TilePool &tiles);
+    TileLookHolder(TileWidget &templateTile, BoardPanel &board);
 
     const TileLook &look() const { return m_look; }
 
@@ -32,9 +34,10 @@ public:
     void pickFont(const QFont &font, SettingsFile &settings);
 
 private:
-    QList<TileWidget *> restyledTiles() const;
+    // The board's tiles 1 ... RestyledTiles, each changed the same way.
+    void restyleBoard(const std::function<void(TileFace &)> &change);
 
     TileWidget &m_template;
-    TilePool &m_tiles;
+    BoardPanel &m_board;
     TileLook m_look;
 };

@@ -2,6 +2,7 @@
 // Play for everyone: shape cues beside the colours, what a screen reader
 // reads, a window that stays on the screen, and rounds dealt by number.
 #include "support/game_fixture.h"
+#include "support/board_tiles.h"
 
 #include "ui/options/options_dialog.h"
 #include "ui/board/board_scroll.h"
@@ -52,6 +53,12 @@ void deal(GameFixture &game, int words)
 QString accessible(QObject *object, QAccessible::Text text)
 {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(text) : QStringLiteral("<none>");
+}
+
+QString accessible(const BoardTile &tile, QAccessible::Text text)
+{
+    QAccessibleInterface *iface = tile.accessible();
     return iface ? iface->text(text) : QStringLiteral("<none>");
 }
 
@@ -109,8 +116,8 @@ void AccessTest::colourCues()
     solved.resize(80, 30);
     solved.setCaption(QStringLiteral("WORD"));
     solved.setLetterColour(Palette::tileLetters(TileState::Solved));
-    const QImage movableOff = window.tile(movable)->grab().toImage();
-    const QImage placedOff = window.tile(placed)->grab().toImage();
+    const QImage movableOff = boardTile(window, movable)->grab().toImage();
+    const QImage placedOff = boardTile(window, placed)->grab().toImage();
     const QImage solvedOff = solved.grab().toImage();
 
     auto *cues = window.findChild<QAction *>("mCues");
@@ -118,12 +125,12 @@ void AccessTest::colourCues()
     cues->trigger();
     QVERIFY(cues->isChecked());
     QVERIFY(game.ini().readBool(QStringLiteral("Options"), QStringLiteral("ColourBlindCues"), false));
-    const QImage movableOn = window.tile(movable)->grab().toImage();
+    const QImage movableOn = boardTile(window, movable)->grab().toImage();
     QVERIFY(movableOn != movableOff);
-    QVERIFY(window.tile(placed)->grab().toImage() != placedOff);
+    QVERIFY(boardTile(window, placed)->grab().toImage() != placedOff);
     QVERIFY(solved.grab().toImage() != solvedOff);
     // The dotted frame runs just inside the movable tile's content, in its letters' colour.
-    const QRect inner = window.tile(movable)->contentRect().adjusted(1, 1, -2, -2);
+    const QRect inner = boardTile(window, movable)->contentRect().adjusted(1, 1, -2, -2);
     int dots = 0;
     for (int x = inner.left(); x <= inner.right(); ++x)
         dots += movableOn.pixelColor(x, inner.top()) == Palette::tileLetters(TileState::Movable) ? 1 : 0;
@@ -137,8 +144,8 @@ void AccessTest::colourCues()
     // Off again: exactly the look from before, pixel for pixel.
     cues->trigger();
     QVERIFY(!game.ini().readBool(QStringLiteral("Options"), QStringLiteral("ColourBlindCues"), true));
-    QCOMPARE(window.tile(movable)->grab().toImage(), movableOff);
-    QCOMPARE(window.tile(placed)->grab().toImage(), placedOff);
+    QCOMPARE(boardTile(window, movable)->grab().toImage(), movableOff);
+    QCOMPARE(boardTile(window, placed)->grab().toImage(), placedOff);
     QCOMPARE(solved.grab().toImage(), solvedOff);
 }
 
@@ -150,8 +157,8 @@ void AccessTest::accessibleNames()
     const auto [source, target] = game.rightMove();
     QVERIFY(source && target);
     const int row = game.slot(target).RowIndex + 1;
-    TileWidget *tile = window.tile(target);
-    QCOMPARE(QAccessible::queryAccessibleInterface(tile)->role(), QAccessible::Button);
+    const BoardTile tile = boardTile(window, target);
+    QCOMPARE(tile.accessible()->role(), QAccessible::Button);
     QCOMPARE(accessible(tile, QAccessible::Name), QString::fromLatin1(game.slot(target).Panel.caption));
     QCOMPARE(accessible(tile, QAccessible::Description),
              QStringLiteral("movable, %1row %2").arg(cellPlace(game, target)).arg(row));
@@ -167,12 +174,12 @@ void AccessTest::accessibleNames()
     QVERIFY(game.slot(shown).Panel.state != TileState::Movable);
     const QString expected = game.slot(shown).Panel.state == TileState::Solved ? QStringLiteral("row complete, %1row %2")
                                                                                : QStringLiteral("placed, %1row %2");
-    QCOMPARE(accessible(window.tile(shown), QAccessible::Name), QString::fromLatin1(game.slot(shown).Panel.caption));
+    QCOMPARE(accessible(boardTile(window, shown), QAccessible::Name), QString::fromLatin1(game.slot(shown).Panel.caption));
     // The hint a mouse player sees over a placed cell stays readable.
     const QString hint = game.slot(shown).Panel.showHint
                              ? QStringLiteral("; Hint: ") + QString::fromLatin1(game.slot(shown).Panel.hint)
                              : QString();
-    QCOMPARE(accessible(window.tile(shown), QAccessible::Description),
+    QCOMPARE(accessible(boardTile(window, shown), QAccessible::Description),
              expected.arg(cellPlace(game, shown)).arg(row) + hint);
 
     QCOMPARE(accessible(window.findChild<QLabel *>("Counter"), QAccessible::Name),
@@ -225,10 +232,10 @@ void AccessTest::highContrastIsStoredAndDrawn()
     deal(game, 4);
     const int movable = game.rightMove().first;
     // The movable tile shows letters dark enough for its face.
-    const QImage after = window.tile(movable)->grab().toImage();
+    const QImage after = boardTile(window, movable)->grab().toImage();
     const QColor drawn = Palette::drawnLetters(Palette::tileLetters(TileState::Movable),
-                                               window.tile(movable)->tileColour().colour());
-    QVERIFY(Palette::contrast(drawn, window.tile(movable)->tileColour().colour()) >= Palette::MinimumContrast);
+                                               boardTile(window, movable)->tileColour().colour());
+    QVERIFY(Palette::contrast(drawn, boardTile(window, movable)->tileColour().colour()) >= Palette::MinimumContrast);
     int letters = 0;
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x)
@@ -307,8 +314,8 @@ void AccessTest::bigRoundFitsAndScrolls()
     QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
     // The board keeps its layout: the last row is where the round put it, at full tile height.
     const int last = game.engine().board().TileCount();
-    QCOMPARE(window.tile(last)->height(), templateHeight);
-    QCOMPARE(window.tile(last)->y(), game.slot(last).Panel.top);
+    QCOMPARE(boardTile(window, last)->height(), templateHeight);
+    QCOMPARE(boardTile(window, last)->y(), game.slot(last).Panel.top);
     QVERIFY(window.board()->height() >= game.slot(last).Panel.top + templateHeight);
     // The keyboard's frame brings a far tile into view.
     window.keyboardPlay()->focusTile(last);

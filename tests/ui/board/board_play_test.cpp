@@ -2,6 +2,7 @@
 // The main window plays the round as the engine rules it, with the mouse and
 // the keys: dealing, dragging tiles, clues, solving, winning and losing.
 #include "support/game_fixture.h"
+#include "support/board_tiles.h"
 
 #include "ui/board/board_view.h"
 #include "ui/board/palette.h"
@@ -70,7 +71,7 @@ void BoardPlayTest::dealBuildsTheBoard()
     QCOMPARE(int(board.TileCount()), words * cells);
     int visible = 0;
     for (int slot = 1; slot <= 250; ++slot)
-        visible += window.tile(slot)->isVisible() ? 1 : 0;
+        visible += boardTile(window, slot)->isVisible() ? 1 : 0;
     QCOMPARE(visible, words * cells);
 
     // The window takes the engine's outer size and place.
@@ -98,7 +99,7 @@ void BoardPlayTest::tilesMirrorTheBoard()
     const Board &board = game.engine().board();
     for (int slot = 1; slot <= board.TileCount(); ++slot) {
         const TilePanel &panel = board.Tiles(slot).Panel;
-        TileWidget *tile = window.tile(slot);
+        const BoardTile tile = boardTile(window, slot);
         QCOMPARE(tile->caption(), QString::fromLatin1(panel.caption));
         QCOMPARE(tile->letterColour(), Palette::tileLetters(panel.state));
         QCOMPARE(tile->geometry(), QRect(panel.left, panel.top, panel.width, panel.height));
@@ -134,18 +135,18 @@ void BoardPlayTest::dragPlacesTiles()
     QWindow *handle = window.windowHandle();
     const QPoint from = game.centreOf(source);
     QTest::mousePress(handle, Qt::LeftButton, {}, from);
-    auto *view = window.findChild<QLabel *>("dragCopy");
-    QVERIFY(view && view->isVisible());
-    const QPoint startPos = view->pos();
+    BoardPanel *board = window.board();
+    QVERIFY(!board->dragCopyRect().isEmpty());
+    const QPoint startPos = board->dragCopyRect().topLeft();
     QTest::mouseMove(handle, from + QPoint(7, 5));
-    QCOMPARE(view->pos(), startPos + QPoint(7, 5));
+    QCOMPARE(board->dragCopyRect().topLeft(), startPos + QPoint(7, 5));
     QTest::mouseMove(handle, game.centreOf(target));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, game.centreOf(target));
-    QVERIFY(!window.findChild<QLabel *>("dragCopy") || !window.findChild<QLabel *>("dragCopy")->isVisible());
+    QVERIFY(board->dragCopyRect().isEmpty());
 
-    QCOMPARE(window.tile(target)->caption(), QString::fromLatin1(right));
-    QCOMPARE(window.tile(target)->letterColour(), QColor(0, 170, 102));
-    QCOMPARE(window.tile(source)->caption(), QString::fromLatin1(moved));
+    QCOMPARE(boardTile(window, target)->caption(), QString::fromLatin1(right));
+    QCOMPARE(boardTile(window, target)->letterColour(), QColor(0, 170, 102));
+    QCOMPARE(boardTile(window, source)->caption(), QString::fromLatin1(moved));
     QCOMPARE(game.engine().rating(), rating + 1);
     QCOMPARE(counterText(window), QString::number(game.engine().rating()));
     QCOMPARE(int(game.engine().round().Moves), 1);
@@ -160,14 +161,14 @@ void BoardPlayTest::wrongDropCostsRating()
     game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
     const auto [source, target] = game.wrongMove();
     QVERIFY(source && target);
-    const QString sourceText = window.tile(source)->caption();
-    const QString targetText = window.tile(target)->caption();
+    const QString sourceText = boardTile(window, source)->caption();
+    const QString targetText = boardTile(window, target)->caption();
     const int rating = game.engine().rating();
     game.drag(source, target);
-    QCOMPARE(window.tile(source)->caption(), targetText);
-    QCOMPARE(window.tile(target)->caption(), sourceText);
-    QCOMPARE(window.tile(source)->letterColour(), QColor(251, 0, 0));
-    QCOMPARE(window.tile(target)->letterColour(), QColor(251, 0, 0));
+    QCOMPARE(boardTile(window, source)->caption(), targetText);
+    QCOMPARE(boardTile(window, target)->caption(), sourceText);
+    QCOMPARE(boardTile(window, source)->letterColour(), QColor(251, 0, 0));
+    QCOMPARE(boardTile(window, target)->letterColour(), QColor(251, 0, 0));
     QCOMPARE(game.engine().rating(), rating - 5);
     QCOMPARE(counterText(window), QString::number(rating - 5));
 }
@@ -182,16 +183,16 @@ void BoardPlayTest::dropOnPlacedTileIsRefused()
     QCOMPARE(game.slot(placed).Panel.state, TileState::Placed);
     const int source = 2;
     QVERIFY(game.movable(source));
-    const QString before = window.tile(placed)->caption();
+    const QString before = boardTile(window, placed)->caption();
     const int rating = game.engine().rating();
     game.drag(source, placed);
-    QCOMPARE(window.tile(placed)->caption(), before);
+    QCOMPARE(boardTile(window, placed)->caption(), before);
     QCOMPARE(game.engine().rating(), rating);
     QCOMPARE(int(game.engine().round().Moves), 0);
 
     // A green tile cannot be picked up either.
     game.drag(placed, source);
-    QCOMPARE(window.tile(placed)->caption(), before);
+    QCOMPARE(boardTile(window, placed)->caption(), before);
     QCOMPARE(int(game.engine().round().Moves), 0);
 }
 
@@ -202,26 +203,26 @@ void BoardPlayTest::dropOutsideATileCancels()
     TfrmMain &window = game.start();
     game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
     const auto [source, target] = game.wrongMove();
-    const QString text = window.tile(source)->caption();
+    const QString text = boardTile(window, source)->caption();
     // The board's free right-hand margin, then the status bar.
     game.dragTo(source, window.board()->mapTo(&window, QPoint(window.board()->width() - 5, 5)));
     game.dragTo(source, window.findChild<QWidget *>("LB")->mapTo(&window, QPoint(3, 3)));
     // Dropping a tile on itself is no move.
     game.drag(source, source);
-    QCOMPARE(window.tile(source)->caption(), text);
+    QCOMPARE(boardTile(window, source)->caption(), text);
     QCOMPARE(int(game.engine().round().Moves), 0);
 
     // The right button during a drag opens the pop-up menu and ends the drag.
     QWindow *handle = window.windowHandle();
     QTest::mousePress(handle, Qt::LeftButton, {}, game.centreOf(source));
     QTest::mouseMove(handle, game.centreOf(target));
-    QVERIFY(window.findChild<QLabel *>("dragCopy"));
+    QVERIFY(!window.board()->dragCopyRect().isEmpty());
     QTest::mousePress(handle, Qt::RightButton, {}, game.centreOf(target));
-    QVERIFY(!window.findChild<QLabel *>("dragCopy") || !window.findChild<QLabel *>("dragCopy")->isVisible());
+    QVERIFY(window.board()->dragCopyRect().isEmpty());
     if (QWidget *popup = QApplication::activePopupWidget())
         popup->close();
     QTest::mouseRelease(handle, Qt::LeftButton, {}, game.centreOf(target));
-    QCOMPARE(window.tile(source)->caption(), text);
+    QCOMPARE(boardTile(window, source)->caption(), text);
     QCOMPARE(int(game.engine().round().Moves), 0);
 }
 
@@ -239,7 +240,7 @@ void BoardPlayTest::doubleClickOnBoardStartsARound()
     // A quick second click on a tile is no request for a new round.
     const QByteArray caption = game.slot(2).Panel.caption;
     game.options().setWordCount(5);
-    QTest::mouseDClick(window.tile(2), Qt::LeftButton, {}, window.tile(2)->rect().center());
+    QTest::mouseDClick(window.board(), Qt::LeftButton, {}, boardTile(window, 2)->geometry().center());
     QCOMPARE(int(game.engine().board().TileCount()), 12);
     QCOMPARE(game.slot(2).Panel.caption, caption);
 }
@@ -279,11 +280,11 @@ void BoardPlayTest::solveKey()
     QCOMPARE(counterText(window), QStringLiteral("0"));
     QCOMPARE(window.findChild<QLabel *>("lROund")->text(), QStringLiteral("Solving"));
     for (int row = 0; row < 10; ++row) {
-        TileWidget *first = window.tile(row * 3 + 1);
+        const BoardTile first = boardTile(window, row * 3 + 1);
         QVERIFY(first->isVisible());
         QCOMPARE(first->letterColour(), QColor(0, 0, 236));
         QCOMPARE(first->width(), 222);
-        QVERIFY(!window.tile(row * 3 + 2)->isVisible());
+        QVERIFY(!boardTile(window, row * 3 + 2)->isVisible());
     }
     for (const char *name : {"mReveal", "mSolve", "Solve1", "Clue1"})
         QVERIFY2(!window.findChild<QAction *>(QLatin1String(name))->isEnabled(), name);
@@ -304,10 +305,10 @@ void BoardPlayTest::solveKey()
     const QPoint at = game.centreOf(source) + QPoint(9, 6);
     QTest::mousePress(handle, Qt::LeftButton, {}, game.centreOf(source));
     QTest::mouseMove(handle, at);
-    QVERIFY(window.findChild<QLabel *>("dragCopy"));
+    QVERIFY(!window.board()->dragCopyRect().isEmpty());
     QTest::keyClick(&window, Qt::Key_F12);
-    QVERIFY(window.tile(source)->isVisible());
-    QVERIFY(!window.findChild<QLabel *>("dragCopy") || !window.findChild<QLabel *>("dragCopy")->isVisible());
+    QVERIFY(boardTile(window, source)->isVisible());
+    QVERIFY(window.board()->dragCopyRect().isEmpty());
     QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
 }
 
@@ -333,7 +334,7 @@ void BoardPlayTest::wonRound()
     QVERIFY(!window.findChild<QAction *>("mSolve")->isEnabled());
     QVERIFY(window.findChild<QAction *>("Game1")->isEnabled());
     for (int row = 0; row < 10; ++row)
-        QCOMPARE(window.tile(row * 3 + 1)->letterColour(), QColor(0, 0, 236));
+        QCOMPARE(boardTile(window, row * 3 + 1)->letterColour(), QColor(0, 0, 236));
     QCOMPARE(counterText(window), QString::number(game.engine().rating()));
 }
 
@@ -358,7 +359,7 @@ void BoardPlayTest::lostRound()
     for (const char *name : {"mReveal", "mSolve", "Solve1", "Clue1"})
         QVERIFY2(!window.findChild<QAction *>(QLatin1String(name))->isEnabled(), name);
     // The solution is shown and takes no more drops.
-    QCOMPARE(window.tile(1)->letterColour(), QColor(0, 0, 236));
+    QCOMPARE(boardTile(window, 1)->letterColour(), QColor(0, 0, 236));
     const int moves = game.engine().round().Moves;
     game.drag(1, 4);
     QCOMPARE(int(game.engine().round().Moves), moves);

@@ -4,6 +4,7 @@
 // resolution (not drawn small and enlarged), and pictures are enlarged
 // smoothly rather than by repeating pixels.
 #include "support/game_fixture.h"
+#include "support/board_tiles.h"
 #include "ui/background/background_image.h"
 #include "ui/windows/splash_window.h"
 
@@ -88,7 +89,7 @@ void HighDpiTest::fullRoundsFitTheScreen()
     // Every row's tiles lie inside the window.
     const Board &board = game.engine().board();
     for (int s = 1; s <= board.TileCount(); ++s) {
-        const QRect tile(window.tile(s)->mapTo(&window, QPoint(0, 0)), window.tile(s)->size());
+        const QRect tile(boardTile(window, s)->mapTo(&window, QPoint(0, 0)), boardTile(window, s)->size());
         QVERIFY2(window.rect().contains(tile), qPrintable(QStringLiteral("tile %1").arg(s)));
     }
     // Drawn at the screen's resolution: two pixels to a unit.

@@ -2,9 +2,10 @@
 // A round played with the keyboard alone: the frame's moves over the board,
 // picking up, dropping through the same acceptance as a drag, and Escape.
 #include "support/game_fixture.h"
+#include "support/board_tiles.h"
 
 #include "ui/accessibility/announcer.h"
-#include "ui/board/focus_frame.h"
+#include "ui/board/board_panel.h"
 #include "ui/board/keyboard_moves.h"
 #include "ui/board/keyboard_play.h"
 #include "ui/board/keyboard_player.h"
@@ -185,11 +186,11 @@ void KeyboardPlayTest::escapePutsTheTileBack()
     play.focusTile(source);
     press(game, Qt::Key_Space);
     QCOMPARE(play.carriedSlot(), source);
-    QVERIFY(window.findChild<FocusFrame *>("keyboardCarried")->isVisible());
+    QVERIFY(!window.board()->carriedMarkRect().isEmpty());
     QVERIFY(walkTo(game, target));
     press(game, Qt::Key_Escape);
     QCOMPARE(play.carriedSlot(), 0);
-    QVERIFY(!window.findChild<FocusFrame *>("keyboardCarried")->isVisible());
+    QVERIFY(window.board()->carriedMarkRect().isEmpty());
     // Nothing moved, nothing was charged; the next Space picks up the tile in the frame.
     QCOMPARE(game.slot(source).Panel.caption, sourceText);
     QCOMPARE(game.engine().rating(), rating);
@@ -243,19 +244,19 @@ void KeyboardPlayTest::frameShowsAroundItsTile()
     GameFixture game;
     TfrmMain &window = startGame(game);
     dealDistinct(game, 4);
-    auto *frame = window.findChild<FocusFrame *>("keyboardFocus");
-    QVERIFY(frame && frame->isVisible());
+    BoardPanel *board = window.board();
+    QVERIFY(!board->focusMarkRect().isEmpty());
     const int slot = window.keyboardPlay()->focusSlot();
-    const QRect tile = window.tile(slot)->geometry();
-    QCOMPARE(frame->geometry(), tile.adjusted(-FocusFrame::Outset, -FocusFrame::Outset, FocusFrame::Outset,
-                                              FocusFrame::Outset));
+    const QRect tile = boardTile(window, slot)->geometry();
+    const int out = BoardPanel::FocusOutset;
+    QCOMPARE(board->focusMarkRect(), tile.adjusted(-out, -out, out, out));
     // Black and white both show on the ring, whatever the tile's colour.
-    const QImage ring = frame->grab().toImage();
+    const QImage ring = board->grab(board->focusMarkRect()).toImage();
     QCOMPARE(ring.pixelColor(0, ring.height() / 2), QColor(Qt::black));
     QCOMPARE(ring.pixelColor(1, ring.height() / 2), QColor(Qt::white));
     // New Game clears the board: the frame leaves with the old tiles and lands on the new round.
     QTest::keyClick(&window, Qt::Key_F2);
-    QVERIFY(frame->isVisible());
+    QVERIFY(!board->focusMarkRect().isEmpty());
     QVERIFY(game.movable(window.keyboardPlay()->focusSlot()));
 }
 

@@ -7,6 +7,7 @@
 #include "ui/main_window/help_links.h"
 
 #include "support/game_fixture.h"
+#include "support/board_tiles.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -35,7 +36,7 @@ void WaylandStartTest::startsAsksAndDeals()
 
     game.deal(QStringLiteral("5 letters: 2-1-2"), 12, FixedCell::Middle);
     QCOMPARE(game.engine().round().RoundWords.size(), 12);
-    QVERIFY(game.main().tile(1)->isVisible());
+    QVERIFY(boardTile(game.main(), 1)->isVisible());
 }
 
 int main(int argc, char *argv[])

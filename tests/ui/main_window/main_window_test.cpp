@@ -3,6 +3,7 @@
 // settings file, the menus, the key hook, the look restored at activation,
 // the Options saved at close, and the top-level error handler.
 #include "support/game_fixture.h"
+#include "support/board_tiles.h"
 
 #include "base/game_error.h"
 #include "sound/sound_layer.h"
@@ -186,13 +187,16 @@ void MainWindowTest::startWithoutSettingsFile()
     QCOMPARE(window.findChild<QWidget *>("pStatus")->height(), 25);
     QCOMPARE(window.findChild<QWidget *>("pGame")->palette().color(QPalette::Window), QColor(188, 156, 248));
     QCOMPARE(window.palette().color(QPalette::Window), QColor(128, 128, 255));
-    QCOMPARE(window.minimumSize(), window.maximumSize()); // fixed size
+    // Today's size at a first start, and never smaller; it grows and maximises.
+    QCOMPARE(window.size(), window.minimumSize());
+    QCOMPARE(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     const QRect screen = window.screen()->geometry();
     QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
-    QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     for (int slot = 1; slot <= 250; ++slot)
-        QVERIFY(window.tile(slot) && !window.tile(slot)->isVisible());
+        QVERIFY(!boardTile(window, slot)->isVisible());
 }
 
 void MainWindowTest::startWithSettingsFile()
@@ -472,7 +476,7 @@ void MainWindowTest::menusInOrder()
     for (QAction *menu : window.menuBar()->actions())
         menus << QString(menu->text()).remove(QLatin1Char('&')) + ": " + captions(menu->menu()->actions()).join('|');
     QCOMPARE(menus, QStringList({"File: Statistics|Exit", "Game: New Game|-|Clue|Solve|-|Round Number...|Today's Round|Copy Round Code",
-                                 "Options: Settings|Styles|-|Banner|Hover Hints|Colour-blind Cues|-|Sound Effects|Music",
+                                 "Options: Settings|Styles|-|Zoom In|Zoom Out|Actual Size|-|Banner|Hover Hints|Colour-blind Cues|-|Sound Effects|Music",
                                  "Help: How to Play|-|E-mail Support|News and New Games|Web Site|-|About"}));
 }
 
@@ -623,8 +627,8 @@ void MainWindowTest::musicAndFontsComeAfterTheFirstPicture()
     if (!QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
         QSKIP("fonts-wine is not installed");
     game.deal(QStringLiteral("5 letters: 2-1-2"), 10, FixedCell::First);
-    QVERIFY(window.tile(1)->isVisible());
-    QCOMPARE(QFontInfo(window.tile(1)->tileFont()).family(), QStringLiteral("Tahoma"));
+    QVERIFY(boardTile(window, 1)->isVisible());
+    QCOMPARE(QFontInfo(boardTile(window, 1)->tileFont()).family(), QStringLiteral("Tahoma"));
 }
 
 int main(int argc, char *argv[])

@@ -7,6 +7,7 @@
 // SPLITWICK_RANDOM_SEED another seed.
 
 #include "support/game_fixture.h"
+#include "support/board_tiles.h"
 
 #include "ui/windows/debug_window.h"
 
@@ -182,7 +183,7 @@ class RandomWindowPlayTest : public QObject
             if (t.Panel.state != TileState::Movable)
                 QVERIFY2(t.Panel.caption == t.CorrectText, qPrintable("a placed tile shows a wrong text after " + m_step));
             // The widget shows what the board holds.
-            QCOMPARE(game.main().tile(slot)->isVisible(), true);
+            QCOMPARE(boardTile(game.main(), slot)->isVisible(), true);
             if (t.FirstInRow)
                 incomplete += !(t.Panel.state == TileState::Solved && t.Panel.caption == t.RowWord);
         }

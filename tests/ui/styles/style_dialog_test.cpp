@@ -3,6 +3,7 @@
 // board and survives a restart.
 
 #include "support/game_fixture.h"
+#include "support/board_tiles.h"
 #include "support/styles_dialog.h"
 
 #include "ui/background/background_dialog.h"
@@ -131,9 +132,9 @@ void StyleDialogTest::everySampleRestylesTheBoard()
     QVERIFY(withStylesDialog(window, [&](TfrmStyle &dialog) {
         QTest::mouseClick(dialog.sample(name), Qt::LeftButton);
         QVERIFY(window.templateTile()->border() == border);
-        QVERIFY(window.tile(1)->border() == border);
-        QVERIFY(window.tile(1)->isVisible());
-        QVERIFY(window.tile(240)->border() == border);
+        QVERIFY(boardTile(window, 1)->border() == border);
+        QVERIFY(boardTile(window, 1)->isVisible());
+        QVERIFY(boardTile(window, 240)->border() == border);
         SettingsFile ini = game.ini();
         QCOMPARE(ini.readString(Options, QStringLiteral("Style"), {}), name);
     }));
@@ -173,7 +174,7 @@ void StyleDialogTest::choosers()
         }());
         const TileColour colourBefore = window.templateTile()->tileColour();
         const QFont fontBefore = window.templateTile()->tileFont();
-        const QColor letters = window.tile(1)->letterColour();
+        const QColor letters = boardTile(window, 1)->letterColour();
 
         bool seen = false;
         whenModal([&](QWidget *modal) {
@@ -209,20 +210,20 @@ void StyleDialogTest::choosers()
             return;
         }
         if (font) {
-            for (TileWidget *tile : {window.templateTile(), window.tile(1), window.tile(240)}) {
-                QCOMPARE(tile->tileFont().family(), chosenFont.family());
-                QCOMPARE(tile->tileFont().pointSize(), 15);
-                QVERIFY(tile->tileFont().italic());
+            for (const TileFace &tile : {window.templateTile()->face(), boardTile(window, 1).face(), boardTile(window, 240).face()}) {
+                QCOMPARE(tile.font.family(), chosenFont.family());
+                QCOMPARE(tile.font.pointSize(), 15);
+                QVERIFY(tile.font.italic());
             }
-            QCOMPARE(window.tile(1)->letterColour(), letters);
+            QCOMPARE(boardTile(window, 1)->letterColour(), letters);
             QCOMPARE(dialog.pFont()->tileFont().family(), chosenFont.family());
             QCOMPARE(ini.readString(Options, QStringLiteral("FontName"), {}), chosenFont.family());
             QCOMPARE(ini.readInteger(Options, QStringLiteral("FontSize"), 0), 15);
             QVERIFY(ini.readBool(Options, QStringLiteral("FontBold"), false));
             QCOMPARE(ini.readInteger(Options, QStringLiteral("Color"), 0), colourBefore.stored);
         } else {
-            for (TileWidget *tile : {window.templateTile(), window.tile(1), window.tile(240)})
-                QCOMPARE(tile->tileColour().colour(), chosenColour);
+            for (const TileFace &tile : {window.templateTile()->face(), boardTile(window, 1).face(), boardTile(window, 240).face()})
+                QCOMPARE(tile.colour.colour(), chosenColour);
             QCOMPARE(dialog.pColor()->tileColour().colour(), chosenColour);
             QCOMPARE(dialog.pFont()->tileColour().colour(), chosenColour);
             QCOMPARE(ini.readInteger(Options, QStringLiteral("Color"), 0), storedFromColour(chosenColour));

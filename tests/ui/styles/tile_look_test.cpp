@@ -4,7 +4,7 @@
 
 #include "settings/settings_file.h"
 #include "ui/styles/tile_look.h"
-#include "ui/board/tile_pool.h"
+#include "ui/board/board_panel.h"
 #include "ui/styles/tile_look_holder.h"
 #include "ui/board/tile_widget.h"
 #include "support/temp_settings.h"
@@ -126,10 +126,9 @@ void TileLookTest::picksWriteTheirKeysInOrder()
 {
     QFETCH(QString, pick);
     QFETCH(QStringList, keys);
-    QWidget board;
+    BoardPanel board;
     TileWidget *templateTile = makeTemplateTile(&board);
-    TilePool tiles(board, *templateTile);
-    TileLookHolder holder(*templateTile, tiles);
+    TileLookHolder holder(*templateTile, board);
     SettingsFile settings(path());
     holder.restore(settings);
 
@@ -157,14 +156,17 @@ void TileLookTest::picksWriteTheirKeysInOrder()
 
 void TileLookTest::picksRestyleTiles1To240()
 {
-    QWidget board;
+    BoardPanel board;
     TileWidget *templateTile = makeTemplateTile(&board);
-    TilePool pool(board, *templateTile);
-    const TilePool::Tiles &tiles = pool.all();
-    for (TileWidget *tile : tiles)
-        tile->setLetterColour(QColor(251, 0, 0));
-    const TileLook before{TileColour{}, tiles.back()->tileFont(), {}, tiles.back()->border()};
-    TileLookHolder holder(*templateTile, pool);
+    for (int slot = 1; slot <= TileSlots; ++slot) {
+        ShownTile tile;
+        tile.face = templateTile->face();
+        tile.face.letters = QColor(251, 0, 0);
+        board.setTile(slot, tile);
+    }
+    const auto tiles = [&board](int index) { return board.tile(index + 1).face; };
+    const TileLook before{TileColour{}, tiles(249).font, {}, tiles(249).border};
+    TileLookHolder holder(*templateTile, board);
     SettingsFile settings(path());
     holder.restore(settings);
 
@@ -176,37 +178,27 @@ void TileLookTest::picksRestyleTiles1To240()
     font.setItalic(true);
     holder.pickFont(font, settings);
 
-    for (TileWidget *tile : {templateTile, tiles[0], tiles[239]}) {
-        QVERIFY(tile->border() == panel18.border);
-        QCOMPARE(tile->tileColour().colour(), QColor(9, 99, 199));
-        QCOMPARE(tile->tileFont(), font);
+    for (const TileFace &tile : {templateTile->face(), tiles(0), tiles(239)}) {
+        QVERIFY(tile.border == panel18.border);
+        QCOMPARE(tile.colour.colour(), QColor(9, 99, 199));
+        QCOMPARE(tile.font, font);
     }
     // The letters keep the colour of the cell's state.
-    QCOMPARE(tiles[0]->letterColour(), QColor(251, 0, 0));
+    QCOMPARE(tiles(0).letters, QColor(251, 0, 0));
     // Tiles beyond 240 take the look from the template when a round places them.
     for (int index : {240, 249}) {
-        QVERIFY(tiles[index]->border() == before.border);
-        QCOMPARE(tiles[index]->tileFont(), before.font);
+        QVERIFY(tiles(index).border == before.border);
+        QCOMPARE(tiles(index).font, before.font);
     }
     QCOMPARE(holder.look().colour.colour(), QColor(9, 99, 199));
     QCOMPARE(holder.look().style, QStringLiteral("Panel18"));
-
-    // Tiles made after the picks (the window makes them once it is painted) show them too.
-    TilePool later(board, *templateTile);
-    TileLookHolder laterHolder(*templateTile, later);
-    laterHolder.pickColour(QColor(1, 2, 3), settings);
-    QVERIFY(!later.made());
-    QCOMPARE(later.at(1)->tileColour().colour(), QColor(1, 2, 3));
-    QVERIFY(later.at(1)->border() == panel18.border);
-    QCOMPARE(later.at(250)->tileFont(), font);
 }
 
 void TileLookTest::styleBeforeAnyColourWritesTheButtonFace()
 {
-    QWidget board;
+    BoardPanel board;
     TileWidget *templateTile = makeTemplateTile(&board);
-    TilePool tiles(board, *templateTile);
-    TileLookHolder holder(*templateTile, tiles);
+    TileLookHolder holder(*templateTile, board);
     SettingsFile settings(path());
     holder.restore(settings); // nothing stored: the template's button face
     holder.pickStyle(*findStyleSample(QStringLiteral("Panel3")), settings);
