@@ -2,7 +2,6 @@
 // The status line's accessible interface: its name and its whole line as text.
 #include "ui/accessibility/status_line_accessible.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
@@ -36,7 +35,7 @@ QString StatusLineAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Name:
-        return QCoreApplication::translate("StatusPanel", "Help and messages");
+        return widget()->accessibleName();
     case QAccessible::Value: // its text tells it to the reader; a description would say it twice
         return wholeLine();
     default:

@@ -5,8 +5,8 @@
 
 class QLabel;
 
-// The status line as a screen reader meets it: named for what it holds,
-// with the whole help line or message as its text, not the part the banner
+// The status line as a screen reader meets it: named for what it holds (its
+// accessible name), with the whole help line or message as its text, not the part the banner
 // has crept to. The label carries that text in its property WholeLine.
 class StatusLineAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {

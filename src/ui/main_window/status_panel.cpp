@@ -62,8 +62,10 @@ StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent
     linePalette.setColor(QPalette::WindowText, QColor(242, 231, 85));
     m_statusLine->setPalette(linePalette);
     // Read whole, not as the banner creeping through it ten times a second:
-    // its name stays, its text is the whole help line or message.
-    StatusLineAccessible::install(*m_statusLine);
+    // its name stays (a label without one reports every new text as a new
+    // name), its text is the whole help line or message.
+    StatusLineAccessible::install(*m_statusLine); // before any event makes Qt's own interface
+    m_statusLine->setAccessibleName(tr("Help and messages"));
 
     m_modeLabel = new QLabel(m_innerPanel);
     m_modeLabel->setObjectName(QStringLiteral("lROund"));
