@@ -177,6 +177,77 @@
     </message>
 </context>
 <context>
+    <name>ColourName</name>
+    <message>
+        <source>red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>dark %1</source>
+        <translation>dunkles %1</translation>
+    </message>
+    <message>
+        <source>pale %1</source>
+        <translation>blasses %1</translation>
+    </message>
+    <message>
+        <source>light %1</source>
+        <translation>helles %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
@@ -702,16 +773,19 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <translation>Wertung </translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>Status: </source>
-        <translation>Status: </translation>
-    </message>
-    <message>
         <source>Rating %1</source>
         <translation>Wertung %1</translation>
+    </message>
+    <message>
+        <source>Help and messages</source>
+        <translation>Hilfe und Meldungen</translation>
+    </message>
+</context>
+<context>
+    <name>StylePanel</name>
+    <message>
+        <source>current style</source>
+        <translation>aktueller Stil</translation>
     </message>
 </context>
 <context>
@@ -839,6 +913,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Greater challenge</source>
         <translation>Schwerer</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Hoher Kontrast</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1050,14 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Border style %1</source>
         <translation>Rahmenstil %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
+    </message>
+    <message>
+        <source>%1, bold</source>
+        <translation>%1, fett</translation>
     </message>
 </context>
 <context>

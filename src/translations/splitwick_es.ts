@@ -177,6 +177,77 @@
     </message>
 </context>
 <context>
+    <name>ColourName</name>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cian</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morado</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation>gris oscuro</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>gris claro</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>dark %1</source>
+        <translation>%1 oscuro</translation>
+    </message>
+    <message>
+        <source>pale %1</source>
+        <translation>%1 pálido</translation>
+    </message>
+    <message>
+        <source>light %1</source>
+        <translation>%1 claro</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
@@ -702,16 +773,19 @@ Cambie sus opciones.</translation>
         <translation>Puntuación </translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>Status: </source>
-        <translation>Estado: </translation>
-    </message>
-    <message>
         <source>Rating %1</source>
         <translation>Puntuación %1</translation>
+    </message>
+    <message>
+        <source>Help and messages</source>
+        <translation>Ayuda y mensajes</translation>
+    </message>
+</context>
+<context>
+    <name>StylePanel</name>
+    <message>
+        <source>current style</source>
+        <translation>estilo actual</translation>
     </message>
 </context>
 <context>
@@ -839,6 +913,10 @@ Cambie sus opciones.</translation>
     <message>
         <source>Greater challenge</source>
         <translation>Más difícil</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Alto contraste</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1050,14 @@ Cambie sus opciones.</translation>
     <message>
         <source>Border style %1</source>
         <translation>Estilo de borde %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
+    </message>
+    <message>
+        <source>%1, bold</source>
+        <translation>%1, negrita</translation>
     </message>
 </context>
 <context>

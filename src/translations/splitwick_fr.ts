@@ -177,6 +177,77 @@
     </message>
 </context>
 <context>
+    <name>ColourName</name>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation>gris foncé</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>gris clair</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>dark %1</source>
+        <translation>%1 foncé</translation>
+    </message>
+    <message>
+        <source>pale %1</source>
+        <translation>%1 pâle</translation>
+    </message>
+    <message>
+        <source>light %1</source>
+        <translation>%1 clair</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Cannot open file %1</source>
@@ -702,16 +773,19 @@ Veuillez modifier vos options.</translation>
         <translation>Score </translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>Status: </source>
-        <translation>État : </translation>
-    </message>
-    <message>
         <source>Rating %1</source>
         <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>Help and messages</source>
+        <translation>Aide et messages</translation>
+    </message>
+</context>
+<context>
+    <name>StylePanel</name>
+    <message>
+        <source>current style</source>
+        <translation>style actuel</translation>
     </message>
 </context>
 <context>
@@ -839,6 +913,10 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Greater challenge</source>
         <translation>Plus difficile</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Contraste élevé</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1050,14 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Border style %1</source>
         <translation>Style de bordure %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
+    </message>
+    <message>
+        <source>%1, bold</source>
+        <translation>%1, gras</translation>
     </message>
 </context>
 <context>

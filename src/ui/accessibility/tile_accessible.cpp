@@ -54,6 +54,10 @@ QString TileAccessible::text(QAccessible::Text t) const
 QAccessible::State TileAccessible::state() const
 {
     QAccessible::State s = QAccessibleWidget::state();
+    if (auto *panel = qobject_cast<StylePanel *>(widget()); panel && panel->isChoice()) {
+        s.checkable = true;
+        s.checked = panel->isCurrent();
+    }
     // A board tile never takes the keyboard itself: the board's frame shows where it is.
     s.focusable = true;
     return s;

@@ -2,6 +2,8 @@
 // The Background dialog: the folder tree, the pictures in a folder and "Stretch".
 #include "ui/background/background_dialog.h"
 
+#include "ui/accessibility/choice_accessible.h"
+#include "ui/accessibility/mnemonics.h"
 #include "ui/background/board_background.h"
 #include "ui/background/background_image.h"
 #include "ui/desktop/desktop.h"
@@ -38,6 +40,7 @@ TfrmBG::TfrmBG(Desktop &desktop, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmBG"));
     setWindowTitle(tr("Background"));
+    ChoiceAccessible::install();
     setModal(false);
     setFixedSize(ClientWidth, ClientHeight);
     QFont font(QStringLiteral("Tahoma"));
@@ -104,8 +107,12 @@ void TfrmBG::ensureWidgets()
     connect(m_folders, &QFileSystemModel::directoryLoaded, this,
             [this] { DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex()); });
     connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] { FileListBox1Change(); });
+    // Enter chooses the picture under the keys, then goes on to "OK".
+    connect(FileListBox1, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { FileListBox1->setCurrentItem(item, QItemSelectionModel::ClearAndSelect); });
     connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
     connect(OKButton, &QPushButton::clicked, this, &QDialog::close);
+    Mnemonics::assign(*this);
 }
 
 void TfrmBG::attach(BoardBackground &background, SettingsFile &settings)
@@ -188,7 +195,9 @@ void TfrmBG::fillFileList()
     const QDir dir(m_folder);
     // Name patterns match without regard to case: "*.bmp" lists "SKY.BMP" too.
     FileListBox1->addItems(dir.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
-    FileListBox1->setCurrentRow(-1);
+    // The keys start on the first picture without choosing it: Space chooses
+    // it, the arrows choose the next, also when the list was filled under them.
+    FileListBox1->selectionModel()->setCurrentIndex(FileListBox1->model()->index(0, 0), QItemSelectionModel::NoUpdate);
 }
 
 void TfrmBG::FileListBox1Change()

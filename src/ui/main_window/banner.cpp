@@ -2,6 +2,9 @@
 // The help banner that creeps through the status line.
 #include "ui/main_window/banner.h"
 
+#include "ui/accessibility/status_line_accessible.h"
+#include "ui/board/palette.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
@@ -38,6 +41,7 @@ Banner::Banner(QLabel *lb, QAction *bannerAction, QTimer *timer, QObject *parent
     m_label->setWordWrap(false);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_label->setFixedSize(285, 14);
+    m_lineColour = m_label->palette().color(QPalette::WindowText);
 
     m_timer->setInterval(TickMs);
     m_timer->setSingleShot(false);
@@ -65,18 +69,21 @@ void Banner::ShowNextBannerLine()
 {
     if (!m_action->isChecked()) {
         stopTimer();
-        m_label->clear();
+        clear();
         return;
     }
     stopTimer();
     ++m_counter;
     if (m_counter < 1 || m_counter > LineCount) {
         m_counter = 0;
+        if (m_label->text().isEmpty())
+            setWholeLine(QString());
         return;
     }
     setLineColour(bannerColour(), true);
     m_label->setText(QString(LeadingBlanks, QLatin1Char(' ')) + helpLine(m_counter)
                      + QString(TrailingBlanks, QLatin1Char(' ')));
+    setWholeLine(helpLine(m_counter));
     startTimer();
 }
 
@@ -103,7 +110,7 @@ void Banner::applyBannerTick()
         ShowNextBannerLine();
     } else {
         stopTimer();
-        m_label->clear();
+        clear();
     }
 }
 
@@ -137,12 +144,26 @@ QString Banner::line() const
 void Banner::setLine(const QString &text)
 {
     m_label->setText(text);
+    setWholeLine(text.trimmed());
+}
+
+QString Banner::wholeLine() const
+{
+    return m_label->property(StatusLineAccessible::WholeLine).toString();
+}
+
+void Banner::setWholeLine(const QString &text)
+{
+    m_label->setProperty(StatusLineAccessible::WholeLine, text);
 }
 
 void Banner::setLineColour(const QColor &colour, bool plainStyle)
 {
+    m_lineColour = colour;
+    // The line is see-through: its letters stand on the panel behind it.
+    const QWidget *behind = m_label->parentWidget() ? m_label->parentWidget() : m_label;
     QPalette pal = m_label->palette();
-    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::WindowText, Palette::drawnLetters(colour, behind->palette().color(QPalette::Window)));
     m_label->setPalette(pal);
     if (plainStyle) {
         QFont font = m_label->font();
@@ -157,4 +178,5 @@ void Banner::setLineColour(const QColor &colour, bool plainStyle)
 void Banner::clear()
 {
     m_label->clear();
+    setWholeLine(QString());
 }

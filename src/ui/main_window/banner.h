@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QString>
 #include <QtGlobal>
@@ -51,16 +52,22 @@ public:
     QString line() const;                // LB's text
     void setLine(const QString &text);   // a message from elsewhere in the game (font and colour untouched)
     // LB's letter colour; plainStyle also drops bold, italic, underline and strike-out.
+    // In high contrast drawn lifted off the panel behind it.
     void setLineColour(const QColor &colour, bool plainStyle);
+    void refreshContrast() { setLineColour(m_lineColour, false); }
     void clear();                        // empties LB (close)
+    // The help line or message LB holds, whole, however far it has crept.
+    QString wholeLine() const;
 
     static const QColor &bannerColour(); // navy
 
 private:
     void applyBannerTick();
+    void setWholeLine(const QString &text);
 
     QLabel *m_label;
     QAction *m_action;
     QTimer *m_timer;
     quint16 m_counter = 0;
+    QColor m_lineColour; // as asked for, before any lift
 };

@@ -24,6 +24,7 @@
 #include "ui/main_window/banner.h"
 #include "ui/main_window/help_links.h"
 #include "ui/main_window/main_menus.h"
+#include "ui/board/palette.h"
 #include "ui/main_window/round_cards.h"
 #include "ui/main_window/status_panel.h"
 #include "ui/main_window/window_look.h"
@@ -67,6 +68,11 @@ TfrmMain::TfrmMain(Desktop &desktop, OptionsModel &options, SettingsFile &settin
     m_statusPanel = new StatusPanel(m_menus->mainItem(MenuCommand::Banner), client);
     client->layout()->addWidget(m_statusPanel);
     setCentralWidget(client);
+    // High contrast reaches the status line as soon as it is ticked.
+    connect(&m_options, &OptionsModel::changed, m_statusPanel, [this] {
+        Palette::setHighContrast(m_options.highContrast());
+        m_statusPanel->refreshContrast();
+    });
 
     connect(m_menus, &MainMenus::chosen, this, &TfrmMain::runCommand);
     // "Banner" is wired by the Banner itself; "Hover Hints" by the hint switch.

@@ -7,6 +7,7 @@
 #include "ui/background/background_image.h"
 #include "ui/main_window/main_menus.h"
 #include "ui/main_window/status_panel.h"
+#include "ui/board/board_panel.h"
 #include "ui/board/board_scroll.h"
 #include "ui/windows/debug_window.h"
 #include "ui/desktop/desktop.h"

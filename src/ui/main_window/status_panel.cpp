@@ -2,12 +2,14 @@
 // The status panel below the board: rating, status line and banner, mode label.
 #include "ui/main_window/status_panel.h"
 
+#include "ui/accessibility/status_line_accessible.h"
 #include "ui/board/hover_hints.h"
 #include "ui/board/palette.h"
 #include "ui/main_window/banner.h"
 #include "ui/main_window/window_look.h"
 
 #include <QHBoxLayout>
+#include <QResizeEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QCoreApplication>
@@ -46,6 +48,7 @@ StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent
     ratingFont.setStyleStrategy(QFont::NoFontMerging);
     m_ratingLabel->setFont(ratingFont);
     paint(m_ratingLabel, Palette::ratingBackground(RatingBand::Below26), QColor(Qt::yellow));
+    showRatingLetters();
     m_ratingLabel->setGeometry(m_ratingFrame->contentsRect());
     HoverHints::setHint(m_ratingLabel, QCoreApplication::translate("HoverHints", HoverHints::RatingHintText));
     // Named from the start, as every change names it.
@@ -58,9 +61,11 @@ StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent
     QPalette linePalette = m_statusLine->palette();
     linePalette.setColor(QPalette::WindowText, QColor(242, 231, 85));
     m_statusLine->setPalette(linePalette);
-    // Named by the messages, not by the banner creeping through it ten times a
-    // second: an unnamed label reports every new text as a change of name.
-    m_statusLine->setAccessibleName(QStringLiteral("Status"));
+    // Read whole, not as the banner creeping through it ten times a second:
+    // its name stays (a label without one reports every new text as a new
+    // name), its text is the whole help line or message.
+    StatusLineAccessible::install(*m_statusLine); // before any event makes Qt's own interface
+    m_statusLine->setAccessibleName(tr("Help and messages"));
 
     m_modeLabel = new QLabel(m_innerPanel);
     m_modeLabel->setObjectName(QStringLiteral("lROund"));
@@ -78,6 +83,30 @@ void StatusPanel::showRating(const QString &caption, RatingBand band)
     QPalette palette = m_ratingLabel->palette();
     palette.setColor(QPalette::Window, Palette::ratingBackground(band));
     m_ratingLabel->setPalette(palette);
+    showRatingLetters();
+}
+
+void StatusPanel::showRatingLetters()
+{
+    QPalette palette = m_ratingLabel->palette();
+    palette.setColor(QPalette::WindowText,
+                     Palette::drawnLetters(QColor(Qt::yellow), palette.color(QPalette::Window)));
+    m_ratingLabel->setPalette(palette);
+}
+
+void StatusPanel::refreshContrast()
+{
+    showRatingLetters();
+    m_banner->refreshContrast();
+}
+
+// The line keeps its width until the window is narrower: then it ends at
+// the panel's edge, not under the window's frame.
+void StatusPanel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    const int room = m_innerPanel->contentsRect().right() - m_statusLine->x();
+    m_statusLine->setFixedWidth(qBound(1, room, DesignLineWidth + qMax(0, width() - DesignWidth)));
 }
 
 void StatusPanel::setModeText(const QString &text)
@@ -88,11 +117,6 @@ void StatusPanel::setModeText(const QString &text)
 void StatusPanel::setStatusText(const QString &text)
 {
     m_banner->setLine(text);
-    // The banner creeps through LB: a screen reader reads the engine's message instead.
-    const QString message = text.trimmed();
-    const QString name = message.isEmpty() ? tr("Status") : tr("Status: ") + message;
-    if (m_statusLine->accessibleName() != name)
-        m_statusLine->setAccessibleName(name);
 }
 
 void StatusPanel::showOutcome(RoundOutcome outcome)
@@ -114,10 +138,4 @@ void StatusPanel::startBanner()
 void StatusPanel::stopBanner()
 {
     m_banner->stopTimer();
-}
-
-void StatusPanel::resizeEvent(QResizeEvent *event)
-{
-    QFrame::resizeEvent(event);
-    m_statusLine->setFixedWidth(DesignLineWidth + qMax(0, width() - DesignWidth));
 }

@@ -27,6 +27,8 @@ public:
     Banner &banner() { return *m_banner; }
     void showRating(const QString &caption, RatingBand band);
     void setModeText(const QString &text); // "" or "Solving"
+    // Redraws the rating and the line in their letters for the contrast now in force.
+    void refreshContrast();
 
     // StatusLine
     void setStatusText(const QString &text) override;
@@ -36,10 +38,12 @@ public:
     void stopBanner() override;
 
 protected:
-    // The status line widens with the window, so long messages are read whole.
+    // The status line follows the window's width: wider with it, and never past its edge.
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void showRatingLetters();
+
     QFrame *m_innerPanel = nullptr;  // ppp: the raised panel inside the sunken strip
     QFrame *m_ratingFrame = nullptr;
     QLabel *m_ratingLabel = nullptr; // Counter

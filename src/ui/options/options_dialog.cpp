@@ -3,6 +3,10 @@
 #include "ui/options/options_dialog.h"
 
 #include "settings/split_formats.h"
+#include "ui/accessibility/choice_accessible.h"
+#include "ui/accessibility/mnemonics.h"
+#include "ui/accessibility/readable_palette.h"
+#include "ui/accessibility/screen_fit.h"
 #include "ui/board/palette.h"
 #include "ui/desktop/desktop.h"
 #include "ui/options/language_box.h"
@@ -57,10 +61,15 @@ Tfo::Tfo(OptionsModel &options, Desktop &desktop, QWidget *parent)
 {
     setObjectName(QStringLiteral("fo"));
     setWindowTitle(tr("Splitwick Options"));
+    ChoiceAccessible::install();
     connect(&m_options, &OptionsModel::changed, this, &Tfo::updateFromModel);
     // The board draws what the option says, from the restored value on.
     Palette::setHighContrast(m_options.highContrast());
-    connect(&m_options, &OptionsModel::changed, this, [this] { Palette::setHighContrast(m_options.highContrast()); });
+    ReadablePalette::apply(*this);
+    connect(&m_options, &OptionsModel::changed, this, [this] {
+        Palette::setHighContrast(m_options.highContrast());
+        ReadablePalette::apply(*this);
+    });
 }
 
 void Tfo::ensureWidgets()
@@ -70,8 +79,9 @@ void Tfo::ensureWidgets()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_settingsPage = buildSettingsPage();
-    m_pages->addTab(m_settingsPage, tr("Settings"));
-    m_pages->addTab(buildSoundPage(), tr("Sounds && Music"));
+    // At a large scale or font the pages scroll rather than leave the screen.
+    m_pages->addTab(ScreenFit::scrolled(m_settingsPage), tr("Settings"));
+    m_pages->addTab(ScreenFit::scrolled(buildSoundPage()), tr("Sounds && Music"));
 
     m_HelpHints = new QCheckBox(tr("Help Hints"), this);
     m_HelpHints->setObjectName(QStringLiteral("HelpHints"));
@@ -87,25 +97,32 @@ void Tfo::ensureWidgets()
     connect(m_NewCells, &QPushButton::clicked, this, [this] { done(NewCellsResult); });
 
     // Beside the pages, not on "Settings": it can change while a round is in play.
-    m_HighContrast = new QCheckBox(QStringLiteral("High Contrast"), this);
+    m_HighContrast = new QCheckBox(tr("High Contrast"), this);
     m_HighContrast->setObjectName(QStringLiteral("HighContrast"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_HighContrast);
+    auto *contrast = new QHBoxLayout;
+    contrast->addWidget(m_HighContrast);
     auto *language = new LanguageBox(m_options, this);
     auto *languageLabel = new QLabel(tr("Language:"), this);
     languageLabel->setBuddy(language);
-    buttons->addWidget(languageLabel);
-    buttons->addWidget(language);
+    auto *languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(language);
+    auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_OK);
     buttons->addWidget(m_NewCells);
+    m_bottom = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_bottom->addLayout(contrast);
+    m_bottom->addLayout(languageRow);
+    m_bottom->addLayout(buttons, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
-    layout->addLayout(buttons);
+    layout->addLayout(m_bottom);
 
     updateFromModel();
     connectModel();
+    Mnemonics::assign(*this);
 }
 
 void Tfo::setVisible(bool visible)
@@ -205,8 +222,8 @@ QWidget *Tfo::buildSettingsPage()
         {QT_TR_NOOP("Easier to play"), Qt::AlignTop}, {QT_TR_NOOP("Neutral"), Qt::AlignVCenter},
         {QT_TR_NOOP("Greater challenge"), Qt::AlignBottom}}};
     for (int i = 0; i < 3; ++i) {
+        // Not its buddies: a screen reader would name the slider by the first of them.
         auto *mark = new QLabel(tr(handicapMarks[i].first), handicapGroup);
-        mark->setBuddy(m_handicap);
         handicapLayout->addWidget(mark, i, 1, handicapMarks[i].second);
     }
 
@@ -266,7 +283,8 @@ void Tfo::connectModel()
                 [this, i](const QString &text) { m_options.setSoundText(SoundSlot(i), text); });
     }
     connectSoundHandlers();
-    connect(m_tbSound, &QSlider::valueChanged, &m_options, &OptionsModel::setVolumePosition);
+    connect(m_tbSound, &QSlider::valueChanged, this,
+            [this](int loudness) { m_options.setVolumePosition(volumePositionOf(loudness)); });
 }
 
 void Tfo::updateFromModel()
@@ -326,7 +344,7 @@ void Tfo::updateFromModel()
     m_editedMusic = m_options.soundText(SoundSlot::Music);
     {
         const QSignalBlocker block(m_tbSound);
-        m_tbSound->setValue(m_options.volumePosition());
+        m_tbSound->setValue(volumePositionOf(m_options.volumePosition()));
     }
     m_settingsPage->setEnabled(m_settingsPageEnabled);
 }
@@ -338,6 +356,13 @@ void Tfo::reject()
 
 void Tfo::showEvent(QShowEvent *event)
 {
+    // The controls below the pages stand one above the other when a row of
+    // them is wider than the screen.
+    m_bottom->setDirection(QBoxLayout::LeftToRight);
+    if (layout()->totalMinimumSize().width() > ScreenFit::room(*this).width())
+        m_bottom->setDirection(QBoxLayout::TopToBottom);
+    layout()->activate(); // the window's least size follows at once
+    ScreenFit::fit(*this);
     if (QWidget *owner = parentWidget()) {
         QRect frame = frameGeometry();
         frame.moveCenter(owner->window()->frameGeometry().center());

@@ -7,6 +7,7 @@
 #include <array>
 
 class Desktop;
+class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -48,6 +49,10 @@ public:
     // follow the game's commands, built or not.
     void setNewCellsEnabled(bool enabled);
     void setSettingsPageEnabled(bool enabled);
+
+    // The volume slider's loudness (15 the loudest) for the track bar's
+    // position (1 the loudest), and back: the map is its own inverse.
+    static constexpr int volumePositionOf(int other) { return 16 - other; }
 
     // The download page for sounds and music on the maker's web site; empty without one.
     static QString downloadPageAddress();
@@ -100,4 +105,5 @@ private:
     QPushButton *m_bMusic = nullptr;
     QPushButton *m_OK = nullptr;
     QPushButton *m_NewCells = nullptr;
+    QBoxLayout *m_bottom = nullptr; // below the pages: contrast, language, buttons
 };

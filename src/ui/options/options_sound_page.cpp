@@ -65,27 +65,27 @@ QWidget *Tfo::buildSoundPage()
         m_soundBoxes[i] = box;
     }
 
+    // The slider reads as loudness, 1 to 15, so that Up and the spoken level
+    // rise together; the options keep the track bar's position (1 the loudest).
     m_tbSound = new QSlider(Qt::Vertical, page);
     m_tbSound->setObjectName(QStringLiteral("tbSound"));
     m_tbSound->setRange(1, 15);
     m_tbSound->setPageStep(1);
     m_tbSound->setTickPosition(QSlider::TicksBothSides);
     m_tbSound->setTickInterval(1);
-    m_tbSound->setInvertedAppearance(true); // 1, the loudest, at the top
-    m_tbSound->setInvertedControls(true);
-    m_tbSound->setValue(8);
+    m_tbSound->setValue(8); // the middle either way
     auto *volume = new QGridLayout;
     auto *louder = new QLabel(tr("Louder"), page);
     volume->addWidget(louder, 0, 0, Qt::AlignHCenter);
     volume->addWidget(m_tbSound, 1, 0, Qt::AlignHCenter);
-    // With its buddy the label takes "&&" for the "&" it shows.
+    // With its buddy the label takes "&&" for the "&" it shows. Only the
+    // caption names the slider: "Louder" would be read as its name.
     auto *volumeCaption = new QLabel(tr("Sound && Music Volume"), page);
     volumeCaption->setWordWrap(true);
     volume->addWidget(volumeCaption, 1, 1);
     auto *quieter = new QLabel(tr("Quieter"), page);
     volume->addWidget(quieter, 2, 0, Qt::AlignHCenter);
-    for (QLabel *label : {louder, volumeCaption, quieter})
-        label->setBuddy(m_tbSound);
+    volumeCaption->setBuddy(m_tbSound);
     m_tbSound->setAccessibleName(tr("Sound & Music Volume"));
 
     m_bMusic = new QPushButton(tr("Download More Sounds && Music"), page);

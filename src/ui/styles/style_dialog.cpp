@@ -3,12 +3,16 @@
 #include "ui/styles/style_dialog.h"
 
 #include "ui/background/background_dialog.h"
+#include "ui/styles/colour_name.h"
 #include "ui/desktop/look_alike_fonts.h"
 #include "ui/styles/style_panel.h"
 #include "ui/styles/tile_look.h"
 #include "ui/styles/tile_look_holder.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QColorDialog>
+#include <QLineEdit>
 #include <QFontDialog>
 #include <QFontInfo>
 
@@ -41,6 +45,13 @@ QFont captionFont(const QFont &font, const StylePanel *panel)
     if (pixels > room)
         caption.setPixelSize(qMax(TileWidget::MinimumFittedPixels, room));
     return caption;
+}
+
+// "Tahoma, 10 pt, bold", as the font chooser would show it.
+QString fontName(const QFont &font)
+{
+    const QString size = TfrmStyle::tr("%1, %2 pt").arg(font.family()).arg(pointSizeOf(font));
+    return font.bold() ? TfrmStyle::tr("%1, bold").arg(size) : size;
 }
 
 } // namespace
@@ -76,6 +87,7 @@ void TfrmStyle::ensureWidgets()
         sample->setCaption(QStringLiteral("W"));
         sample->setTileFont(tahoma(13, true));
         sample->setBorder(style.border);
+        sample->setChoice(true);
         connect(sample, &StylePanel::clicked, this, [this, sample] { panel21Click(sample); });
         m_samples << sample;
     }
@@ -93,6 +105,14 @@ void TfrmStyle::ensureWidgets()
     m_colourChooser = new QColorDialog(this);
     m_colourChooser->setObjectName(QStringLiteral("ColorDialog1"));
     m_colourChooser->setOption(QColorDialog::DontUseNativeDialog);
+    // The chooser's colour grids say nothing of their own: the cell the keys
+    // reach is named by its colour.
+    connect(m_colourChooser, &QColorDialog::currentColorChanged, this, [this](const QColor &colour) {
+        QWidget *focus = m_colourChooser->focusWidget();
+        if (focus && !qobject_cast<QLineEdit *>(focus) && !qobject_cast<QAbstractSpinBox *>(focus) &&
+            !qobject_cast<QAbstractButton *>(focus))
+            focus->setAccessibleName(colourName(colour));
+    });
 }
 
 // Built when first opened: a font chooser built beforehand, hidden, sends
@@ -151,6 +171,11 @@ void TfrmStyle::showLook()
     // The two look panels show their caption in the tile font.
     m_pFont->setTileFont(captionFont(look.font, m_pFont));
     m_pColor->setTileFont(captionFont(look.font, m_pColor));
+    // What the panels show by their looks, in words.
+    for (StylePanel *panel : m_samples)
+        panel->setCurrent(panel->objectName().compare(look.style, Qt::CaseInsensitive) == 0);
+    m_pColor->setAccessibleDescription(colourName(look.colour.colour()));
+    m_pFont->setAccessibleDescription(fontName(look.font));
 }
 
 int TfrmStyle::showStyles()
@@ -170,6 +195,7 @@ void TfrmStyle::panel21Click(StylePanel *sample)
     const StyleSample *style = findStyleSample(sample->objectName());
     if (style)
         m_look->pickStyle(*style, *m_settings);
+    showLook();
 }
 
 void TfrmStyle::pColorClick()

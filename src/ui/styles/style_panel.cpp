@@ -2,6 +2,7 @@
 // A clickable panel of the Styles dialog: mouse, keys and its focus ring.
 #include "ui/styles/style_panel.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +12,18 @@ StylePanel::StylePanel(QWidget *parent) : TileWidget(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void StylePanel::setCurrent(bool current)
+{
+    if (current == m_current)
+        return;
+    m_current = current;
+    setAccessibleDescription(current ? tr("current style") : QString());
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void StylePanel::paintEvent(QPaintEvent *event)

@@ -17,6 +17,13 @@ public:
     // What a click does, for keys and assistive technology.
     void click() { emit clicked(); }
 
+    // A style sample is a choice: it reads as checked while it is the tiles'
+    // style, and a screen reader hears it become so.
+    void setChoice(bool choice) { m_choice = choice; }
+    bool isChoice() const { return m_choice; }
+    void setCurrent(bool current);
+    bool isCurrent() const { return m_current; }
+
 signals:
     void clicked();
 
@@ -34,4 +41,6 @@ private:
     StylePanel *neighbour(int dx, int dy) const;
 
     bool m_pressed = false;
+    bool m_choice = false;
+    bool m_current = false;
 };

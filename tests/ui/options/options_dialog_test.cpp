@@ -413,7 +413,7 @@ void OptionsDialogTest::showParametersDoubleClick()
     dialog->show();
     QSignalSpy spy(&dialog->options(), &OptionsModel::showParametersChanged);
     auto *label = dialog->findChild<QLabel *>("lDictionary");
-    QCOMPARE(label->text(), QString("Dictionary:"));
+    QCOMPARE(label->text(), QString("&Dictionary:"));
     QTest::mouseDClick(label, Qt::LeftButton);
     QVERIFY(dialog->options().showParameters());
     QCOMPARE(m_beeps, 1);
