@@ -52,6 +52,7 @@ bool RoundEngine::loseRound()
     const bool wasInPlay = m_inPlay;
     m_inPlay = false;
     m_penaltyTimer.stop();
+    keepRound();
     setStatus(QCoreApplication::translate("RoundEngine", "Sorry, please try again."));
     m_host.status.showOutcome(RoundOutcome::Lost);
     m_host.status.stopBanner();
@@ -83,4 +84,5 @@ void RoundEngine::Timer1Timer()
         if (m_inPlay)
             playSound(SoundSlot::Penalty);
     }
+    keepRound();
 }

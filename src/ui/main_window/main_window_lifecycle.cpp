@@ -84,6 +84,8 @@ void TfrmMain::FormActivate()
     if (m_options.dictionaryIndex() < 0)
         m_options.setDictionaryIndex(1);
     banner().ShowNextBannerLine();
+    if (m_activationCount == 1)
+        restoreKeptRound();
 }
 
 void TfrmMain::fitTemplateToFrame()
@@ -147,6 +149,7 @@ void TfrmMain::FormClose()
         showError(error.message());
     }
     banner().stopTimer();
+    m_engine->keepRound(); // with the clock's time to its next tick
     m_penaltyTimer->stop();
     if (m_menus->ticked(MenuCommand::Music))
         fadeOutMusic(*m_sound, [] { QCoreApplication::processEvents(); });
