@@ -5,6 +5,9 @@
 QtRoundTimer::QtRoundTimer(int intervalMs) : m_interval(intervalMs)
 {
     m_timer.setInterval(qMax(intervalMs, 1));
+    // A coarse timer may run late by a twentieth of its period: the time to
+    // the next tick, kept across a quit, is meant to the millisecond.
+    m_timer.setTimerType(Qt::PreciseTimer);
     // Connected before any handler: the handler's own restarts see the whole period.
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
         if (m_shortPeriod) {

@@ -790,6 +790,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <source>Copy Round Code</source>
         <translation>Rundencode kopieren</translation>
     </message>
+    <message>
+        <source>The round in progress could not be read and was set aside as %1.</source>
+        <translation>Die laufende Runde konnte nicht gelesen werden und wurde als %1 beiseitegelegt.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>

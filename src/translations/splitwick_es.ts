@@ -790,6 +790,10 @@ Cambie sus opciones.</translation>
         <source>Copy Round Code</source>
         <translation>Copiar el código de partida</translation>
     </message>
+    <message>
+        <source>The round in progress could not be read and was set aside as %1.</source>
+        <translation>No se pudo leer la partida en curso; se apartó como %1.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>

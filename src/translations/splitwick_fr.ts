@@ -790,6 +790,10 @@ Veuillez modifier vos options.</translation>
         <source>Copy Round Code</source>
         <translation>Copier le code de partie</translation>
     </message>
+    <message>
+        <source>The round in progress could not be read and was set aside as %1.</source>
+        <translation>La partie en cours n&apos;a pas pu être lue ; elle a été mise de côté sous %1.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>
