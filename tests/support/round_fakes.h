@@ -42,13 +42,6 @@ public:
             ++starts; // a running timer starts the new period afresh
     }
 
-    int remainingTime() const override { return m_active ? (remaining >= 0 ? remaining : m_interval) : -1; }
-    void startRemaining(int remainingMs) override
-    {
-        start();
-        remaining = remainingMs;
-    }
-
     // Delivers one tick to onTimeout when the timer runs; false when it does not.
     bool fire()
     {
@@ -62,7 +55,6 @@ public:
     std::function<void()> onTimeout;
     int starts = 0; // periods begun (start, or a new interval while running)
     int stops = 0;
-    int remaining = -1; // what remainingTime() says while running; -1: the whole interval
 
 private:
     bool m_active = false;

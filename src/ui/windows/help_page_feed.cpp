@@ -10,8 +10,8 @@ namespace {
 const char ViewerStyle[] = R"(
 <style>
   td.header { color: #ffffff; }
-  td.header h1 { color: #ffffff; text-align: center; }
-  td.header p { color: #fff3cf; text-align: center; }
+  td.header h1 { color: #ffffff; text-align: center; font-size: 34px; }
+  td.header p { color: #fff3cf; text-align: center; font-style: italic; }
   td.cell { background-color: #f0eee6; border: 3px outset #f6f4ee; padding: 4px 9px;
             font-weight: bold; font-size: 15px; font-family: Tahoma, "DejaVu Sans", sans-serif; }
 </style>
