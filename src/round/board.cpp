@@ -194,3 +194,20 @@ void Board::setRowWord(int slot, const QByteArray &word)
 {
     slotRef(slot).RowWord = word;
 }
+
+void Board::restoreTiles(const QList<tTile> &tiles)
+{
+    if (tiles.size() > TileSlots)
+        rangeError(int(tiles.size()));
+    Batch batch(*this);
+    m_tileCount = quint16(tiles.size());
+    for (int slot = 1; slot <= TileSlots; ++slot) {
+        tTile &tile = m_tiles[size_t(slot - 1)];
+        if (slot <= tiles.size())
+            tile = tiles[slot - 1];
+        else
+            tile.Panel.visible = false;
+        tile.Panel.tag = slot;
+        changed(slot);
+    }
+}

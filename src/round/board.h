@@ -129,6 +129,10 @@ public:
         }
     }
 
+    // Puts a kept round's tiles back in slots 1..tiles.size() (at most
+    // TileSlots); the slots after them are hidden. Each slot keeps its number as its tag.
+    void restoreTiles(const QList<tTile> &tiles);
+
     // Round setup empties the pool before refilling it.
     void clearTileCount() { m_tileCount = 0; }
 

@@ -94,6 +94,7 @@ void RoundEngine::bgDragDrop(int target, int source)
     }
     ++m_round.Moves;
     setBoardEnabled(true);
+    keepRound();
 }
 
 void RoundEngine::CheckWords()

@@ -10,7 +10,9 @@ void RoundEngine::pause()
         return;
     m_paused = true;
     m_pausedAt.start();
-    m_pausedClockMs = m_penaltyTimer.isActive() ? m_penaltyTimer.remainingTime() : -1;
+    // A round brought back from the last close holds its clock until now.
+    m_pausedClockMs = m_penaltyTimer.isActive() ? m_penaltyTimer.remainingTime() : m_heldClock;
+    m_heldClock = -1;
     m_penaltyTimer.stop();
     m_sound->setPaused(true);
     setStatus(QCoreApplication::translate("RoundEngine", "Paused"));
@@ -38,7 +40,7 @@ void RoundEngine::resume()
     m_pausedMs += m_pausedAt.elapsed();
     m_sound->setPaused(false);
     if (m_inPlay && m_pausedClockMs >= 0)
-        m_penaltyTimer.resumeAfter(m_pausedClockMs);
+        m_penaltyTimer.startRemaining(m_pausedClockMs);
     m_pausedClockMs = -1;
     setStatus(QCoreApplication::translate("RoundEngine", "Resumed"));
 }

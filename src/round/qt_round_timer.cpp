@@ -5,10 +5,31 @@
 QtRoundTimer::QtRoundTimer(int intervalMs) : m_interval(intervalMs)
 {
     m_timer.setInterval(qMax(intervalMs, 1));
+    // A coarse timer may run late by a twentieth of its period: the time to
+    // the next tick, kept across a quit, is meant to the millisecond.
+    m_timer.setTimerType(Qt::PreciseTimer);
+    // Connected before any handler: the handler's own restarts see the whole period.
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
+        if (m_shortPeriod) {
+            m_shortPeriod = false;
+            m_timer.start(m_interval);
+        }
+    });
+}
+
+void QtRoundTimer::startRemaining(int remainingMs)
+{
+    if (m_interval <= 0) {
+        m_timer.stop();
+        return;
+    }
+    m_shortPeriod = true;
+    m_timer.start(qBound(1, remainingMs, m_interval));
 }
 
 void QtRoundTimer::start()
 {
+    m_shortPeriod = false;
     if (m_interval <= 0) {
         m_timer.stop();
         return;
@@ -18,12 +39,14 @@ void QtRoundTimer::start()
 
 void QtRoundTimer::stop()
 {
+    m_shortPeriod = false;
     m_timer.stop();
 }
 
 void QtRoundTimer::setInterval(int ms)
 {
     m_interval = ms;
+    m_shortPeriod = false;
     if (ms <= 0) {
         m_timer.stop();
         return;
@@ -32,19 +55,4 @@ void QtRoundTimer::setInterval(int ms)
         m_timer.start(ms);
     else
         m_timer.setInterval(ms);
-}
-
-int QtRoundTimer::remainingTime() const
-{
-    return m_timer.isActive() ? qMax(0, m_timer.remainingTime()) : m_interval;
-}
-
-void QtRoundTimer::resumeAfter(int ms)
-{
-    if (m_interval <= 0)
-        return;
-    // The first period is what was left; once it ends the timer keeps its own period.
-    m_timer.start(qBound(0, ms, m_interval));
-    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { m_timer.setInterval(m_interval); },
-                     Qt::SingleShotConnection);
 }

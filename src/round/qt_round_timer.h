@@ -22,10 +22,11 @@ public:
     bool isActive() const override { return m_timer.isActive(); }
     int interval() const override { return m_interval; }
     void setInterval(int ms) override;
-    int remainingTime() const override;
-    void resumeAfter(int ms) override;
+    int remainingTime() const override { return m_timer.isActive() ? m_timer.remainingTime() : -1; }
+    void startRemaining(int remainingMs) override;
 
 private:
     QTimer m_timer;
     int m_interval;
+    bool m_shortPeriod = false; // the running period is a remainder: the next one is whole again
 };

@@ -54,6 +54,7 @@ bool RoundEngine::loseRound()
         recordDayLost();
     m_inPlay = false;
     m_penaltyTimer.stop();
+    keepRound();
     setStatus(QCoreApplication::translate("RoundEngine", "Sorry, please try again."));
     m_outcome = RoundOutcome::Lost;
     m_host.status.showOutcome(RoundOutcome::Lost);
@@ -86,4 +87,5 @@ void RoundEngine::Timer1Timer()
         if (m_inPlay)
             playSound(SoundSlot::Penalty);
     }
+    keepRound();
 }

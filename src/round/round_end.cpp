@@ -73,6 +73,7 @@ void RoundEngine::Clue1Click()
     c.clue = m_inPlay && p.CluesLeft > 0;
     c.popupClue = c.popupClue && p.CluesLeft > 0; // the pop-up item offers no clue beyond the allowance either
     updateCommands(c);
+    keepRound();
     finish();
 }
 
@@ -84,6 +85,7 @@ void RoundEngine::Solve1Click()
         recordDayLost(); // giving up ends the day's run at once
     m_inPlay = false;
     m_penaltyTimer.stop();
+    keepRound();
     RoundCommands c = m_commands;
     c.clue = c.solve = false;
     updateCommands(c);
@@ -145,6 +147,7 @@ void RoundEngine::WinRound()
     m_host.status.showOutcome(RoundOutcome::Won);
     m_host.status.stopBanner();
     m_penaltyTimer.stop();
+    keepRound();
     RoundCommands c = m_commands;
     c.solve = c.clue = c.popupSolve = c.popupClue = false;
     updateCommands(c);

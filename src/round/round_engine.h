@@ -14,8 +14,10 @@
 #include <optional>
 #include <QCoreApplication>
 
+class KeptRoundFile;
 class OptionsModel;
 class SettingsFile;
+struct KeptRound;
 class SoundLayer;
 class tZRVDictionary;
 enum class SoundSlot;
@@ -96,6 +98,23 @@ public:
     bool countsForToday() const { return m_countsForToday; }
     // The random source's seed when the current round's New Game began.
     quint32 roundNumber() const { return m_roundNumber; }
+
+    // --- a round kept between runs
+    // Where the round in play is written after each step and removed at its
+    // end (nullptr: nowhere). The file belongs to the caller.
+    void setKeptRoundFile(KeptRoundFile *file) { m_keptFile = file; }
+    // Writes the round in play to the kept file now, the clock's time to its
+    // next tick with it, or removes the file once no round is in play.
+    void keepRound();
+    // The round in play as it would be kept.
+    KeptRound keptRound() const;
+    // Goes on with a kept round. The penalty clock stays stopped, holding its
+    // time to the next tick, until startHeldClock().
+    void restoreRound(const KeptRound &kept);
+    // The held clock's time to its next tick in ms; -1 when nothing is held.
+    int heldClockRemaining() const { return m_paused ? m_pausedClockMs : m_heldClock; }
+    // Starts the held clock with its remaining time (then whole periods).
+    void startHeldClock();
 
     // --- moves, rating, timer
     bool bgDragOver(int target, int source) const; // whether target accepts source
@@ -226,6 +245,8 @@ private:
     QElapsedTimer m_playTime; // from the round's first move allowed
     QElapsedTimer m_pausedAt; // while paused: since when
     qint64 m_pausedMs = 0;    // the round's pauses so far, left out of its time
+    KeptRoundFile *m_keptFile = nullptr;
+    int m_heldClock = -1; // a restored round's time to its next tick, until its clock starts
     quint64 m_serial = 0; // counts round setups: work that let events run notices a new round
     int m_windowLeft = 0;
     int m_windowTop = 0;

@@ -46,6 +46,8 @@ void RoundEngine::New1Click()
     setStatus(QString());
 
     m_round.Busy = true;
+    m_heldClock = -1;
+    keepRound(); // a new round replaces the kept one
     // Should anything below throw, "New Game" must not stay blocked.
     auto unblock = qScopeGuard([this] {
         m_round.Busy = false;
@@ -143,6 +145,7 @@ void RoundEngine::New1Click()
         updateCommands(c);
         m_round.Moves = 0;
         playSound(SoundSlot::NewGame);
+        keepRound();
     }
 }
 

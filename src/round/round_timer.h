@@ -15,9 +15,9 @@ public:
     virtual int interval() const = 0;         // the period in milliseconds
     virtual void setInterval(int ms) = 0;     // a running timer starts the new period afresh
     void start(int ms) { setInterval(ms); start(); }
-    // Time left until the next tick of a running timer.
-    virtual int remainingTime() const { return interval(); }
-    // Starts again with its next tick after ms (then every period): a pause
-    // leaves the clock where it was.
-    virtual void resumeAfter(int ms) { Q_UNUSED(ms); start(); }
+    // Milliseconds to the next tick while running, else -1.
+    virtual int remainingTime() const { return isActive() ? interval() : -1; }
+    // Starts a period that ends after remainingMs (a period broken off
+    // earlier), the following ones at interval().
+    virtual void startRemaining(int remainingMs) { Q_UNUSED(remainingMs); start(); }
 };

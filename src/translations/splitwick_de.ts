@@ -991,6 +991,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <source>Ctrl+Shift+C copies your result to share.</source>
         <translation>Strg+Umschalt+C kopiert Ihr Ergebnis zum Teilen.</translation>
     </message>
+    <message>
+        <source>The round in progress could not be read and was set aside as %1.</source>
+        <translation>Die laufende Runde konnte nicht gelesen werden und wurde als %1 beiseitegelegt.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>

@@ -991,6 +991,10 @@ Cambie sus opciones.</translation>
         <source>Ctrl+Shift+C copies your result to share.</source>
         <translation>Ctrl+Mayús+C copia su resultado para compartir.</translation>
     </message>
+    <message>
+        <source>The round in progress could not be read and was set aside as %1.</source>
+        <translation>No se pudo leer la partida en curso; se apartó como %1.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>

@@ -991,6 +991,10 @@ Veuillez modifier vos options.</translation>
         <source>Ctrl+Shift+C copies your result to share.</source>
         <translation>Ctrl+Maj+C copie votre résultat à partager.</translation>
     </message>
+    <message>
+        <source>The round in progress could not be read and was set aside as %1.</source>
+        <translation>La partie en cours n&apos;a pas pu être lue ; elle a été mise de côté sous %1.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmScore</name>

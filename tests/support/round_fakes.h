@@ -54,7 +54,7 @@ public:
 
     // The time left to the next tick is what the test says it is.
     int remainingTime() const override { return remaining; }
-    void resumeAfter(int ms) override
+    void startRemaining(int ms) override
     {
         resumedAfter = ms;
         start();

@@ -69,19 +69,24 @@ bool BoardCard::eventFilter(QObject *watched, QEvent *event)
 
 void BoardCard::keyPressEvent(QKeyEvent *event)
 {
-    // Modifiers alone are no answer: Shift on its way to a shortcut.
-    switch (event->key()) {
+    if (isModifierKey(event->key()))
+        return QWidget::keyPressEvent(event);
+    event->accept();
+    dismiss();
+}
+
+bool BoardCard::isModifierKey(int key)
+{
+    switch (key) {
     case Qt::Key_Shift:
     case Qt::Key_Control:
     case Qt::Key_Alt:
     case Qt::Key_Meta:
     case Qt::Key_AltGr:
-        return QWidget::keyPressEvent(event);
+        return true;
     default:
-        break;
+        return false;
     }
-    event->accept();
-    dismiss();
 }
 
 void BoardCard::mousePressEvent(QMouseEvent *event)

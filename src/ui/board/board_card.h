@@ -30,6 +30,8 @@ public:
 
     // What a key or a click on the card does (the card hides first).
     void setDismissHandler(std::function<void()> handler) { m_onDismiss = std::move(handler); }
+    // Shift, Ctrl, Alt and the like: on their way to a shortcut, no answer of their own.
+    static bool isModifierKey(int key);
     // The text as a screen reader reads it.
     QString spoken() const;
 

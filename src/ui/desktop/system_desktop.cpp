@@ -2,6 +2,7 @@
 // The real desktop: message boxes, the system's opener with the game's own viewers behind it, the beep.
 #include "ui/desktop/system_desktop.h"
 
+#include "ui/desktop/html_handler.h"
 #include "ui/desktop/system_opener.h"
 #include "ui/windows/address_window.h"
 #include "ui/windows/help_window.h"
@@ -32,6 +33,14 @@ QMessageBox::StandardButton SystemDesktop::showMessage(QWidget *parent, BoxKind 
 
 void SystemDesktop::openUrl(const QUrl &url)
 {
+    // A desktop without a browser for HTML would show the page as raw markup, if at all.
+    const QString path = url.path();
+    const bool page = url.isLocalFile() && (path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive) ||
+                                            path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive));
+    if (page && HtmlHandler::forHtml() == HtmlHandler::Default::NoBrowser) {
+        showOwnViewer(url);
+        return;
+    }
     openWithSystem(url, [this, url] { showOwnViewer(url); });
 }
 

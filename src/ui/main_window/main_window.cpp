@@ -2,6 +2,7 @@
 // The main window's widget tree, its engine and its geometry.
 #include "ui/main_window/main_window.h"
 
+#include "round/kept_round_file.h"
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
 #include "round/todays_round.h"

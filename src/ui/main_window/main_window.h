@@ -17,6 +17,7 @@ class BoardPanel;
 class BoardScroll;
 class BoardView;
 class Desktop;
+class KeptRoundFile;
 class KeyboardPlay;
 class MainMenus;
 class OptionsModel;
@@ -163,6 +164,8 @@ private:
     QSize chromeSize() const; // what the window adds to the board: frame, menu bar, status line
     void fitTemplateToFrame();
     void showSoundTicks();
+    // At the first activation: the round kept at the last close, its clock held until the first key or click.
+    void restoreKeptRound();
 
     // What the round engine asks of this window.
     void showWarning(const QString &text) override;
@@ -194,6 +197,7 @@ private:
     std::unique_ptr<QtRoundTimer> m_penaltyTimer; // Timer1
     std::unique_ptr<SoundLayer> m_sound;
     std::unique_ptr<SoundMenu> m_soundMenu; // the ticks of "Sound Effects" and "Music"
+    std::unique_ptr<KeptRoundFile> m_keptRound; // the engine writes the round in play here
     std::unique_ptr<RoundEngine> m_engine;
     std::unique_ptr<BoardView> m_boardView;
     std::unique_ptr<KeyboardPlay> m_keyboardPlay;

@@ -87,6 +87,8 @@ void TfrmMain::FormActivate()
     if (m_options.dictionaryIndex() < 0)
         m_options.setDictionaryIndex(1);
     banner().ShowNextBannerLine();
+    if (m_activationCount == 1)
+        restoreKeptRound();
     if (firstStart && m_engine->board().TileCount() == 0)
         m_cards->showWelcome([this] { New1Click(); });
 }
@@ -152,6 +154,7 @@ void TfrmMain::FormClose()
         showError(error.message());
     }
     banner().stopTimer();
+    m_engine->keepRound(); // with the clock's time to its next tick
     m_penaltyTimer->stop();
     if (m_menus->ticked(MenuCommand::Music))
         fadeOutMusic(*m_sound, [] { QCoreApplication::processEvents(); });

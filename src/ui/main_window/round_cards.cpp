@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QWidget>
 
 RoundCards::RoundCards(QWidget &window, QWidget &board, RoundEngine &engine, Announcer &announcer, QObject *parent)
@@ -102,6 +103,13 @@ bool RoundCards::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == &m_window && type == QEvent::WindowStateChange)
         awayChanged();
+    // A key that reaches the window itself while paused is the player's too
+    // (P and Pause toggle the pause on their own way, through the shortcut hook).
+    if (watched == &m_window && type == QEvent::KeyPress && m_engine.paused()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (!BoardCard::isModifierKey(key) && key != Qt::Key_P && key != Qt::Key_Pause)
+            goOn();
+    }
     // A player back from another program: the first key or click on the board goes on, and does its own work.
     if (watched == &m_board && m_reason != Reason::None && m_reason != Reason::Player &&
         (type == QEvent::MouseButtonPress || type == QEvent::KeyPress))

@@ -2,13 +2,33 @@
 // The game's own help viewer: Qt's text browser on the shipped How to Play page.
 #include "ui/windows/help_window.h"
 
+#include "ui/windows/help_page_feed.h"
+
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+namespace {
+// Pages reach the browser rewritten into what it can draw as a web browser would.
+class PageBrowser : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type == QTextDocument::HtmlResource && resource.userType() == QMetaType::QByteArray)
+            return HelpPageFeed::forViewer(QString::fromUtf8(resource.toByteArray()));
+        return resource;
+    }
+};
+} // namespace
+
 HelpWindow::HelpWindow(QWidget *parent)
-    : QDialog(parent, Qt::Window), m_browser(new QTextBrowser(this))
+    : QDialog(parent, Qt::Window), m_browser(new PageBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("How to Play"));
