@@ -9,7 +9,10 @@
 #include "ui/board/keyboard_play.h"
 #include "ui/board/keyboard_player.h"
 
+#include <QFile>
 #include <QHelpEvent>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QToolTip>
 
 namespace {
@@ -45,6 +48,7 @@ private slots:
     void zoomKeysScaleTheBoardAndAreKept();
     void windowSizedByHandScalesTheBoard();
     void playAtTwiceTheSize();
+    void fullRoundMaximisedFillsTheScreen();
 };
 
 void BoardZoomTest::zoomKeysScaleTheBoardAndAreKept()
@@ -150,8 +154,46 @@ void BoardZoomTest::playAtTwiceTheSize()
     QTRY_COMPARE(int(game.engine().round().Moves), moves + 1);
 }
 
+// A 45-word round on a laptop's 1366 x 768 screen, maximised: the board
+// takes the screen's height and its captions grow with it.
+void BoardZoomTest::fullRoundMaximisedFillsTheScreen()
+{
+    GameFixture game;
+    QVERIFY(QFile::copy(QStringLiteral(SPLITWICK_SOURCE_DIR "/data/kbs/English.dic"),
+                        game.dir.filePath(QStringLiteral("kbs/English.dic"))));
+    game.writeQuietSettings();
+    TfrmMain &window = game.start();
+    game.options().selectDictionary(QStringLiteral("English"));
+    game.options().setPresetsIndex(int(splitFormats().indexOf(QStringLiteral("7 letters: 3-1-3"))));
+    game.options().setWordCount(45);
+    window.New1Click();
+    QCOMPARE(int(game.engine().round().RoundWords.size()), 45);
+    const QSize natural = window.board()->naturalSize();
+    window.showMaximized();
+    window.setGeometry(window.screen()->availableGeometry()); // no window manager here to do it
+    QTRY_VERIFY(window.board()->scale() > 1.0);
+    const QRect board = window.board()->rect();
+    QVERIFY(qAbs(board.height() - natural.height() * window.board()->scale()) <= 2 ||
+            qAbs(board.width() - natural.width() * window.board()->scale()) <= 2);
+    for (int s = 1; s <= game.engine().board().TileCount(); ++s)
+        if (game.slot(s).Panel.visible)
+            QVERIFY2(board.contains(boardTile(window, s)->geometry()), qPrintable(QString::number(s)));
+    if (qEnvironmentVariableIsSet("SPLITWICK_SHOTS"))
+        window.grab().save(qEnvironmentVariable("SPLITWICK_SHOTS") + QStringLiteral("/maximised.png"));
+}
+
 int main(int argc, char *argv[])
 {
+    // A laptop's screen, as players have it.
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(R"({ "screens": [ { "name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,
+                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
     GameApplication app(argc, argv);
     initialiseProgram();
     BoardZoomTest test;
