@@ -60,7 +60,7 @@ StatusPanel::StatusPanel(QAction *bannerAction, QWidget *parent) : QFrame(parent
     m_statusLine->setPalette(linePalette);
     // Named by the messages, not by the banner creeping through it ten times a
     // second: an unnamed label reports every new text as a change of name.
-    m_statusLine->setAccessibleName(QStringLiteral("Status"));
+    m_statusLine->setAccessibleName(tr("Status"));
 
     m_modeLabel = new QLabel(m_innerPanel);
     m_modeLabel->setObjectName(QStringLiteral("lROund"));

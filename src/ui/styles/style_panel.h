@@ -17,6 +17,11 @@ public:
     // What a click does, for keys and assistive technology.
     void click() { emit clicked(); }
 
+    // A button's caption too wide for one line goes onto more lines at its
+    // own size where they fit, rather than shrinking as a tile's letters do.
+    void setWrapsCaption(bool on) { m_wrapsCaption = on; }
+    bool captionFitsWrapped() const;
+
 signals:
     void clicked();
 
@@ -34,4 +39,5 @@ private:
     StylePanel *neighbour(int dx, int dy) const;
 
     bool m_pressed = false;
+    bool m_wrapsCaption = false;
 };
