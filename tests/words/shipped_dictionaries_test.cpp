@@ -17,6 +17,7 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -78,6 +79,9 @@ QSet<int> formatLengths()
 // Letters of a hint folded for comparing: lower case, no accents, ß as ss.
 QString folded(const QString &text)
 {
+    // Most words are plain ASCII: no decomposition needed.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLower();
     QString out;
     for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
         if (c.category() == QChar::Mark_NonSpacing)
@@ -94,10 +98,12 @@ QString folded(const QString &text)
 // the importers keep every hint item under 0.8 by ("zèbre", "zebra": 0.8).
 double similarity(QString a, QString b)
 {
-    static const QRegularExpression gaps(QStringLiteral("[ -]"));
-    a = folded(a).remove(gaps);
-    b = folded(b).remove(gaps);
+    a = folded(a).remove(QLatin1Char(' ')).remove(QLatin1Char('-'));
+    b = folded(b).remove(QLatin1Char(' ')).remove(QLatin1Char('-'));
     if (a.isEmpty() || b.isEmpty())
+        return 0;
+    // The lengths alone keep most pairs apart: spare the table.
+    if (1.0 - double(std::abs(a.size() - b.size())) / std::max(a.size(), b.size()) < 0.8)
         return 0;
     QList<int> previous(b.size() + 1);
     for (int j = 0; j <= b.size(); ++j)
@@ -114,8 +120,19 @@ double similarity(QString a, QString b)
 
 QStringList letterWords(const QString &text)
 {
-    static const QRegularExpression nonLetters(QStringLiteral("[^\\p{L}]+"));
-    return folded(text).split(nonLetters, Qt::SkipEmptyParts);
+    QStringList words;
+    QString word;
+    for (const QChar c : folded(text)) {
+        if (c.isLetter()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words << word;
+            word.clear();
+        }
+    }
+    if (!word.isEmpty())
+        words << word;
+    return words;
 }
 
 // The reviewed list of words no entry may hold, by language ("con" is no
@@ -167,11 +184,11 @@ const QSet<QString> &wordList(const QString &language)
 
 // The language whose word list knows most words of the hint; a tie (a
 // word both languages share, "animal") counts for the promised language.
-bool hintIsIn(const QString &hint, const QString &promised)
+bool hintIsIn(const QStringList &hintWords, const QString &promised)
 {
     static const QStringList languages = {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("es")};
     std::map<QString, int> known;
-    for (const QString &word : letterWords(hint)) {
+    for (const QString &word : hintWords) {
         if (word.size() < 3)
             continue;
         for (const QString &language : languages)
@@ -364,24 +381,32 @@ void ShippedDictionariesTest::hintsHelpInThePromisedLanguage()
     QVERIFY2(wordList(language).size() > 10000, "the Debian word lists are missing (scripts/deps.sh installs them)");
     const TKbItems &items = loaded(name).Items();
     int inLanguage = 0;
+    const QSet<QString> &entryList = offensiveWords(QString::fromLatin1(promise.language), false);
+    const QSet<QString> &hintList = offensiveWords(language, true);
+    QStringList faults;
     for (int i = 0; i < items.Count(); ++i) {
         const QString word = fromWindows1252(items[i].n());
         const QString hint = fromWindows1252(items[i].d());
-        const QString where = name + QStringLiteral(": ") + word + QStringLiteral(" = ") + hint;
+        const QStringList wordWords = letterWords(word);
+        const QStringList hintWords = letterWords(hint);
         // Not a near-copy of the answer, nor holding it (accents aside).
+        bool fault = false;
         for (const QString &item : hint.split(QStringLiteral(", ")))
-            QVERIFY2(similarity(item, word) < 0.8, qPrintable(where));
+            fault = fault || similarity(item, word) >= 0.8;
         if (word.size() >= 3) {
-            const QString spaced = QLatin1Char(' ') + letterWords(hint).join(' ') + QLatin1Char(' ');
-            QVERIFY2(!spaced.contains(QLatin1Char(' ') + letterWords(word).join(' ') + QLatin1Char(' ')), qPrintable(where));
+            const QString spaced = QLatin1Char(' ') + hintWords.join(' ') + QLatin1Char(' ');
+            fault = fault || spaced.contains(QLatin1Char(' ') + wordWords.join(' ') + QLatin1Char(' '));
         }
         // No word of the reviewed list in the entry or its hint.
-        for (const QString &text : letterWords(word))
-            QVERIFY2(!offensiveWords(QString::fromLatin1(promise.language), false).contains(text), qPrintable(where));
-        for (const QString &text : letterWords(hint))
-            QVERIFY2(!offensiveWords(language, true).contains(text), qPrintable(where));
-        inLanguage += hintIsIn(hint, language) ? 1 : 0;
+        for (const QString &text : wordWords)
+            fault = fault || entryList.contains(text);
+        for (const QString &text : hintWords)
+            fault = fault || hintList.contains(text);
+        if (fault)
+            faults << word + QStringLiteral(" = ") + hint;
+        inLanguage += hintIsIn(hintWords, language) ? 1 : 0;
     }
+    QVERIFY2(faults.isEmpty(), qPrintable(name + QStringLiteral(": ") + faults.join(QStringLiteral(" | "))));
     QVERIFY2(!offensiveWords(language, false).isEmpty(), "the reviewed list is missing");
     const double share = double(inLanguage) / items.Count();
     qInfo("%s: %.1f %% of hints in %s", qPrintable(name), share * 100, promise.hints);
