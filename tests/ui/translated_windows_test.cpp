@@ -96,7 +96,8 @@ QSet<QString> textsAfter(QWidget *from, QStringList steps)
         QTest::mouseClick(from->findChild<QWidget *>(step.mid(6)), Qt::LeftButton);
     else
         from->findChild<QAction *>(step)->trigger();
-    QTest::qWaitFor([&] { return texts.contains(QStringLiteral("(opened)")); }, 5000);
+    if (!QTest::qWaitFor([&] { return texts.contains(QStringLiteral("(opened)")); }, 5000))
+        qWarning("%s opened no window", qPrintable(step));
     return texts;
 }
 
