@@ -10,7 +10,8 @@ SPLITWICK_PLAY_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt
                          fonts-liberation2 fonts-dejavu-core fonts-wine)
 SPLITWICK_TEST_PACKAGES=(python3 librsvg2-bin desktop-file-utils appstream dpkg-dev lintian
                          libbenchmark-dev clang libfuzzer-14-dev qt6-base-private-dev
-                         at-spi2-core python3-pyatspi xvfb dbus lld)
+                         at-spi2-core python3-pyatspi xvfb dbus lld
+                         wamerican-large wfrench wngerman wspanish)
 
 splitwick_install() {
   local wanted=("${SPLITWICK_PLAY_PACKAGES[@]}")

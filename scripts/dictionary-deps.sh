@@ -5,7 +5,8 @@
 set -euo pipefail
 DICTIONARY_PACKAGES=(python3 wordnet-base wamerican wamerican-large wfrench wngerman wspanish
   dict-freedict-fra-eng dict-freedict-deu-eng dict-freedict-spa-eng
-  dict-freedict-eng-fra dict-freedict-eng-deu dict-freedict-eng-spa)
+  dict-freedict-eng-fra dict-freedict-eng-deu dict-freedict-eng-spa
+  mythes-fr mythes-es openthesaurus-de-text)
 missing=()
 for p in "${DICTIONARY_PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

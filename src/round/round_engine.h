@@ -32,7 +32,7 @@ struct RoundCommands
 {
     bool newGame = true;
     bool clue = false;
-    QString clueCaption = "Clue"; // "Clue", "Clue (4)", "Clue (No more)"
+    QString clueCaption = QCoreApplication::translate("RoundEngine", "Clue"); // "Clue", "Clue (4)", "Clue (No more)"
     bool solve = false;
     bool popupSolve = false;
     bool popupClue = false;

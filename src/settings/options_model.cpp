@@ -262,5 +262,5 @@ void OptionsModel::save(SettingsFile &settings) const
     }
     settings.writeEntries(OptionsSection, entries);
     if (!skipped.isEmpty())
-        throw GameError(QStringLiteral("Not saved, a line break in the value: %1").arg(skipped.join(QStringLiteral(", "))));
+        throw GameError(QCoreApplication::translate("OptionsModel", "Not saved, a line break in the value: %1").arg(skipped.join(QStringLiteral(", "))));
 }

@@ -2,6 +2,8 @@
 // The split formats of the Options dialog and the cell lengths each cuts a word into.
 #include "settings/split_formats.h"
 
+#include <QCoreApplication>
+
 const QStringList &splitFormats()
 {
     static const QStringList formats = {
@@ -16,6 +18,13 @@ const QStringList &splitFormats()
         "16 letters: 5-6-5",     "20 letters: 5-5-5-5",   "20 letters: 4-4-4-4-4", "25 letters: 5-5-5-5-5",
     };
     return formats;
+}
+
+QString splitFormatCaption(const QString &format)
+{
+    return QCoreApplication::translate("SplitFormats", "%1 letters: %2")
+        .arg(splitFormatLetterCount(format))
+        .arg(format.section(QStringLiteral(": "), 1));
 }
 
 int splitFormatLetterCount(const QString &format)

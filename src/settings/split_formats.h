@@ -9,6 +9,10 @@
 inline constexpr int SplitFormatCount = 36;
 const QStringList &splitFormats();
 
+// The format as the player reads it, built from the game language's pattern
+// ("8 lettres : 2-3-3"); the program's own text stays the stored value.
+QString splitFormatCaption(const QString &format);
+
 // The letter count before the first space ("5 letters: 2-1-2" gives 5).
 int splitFormatLetterCount(const QString &format);
 

@@ -6,6 +6,7 @@
 #include "sound/media_route.h"
 #include "sound/wave_format.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -118,7 +119,7 @@ void GameSound::loadMusic(const QString &text)
         return;
     const QString path = m_musicFile ? m_musicFile(text) : text;
     if (!SoundFile::readable(path))
-        throw GameError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+        throw GameError(QCoreApplication::translate("Files", "Cannot open file %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     m_musicPath = path;
 }
 

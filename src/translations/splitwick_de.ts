@@ -356,7 +356,7 @@
     <name>MainMenus</name>
     <message>
         <source>&amp;Pause</source>
-        <translation>&amp;Pause</translation>
+        <translation>&amp;Pausieren</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -400,11 +400,11 @@
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation>&amp;Neues Spiel</translation>
+        <translation>&amp;Neue Runde</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Neues Spiel</translation>
+        <translation>Neue Runde</translation>
     </message>
     <message>
         <source>&amp;Clue</source>
@@ -543,19 +543,23 @@
     </message>
     <message>
         <source>Game Over:</source>
-        <translation>Spiel verloren:</translation>
+        <translation>Runde verloren:</translation>
     </message>
     <message>
         <source>Game Won:</source>
-        <translation>Spiel gewonnen:</translation>
+        <translation>Runde gewonnen:</translation>
     </message>
     <message>
         <source>New Game:</source>
-        <translation>Neues Spiel:</translation>
+        <translation>Neue Runde:</translation>
     </message>
     <message>
         <source>Countdown Starts:</source>
         <translation>Countdown beginnt:</translation>
+    </message>
+    <message>
+        <source>Not saved, a line break in the value: %1</source>
+        <translation>Nicht gespeichert, ein Zeilenumbruch im Wert: %1</translation>
     </message>
 </context>
 <context>
@@ -705,7 +709,7 @@ Bitte ändern Sie Ihre Optionen.</translation>
     </message>
     <message>
         <source>Type a round&apos;s number to deal that round again (with the same dictionary and options):</source>
-        <translation>Geben Sie die Nummer einer Runde ein, um sie erneut zu geben (mit demselben Wörterbuch und denselben Optionen):</translation>
+        <translation>Geben Sie die Nummer einer Runde ein, um sie erneut auszuteilen (mit demselben Wörterbuch und denselben Optionen):</translation>
     </message>
     <message>
         <source>Round number</source>
@@ -713,7 +717,7 @@ Bitte ändern Sie Ihre Optionen.</translation>
     </message>
     <message>
         <source>Deal</source>
-        <translation>Geben</translation>
+        <translation>Austeilen</translation>
     </message>
     <message>
         <source>A round number is a whole number from 0 to 4294967295.</source>
@@ -725,7 +729,7 @@ Bitte ändern Sie Ihre Optionen.</translation>
     </message>
     <message>
         <source>Type a round&apos;s code to deal that round with its own dictionary and options, or a round&apos;s number to deal it with yours:</source>
-        <translation>Geben Sie den Code einer Runde ein, um sie mit ihrem eigenen Wörterbuch und ihren Optionen zu geben, oder ihre Nummer, um sie mit Ihren zu geben:</translation>
+        <translation>Geben Sie den Code einer Runde ein, um sie mit ihrem eigenen Wörterbuch und ihren Optionen auszuteilen, oder ihre Nummer, um sie mit Ihren auszuteilen:</translation>
     </message>
 </context>
 <context>
@@ -764,6 +768,13 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Intense</source>
         <translation>Extrem</translation>
+    </message>
+</context>
+<context>
+    <name>SplitFormats</name>
+    <message>
+        <source>%1 letters: %2</source>
+        <translation>%1 Buchstaben: %2</translation>
     </message>
 </context>
 <context>
@@ -915,6 +926,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <translation>Schwerer</translation>
     </message>
     <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
         <source>High Contrast</source>
         <translation>Hoher Kontrast</translation>
     </message>
@@ -935,11 +950,15 @@ Bitte ändern Sie Ihre Optionen.</translation>
     </message>
     <message>
         <source>Splitwick is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with NO WARRANTY.</source>
-        <translation>Splitwick ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und/oder verändern. Es kommt OHNE JEDE GEWÄHRLEISTUNG.</translation>
+        <translation>Splitwick ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und/oder verändern. Splitwick wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt.</translation>
     </message>
     <message>
-        <source>The dictionaries are derived from WordNet 3.0, Copyright 2006 by Princeton University, and filtered with Kevin Atkinson&apos;s SCOWL word lists. Letters are drawn with the DejaVu and Liberation fonts and Wine&apos;s Tahoma look-alike.</source>
-        <translation>Die Wörterbücher stammen aus WordNet 3.0, Copyright 2006 Princeton University, gefiltert mit den SCOWL-Wortlisten von Kevin Atkinson. Die Buchstaben zeichnen die Schriften DejaVu und Liberation sowie der Tahoma-Nachbau von Wine.</translation>
+        <source>The English dictionaries come from WordNet 3.0 (Copyright 2006 Princeton University, WordNet licence), filtered with Kevin Atkinson&apos;s SCOWL word lists; their French, German and Spanish hints from FreeDict (GNU GPL). The French, German and Spanish dictionaries come from the thesauri of Kevin Hendricks, Frédéric Labbé and Laurent Godard, Daniel Naber (OpenThesaurus) and Marcelo Garrone (GNU LGPL), filtered with Debian&apos;s word lists. Letters are drawn with the DejaVu and Liberation fonts and Wine&apos;s Tahoma look-alike.</source>
+        <translation>Die englischen Wörterbücher stammen aus WordNet 3.0 (Copyright 2006 Princeton University, WordNet-Lizenz), gefiltert mit den SCOWL-Wortlisten von Kevin Atkinson; ihre französischen, deutschen und spanischen Hinweise aus FreeDict (GNU GPL). Die französischen, deutschen und spanischen Wörterbücher stammen aus den Thesauri von Kevin Hendricks, Frédéric Labbé und Laurent Godard, Daniel Naber (OpenThesaurus) und Marcelo Garrone (GNU LGPL), gefiltert mit den Wortlisten von Debian. Die Buchstaben werden mit den Schriften DejaVu und Liberation sowie dem Tahoma-Nachbau von Wine gezeichnet.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -967,6 +986,10 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <message>
         <source>Pictures</source>
         <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1000,7 +1023,7 @@ Bitte ändern Sie Ihre Optionen.</translation>
     <name>TfrmScore</name>
     <message>
         <source>Completed Game Statistics</source>
-        <translation>Statistik der gewonnenen Spiele</translation>
+        <translation>Statistik der gewonnenen Runden</translation>
     </message>
     <message>
         <source>Efficiency</source>
@@ -1037,7 +1060,7 @@ Bitte ändern Sie Ihre Optionen.</translation>
     </message>
     <message>
         <source>Hint Color</source>
-        <translation>Hinweisfarbe</translation>
+        <translation>Farbe der Hinweise</translation>
     </message>
     <message>
         <source>Tile Font</source>

@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>With Definitions ON, your cursor over a cell gives you a clue to the word.</source>
-        <translation>Con las definiciones activas, el ratón sobre una casilla da una pista de la palabra.</translation>
+        <translation>Con las definiciones activas, el ratón sobre una casilla muestra una sugerencia sobre la palabra.</translation>
     </message>
     <message>
         <source>Change letter fonts via the Options menu.</source>
@@ -400,11 +400,11 @@
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation>&amp;Nuevo juego</translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nuevo juego</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>&amp;Clue</source>
@@ -551,11 +551,15 @@
     </message>
     <message>
         <source>New Game:</source>
-        <translation>Nuevo juego:</translation>
+        <translation>Nueva partida:</translation>
     </message>
     <message>
         <source>Countdown Starts:</source>
         <translation>Empieza la cuenta atrás:</translation>
+    </message>
+    <message>
+        <source>Not saved, a line break in the value: %1</source>
+        <translation>No se ha guardado: hay un salto de línea en el valor: %1</translation>
     </message>
 </context>
 <context>
@@ -755,7 +759,7 @@ Cambie sus opciones.</translation>
     </message>
     <message>
         <source>Moderate</source>
-        <translation>Moderada</translation>
+        <translation>Moderado</translation>
     </message>
     <message>
         <source>Hard</source>
@@ -763,7 +767,14 @@ Cambie sus opciones.</translation>
     </message>
     <message>
         <source>Intense</source>
-        <translation>Intensa</translation>
+        <translation>Intenso</translation>
+    </message>
+</context>
+<context>
+    <name>SplitFormats</name>
+    <message>
+        <source>%1 letters: %2</source>
+        <translation>%1 letras: %2</translation>
     </message>
 </context>
 <context>
@@ -915,6 +926,10 @@ Cambie sus opciones.</translation>
         <translation>Más difícil</translation>
     </message>
     <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
         <source>High Contrast</source>
         <translation>Alto contraste</translation>
     </message>
@@ -938,8 +953,12 @@ Cambie sus opciones.</translation>
         <translation>Splitwick es software libre: puede redistribuirlo y/o modificarlo según los términos de la Licencia Pública General de GNU, versión 3 o (a su elección) cualquier versión posterior. Se ofrece SIN NINGUNA GARANTÍA.</translation>
     </message>
     <message>
-        <source>The dictionaries are derived from WordNet 3.0, Copyright 2006 by Princeton University, and filtered with Kevin Atkinson&apos;s SCOWL word lists. Letters are drawn with the DejaVu and Liberation fonts and Wine&apos;s Tahoma look-alike.</source>
-        <translation>Los diccionarios proceden de WordNet 3.0, Copyright 2006 Princeton University, filtrados con las listas de palabras SCOWL de Kevin Atkinson. Las letras se dibujan con las fuentes DejaVu y Liberation y el clon de Tahoma de Wine.</translation>
+        <source>The English dictionaries come from WordNet 3.0 (Copyright 2006 Princeton University, WordNet licence), filtered with Kevin Atkinson&apos;s SCOWL word lists; their French, German and Spanish hints from FreeDict (GNU GPL). The French, German and Spanish dictionaries come from the thesauri of Kevin Hendricks, Frédéric Labbé and Laurent Godard, Daniel Naber (OpenThesaurus) and Marcelo Garrone (GNU LGPL), filtered with Debian&apos;s word lists. Letters are drawn with the DejaVu and Liberation fonts and Wine&apos;s Tahoma look-alike.</source>
+        <translation>Los diccionarios ingleses proceden de WordNet 3.0 (Copyright 2006 Princeton University, licencia WordNet), filtrados con las listas de palabras SCOWL de Kevin Atkinson; sus sugerencias en francés, alemán y español, de FreeDict (GNU GPL). Los diccionarios francés, alemán y español proceden de los tesauros de Kevin Hendricks, Frédéric Labbé y Laurent Godard, Daniel Naber (OpenThesaurus) y Marcelo Garrone (GNU LGPL), filtrados con las listas de palabras de Debian. Las letras se dibujan con las fuentes DejaVu y Liberation y el clon de Tahoma de Wine.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -967,6 +986,10 @@ Cambie sus opciones.</translation>
     <message>
         <source>Pictures</source>
         <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1037,7 +1060,7 @@ Cambie sus opciones.</translation>
     </message>
     <message>
         <source>Hint Color</source>
-        <translation>Color de pistas</translation>
+        <translation>Color de sugerencias</translation>
     </message>
     <message>
         <source>Tile Font</source>
@@ -1096,7 +1119,7 @@ Cambie sus opciones.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation>Pista: %1</translation>
+        <translation>Sugerencia: %1</translation>
     </message>
 </context>
 <context>

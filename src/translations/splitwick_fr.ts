@@ -557,6 +557,10 @@
         <source>Countdown Starts:</source>
         <translation>Début du compte à rebours :</translation>
     </message>
+    <message>
+        <source>Not saved, a line break in the value: %1</source>
+        <translation>Non enregistré, la valeur contient un saut de ligne : %1</translation>
+    </message>
 </context>
 <context>
     <name>RoundCode</name>
@@ -599,11 +603,11 @@ Veuillez modifier vos options.</translation>
     </message>
     <message>
         <source>Clue (No more)</source>
-        <translation>Indice (épuisés)</translation>
+        <translation>Indice (plus aucun)</translation>
     </message>
     <message>
         <source>Solving</source>
-        <translation>Solution</translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <source>Try again.</source>
@@ -767,6 +771,13 @@ Veuillez modifier vos options.</translation>
     </message>
 </context>
 <context>
+    <name>SplitFormats</name>
+    <message>
+        <source>%1 letters: %2</source>
+        <translation>%1 lettres : %2</translation>
+    </message>
+</context>
+<context>
     <name>StatusPanel</name>
     <message>
         <source>Rating </source>
@@ -915,6 +926,10 @@ Veuillez modifier vos options.</translation>
         <translation>Plus difficile</translation>
     </message>
     <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
         <source>High Contrast</source>
         <translation>Contraste élevé</translation>
     </message>
@@ -938,8 +953,12 @@ Veuillez modifier vos options.</translation>
         <translation>Splitwick est un logiciel libre : vous pouvez le redistribuer et/ou le modifier selon les termes de la Licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE.</translation>
     </message>
     <message>
-        <source>The dictionaries are derived from WordNet 3.0, Copyright 2006 by Princeton University, and filtered with Kevin Atkinson&apos;s SCOWL word lists. Letters are drawn with the DejaVu and Liberation fonts and Wine&apos;s Tahoma look-alike.</source>
-        <translation>Les dictionnaires sont tirés de WordNet 3.0, Copyright 2006 Princeton University, et filtrés avec les listes de mots SCOWL de Kevin Atkinson. Les lettres sont dessinées avec les polices DejaVu et Liberation et le sosie de Tahoma de Wine.</translation>
+        <source>The English dictionaries come from WordNet 3.0 (Copyright 2006 Princeton University, WordNet licence), filtered with Kevin Atkinson&apos;s SCOWL word lists; their French, German and Spanish hints from FreeDict (GNU GPL). The French, German and Spanish dictionaries come from the thesauri of Kevin Hendricks, Frédéric Labbé and Laurent Godard, Daniel Naber (OpenThesaurus) and Marcelo Garrone (GNU LGPL), filtered with Debian&apos;s word lists. Letters are drawn with the DejaVu and Liberation fonts and Wine&apos;s Tahoma look-alike.</source>
+        <translation>Les dictionnaires anglais viennent de WordNet 3.0 (Copyright 2006 Princeton University, licence WordNet), filtrés avec les listes de mots SCOWL de Kevin Atkinson ; leurs indices en français, en allemand et en espagnol viennent de FreeDict (GNU GPL). Les dictionnaires français, allemand et espagnol viennent des dictionnaires de synonymes de Kevin Hendricks, Frédéric Labbé et Laurent Godard, de Daniel Naber (OpenThesaurus) et de Marcelo Garrone (GNU LGPL), filtrés avec les listes de mots de Debian. Les lettres sont dessinées avec les polices DejaVu et Liberation et le sosie de Tahoma de Wine.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -967,6 +986,10 @@ Veuillez modifier vos options.</translation>
     <message>
         <source>Pictures</source>
         <translation>Images</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1096,7 +1119,7 @@ Veuillez modifier vos options.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation>Indication : %1</translation>
+        <translation>Définition : %1</translation>
     </message>
 </context>
 <context>

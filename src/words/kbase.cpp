@@ -379,7 +379,7 @@ void tZRVDictionary::LoadFromData(QByteArray data)
     data.detach();
     // Spans address the arena with 32 bits.
     if (quint64(data.size()) > UINT32_MAX)
-        throw GameError(QStringLiteral("Unable to load the Knowledge Base"));
+        throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
     m_items.m_buffer = std::move(data);
     try {
         try {

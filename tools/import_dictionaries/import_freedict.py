@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Build Splitwick's French, German and Spanish dictionaries, and the English
-ones with hints in those languages, from FreeDict's bilingual dictionaries.
+"""Build Splitwick's English dictionaries with hints in French, German and
+Spanish from FreeDict's bilingual dictionaries (the dictionaries of those
+languages' own words come from import_thesaurus.py).
 
 Reads FreeDict in the dictd format (Debian: dict-freedict-fra-eng, -deu-eng,
 -spa-eng, -eng-fra, -eng-deu, -eng-spa), the word lists of each language
@@ -23,16 +24,17 @@ import sys
 import tempfile
 
 import freedict
+import hints
 from import_wordnet import (FORMAT_LENGTHS, OFFENSIVE_WORDS, balance, build_dic, escape,
                             length_table, read_scowl, read_tag_counts, served_lengths, stable_hash)
 
 MAX_HINT = 60      # translations are short; a few of them make the hint
 MAX_ITEMS = 4
 
-# Crude English words that no hint of a family game shows, whatever the source says.
-CRUDE = OFFENSIVE_WORDS | {"fuck", "fucking", "shit", "cunt", "bitch", "bastard", "arse", "asshole",
-                           "nigger", "negro", "faggot", "fag", "dyke", "tits", "boobs", "piss",
-                           "wank", "wanker", "bugger", "bollocks", "twat", "dick", "pussy", "crap"}
+# Crude words that no entry or hint of a family game shows, whatever the
+# source says: the reviewed list, in every language folded alike.
+LISTED = hints.read_offensive()
+CRUDE = OFFENSIVE_WORDS | {w for ws in LISTED.values() for w in ws} | {"bastard", "boobs", "dick"}
 
 
 class Language:
@@ -141,7 +143,7 @@ def join_hint(items):
     return hint
 
 
-def gather(pairs, word_ok, item_ok, totals, rank_by_item):
+def gather(pairs, word_ok, item_ok, totals, rank_by_item, crude_words=CRUDE, crude_items=CRUDE):
     """One entry per word (letter case ignored) from (sense, word, items, source)
     tuples: the word's usable translations in source order, the most common first
     when rank_by_item, and whatever repeats the word itself left out."""
@@ -164,8 +166,8 @@ def gather(pairs, word_ok, item_ok, totals, rank_by_item):
         word = slot["word"]
         answer = {fold(t) for t in tokens(word) if len(t) >= 3}
         items = [i for i in slot["items"] if not answer & {fold(t) for t in tokens(i)}
-                 and not {t.lower() for t in tokens(i)} & CRUDE]
-        if not items or fold(word) in CRUDE or {t.lower() for t in tokens(word)} & CRUDE:
+                 and not hints.gives_away(i, word) and not hints.offensive(i, crude_items)]
+        if not items or hints.offensive(word, crude_words):
             continue
         if rank_by_item:
             items.sort(key=lambda i: -commonness(i, totals))  # stable: source order breaks ties
@@ -187,22 +189,6 @@ def gather(pairs, word_ok, item_ok, totals, rank_by_item):
     return entries
 
 
-def foreign_entries(lang, folder, words, english, totals):
-    """Words of the language, hinted by their English translations: from the
-    language's dictionary into English, then from English into it, reversed."""
-    code = lang.freedict_code
-    direct = "FreeDict %s-eng %s" % (code, freedict.edition(folder, code + "-eng"))
-    reverse = "FreeDict eng-%s %s" % (code, freedict.edition(folder, "eng-" + code))
-    pairs = [(s, s.headword, s.items, direct) for s in freedict.read_dictd(folder, code + "-eng")
-             if acceptable(s, lang)]
-    for s in freedict.read_dictd(folder, "eng-" + code):
-        if acceptable(s, lang) and known(s.headword, english, short_ok=False):
-            for item in s.items:
-                pairs.append((s, item, [s.headword], reverse))
-    return gather(pairs, lambda w: known(w, words, short_ok=False) and len(w.split()) <= lang.most_words,
-                  lambda i: known(i, english), totals, rank_by_item=True)
-
-
 def english_entries(lang, folder, words, english, totals, lemmas):
     """English words hinted in the language: from English into it, then from
     the language's dictionary into English, reversed."""
@@ -216,7 +202,9 @@ def english_entries(lang, folder, words, english, totals, lemmas):
             for item in s.items:
                 pairs.append((s, item, [s.headword], reverse))
     return gather(pairs, lambda w: known(w, english, short_ok=False) and w.lower() in lemmas,
-                  lambda i: known(i, words), totals, rank_by_item=False)
+                  lambda i: known(i, words), totals, rank_by_item=False,
+                  crude_words=OFFENSIVE_WORDS | LISTED["en"] | {"bastard", "boobs", "dick"},
+                  crude_items=LISTED[lang.code])
 
 
 def tsv_line(e, language):
@@ -283,8 +271,7 @@ def main(argv=None):
     sources = []
     for lang in LANGUAGES:
         words = read_scowl(os.path.join(args.dict, lang.word_list))
-        made = ((lang.to_english, foreign_entries(lang, args.freedict, words, english, totals), lang.code),
-                (lang.from_english, english_entries(lang, args.freedict, words, english, totals, lemmas), "en"))
+        made = ((lang.from_english, english_entries(lang, args.freedict, words, english, totals, lemmas), "en"),)
         for name, candidates, language in made:
             entries = balance(candidates, args.cap)
             table = length_table(entries)

@@ -22,6 +22,8 @@ import subprocess
 import sys
 import tempfile
 
+import hints
+
 # Word lengths that some split format asks for; any other length could never
 # be drawn and would only dilute the draw.
 FORMAT_LENGTHS = (4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 20, 25)
@@ -113,7 +115,9 @@ BLANK = "___"
 OFFENSIVE_USAGE = {"06718862", "07124340", "06717170"}
 # Words whose everyday reading is offensive although the sense WordNet would
 # give is not ("coon" as a rustic).
-OFFENSIVE_WORDS = {"coon", "cock", "prick", "queer", "screw", "slut", "whore"}
+OFFENSIVE_WORDS = {"coon", "cock", "prick", "queer", "screw", "slut", "whore"} | hints.read_offensive()["en"]
+# Words of the reviewed list that no definition shows either.
+OFFENSIVE_IN_HINTS = hints.read_offensive(in_hints=True)["en"]
 OFFENSIVE_GLOSS = re.compile(r"ethnic slur|(offensive|obscene|vulgar|derogatory|disparaging) (term|name|word|slang)",
                              re.IGNORECASE)
 
@@ -398,7 +402,7 @@ def sense_records(wn, size50, size70):
     # A word that is mostly a slur or an obscenity goes altogether ("coon"),
     # one with a few such senses keeps its others ("boy").
     records = [r + (usual(r),) for r in records
-               if 2 * offensive[r[0]] < sense_count[r[0]] and r[0] not in OFFENSIVE_WORDS]
+               if 2 * offensive[r[0]] < sense_count[r[0]] and not hints.offensive(r[0], OFFENSIVE_WORDS)]
     return records, total_tags, sense_count
 
 
@@ -415,7 +419,9 @@ def make_candidate(wn, spelling, key, size, tags, total_tags, senses):
     if definition is not None:
         word = normalise(spelling)
         hint = blank_answer(definition, word)
-        if hint_is_useful(hint):
+        # Out too: a definition that nearly repeats the word ("not political"
+        # for "nonpolitical") or spells it ("to come or go into" for "go into").
+        if hint_is_useful(hint) and not hints.names_answer(hint, word) and not hints.offensive(hint, OFFENSIVE_IN_HINTS):
             c = Candidate()
             c.word, c.key, c.synset = word, key, wn.synsets[key]
             c.definition, c.size, c.tags = hint, size, tags
@@ -493,7 +499,7 @@ def served_lengths(counts, total):
 MIN_SERVED = 150
 
 
-def balance(candidates, cap):
+def balance(candidates, cap, least=None):
     """Keep at most `cap` entries of each length, the most common ones.
 
     The cap is then lowered until every length that has at least MIN_SERVED
@@ -506,9 +512,10 @@ def balance(candidates, cap):
     def counts_for(limit):
         return {n: min(len(lst), limit) for n, lst in by_length.items()}
 
-    wanted = [n for n, lst in by_length.items() if len(lst) >= MIN_SERVED]
+    least = least or MIN_SERVED
+    wanted = [n for n, lst in by_length.items() if len(lst) >= least]
     if wanted:
-        low, high = MIN_SERVED, cap
+        low, high = least, cap
         while low < high:  # largest cap that still serves every wanted length
             mid = (low + high + 1) // 2
             counts = counts_for(mid)

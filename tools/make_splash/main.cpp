@@ -160,7 +160,7 @@ void drawSubtitle(QPainter &p, const QString &text, double y)
     p.drawText(r, Qt::AlignCenter, text);
 }
 
-QImage frame(int index)
+QImage frame(int index, const QString &subtitle)
 {
     // "Splitwick" cut as a nine-letter word of the game: 2-3-4.
     const QFontMetricsF fm(letterFont());
@@ -238,7 +238,7 @@ QImage frame(int index)
         whole.centre = QPointF(Width / 2.0, rowY);
         whole.letters = Fixed;
         drawCell(p, QStringLiteral("SPLITWICK"), QSizeF(rowWidth, 27), whole);
-        drawSubtitle(p, QStringLiteral("the split-word puzzle"), rowY + 22);
+        drawSubtitle(p, subtitle, rowY + 22);
         QRandomGenerator sparkles(5);
         for (int i = 0; i < 7; ++i) {
             const QPointF c(8 + sparkles.bounded(Width - 16), 6 + sparkles.bounded(28));
@@ -266,13 +266,25 @@ int main(int argc, char **argv)
         err << "make-splash: cannot create " << folder.path() << '\n';
         return 1;
     }
+    // The last picture carries the subtitle: one in each of the game's languages
+    // (splash5_fr.bmp), which the splash shows in place of splash5.bmp.
+    const std::pair<const char *, const char *> subtitles[] = {
+        {"", "the split-word puzzle"},
+        {"_fr", "le casse-t\u00eate des mots coup\u00e9s"},
+        {"_de", "das R\u00e4tsel der geteilten W\u00f6rter"},
+        {"_es", "el rompecabezas de palabras partidas"},
+    };
     for (int i = 0; i < 5; ++i) {
-        const QString path = folder.filePath(QStringLiteral("splash%1.bmp").arg(i + 1));
-        if (!frame(i).save(path, "BMP")) {
-            err << "make-splash: cannot write " << path << '\n';
-            return 1;
+        for (const auto &[suffix, subtitle] : subtitles) {
+            if (i < 4 && *suffix)
+                continue;
+            const QString path = folder.filePath(QStringLiteral("splash%1%2.bmp").arg(i + 1).arg(QLatin1String(suffix)));
+            if (!frame(i, QString::fromUtf8(subtitle)).save(path, "BMP")) {
+                err << "make-splash: cannot write " << path << '\n';
+                return 1;
+            }
+            QTextStream(stdout) << path << '\n';
         }
-        QTextStream(stdout) << path << '\n';
     }
     return 0;
 }

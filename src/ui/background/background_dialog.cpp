@@ -89,7 +89,7 @@ void TfrmBG::ensureWidgets()
     CheckBox1->setGeometry(Left, 246, 66, 20);
     CheckBox1->setChecked(true);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(Left + ListWidth - 70, 244, 70, 25);
 

@@ -46,6 +46,19 @@ void setItems(QComboBox *box, const QStringList &items)
     box->addItems(items);
 }
 
+// "None" heads every sound chooser: the player reads it in the game's
+// language, the options and the settings file keep the program's word.
+const QString NoSound = QStringLiteral("None");
+
+QStringList shownChoices(QStringList choices)
+{
+    for (QString &choice : choices) {
+        if (choice == NoSound)
+            choice = Tfo::tr("None");
+    }
+    return choices;
+}
+
 void setChooserText(QComboBox *box, const QString &text)
 {
     if (box->currentText() == text)
@@ -55,6 +68,16 @@ void setChooserText(QComboBox *box, const QString &text)
 }
 
 } // namespace
+
+QString Tfo::shownChoice(const QString &stored)
+{
+    return stored == NoSound ? tr("None") : stored;
+}
+
+QString Tfo::storedChoice(const QString &shown)
+{
+    return shown == tr("None") ? NoSound : shown;
+}
 
 Tfo::Tfo(OptionsModel &options, Desktop &desktop, QWidget *parent)
     : QDialog(parent), m_desktop(desktop), m_options(options)
@@ -234,7 +257,7 @@ QWidget *Tfo::buildSettingsPage()
     auto *presetsLayout = new QGridLayout(presetsBox);
     const int perColumn = 12;
     for (int i = 0; i < SplitFormatCount; ++i) {
-        auto *button = new QRadioButton(splitFormats()[i], presetsBox);
+        auto *button = new QRadioButton(splitFormatCaption(splitFormats()[i]), presetsBox);
         button->setObjectName(QStringLiteral("Presets%1").arg(i));
         m_Presets->addButton(button, i);
         presetsLayout->addWidget(button, i % perColumn, i / perColumn); // column by column
@@ -280,7 +303,7 @@ void Tfo::connectModel()
     });
     for (int i = 0; i < SoundSlotCount; ++i) {
         connect(m_soundBoxes[i], &QComboBox::currentTextChanged, this,
-                [this, i](const QString &text) { m_options.setSoundText(SoundSlot(i), text); });
+                [this, i](const QString &text) { m_options.setSoundText(SoundSlot(i), storedChoice(text)); });
     }
     connectSoundHandlers();
     connect(m_tbSound, &QSlider::valueChanged, this,
@@ -338,10 +361,10 @@ void Tfo::updateFromModel()
     for (int i = 0; i < SoundSlotCount; ++i) {
         QComboBox *box = m_soundBoxes[i];
         const QSignalBlocker block(box);
-        setItems(box, SoundSlot(i) == SoundSlot::Music ? m_options.musicChoices() : m_options.soundChoices());
-        setChooserText(box, m_options.soundText(SoundSlot(i)));
+        setItems(box, shownChoices(SoundSlot(i) == SoundSlot::Music ? m_options.musicChoices() : m_options.soundChoices()));
+        setChooserText(box, shownChoice(m_options.soundText(SoundSlot(i))));
     }
-    m_editedMusic = m_options.soundText(SoundSlot::Music);
+    m_editedMusic = shownChoice(m_options.soundText(SoundSlot::Music));
     {
         const QSignalBlocker block(m_tbSound);
         m_tbSound->setValue(volumePositionOf(m_options.volumePosition()));

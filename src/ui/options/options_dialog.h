@@ -56,6 +56,9 @@ public:
 
     // The download page for sounds and music on the maker's web site; empty without one.
     static QString downloadPageAddress();
+    // A sound chooser's text as shown, and as the options store it ("None").
+    static QString shownChoice(const QString &stored);
+    static QString storedChoice(const QString &shown);
 
 signals:
     // The player changed a sound chooser: an effect chooser at every change

@@ -111,18 +111,19 @@ void Tfo::connectSoundHandlers()
     for (int i = 0; i < SoundSlotCount; ++i) {
         if (SoundSlot(i) == SoundSlot::Music)
             continue;
-        connect(m_soundBoxes[i], &QComboBox::currentTextChanged, this, &Tfo::effectSlotEdited);
+        connect(m_soundBoxes[i], &QComboBox::currentTextChanged, this,
+                [this](const QString &text) { emit effectSlotEdited(storedChoice(text)); });
     }
     QComboBox *music = m_soundBoxes[int(SoundSlot::Music)];
     connect(music, &QComboBox::textActivated, this, [this](const QString &text) {
         m_editedMusic = text;
-        emit musicSlotEdited(text);
+        emit musicSlotEdited(storedChoice(text));
     });
     connect(music->lineEdit(), &QLineEdit::editingFinished, this, [this, music] {
         if (music->currentText() == m_editedMusic)
             return;
         m_editedMusic = music->currentText();
-        emit musicSlotEdited(m_editedMusic);
+        emit musicSlotEdited(storedChoice(m_editedMusic));
     });
 }
 

@@ -169,9 +169,20 @@ void ScoreChart::paintChart(QPainter &painter) const
     for (const double x : {box.xMin, box.xMax})
         topEdge = std::min(topEdge, view.project(x, box.yMax, box.zMax).y());
     const double middleRow = (box.zMin + box.zMax) / 2;
+    const QFontMetricsF nameMetrics(painter.font());
+    // Long names (a translation's) that would run into their neighbours take
+    // two lines of labels, every other name on the upper one.
+    bool crowded = false;
+    for (int c = 1; c < ScoreTable::ClassCount; ++c) {
+        const double gap = view.project(c, box.yMax, middleRow).x() - view.project(c - 1, box.yMax, middleRow).x();
+        const double halves = (nameMetrics.horizontalAdvance(ScoreTable::className(c)) +
+                               nameMetrics.horizontalAdvance(ScoreTable::className(c - 1))) / 2;
+        crowded = crowded || halves + 4 > gap;
+    }
     for (int c = 0; c < ScoreTable::ClassCount; ++c) {
         const double x = view.project(c, box.yMax, middleRow).x();
-        drawText(painter, QPointF(x, topEdge - 9), Qt::AlignHCenter, ScoreTable::className(c), Qt::black);
+        const double lift = crowded && c % 2 == 1 ? nameMetrics.height() : 0;
+        drawText(painter, QPointF(x, topEdge - 9 - lift), Qt::AlignHCenter, ScoreTable::className(c), Qt::black);
     }
     // The scale beside the back wall's left edge.
     for (const int value : {100, 50, 0}) {

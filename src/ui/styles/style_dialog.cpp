@@ -22,8 +22,9 @@ constexpr int GridTops[] = {10, 42, 74};
 constexpr int GridLefts[] = {8, 56, 104, 152, 200, 248, 296};
 constexpr int SampleWidth = 39;
 constexpr int SampleHeight = 25;
-constexpr int ButtonTop = 110;
-constexpr int ButtonHeight = 27;
+// Tall enough for a caption on two lines, under the samples and inside the window.
+constexpr int ButtonTop = 105;
+constexpr int ButtonHeight = 36;
 const QColor ButtonColour(204, 221, 187);
 const QColor CaptionColour(0, 128, 0);
 
@@ -137,6 +138,7 @@ StylePanel *TfrmStyle::addButtonPanel(const char *name, const QString &caption, 
     panel->setLetterColour(CaptionColour);
     panel->setTileColour(ButtonColour);
     panel->setTileFont(tahoma(11, false));
+    panel->setWrapsCaption(true);
     panel->setBorder(TileBorder{Bevel::Raised, Bevel::None, 2, BorderStyle::None, 0});
     m_buttons << panel;
     return panel;

@@ -2,6 +2,8 @@
 // A clickable panel of the Styles dialog: mouse, keys and its focus ring.
 #include "ui/styles/style_panel.h"
 
+#include "ui/board/palette.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -26,9 +28,35 @@ void StylePanel::setCurrent(bool current)
     QAccessible::updateAccessibility(&event);
 }
 
+namespace {
+constexpr int WrapFlags = Qt::AlignCenter | Qt::TextWordWrap;
+} // namespace
+
+bool StylePanel::captionFitsWrapped() const
+{
+    const QRect room = contentRect();
+    const QFontMetrics metrics(tileFont());
+    for (const QString &word : caption().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (metrics.horizontalAdvance(word) > room.width())
+            return false;
+    }
+    return room.contains(metrics.boundingRect(room, WrapFlags, caption()));
+}
+
 void StylePanel::paintEvent(QPaintEvent *event)
 {
     TileWidget::paintEvent(event);
+    const QRect room = contentRect();
+    if (m_wrapsCaption && QFontMetrics(tileFont()).horizontalAdvance(caption()) > room.width() && captionFitsWrapped()) {
+        // Over the shrunk single line the tile drew: the caption at full size, wrapped.
+        QPainter p(this);
+        const QColor face = tileColour().colour();
+        p.setClipRect(room);
+        p.fillRect(room, face);
+        p.setFont(tileFont());
+        p.setPen(Palette::drawnLetters(letterColour(), face));
+        p.drawText(room, WrapFlags, caption());
+    }
     if (!hasFocus())
         return;
     // Black over white, 2 px each: seen on every tile colour and style.

@@ -23,6 +23,10 @@ public:
     bool isChoice() const { return m_choice; }
     void setCurrent(bool current);
     bool isCurrent() const { return m_current; }
+    // A button's caption too wide for one line goes onto more lines at its
+    // own size where they fit, rather than shrinking as a tile's letters do.
+    void setWrapsCaption(bool on) { m_wrapsCaption = on; }
+    bool captionFitsWrapped() const;
 
 signals:
     void clicked();
@@ -43,4 +47,5 @@ private:
     bool m_pressed = false;
     bool m_choice = false;
     bool m_current = false;
+    bool m_wrapsCaption = false;
 };

@@ -132,10 +132,14 @@ void TfrmAbout::ensureWidgets()
     auto *licence = addText("Licence", tr("Splitwick is free software: you can redistribute it and/or modify it "
                                           "under the terms of the GNU General Public License, version 3 or "
                                           "(at your option) any later version. It comes with NO WARRANTY."));
-    auto *credits = addText("Credits", tr("The dictionaries are derived from WordNet 3.0, Copyright 2006 by "
-                                          "Princeton University, and filtered with Kevin Atkinson's SCOWL word "
-                                          "lists. Letters are drawn with the DejaVu and Liberation fonts and "
-                                          "Wine's Tahoma look-alike."));
+    auto *credits = addText("Credits", tr("The English dictionaries come from WordNet 3.0 (Copyright 2006 Princeton "
+                                          "University, WordNet licence), filtered with Kevin Atkinson's SCOWL word "
+                                          "lists; their French, German and Spanish hints from FreeDict (GNU GPL). "
+                                          "The French, German and Spanish dictionaries come from the thesauri of "
+                                          "Kevin Hendricks, Fr\u00e9" "d\u00e9" "ric Labb\u00e9" " and Laurent Godard, "
+                                          "Daniel Naber (OpenThesaurus) and Marcelo Garrone (GNU LGPL), filtered "
+                                          "with Debian's word lists. Letters are drawn with the DejaVu and "
+                                          "Liberation fonts and Wine's Tahoma look-alike."));
     QLabel *webSite = nullptr;
     if (!projectWebSite().isEmpty())
         webSite = addText("WebSite", projectWebSite());
@@ -154,7 +158,7 @@ void TfrmAbout::ensureWidgets()
     }
     panelLayout->addStretch();
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 

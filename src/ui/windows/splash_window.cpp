@@ -4,9 +4,11 @@
 
 #include "base/program_folder.h"
 #include "ui/desktop/desktop.h"
+#include "ui/desktop/game_language.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -50,6 +52,22 @@ bool TfrmSplash::loadPicture(const QString &path)
     update();
     return !m_picture.isNull();
 }
+
+namespace {
+
+// A picture drawn for the game's language ("xq/splash5_fr.bmp") stands in for its own.
+QString localPicture(const char *picture)
+{
+    const QString name = QString::fromLatin1(picture);
+    if (gameLanguage() != QLatin1String("en")) {
+        const QString local = dataPath(name.chopped(4) + QLatin1Char('_') + gameLanguage() + name.right(4));
+        if (QFileInfo::exists(local))
+            return local;
+    }
+    return dataPath(name);
+}
+
+} // namespace
 
 void TfrmSplash::centreOnDesktop()
 {
@@ -110,13 +128,13 @@ void waitProcessingEvents(int ms)
 void runSplashSequence(Desktop &desktop, const std::function<void(int level)> &setVolumeLevel, QWidget *owner)
 {
     QPointer<TfrmSplash> splash = new TfrmSplash(owner);
-    splash->loadPicture(dataPath(QString::fromLatin1(SplashSteps[0].picture)));
+    splash->loadPicture(localPicture(SplashSteps[0].picture));
     splash->centreOnDesktop();
     splash->show();
     bool first = true;
     for (const SplashStep &step : SplashSteps) {
         if (!first && splash && !splash->skipped())
-            splash->loadPicture(dataPath(QString::fromLatin1(step.picture)));
+            splash->loadPicture(localPicture(step.picture));
         first = false;
         QElapsedTimer t0;
         t0.start();

@@ -224,7 +224,8 @@ void SmallWindowsTest::aboutBox()
         if (label->isVisible())
             shown << label->text();
     const QString text = shown.join('\n');
-    for (const char *needed : {"GNU General Public License, version 3", "Copyright", "WordNet 3.0", "SCOWL", "fonts"})
+    for (const char *needed : {"GNU General Public License, version 3", "Copyright", "WordNet 3.0", "SCOWL", "FreeDict",
+                               "OpenThesaurus", "GNU LGPL", "fonts"})
         QVERIFY2(text.contains(QLatin1String(needed)), needed);
     QCOMPARE(bool(about.findChild<QLabel *>(QStringLiteral("WebSite"))), !TfrmAbout::projectWebSite().isEmpty());
     QVERIFY(!text.contains(QLatin1String("example")));
