@@ -27,22 +27,42 @@ QString KeptRoundFile::defaultPath()
     return PlayerFolders::writtenFilePath(QLatin1String(FileName));
 }
 
+KeptRoundFile::KeptRoundFile(const QString &path) : m_path(path)
+{
+    m_writer.setMaxThreadCount(1);
+}
+
+KeptRoundFile::~KeptRoundFile()
+{
+    waitForWrites();
+}
+
+void KeptRoundFile::waitForWrites()
+{
+    m_writer.waitForDone();
+}
+
 void KeptRoundFile::save(const KeptRound &kept)
 {
-    const QByteArray bytes = KeptRoundFormat::write(kept);
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw GameError(QCoreApplication::translate("Files", "Cannot create file %1").arg(m_path));
+    m_writer.start([path = m_path, kept] {
+        const QByteArray bytes = KeptRoundFormat::write(kept);
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+            file.commit();
+    });
 }
 
 void KeptRoundFile::remove()
 {
-    if (QFileInfo::exists(m_path))
-        QFile::remove(m_path);
+    m_writer.start([path = m_path] {
+        if (QFileInfo::exists(path))
+            QFile::remove(path);
+    });
 }
 
 KeptRoundFile::Loaded KeptRoundFile::load()
 {
+    waitForWrites();
     Loaded loaded;
     const QFileInfo info(m_path);
     if (!info.exists() && !info.isSymLink())

@@ -4,6 +4,7 @@
 #include "round/kept_round.h"
 
 #include <QString>
+#include <QThreadPool>
 
 #include <optional>
 
@@ -15,15 +16,21 @@ class KeptRoundFile
 public:
     static constexpr char FileName[] = "round-in-play.json";
 
-    explicit KeptRoundFile(const QString &path) : m_path(path) {}
+    explicit KeptRoundFile(const QString &path);
+    // Waits for what is still being written.
+    ~KeptRoundFile();
     // FileName in the folder the game writes into.
     static QString defaultPath();
     const QString &path() const { return m_path; }
 
     // A temporary file renamed over the old one: a kill leaves either the
-    // previous round or this one. GameError when it cannot be written.
+    // previous round or this one. Written on a thread of its own, in the
+    // order asked, so a drop is painted without waiting for the disk; a file
+    // that cannot be written only means the round will not survive quitting.
     void save(const KeptRound &kept);
     void remove();
+    // Until every save and removal asked for so far is on the disk.
+    void waitForWrites();
 
     struct Loaded
     {
@@ -37,4 +44,5 @@ public:
 
 private:
     QString m_path;
+    QThreadPool m_writer; // one thread: the writes land in the order they were asked
 };

@@ -271,12 +271,27 @@ void BoardPanel::paintEvent(QPaintEvent *event)
         if (!t.visible)
             continue;
         const QRect r = place(t.geometry);
-        if (r.intersects(dirty))
-            TilePainter::paint(p, r, m_scale == 1.0 ? t.face : TilePainter::scaled(t.face, m_scale), pal, m_scale);
+        if (!r.intersects(dirty))
+            continue;
+        const TileFace face = m_scale == 1.0 ? t.face : TilePainter::scaled(t.face, m_scale);
+        const int room = TilePainter::contentRect(r, face.border).width();
+        TilePainter::paint(p, r, face, pal, m_scale, &fittedFont(slot, face, room));
     }
     paintMarks(p);
     if (!m_dragPicture.isNull())
         p.drawPixmap(m_dragPos, m_dragPicture);
+}
+
+const QFont &BoardPanel::fittedFont(int slot, const TileFace &face, int width) const
+{
+    FittedCaption &kept = m_fitted[size_t(slot - 1)];
+    if (kept.width != width || kept.caption != face.caption || kept.font != face.font) {
+        kept.caption = face.caption;
+        kept.font = face.font;
+        kept.width = width;
+        kept.fitted = TilePainter::fittingFont(face.font, face.caption, width);
+    }
+    return kept.fitted;
 }
 
 void BoardPanel::paintMarks(QPainter &p)

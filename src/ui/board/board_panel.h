@@ -97,7 +97,19 @@ private:
     void repaintTile(int slot);
     void paintMarks(QPainter &painter);
 
+    // The caption's fitted font of each slot, worked out again only when what it depends on changes:
+    // measuring a caption is most of a tile's paint.
+    struct FittedCaption
+    {
+        QString caption;
+        QFont font;
+        int width = -1;
+        QFont fitted;
+    };
+    const QFont &fittedFont(int slot, const TileFace &face, int width) const;
+
     std::array<ShownTile, TileSlots> m_tiles;
+    mutable std::array<FittedCaption, TileSlots> m_fitted;
     QSize m_naturalSize;
     qreal m_scale = 1.0;
     QPoint m_offset;

@@ -86,7 +86,7 @@ TileFace scaled(const TileFace &face, qreal scale)
     return big;
 }
 
-void paint(QPainter &p, const QRect &rect, const TileFace &face, const QPalette &pal, qreal scale)
+void paint(QPainter &p, const QRect &rect, const TileFace &face, const QPalette &pal, qreal scale, const QFont *fitted)
 {
     const QColor faceColour = face.colour.colour();
     const QColor highlight = pal.color(QPalette::Active, QPalette::Light);
@@ -117,7 +117,7 @@ void paint(QPainter &p, const QRect &rect, const TileFace &face, const QPalette 
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
     const QColor letters = Palette::drawnLetters(face.letters, faceColour);
-    p.setFont(ColourCues::captionFont(fittingFont(face.font, face.caption, r.width()), face.letters));
+    p.setFont(ColourCues::captionFont(fitted ? *fitted : fittingFont(face.font, face.caption, r.width()), face.letters));
     p.setPen(letters);
     p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, face.caption);
     ColourCues::paintShape(p, r, face.letters, letters, scale);

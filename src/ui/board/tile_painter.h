@@ -42,6 +42,8 @@ TileFace scaled(const TileFace &face, qreal scale);
 
 // Paints the face (already scaled) into rect; palette gives the bevels'
 // light and shadow; scale sizes the colour-blind cues' shapes.
-void paint(QPainter &painter, const QRect &rect, const TileFace &face, const QPalette &palette, qreal scale = 1.0);
+// fitted: the caption's font as fittingFont gives it, when the caller keeps it.
+void paint(QPainter &painter, const QRect &rect, const TileFace &face, const QPalette &palette, qreal scale = 1.0,
+           const QFont *fitted = nullptr);
 
 } // namespace TilePainter

@@ -138,9 +138,9 @@ void KeptRoundTest::quitAndStartAgain()
         QVERIFY(!engine.countsForToday());
     }
     // A round that ends takes its file with it.
-    QVERIFY(QFile::exists(keptPath(game)));
+    QTRY_VERIFY(QFile::exists(keptPath(game)));
     engine.Solve1Click();
-    QVERIFY(!QFile::exists(keptPath(game)));
+    QTRY_VERIFY(!QFile::exists(keptPath(game)));
 }
 
 void KeptRoundTest::killAfterADrop()
@@ -194,7 +194,7 @@ void KeptRoundTest::unreadableFileIsSetAside()
     // The game goes on as usual.
     game.deal(QStringLiteral("5 letters: 2-1-2"), 4, FixedCell::First);
     QCOMPARE(int(window.engine().board().TileCount()), 12);
-    QVERIFY(QFile::exists(keptPath(game)));
+    QTRY_VERIFY(QFile::exists(keptPath(game)));
 }
 
 int main(int argc, char *argv[])
