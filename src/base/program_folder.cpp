@@ -4,7 +4,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <climits>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 QString g_programFolder;
@@ -19,18 +24,33 @@ QString withOneTrailingSlash(QString folder)
 }
 } // namespace
 
-QString folderOfExecutable(const QString &executablePath)
+QString folderOfExecutable(const QByteArray &executablePath)
 {
     const qsizetype cut = executablePath.lastIndexOf('/');
     if (cut < 0)
         return QStringLiteral("./");
-    if (cut == 0)
-        return QStringLiteral("/");
-    return withOneTrailingSlash(executablePath.left(cut));
+    const QByteArray folder = cut == 0 ? QByteArray("/") : executablePath.left(cut);
+    const QString name = QFile::decodeName(folder);
+    if (QFile::encodeName(name) == folder)
+        return withOneTrailingSlash(name);
+    // A name that is no UTF-8 (a folder named in Latin-1) has no text that
+    // names it again: the folder is held open for the process's life and
+    // reached through its descriptor.
+    const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return fd < 0 ? QString() : QStringLiteral("/proc/self/fd/%1/").arg(fd);
 }
 
 QString programFolder()
 {
+    if (g_programFolder.isEmpty()) {
+        // The executable's path as the system has it, links followed, in
+        // bytes: Qt's own answer loses a name that is no UTF-8 and then
+        // says "/".
+        QByteArray executable(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlink("/proc/self/exe", executable.data(), size_t(executable.size()));
+        if (length > 0 && length < executable.size())
+            g_programFolder = folderOfExecutable(executable.left(length));
+    }
     if (g_programFolder.isEmpty() && QCoreApplication::instance())
         g_programFolder = withOneTrailingSlash(QCoreApplication::applicationDirPath());
     if (g_programFolder.isEmpty())

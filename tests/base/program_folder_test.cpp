@@ -40,7 +40,7 @@ void ProgramFolderTest::folderOfExecutable()
 {
     QFETCH(QString, executable);
     QFETCH(QString, folder);
-    QCOMPARE(::folderOfExecutable(executable), folder);
+    QCOMPARE(::folderOfExecutable(QFile::encodeName(executable)), folder);
 }
 
 void ProgramFolderTest::setFolderKeepsOneSlash()

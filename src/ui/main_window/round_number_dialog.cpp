@@ -19,6 +19,7 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
     shown->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_code = new QLabel(this);
     m_code->setObjectName(QStringLiteral("lCode"));
+    m_code->setTextFormat(Qt::PlainText);
     m_code->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_code->hide();
     m_prompt = new QLabel(tr("Type a round's number to deal that round again "
@@ -34,8 +35,10 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
     m_edit->setAccessibleName(tr("Round number"));
     m_prompt->setBuddy(m_edit);
 
+    // It quotes the typed code's dictionary name, which may look like markup.
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("lProblem"));
+    m_problem->setTextFormat(Qt::PlainText);
     m_problem->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(this);
