@@ -2,18 +2,25 @@
 // What the real desktop shows when the system has no program for a help page,
 // an e-mail or a web address: the game's own help window, or a box from which
 // the address can be copied; nothing of its own when the system opened it.
+// Text from files, settings, dictionaries and codes is shown as it is, never
+// read as markup.
+#include "support/fifo_watch.h"
 #include "ui/desktop/system_desktop.h"
+#include "ui/main_window/round_number_dialog.h"
 #include "ui/windows/address_window.h"
 #include "ui/windows/help_window.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace {
 
@@ -35,6 +42,8 @@ private slots:
     void cleanup();
     void ownViewerWhenTheSystemHasNone_data();
     void ownViewerWhenTheSystemHasNone();
+    void untrustedTextShownAsItIs_data();
+    void untrustedTextShownAsItIs();
 
 private:
     QByteArray m_path = qgetenv("PATH");
@@ -104,6 +113,44 @@ void SystemDesktopTest::ownViewerWhenTheSystemHasNone()
         QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("Copy")), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), expected);
     }
+}
+
+void SystemDesktopTest::untrustedTextShownAsItIs_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("a settings value in a message box") << "box";
+    QTest::newRow("a typed code's dictionary name in Round Number") << "dialog";
+}
+
+void SystemDesktopTest::untrustedTextShownAsItIs()
+{
+    QFETCH(QString, where);
+    // Taken for markup, the picture it names is read: a FIFO blocks the window for good.
+    QTemporaryDir dir;
+    FifoWatch fifo(dir.filePath(QStringLiteral("fifo")));
+    const QString picture = QStringLiteral("<img src=%1>").arg(dir.filePath(QStringLiteral("fifo")));
+    QString shown;
+    if (where == "box") {
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            box->grab();
+            shown = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
+            box->close();
+        });
+        SystemDesktop().showMessage(nullptr, Desktop::BoxKind::Error, QStringLiteral("Splitwick"),
+                                    QStringLiteral("Cannot open file ") + picture);
+    } else {
+        RoundNumberDialog dialog(7);
+        dialog.setRound(QString(), RoundOptions{});
+        dialog.edit()->setText(QStringLiteral("02J8-GW00-0C1SV (%1)").arg(picture));
+        dialog.show();
+        dialog.grab();
+        shown = dialog.findChild<QLabel *>(QStringLiteral("lProblem"))->text();
+    }
+    QVERIFY2(shown.contains(picture), qPrintable(shown));
+    fifo.stop();
+    QCOMPARE(fifo.readers(), 0);
 }
 
 QTEST_MAIN(SystemDesktopTest)
