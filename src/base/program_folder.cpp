@@ -7,9 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <climits>
 #include <fcntl.h>
-#include <unistd.h>
+#include <filesystem>
 
 namespace {
 QString g_programFolder;
@@ -46,10 +45,10 @@ QString programFolder()
         // The executable's path as the system has it, links followed, in
         // bytes: Qt's own answer loses a name that is no UTF-8 and then
         // says "/".
-        QByteArray executable(PATH_MAX, Qt::Uninitialized);
-        const ssize_t length = ::readlink("/proc/self/exe", executable.data(), size_t(executable.size()));
-        if (length > 0 && length < executable.size())
-            g_programFolder = folderOfExecutable(executable.left(length));
+        std::error_code error;
+        const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+        if (!error)
+            g_programFolder = folderOfExecutable(QByteArray::fromStdString(executable.native()));
     }
     if (g_programFolder.isEmpty() && QCoreApplication::instance())
         g_programFolder = withOneTrailingSlash(QCoreApplication::applicationDirPath());

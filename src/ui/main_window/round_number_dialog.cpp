@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -114,4 +116,27 @@ void RoundNumberDialog::textChanged()
     m_deal->setEnabled(typed.ok());
     m_problem->setText(typed.problem);
     m_problem->setAccessibleName(m_problem->text());
+    fitText();
+}
+
+void RoundNumberDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    fitText();
+}
+
+void RoundNumberDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    fitText();
+}
+
+void RoundNumberDialog::fitText()
+{
+    if (!isVisible())
+        return;
+    const int needed = layout()->totalHeightForWidth(width());
+    setMinimumHeight(needed);
+    if (height() < needed)
+        resize(width(), needed);
 }

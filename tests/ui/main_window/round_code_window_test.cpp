@@ -145,6 +145,27 @@ private slots:
         QCOMPARE(game.options().dictionary(), QStringLiteral("wide"));
     }
 
+    void roundNumberShowsAllItsText()
+    {
+        GameFixture game;
+        TfrmMain &window = startWithWords(game);
+        dealWide(game);
+        QStringList cut;
+        QTimer::singleShot(0, &window, [&] {
+            auto *dialog = qobject_cast<RoundNumberDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            // A friend's code for a dictionary this game lacks: the line below says so at length.
+            dialog->edit()->setText(QStringLiteral("02J8-GW00-0C1SV (Words a friend gathered on a long journey)"));
+            QApplication::processEvents();
+            for (const QLabel *label : dialog->findChildren<QLabel *>())
+                if (label->isVisible() && label->height() < label->heightForWidth(label->width()))
+                    cut << label->objectName();
+            dialog->reject();
+        });
+        window.findChild<QAction *>("mRoundNumber")->trigger();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+    }
+
     void codeCheckedBesideHugeFiles()
     {
         GameFixture game;
