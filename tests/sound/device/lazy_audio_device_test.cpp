@@ -3,7 +3,9 @@
 // end-of-play notices reach the thread that asked, and a missing module is
 // silence, not a failure.
 
+#include "sound/game_sound.h"
 #include "sound/lazy_audio_device.h"
+#include "sound/sound_menu.h"
 #include "support/wave_maker.h"
 
 #include <QElapsedTimer>
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QtEndian>
 
 class LazyAudioDeviceTest : public QObject
 {
@@ -53,6 +56,54 @@ private slots:
         QVERIFY(device.mediaPlayer().play([&notified] { notified = QThread::currentThread(); }));
         QTRY_VERIFY_WITH_TIMEOUT(notified != nullptr, 3000);
         QCOMPARE(notified, QThread::currentThread());
+    }
+
+    // The music starts after the first paint, the device still on its way; the
+    // player ticks "Sound Effects" and presses F2 soon after: only the new
+    // game's sound is heard, through SDL's disk driver.
+    void switchToEffectsBeforeTheMusicIsHeard()
+    {
+        QTemporaryDir dir;
+        const QString recording = dir.filePath(QStringLiteral("out.raw"));
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(recording));
+        for (const auto &[name, wave] : {std::pair{"Mine.WAV", makeToneWave(2.0, 220)}, std::pair{"New.WAV", makeToneWave(0.3, 2000)}}) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(wave) == wave.size());
+        }
+        {
+            GameSound sound(std::make_unique<LazyAudioDevice>(QStringLiteral(SPLITWICK_BIN_DIR "/modules/splitwick-audio")));
+            SoundMenu menu(sound);
+            sound.setMusicFolder(dir.path());
+            sound.loadSounds(dir.path(), {QStringLiteral("None"), QStringLiteral("New.WAV")});
+            sound.loadMusic(QStringLiteral("Mine.WAV"));
+            sound.StartMusic();
+            menu.mSOundClick();
+            QTest::qWait(300);
+            sound.PlaySoundEffect(QStringLiteral("New.WAV"));
+            QTest::qWait(500);
+        }
+        QFile file(recording);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        // Windows of 20 ms sounding throughout: the tune crosses zero some
+        // nine times in one, the effect eighty.
+        int music = 0, effect = 0;
+        constexpr qsizetype Window = 44100 / 50 * 2;
+        for (qsizetype at = 0; (at + Window) * 2 <= bytes.size(); at += Window) {
+            int crossings = 0, loud = 0;
+            for (qsizetype i = at + 2; i < at + Window; i += 2) {
+                const qint16 sample = qFromLittleEndian<qint16>(bytes.constData() + 2 * i);
+                loud += std::abs(sample) > 300;
+                crossings += (sample < 0) != (qFromLittleEndian<qint16>(bytes.constData() + 2 * (i - 2)) < 0);
+            }
+            if (loud > Window / 2 * 3 / 4) {
+                music += crossings < 20;
+                effect += crossings > 60;
+            }
+        }
+        QCOMPARE(music, 0);
+        QVERIFY(effect > 5);
     }
 };
 
