@@ -1234,4 +1234,11 @@ Bitte ändern Sie Ihre Optionen.</translation>
         <translation>F2: neue Runde</translation>
     </message>
 </context>
+<context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Click or press a key to skip</source>
+        <translation>Klicken oder eine Taste drücken zum Überspringen</translation>
+    </message>
+</context>
 </TS>

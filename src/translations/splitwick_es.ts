@@ -1234,4 +1234,11 @@ Cambie sus opciones.</translation>
         <translation>F2: nueva partida</translation>
     </message>
 </context>
+<context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Click or press a key to skip</source>
+        <translation>Haz clic o pulsa una tecla para saltar</translation>
+    </message>
+</context>
 </TS>

@@ -1234,4 +1234,11 @@ Veuillez modifier vos options.</translation>
         <translation>F2 : nouvelle partie</translation>
     </message>
 </context>
+<context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Click or press a key to skip</source>
+        <translation>Cliquez ou appuyez sur une touche pour passer</translation>
+    </message>
+</context>
 </TS>

@@ -88,9 +88,21 @@ void TfrmSplash::paintEvent(QPaintEvent *)
     p.fillRect(rect(), Purple);
     const QRect client(FrameWidth, FrameWidth, ClientWidth, ClientHeight);
     p.setClipRect(client);
+    // A key or a click goes on at once: the foot says so, over whatever is shown.
+    const auto foot = [&p, &client] {
+        QFont small = p.font();
+        small.setPixelSize(11);
+        p.setFont(small);
+        // Clear of the picture's corners, which stay as drawn.
+        const QRect strip(client.left() + 4, client.bottom() - 18, client.width() - 8, 15);
+        p.fillRect(strip, QColor(0, 0, 0, 150));
+        p.setPen(Qt::white);
+        p.drawText(strip, Qt::AlignCenter | Qt::TextSingleLine, tr("Click or press a key to skip"));
+    };
     if (!m_picture.isNull()) {
         // Natural size from the client's top-left corner; the rest is cut off.
         p.drawImage(client.topLeft(), m_picture);
+        foot();
         return;
     }
     // No picture: a plain panel that still says what is starting.
@@ -101,6 +113,7 @@ void TfrmSplash::paintEvent(QPaintEvent *)
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(client, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("Splitwick"));
+    foot();
 }
 
 namespace {
