@@ -17,6 +17,7 @@
 #include "ui/windows/about_window.h"
 #include "ui/background/background_dialog.h"
 #include "ui/windows/debug_window.h"
+#include "ui/desktop/application.h"
 #include "ui/desktop/desktop.h"
 #include "ui/board/hover_hints.h"
 #include "ui/desktop/game_language.h"
@@ -132,6 +133,7 @@ void GameProgram::setUpSound(std::unique_ptr<AudioDevice> device)
 
 GameProgram::~GameProgram()
 {
+    GameApplication::setDisplayLostHandler({});
     // The Background dialog works on the main window's board: it goes first.
     m_bg.reset();
     // The engine and the Options dialog go before the options and the settings file they use.
@@ -146,6 +148,7 @@ SettingsFile &GameProgram::settings()
 int GameProgram::run()
 {
     QObject::connect(m_main.get(), &TfrmMain::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    GameApplication::setDisplayLostHandler([this] { m_main->displayLost(); });
     QTimer::singleShot(0, m_main.get(), [this] { m_main->show(); });
     return QApplication::exec();
 }

@@ -4,7 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <filesystem>
 
 namespace {
 QString g_programFolder;
@@ -19,18 +23,33 @@ QString withOneTrailingSlash(QString folder)
 }
 } // namespace
 
-QString folderOfExecutable(const QString &executablePath)
+QString folderOfExecutable(const QByteArray &executablePath)
 {
     const qsizetype cut = executablePath.lastIndexOf('/');
     if (cut < 0)
         return QStringLiteral("./");
-    if (cut == 0)
-        return QStringLiteral("/");
-    return withOneTrailingSlash(executablePath.left(cut));
+    const QByteArray folder = cut == 0 ? QByteArray("/") : executablePath.left(cut);
+    const QString name = QFile::decodeName(folder);
+    if (QFile::encodeName(name) == folder)
+        return withOneTrailingSlash(name);
+    // A name that is no UTF-8 (a folder named in Latin-1) has no text that
+    // names it again: the folder is held open for the process's life and
+    // reached through its descriptor.
+    const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return fd < 0 ? QString() : QStringLiteral("/proc/self/fd/%1/").arg(fd);
 }
 
 QString programFolder()
 {
+    if (g_programFolder.isEmpty()) {
+        // The executable's path as the system has it, links followed, in
+        // bytes: Qt's own answer loses a name that is no UTF-8 and then
+        // says "/".
+        std::error_code error;
+        const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+        if (!error)
+            g_programFolder = folderOfExecutable(QByteArray::fromStdString(executable.native()));
+    }
     if (g_programFolder.isEmpty() && QCoreApplication::instance())
         g_programFolder = withOneTrailingSlash(QCoreApplication::applicationDirPath());
     if (g_programFolder.isEmpty())

@@ -11,9 +11,11 @@ QString programFolder();
 // to the executable's folder.
 void setProgramFolder(const QString &folder);
 
-// The folder part of an executable path, ending in exactly one '/'; a leading
-// "//" of a network path stays as it is.
-QString folderOfExecutable(const QString &executablePath);
+// The folder part of an executable path as the system gives it (bytes),
+// ending in exactly one '/'; a leading "//" of a network path stays as it is.
+// A folder whose name is no UTF-8 is opened and named through its descriptor
+// ("/proc/self/fd/7/"); empty when that fails.
+QString folderOfExecutable(const QByteArray &executablePath);
 
 // ProgramFolder + relative name. Backslashes in the name become '/', and each
 // part of the name is matched without regard to case against what is on disk

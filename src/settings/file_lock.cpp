@@ -32,7 +32,8 @@ FileLock::FileLock(const QString &path, int timeoutMs)
     int fd = -1;
     for (;;) {
         if (fd < 0) {
-            fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+            // Never blocking on a FIFO put in the file's place.
+            fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
             if (fd < 0)
                 return;
         }

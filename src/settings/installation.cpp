@@ -69,6 +69,8 @@ Installation::Installation(OptionsModel &options, InstallationWarnings &warnings
     m_settings = std::make_unique<SettingsFile>(settingsPath);
     if (settingsRead)
         settingsRead(*m_settings);
+    // What a write killed before its rename left behind goes now.
+    m_settings->removeLeftovers();
 
     // 3. The dictionaries: file names minus their extension.
     QStringList dictionaries = listBoth(kbsFolder, QStringLiteral("kbs"), {QStringLiteral(".dic")});
@@ -79,6 +81,12 @@ Installation::Installation(OptionsModel &options, InstallationWarnings &warnings
     // 4. Every saved option.
     options.restore(*m_settings);
 
+    // A FIFO, a device or a huge file is not read, and not written over either.
+    if (!m_settings->readable())
+        warnings.warnInstallation(
+            QCoreApplication::translate("Files", "Cannot read the settings file %1. The game starts with its "
+                                                 "default settings and leaves that file as it is.")
+                .arg(QDir::toNativeSeparators(settingsPath)));
     // The installation is damaged, but the game can still run on what is there.
     if (!m_missingFolders.isEmpty()) {
         QStringList lines;

@@ -3,6 +3,7 @@
 #include "settings/settings_file.h"
 
 #include "base/game_error.h"
+#include "base/whole_file.h"
 #include "settings/file_lock.h"
 #include "settings/settings_scanner.h"
 #include "settings/settings_text.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -25,11 +27,11 @@ namespace {
 // A missing file reads as empty; an unreadable one fails.
 bool loadBytes(const QString &path, QByteArray &data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return !file.exists();
-    data = file.readAll();
-    return file.error() == QFile::NoError;
+    std::optional<QByteArray> bytes = readFile(path, FileKind::Settings);
+    if (!bytes)
+        return !QFileInfo::exists(path);
+    data = std::move(*bytes);
+    return true;
 }
 
 bool holdsLineBreak(const QString &text)
@@ -37,14 +39,18 @@ bool holdsLineBreak(const QString &text)
     return text.contains(u'\r') || text.contains(u'\n');
 }
 
-// A settings file may be a link (dotfiles often are), and the write goes to
-// where it points, but only into a regular file of the player's own.
+// Only a regular file is rewritten, or a missing one made: a FIFO or a
+// device in its place is never opened, not even for the lock. A settings file
+// may be a link (dotfiles often are), and the write goes to where it points,
+// but only into a regular file of the player's own.
 bool writableThroughLinks(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat link {};
-    if (::lstat(name.constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+    if (::lstat(name.constData(), &link) != 0)
         return true;
+    if (!S_ISLNK(link.st_mode))
+        return S_ISREG(link.st_mode);
     struct stat target {};
     return ::stat(name.constData(), &target) == 0 && S_ISREG(target.st_mode) && target.st_uid == ::geteuid();
 }
@@ -371,4 +377,31 @@ void SettingsFile::writeInteger(const QString &section, const QString &key, qint
 void SettingsFile::writeBool(const QString &section, const QString &key, bool value)
 {
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+int SettingsFile::removeLeftovers()
+{
+    const QFileInfo info(m_path);
+    // QSaveFile's name for its temporary file: ours followed by six letters or digits.
+    static const QRegularExpression temporary(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QString prefix = info.fileName();
+    QStringList found;
+    for (const QString &name : info.dir().entryList({prefix + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+        const QString path = info.dir().filePath(name);
+        struct stat st {};
+        if (name.startsWith(prefix) && temporary.match(QStringView(name).mid(prefix.size())).hasMatch()
+            && ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+            found << path;
+    }
+    // The lock is taken only then, and not waited for: a copy writing now is
+    // not killed, and the file it writes is its own.
+    if (found.isEmpty() || !info.isFile())
+        return 0;
+    const FileLock lock(m_path, 0);
+    if (!lock.locked())
+        return 0;
+    int removed = 0;
+    for (const QString &path : found)
+        removed += QFile::remove(path) ? 1 : 0;
+    return removed;
 }

@@ -75,6 +75,17 @@ public:
     void writeInteger(const QString &section, const QString &key, qint32 value);
     void writeBool(const QString &section, const QString &key, bool value);
 
+    // False when the file is there but is not read: not a regular file,
+    // larger than a settings file can be, or unreadable. Every read gives its
+    // default then, and every write fails, so the file stays as it is.
+    bool readable() const { return m_view.refresh(m_path); }
+
+    // Removes the temporary files of our own that writes killed before their
+    // rename left beside the file ("ZRV_XQ.INI.Ab12Cd"), while no other
+    // copy is writing: under the lock, which is taken on the file, so only
+    // when the file is there. Returns how many went.
+    int removeLeftovers();
+
     // How often reads went to the disk (the view's reads of the file).
     int fileReads() const { return m_view.fileReads(); }
 

@@ -2,9 +2,11 @@
 // The settings file parsed once into its first values, re-read when its stamp changes.
 #include "settings/settings_view.h"
 
+#include "base/whole_file.h"
 #include "settings/settings_text.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstring>
 #include <ctime>
@@ -148,9 +150,9 @@ bool SettingsView::refresh(const QString &path)
         return true;
     m_sections.clear();
     m_current = false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        if (file.exists())
+    QFile file;
+    if (!openToRead(file, path, FileKind::Settings)) {
+        if (QFileInfo::exists(path))
             return false;
         m_stamp = Stamp{}; // missing reads as empty, until it appears
         m_current = true;
@@ -165,11 +167,13 @@ bool SettingsView::refresh(const QString &path)
     Parser parser(m_sections);
     QByteArray buffer(ChunkSize, Qt::Uninitialized);
     qsizetype held = 0;
+    qint64 total = 0; // a file that grows while read is read no further than a settings file can be
     for (;;) {
         if (held == buffer.size())
             buffer.resize(buffer.size() * 2); // one line longer than the buffer
         const qint64 got = file.read(buffer.data() + held, buffer.size() - held);
-        if (got < 0) {
+        total += got;
+        if (got < 0 || total > largestFile(FileKind::Settings)) {
             m_sections.clear();
             return false;
         }

@@ -131,6 +131,14 @@ QByteArray &GameSound::music() const
     return m_music;
 }
 
+void GameSound::audibleChanged()
+{
+    if (!musicAudible() && m_musicPlaying && m_device->isSilent()) {
+        m_device->stopWave();
+        m_musicPlaying = false;
+    }
+}
+
 void GameSound::stopAll()
 {
     m_device->stopWave();

@@ -57,6 +57,12 @@ public:
     void closeMediaPlayer() override;
     bool musicIsHeard() const override { return m_musicPlaying && !m_device->isSilent(); }
 
+protected:
+    // Music started and not heard yet (the device still on its way) does not
+    // outlive a switch away from music: it is stopped before it is heard.
+    // Music already heard goes on until the next effect stops it.
+    void audibleChanged() override;
+
 private:
     void playThroughMediaPlayer(const QString &listedName);
     // The music's bytes, read on first use.

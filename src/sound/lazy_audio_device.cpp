@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <chrono>
+
 namespace {
 
 AudioDevice *loadDevice(const QString &module, QThread *owner)
@@ -40,9 +42,12 @@ LazyAudioDevice::LazyAudioDevice(const QString &module) : m_module(module), m_ti
 
 LazyAudioDevice::~LazyAudioDevice()
 {
-    m_timerContext.reset();
+    m_waitingWave.reset();
+    // The loading thread is done before anything goes; its word that it is
+    // done goes with the context.
     if (m_started)
-        isLoaded(); // the loading thread is done before anything goes
+        isLoaded();
+    m_timerContext.reset();
 }
 
 void LazyAudioDevice::startLoading()
@@ -51,7 +56,23 @@ void LazyAudioDevice::startLoading()
         return;
     m_started = true;
     QThread *owner = QThread::currentThread();
-    m_loading = std::async(std::launch::async, [module = m_module, owner] { return loadDevice(module, owner); });
+    m_loading = std::async(std::launch::async, [this, module = m_module, owner, context = m_timerContext.get()] {
+        AudioDevice *device = loadDevice(module, owner);
+        QMetaObject::invokeMethod(context, [this] { arrived(); }, Qt::QueuedConnection);
+        return device;
+    });
+}
+
+bool LazyAudioDevice::hasArrived()
+{
+    return m_waited || (m_started && m_loading.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+}
+
+void LazyAudioDevice::arrived()
+{
+    if (isLoaded() && m_waitingWave)
+        m_device->playWave(m_waitingWave->image, m_waitingWave->loop);
+    m_waitingWave.reset();
 }
 
 bool LazyAudioDevice::isLoaded()
@@ -80,12 +101,19 @@ void LazyAudioDevice::setLevel(int level)
 
 void LazyAudioDevice::playWave(const QByteArray &image, bool loop)
 {
+    if (!hasArrived()) {
+        m_waitingWave = Wave{image, loop};
+        startLoading();
+        return;
+    }
     device().playWave(image, loop);
 }
 
 void LazyAudioDevice::stopWave()
 {
-    device().stopWave();
+    m_waitingWave.reset();
+    if (hasArrived())
+        device().stopWave();
 }
 
 void LazyAudioDevice::setPaused(bool paused)

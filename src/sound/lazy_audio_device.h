@@ -9,14 +9,19 @@ class QObject;
 
 #include <future>
 #include <memory>
+#include <optional>
 
 // The audio device loaded from its own module on a thread of its own.
 // Loading the mixer library and the codecs it links takes longer than the
 // rest of start-up, and even on another thread it holds up the window's own
 // library loading, so it starts half a second after construction, once the
-// window is up, or at the first request that needs the device, which then
-// waits for it. The level is kept here until the device is there. A module
-// that is missing or cannot be loaded leaves the game silent, without a word.
+// window is up, or at the first request that needs the device. A wave asked
+// for before the device is there waits here and starts as it arrives, unless
+// a stop or another wave comes first: nothing waits for it meanwhile (the
+// music's start after the first paint among it). The media player's requests
+// wait for the device. The level is kept here until the device is there. A
+// module that is missing or cannot be loaded leaves the game silent, without
+// a word.
 class LazyAudioDevice : public AudioDevice, private MediaPlayer
 {
 public:
@@ -45,6 +50,11 @@ public:
     using Create = AudioDevice *(*)();
 
 private:
+    // Whether the module has answered, without waiting for it.
+    bool hasArrived();
+    // On this thread, once the module has answered: the waiting wave starts.
+    void arrived();
+
     bool open(const QString &path) override;
     bool openImage(const QByteArray &image) override;
     bool play(std::function<void()> onFinished) override;
@@ -60,4 +70,10 @@ private:
     std::unique_ptr<AudioDevice> m_device;
     bool m_waited = false;
     int m_level = FullLevel;
+    struct Wave
+    {
+        QByteArray image;
+        bool loop;
+    };
+    std::optional<Wave> m_waitingWave;
 };

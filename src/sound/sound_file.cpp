@@ -2,32 +2,21 @@
 // Reading a sound or music file with its type and size checked, and finding it in a folder.
 #include "sound/sound_file.h"
 
+#include "base/whole_file.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace SoundFile {
 
 bool readable(const QString &path)
 {
-    // isFile() follows links and is false for FIFOs, sockets and devices,
-    // which are never opened: opening a FIFO blocks until a writer comes.
-    const QFileInfo info(path);
-    return info.isFile() && info.size() <= MaxBytes && info.isReadable();
+    return fileFits(path, FileKind::Sound);
 }
 
 std::optional<QByteArray> read(const QString &path)
 {
-    if (!readable(path))
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // The size may have changed since, or not be known (files of /proc).
-    QByteArray bytes = file.read(MaxBytes + 1);
-    if (file.error() != QFile::NoError || bytes.size() > MaxBytes)
-        return std::nullopt;
-    return bytes;
+    return readFile(path, FileKind::Sound);
 }
 
 Finder inFolder(const QString &folder)

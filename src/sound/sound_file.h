@@ -9,18 +9,16 @@
 
 // Sound and music files come from folders anyone can drop things into: a
 // file is read only when it is a regular file (a link is followed) of at most
-// MaxBytes, and never more than that is read, whatever it claims.
+// a sound file's size (FileKind::Sound), and never more than that is read,
+// whatever it claims.
 namespace SoundFile {
-
-// About six minutes of CD-quality WAVE.
-inline constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 
 // The whole file, or nothing for a missing, unreadable, too large or special
 // file (a FIFO or a device would block or never end).
 std::optional<QByteArray> read(const QString &path);
 
 // Whether read() would find a file to read: a regular, readable file of at most
-// MaxBytes (it may still change or go before it is read).
+// a sound file's size (it may still change or go before it is read).
 bool readable(const QString &path);
 
 // Where a listed sound or music file is read from, by its listed name.

@@ -44,9 +44,14 @@ public:
     {
         m_effectsAudible = effects;
         m_musicAudible = music;
+        audibleChanged();
     }
     bool effectsAudible() const { return m_effectsAudible; }
     bool musicAudible() const { return m_musicAudible; }
+
+protected:
+    // After each change of what may be heard.
+    virtual void audibleChanged() {}
 
 private:
     bool m_effectsAudible = false;

@@ -265,6 +265,10 @@
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>Cannot read the settings file %1. The game starts with its default settings and leaves that file as it is.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Das Spiel startet mit seinen Standardeinstellungen und lässt diese Datei, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>HelpLinks</name>

@@ -265,6 +265,10 @@
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
     </message>
+    <message>
+        <source>Cannot read the settings file %1. The game starts with its default settings and leaves that file as it is.</source>
+        <translation>No se puede leer el archivo de ajustes %1. El juego empieza con sus ajustes predeterminados y deja ese archivo como está.</translation>
+    </message>
 </context>
 <context>
     <name>HelpLinks</name>

@@ -265,6 +265,10 @@
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
+    <message>
+        <source>Cannot read the settings file %1. The game starts with its default settings and leaves that file as it is.</source>
+        <translation>Impossible de lire le fichier de réglages %1. Le jeu démarre avec ses réglages par défaut et laisse ce fichier tel qu&apos;il est.</translation>
+    </message>
 </context>
 <context>
     <name>HelpLinks</name>

@@ -12,6 +12,8 @@
 // (barring a rare collision: round codes keep only the low bits).
 quint32 dictionaryContentId(QByteArrayView bytes);
 
-// The id of a dictionary file's bytes; nothing when it cannot be read. The
-// last ids are kept by path, size and change time, so asking again is cheap.
+// The id of a dictionary file's bytes, read a piece at a time; nothing when
+// it cannot be read or is no dictionary (its signature and size are looked at
+// before anything else is read). Each file's answer is kept by path until the
+// file changes, so asking again reads nothing.
 std::optional<quint32> dictionaryFileId(const QString &path);

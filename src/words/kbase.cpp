@@ -4,9 +4,11 @@
 #include "words/ascii_case.h"
 
 #include "base/game_error.h"
+#include "base/whole_file.h"
 #include "words/kbase_reader.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <bit>
@@ -342,6 +344,11 @@ void TKbItems::keepOnlyWhatIsUsed()
 
 // --- tZRVDictionary --------------------------------------------------------
 
+bool startsAsDictionary(QFile &file)
+{
+    return file.peek(4) == QByteArrayView("TPF0");
+}
+
 tZRVDictionary::tZRVDictionary() = default;
 
 tZRVDictionary::~tZRVDictionary() = default;
@@ -351,20 +358,22 @@ void tZRVDictionary::LoadFromFile(const QString &fileName)
     // Cleared first, so a failed load never leaves the old entries behind.
     m_items.Clear();
     try {
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly))
-            throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to create stream"));
+        const QString failed = QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base");
+        QFile file;
+        if (!openToRead(file, fileName, FileKind::Dictionary)) {
+            // A regular file larger than any dictionary is no dictionary.
+            throw GameError(QFileInfo(fileName).isFile()
+                                ? failed
+                                : QCoreApplication::translate("KnowledgeBase", "Unable to create stream"));
+        }
         // The signature first: any large file that is no dictionary is
         // refused without being read.
-        const QByteArray signature = file.read(4);
-        if (signature != QByteArrayView("TPF0") || !file.seek(0))
-            throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
-        QByteArray data = file.readAll();
-        const bool readFailed = file.error() != QFileDevice::NoError;
-        file.close();
-        if (readFailed)
-            throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));
-        LoadFromData(std::move(data));
+        if (!startsAsDictionary(file))
+            throw GameError(failed);
+        std::optional<QByteArray> data = readRest(file, FileKind::Dictionary);
+        if (!data)
+            throw GameError(failed);
+        LoadFromData(std::move(*data));
     } catch (const std::bad_alloc &) {
         // Out of memory is a load that failed, like any other.
         throw GameError(QCoreApplication::translate("KnowledgeBase", "Unable to load the Knowledge Base"));

@@ -23,6 +23,8 @@
 #include <optional>
 #include <vector>
 
+class QFile;
+
 // The 128 attributes in ordinal order. Dictionary files name attributes by
 // these texts, so the spelling matters at run time.
 #define SPLITWICK_KBI_ATTRIBUTES(X) \
@@ -221,6 +223,10 @@ public:
     // Bytes held for loaded texts and where they are (the arena and its table).
     qsizetype loadedBytes() const { return m_buffer.size() + m_spanCapacity * qsizetype(sizeof(quint32)); }
 };
+
+// Whether an opened file starts as a dictionary does ("TPF0"), read without
+// moving on: what is no dictionary need not be read any further.
+bool startsAsDictionary(QFile &file);
 
 // The store: one dictionary's entries plus the component's own properties.
 class tZRVDictionary

@@ -6,8 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class ProgramFolderTest : public QObject
 {
@@ -19,6 +25,7 @@ private slots:
     void setFolderKeepsOneSlash();
     void dataPath_data();
     void dataPath();
+    void folderNamedInLatin1();
 
 private:
     QTemporaryDir m_dir;
@@ -40,7 +47,7 @@ void ProgramFolderTest::folderOfExecutable()
 {
     QFETCH(QString, executable);
     QFETCH(QString, folder);
-    QCOMPARE(::folderOfExecutable(executable), folder);
+    QCOMPARE(::folderOfExecutable(QFile::encodeName(executable)), folder);
 }
 
 void ProgramFolderTest::setFolderKeepsOneSlash()
@@ -50,7 +57,7 @@ void ProgramFolderTest::setFolderKeepsOneSlash()
     setProgramFolder("/tmp/game");
     QCOMPARE(programFolder(), QString("/tmp/game/"));
     setProgramFolder(QString()); // back to the default, never the root
-    QCOMPARE(programFolder(), QDir::currentPath() + '/');
+    QCOMPARE(programFolder(), QFileInfo(QFile::symLinkTarget("/proc/self/exe")).path() + '/');
 }
 
 void ProgramFolderTest::dataPath_data()
@@ -84,6 +91,34 @@ void ProgramFolderTest::dataPath()
     setProgramFolder(m_dir.path());
     QCOMPARE(::dataPath(relative), m_dir.path() + '/' + expected);
     setProgramFolder(QString());
+}
+
+void ProgramFolderTest::folderNamedInLatin1()
+{
+    // The copy run below, from a folder whose name is no UTF-8 ("café" in
+    // Latin-1): its data are beside it, never in "/".
+    if (qEnvironmentVariableIsSet("SPLITWICK_LATIN1_COPY")) {
+        QVERIFY2(QFileInfo(::dataPath("kbs/words.dic")).isFile(), qPrintable(programFolder()));
+        return;
+    }
+    QVERIFY(m_dir.isValid());
+    const std::string folder = QFile::encodeName(m_dir.path()).toStdString() + "/caf\xe9";
+    QVERIFY(std::filesystem::create_directories(folder + "/kbs"));
+    std::ofstream(folder + "/kbs/words.dic") << "TPF0";
+    const std::string copy = folder + "/program_folder_test";
+    std::filesystem::copy_file(std::filesystem::read_symlink("/proc/self/exe"), copy);
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        setenv("SPLITWICK_LATIN1_COPY", "1", 1);
+        execl(copy.c_str(), copy.c_str(), "-silent", "folderNamedInLatin1", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    std::filesystem::remove_all(folder); // beyond QTemporaryDir, which names files by text
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
 }
 
 QTEST_APPLESS_MAIN(ProgramFolderTest)

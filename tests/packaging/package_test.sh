@@ -17,9 +17,8 @@ cached() { sed -n "s/^$1:[A-Z]*=//p" "$2/CMakeCache.txt"; }
 if [ "$(cached SPLITWICK_HARDENED "$build")" != ON ]; then
   source_dir=$(cached CMAKE_HOME_DIRECTORY "$build")
   hardened=$build/hardened-package
-  # The package test's own maintainer: the project sets no address. Exported,
-  # so that a re-run of CMake inside the build below keeps it.
-  export DEBFULLNAME="Splitwick package test" DEBEMAIL="package-test@splitwick.invalid"
+  # Built as the README says: no address of the project's, nor the packager's.
+  unset DEBFULLNAME DEBEMAIL
   cmake -S "$source_dir" -B "$hardened" -DCMAKE_BUILD_TYPE=Release -DSPLITWICK_BENCHMARKS=OFF \
       -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
       -DCMAKE_CXX_COMPILER_LAUNCHER="$(cached CMAKE_CXX_COMPILER_LAUNCHER "$build")" >/dev/null

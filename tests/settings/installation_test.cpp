@@ -37,6 +37,7 @@ private slots:
     void startingSettingsOnlyForANewPlayer_data();
     void startingSettingsOnlyForANewPlayer();
     void shippedStartingSettingsNameShippedSounds();
+    void leftoversOfKilledWritesGoAtStart();
 
 private:
     QString iniPath() const { return m_temp.path(); }
@@ -158,6 +159,21 @@ void InstallationTest::shippedStartingSettingsNameShippedSounds()
         const QString folder = SoundSlot(i) == SoundSlot::Music ? "music/" : "sound/";
         QVERIFY2(QFileInfo(dataPath(folder + file)).isFile(), qPrintable(file + " is not shipped"));
     }
+}
+
+void InstallationTest::leftoversOfKilledWritesGoAtStart()
+{
+    // A write killed between its temporary file and the rename leaves one
+    // behind, named as Qt names it; the next start removes those, nothing else.
+    touch(iniPath(), "[Options]\r\nPresets=7\r\n");
+    for (const char *name : {".czaCaQ", ".X1y2Z3", ".bak", ".czaCaQ1", ".lock"})
+        touch(iniPath() + QLatin1String(name));
+    OptionsModel options;
+    RecordedWarnings warnings;
+    Installation installation(options, warnings);
+    QCOMPARE(QDir(m_temp.folder()).entryList({"ZRV_XQ.INI*"}, QDir::Files),
+             (QStringList{"ZRV_XQ.INI", "ZRV_XQ.INI.bak", "ZRV_XQ.INI.czaCaQ1", "ZRV_XQ.INI.lock"}));
+    QCOMPARE(options.presetsIndex(), 7);
 }
 
 QTEST_GUILESS_MAIN(InstallationTest)

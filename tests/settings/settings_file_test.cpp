@@ -423,18 +423,18 @@ void SettingsFileTest::wholeFileRoundTrip()
     for (int i = 0; i < bytes.size(); ++i)
         bytes[i] = char(i * 7);
     writeWholeFile(path, bytes);
-    QCOMPARE(readWholeFile(path), bytes);
+    QCOMPARE(readWholeFile(path, FileKind::Settings), bytes);
     writeWholeFile(path, "short"); // truncates
-    QCOMPARE(readWholeFile(path), QByteArray("short"));
+    QCOMPARE(readWholeFile(path, FileKind::Settings), QByteArray("short"));
     writeWholeFile(path, QByteArray());
-    QCOMPARE(readWholeFile(path), QByteArray());
+    QCOMPARE(readWholeFile(path, FileKind::Settings), QByteArray());
 }
 
 void SettingsFileTest::wholeFileFailuresNameThePath()
 {
     const QString missing = m_temp.filePath("nothere.wav");
-    QCOMPARE(errorOf([&] { readWholeFile(missing); }), "Cannot open file " + missing);
-    QCOMPARE(errorOf([&] { readWholeFile(m_temp.folder()); }), "Cannot open file " + m_temp.folder());
+    QCOMPARE(errorOf([&] { readWholeFile(missing, FileKind::Settings); }), "Cannot open file " + missing);
+    QCOMPARE(errorOf([&] { readWholeFile(m_temp.folder(), FileKind::Settings); }), "Cannot open file " + m_temp.folder());
 
     const QString unwritable = m_temp.filePath("nofolder/XQBG.BMP");
     QCOMPARE(errorOf([&] { writeWholeFile(unwritable, "x"); }), "Cannot create file " + unwritable);

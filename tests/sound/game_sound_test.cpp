@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound rules against a device that records what it is asked to do.
 #include "base/game_error.h"
+#include "base/whole_file.h"
 #include "sound/game_sound.h"
 #include "sound/sound_file.h"
 #include "sound/sound_menu.h"
@@ -127,7 +128,7 @@ void GameSoundTest::init()
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.wav")).constData(), 0600) == 0);
         QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.wav")));
         QFile huge(dir.filePath("huge.wav"));
-        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(SoundFile::MaxBytes + 1)); // sparse
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(largestFile(FileKind::Sound) + 1)); // sparse
     }
 }
 

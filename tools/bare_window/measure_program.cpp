@@ -7,6 +7,7 @@
 // Usage: measure-program [words] - with words, first deals a round of that
 // many words of the longest split format ("25 letters: 5-5-5-5-5").
 #include "app/game_program.h"
+#include "base/program_folder.h"
 #include "round/board.h"
 #include "round/round_engine.h"
 #include "settings/options_model.h"
@@ -28,7 +29,7 @@ int main(int argc, char *argv[])
     app.setDesktop(&desktop);
     initialiseProgram();
     GameProgram program(desktop, [] {
-        return std::make_unique<LazyAudioDevice>(QCoreApplication::applicationDirPath() + "/modules/splitwick-audio");
+        return std::make_unique<LazyAudioDevice>(programFolder() + "modules/splitwick-audio");
     });
     TfrmMain &window = program.mainWindow();
     window.setSplashEnabled(false);

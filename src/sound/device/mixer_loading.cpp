@@ -7,7 +7,6 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <QFile>
 
 namespace MixerLoading {
 
@@ -26,11 +25,6 @@ Mix_Music *musicImage(const QByteArray &image)
         return nullptr;
     SDL_RWops *source = SDL_RWFromConstMem(image.constData(), int(image.size()));
     return source ? Mix_LoadMUSType_RW(source, MUS_WAV, 1) : nullptr;
-}
-
-Mix_Music *musicFile(const QString &path)
-{
-    return Mix_LoadMUS(QFile::encodeName(path).constData());
 }
 
 namespace {

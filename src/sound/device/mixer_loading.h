@@ -20,10 +20,6 @@ Mix_Chunk *waveChunk(const QByteArray &image);
 // music lives: only a WAVE image with a playable header.
 Mix_Music *musicImage(const QByteArray &image);
 
-// A file for the media player, opened as the mixer opens a path: by its
-// name's extension (an MP3).
-Mix_Music *musicFile(const QString &path);
-
 // An MP3 image for the media player, held by the caller while the music
 // lives. Its ID3 and APE tags are cut off first: the mixer's own tag reader
 // overruns its buffers on damaged tags, and the game needs only the sound.

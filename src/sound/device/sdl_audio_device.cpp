@@ -7,8 +7,9 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "base/whole_file.h"
+
 #include <QByteArray>
-#include <QFile>
 
 #include <algorithm>
 
@@ -196,10 +197,6 @@ void SdlAudioDevice::stopWave()
     markCut();
 }
 
-namespace {
-constexpr qint64 MaxMusicBytes = 64 * 1024 * 1024;
-} // namespace
-
 bool SdlAudioDevice::open(const QString &path)
 {
     close();
@@ -207,10 +204,10 @@ bool SdlAudioDevice::open(const QString &path)
         return false;
     // Read whole (the game checked its type and size before) so that its tags
     // can be cut off before the mixer reads them.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxMusicBytes)
+    std::optional<QByteArray> bytes = readFile(path, FileKind::Sound);
+    if (!bytes)
         return false;
-    m_musicImage = file.readAll();
+    m_musicImage = std::move(*bytes);
     m_music = m_musicImage.startsWith("RIFF") ? MixerLoading::musicImage(m_musicImage)
                                                : MixerLoading::mp3Image(m_musicImage);
     if (!m_music)

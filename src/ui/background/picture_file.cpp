@@ -2,8 +2,9 @@
 // Reading whole background pictures and writing them through a temporary file.
 #include "ui/background/picture_file.h"
 
+#include "base/whole_file.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
 #include <QtEndian>
@@ -54,11 +55,8 @@ qint64 bitmapLength(const QByteArray &head)
 QImage readWholePicture(const QString &path)
 {
     // Only a regular file: a FIFO or a device named *.bmp would block or never end.
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return QImage();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openToRead(file, path, FileKind::Picture))
         return QImage();
     if (file.size() < bitmapLength(file.peek(64)))
         return QImage();

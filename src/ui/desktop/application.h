@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <exception>
+#include <functional>
 
 class Desktop;
 
@@ -24,6 +25,11 @@ public:
 
     // Shows an uncaught error's message the way notify() does.
     static void showUncaughtError(const QString &message);
+
+    // What runs when the connection to the display breaks (the X server or
+    // the compositor gone, the window killed by the window system), on the
+    // window thread, before the process ends at once; none to clear it.
+    static void setDisplayLostHandler(std::function<void()> handler);
 
 private:
     Desktop *m_desktop = nullptr;

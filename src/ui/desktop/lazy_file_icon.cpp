@@ -2,6 +2,10 @@
 // An icon engine that reads its picture file on first use.
 #include "ui/desktop/lazy_file_icon.h"
 
+#include "base/whole_file.h"
+#include "ui/background/picture_file.h"
+
+#include <QFile>
 #include <QIconEngine>
 #include <QImageReader>
 
@@ -48,13 +52,15 @@ private:
     QIcon &icon()
     {
         if (!m_icon)
-            m_icon.emplace(m_path);
+            m_icon.emplace(QPixmap::fromImage(readWholePicture(m_path)));
         return *m_icon;
     }
     QSize headerSize()
     {
-        if (!m_headerSize)
-            m_headerSize = QImageReader(m_path).size();
+        if (!m_headerSize) {
+            QFile file;
+            m_headerSize = openToRead(file, m_path, FileKind::Picture) ? QImageReader(&file).size() : QSize();
+        }
         return *m_headerSize;
     }
 

@@ -27,7 +27,12 @@ QMessageBox::Icon iconOf(Desktop::BoxKind kind)
 QMessageBox::StandardButton SystemDesktop::showMessage(QWidget *parent, BoxKind kind, const QString &title,
                                                        const QString &text, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(iconOf(kind), title, text, buttons, parent);
+    QMessageBox box(iconOf(kind), title, QString(), buttons, parent);
+    // Before the text: a message carries file names, settings and dictionary
+    // texts, which Qt would take for markup when they look like it, loading
+    // any picture an <img> names.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     return QMessageBox::StandardButton(box.exec());
 }
 

@@ -138,6 +138,12 @@ public:
 
     int activationCount() const { return m_activationCount; }
 
+    // The display is gone (the X server or the compositor, or the window
+    // killed by the window system): what a close saves is saved and the
+    // sound stopped, touching nothing on screen. Failed writes go to the
+    // error stream, there being nowhere to show them.
+    void displayLost();
+
 signals:
     // After FormClose has run: the application ends.
     void closed();
@@ -157,6 +163,9 @@ private:
     void restoreLook();
     void newsCheck();
     void FormClose();
+    // The close's steps after the banner: a failed write is passed to report
+    // and closing goes on; withDisplay, the music fades out first.
+    void closeSteps(bool withDisplay, const std::function<void(const QString &)> &report);
     void centreOnScreen();
     // Sizes the window for the board's natural size at the zoom, centred on
     // centre (screen coordinates), within the screen's available area.

@@ -142,7 +142,20 @@ void TfrmMain::FormClose()
 {
     banner().clear();
     QCoreApplication::processEvents();
-    // Nothing here may keep the program from ending: a failed write is shown and closing goes on.
+    closeSteps(true, [this](const QString &text) { showError(text); });
+}
+
+void TfrmMain::displayLost()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    closeSteps(false, [](const QString &text) { qWarning("%s", qUtf8Printable(text)); });
+}
+
+void TfrmMain::closeSteps(bool withDisplay, const std::function<void(const QString &)> &report)
+{
+    // Nothing here may keep the program from ending: a failed write is reported and closing goes on.
     try {
         m_options.save(m_settings);
         // A window sized by hand keeps its board's size too; a maximised one the zoom chosen before.
@@ -151,19 +164,19 @@ void TfrmMain::FormClose()
         if (m_zoom != m_settings.readInteger(OptionsSection, BoardZoom::Key, BoardZoom::Natural))
             m_settings.writeInteger(OptionsSection, BoardZoom::Key, m_zoom);
     } catch (const GameError &error) {
-        showError(error.message());
+        report(error.message());
     }
     banner().stopTimer();
     m_engine->keepRound(); // with the clock's time to its next tick
     m_penaltyTimer->stop();
-    if (m_menus->ticked(MenuCommand::Music))
+    if (withDisplay && m_menus->ticked(MenuCommand::Music))
         fadeOutMusic(*m_sound, [] { QCoreApplication::processEvents(); });
     m_sound->stopAll();
     m_sound->restoreDeviceVolume();
     if (m_backgroundImage->hasPicture()) {
         const QString path = PlayerFolders::writtenFilePath(QStringLiteral("XQBG.BMP"));
         if (!m_backgroundImage->savePicture(path))
-            showError(QCoreApplication::translate("Files", "Unable to write to %1").arg(path));
+            report(QCoreApplication::translate("Files", "Unable to write to %1").arg(path));
     }
     m_sound->closeMediaPlayer();
 }

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -19,6 +21,7 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
     shown->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_code = new QLabel(this);
     m_code->setObjectName(QStringLiteral("lCode"));
+    m_code->setTextFormat(Qt::PlainText);
     m_code->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_code->hide();
     m_prompt = new QLabel(tr("Type a round's number to deal that round again "
@@ -34,8 +37,10 @@ RoundNumberDialog::RoundNumberDialog(quint32 current, QWidget *parent) : QDialog
     m_edit->setAccessibleName(tr("Round number"));
     m_prompt->setBuddy(m_edit);
 
+    // It quotes the typed code's dictionary name, which may look like markup.
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("lProblem"));
+    m_problem->setTextFormat(Qt::PlainText);
     m_problem->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -111,4 +116,27 @@ void RoundNumberDialog::textChanged()
     m_deal->setEnabled(typed.ok());
     m_problem->setText(typed.ok() ? typed.note : typed.problem);
     m_problem->setAccessibleName(m_problem->text());
+    fitText();
+}
+
+void RoundNumberDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    fitText();
+}
+
+void RoundNumberDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    fitText();
+}
+
+void RoundNumberDialog::fitText()
+{
+    if (!isVisible())
+        return;
+    const int needed = layout()->totalHeightForWidth(width());
+    setMinimumHeight(needed);
+    if (height() < needed)
+        resize(width(), needed);
 }

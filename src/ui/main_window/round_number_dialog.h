@@ -33,8 +33,15 @@ public:
     QLineEdit *edit() const { return m_edit; }
     QPushButton *dealButton() const { return m_deal; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void textChanged();
+    // Wrapped lines take more height as they grow, which a dialog's minimum
+    // size does not follow by itself: the dialog keeps the height they need.
+    void fitText();
 
     QLineEdit *m_edit;
     QLabel *m_code;

@@ -3,6 +3,7 @@
 #include "ui/windows/splash_window.h"
 
 #include "base/program_folder.h"
+#include "ui/background/picture_file.h"
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/game_language.h"
 
@@ -48,7 +49,7 @@ bool TfrmSplash::eventFilter(QObject *watched, QEvent *event)
 bool TfrmSplash::loadPicture(const QString &path)
 {
     m_file = path;
-    m_picture = QImage(path);
+    m_picture = readWholePicture(path);
     update();
     return !m_picture.isNull();
 }

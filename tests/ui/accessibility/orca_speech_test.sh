@@ -1,10 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What Orca says: the screen reader runs beside the game (atspi_round_driver,
-# at a player's pace) on the accessibility bus, without a speech synthesizer,
-# and its debug log's "SPEECH OUTPUT" lines are what it would have spoken.
-# A drop's result, the win and the loss must be among them. Installs what it
-# needs; exit 77 (skipped) only when the packages cannot be had.
+# which waits for each line to be said) on the accessibility bus, without a
+# speech synthesizer, and its debug log's "SPEECH OUTPUT" lines are what it
+# would have spoken. A drop's result, the win and the loss must be among them:
+# one check a line below, and a heard() step in the driver for each. Installs
+# what it needs; exit 77 (skipped) only when the packages cannot be had.
 set -u
 driver="$1"
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,25 +15,21 @@ need_packages at-spi2-core python3-pyatspi xvfb dbus orca || exit 77
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export SPLITWICK_DRIVER="$driver"
-# Orca will not start while another Orca of this user runs, in any session:
-# the last run's may still be ending (a test run just before, by hand).
-for i in $(seq 100); do pgrep -u "$(id -u)" -x orca >/dev/null || break; sleep 0.1; done
+export SPLITWICK_DRIVER="$driver" SPLITWICK_ORCA="$here/orca_launcher.py"
 in_bus_session "$work" '
-  orca --user-prefs "$WORK/orca-prefs" --debug-file "$WORK/orca.log" >"$WORK/orca.txt" 2>&1 & orca=$!
-  # Orca is listening once the registry lists its focus listener.
-  bus=$(dbus-send --session --dest=org.a11y.Bus --print-reply=literal /org/a11y/bus org.a11y.Bus.GetAddress | tr -d " ")
-  for i in $(seq 150); do
-    dbus-send --bus="$bus" --dest=org.a11y.atspi.Registry --print-reply /org/a11y/atspi/registry \
-      org.a11y.atspi.Registry.GetRegisteredEvents 2>/dev/null | grep -qi "statechanged:focused" && break
+  "$SPLITWICK_ORCA" --user-prefs "$WORK/orca-prefs" --debug-file "$WORK/orca.log" >"$WORK/orca.txt" 2>&1 & orca=$!
+  # Ready once it has started listening; however long a busy machine makes that.
+  until grep -q "ORCA: Startup complete" "$WORK/orca.log" 2>/dev/null; do
+    kill -0 $orca 2>/dev/null || { echo "Orca ended before it was ready:"; cat "$WORK/orca.txt"; exit 1; }
     sleep 0.1
   done
-  SPLITWICK_KEY_PAUSE_MS=300 SPLITWICK_DROP_PAUSE_MS=1500 \
+  # The driver waits for Orca to deal with each key and to say each line.
+  SPLITWICK_HEARD_FILE="$WORK/orca.log" SPLITWICK_HEARD_AFTER="SPEECH OUTPUT: '\''" \
+    SPLITWICK_READER_TAKES="EVENT MANAGER: Queueing " SPLITWICK_READER_IDLE="ORCA TEST: idle" \
     QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
     "$SPLITWICK_DRIVER" >"$WORK/driver.txt" 2>&1
   echo $? >"$WORK/driver.rc"
-  sleep 2
-  # Orca writes out its log as it shuts down, which may then hang.
+  # Its log is written line by line: nothing said is lost when it is stopped.
   kill $orca
   for i in $(seq 50); do kill -0 $orca 2>/dev/null || break; sleep 0.1; done
   kill -9 $orca 2>/dev/null

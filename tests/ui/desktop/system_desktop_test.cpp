@@ -2,7 +2,11 @@
 // What the real desktop shows when the system has no program for a help page,
 // an e-mail or a web address: the game's own help window, or a box from which
 // the address can be copied; nothing of its own when the system opened it.
+// Text from files, settings, dictionaries and codes is shown as it is, never
+// read as markup.
+#include "support/fifo_watch.h"
 #include "ui/desktop/system_desktop.h"
+#include "ui/main_window/round_number_dialog.h"
 #include "ui/windows/address_window.h"
 #include "ui/windows/help_window.h"
 
@@ -14,13 +18,16 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -88,6 +95,8 @@ private slots:
     void ownViewerWhenTheSystemHasNone();
     void viewerShowsThePageAsABrowserWould_data();
     void viewerShowsThePageAsABrowserWould();
+    void untrustedTextShownAsItIs_data();
+    void untrustedTextShownAsItIs();
 
 private:
     QByteArray m_path = qgetenv("PATH");
@@ -231,6 +240,44 @@ void SystemDesktopTest::viewerShowsThePageAsABrowserWould()
     QVERIFY2(red > 0 && green > 0 && cell > 0, qPrintable(QStringLiteral("%1 %2 %3").arg(red).arg(green).arg(cell)));
     const QPoint beyond(last.right() + 80, last.center().y());
     QVERIFY(shot.pixelColor(beyond) != QColor(0xbc, 0x9c, 0xf8));
+}
+
+void SystemDesktopTest::untrustedTextShownAsItIs_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("a settings value in a message box") << "box";
+    QTest::newRow("a typed code's dictionary name in Round Number") << "dialog";
+}
+
+void SystemDesktopTest::untrustedTextShownAsItIs()
+{
+    QFETCH(QString, where);
+    // Taken for markup, the picture it names is read: a FIFO blocks the window for good.
+    QTemporaryDir dir;
+    FifoWatch fifo(dir.filePath(QStringLiteral("fifo")));
+    const QString picture = QStringLiteral("<img src=%1>").arg(dir.filePath(QStringLiteral("fifo")));
+    QString shown;
+    if (where == "box") {
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            box->grab();
+            shown = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
+            box->close();
+        });
+        SystemDesktop().showMessage(nullptr, Desktop::BoxKind::Error, QStringLiteral("Splitwick"),
+                                    QStringLiteral("Cannot open file ") + picture);
+    } else {
+        RoundNumberDialog dialog(7);
+        dialog.setRound(QString(), RoundOptions{});
+        dialog.edit()->setText(QStringLiteral("02J8-GW00-0C1SV (%1)").arg(picture));
+        dialog.show();
+        dialog.grab();
+        shown = dialog.findChild<QLabel *>(QStringLiteral("lProblem"))->text();
+    }
+    QVERIFY2(shown.contains(picture), qPrintable(shown));
+    fifo.stop();
+    QCOMPARE(fifo.readers(), 0);
 }
 
 QTEST_MAIN(SystemDesktopTest)

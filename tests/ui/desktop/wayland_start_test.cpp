@@ -3,6 +3,7 @@
 // starts, asks its first-start question although the compositor need not
 // activate a new window, carries its icon and launcher id, and deals a round on a key.
 #include "app/game_program.h"
+#include "base/program_folder.h"
 #include "ui/desktop/application.h"
 #include "ui/main_window/help_links.h"
 
@@ -41,6 +42,8 @@ void WaylandStartTest::startsAsksAndDeals()
 
 int main(int argc, char *argv[])
 {
+    // The icon the game carries is read from its data: the shipped one.
+    setProgramFolder(QStringLiteral(SPLITWICK_SOURCE_DIR "/data"));
     GameApplication app(argc, argv);
     initialiseProgram();
     WaylandStartTest test;

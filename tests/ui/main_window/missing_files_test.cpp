@@ -4,6 +4,7 @@
 // clear message or silence, and the game goes on to play and close.
 
 #include "sound/game_sound.h"
+#include "support/fifo_watch.h"
 #include "support/game_fixture.h"
 #include "support/wave_maker.h"
 
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 
 #include <sys/stat.h>
@@ -61,6 +63,8 @@ void MissingFilesTest::gameGoesOn_data()
     QTest::newRow("corrupt WAV, MP3 and .music") << "bad sounds" << "";
     QTest::newRow("corrupt dictionary") << "bad dictionary" << "Unable to load the Knowledge Base";
     QTest::newRow("settings file cannot be written") << "ini folder" << "Unable to write to";
+    QTest::newRow("settings file a FIFO") << "ini fifo" << "Cannot read the settings file";
+    QTest::newRow("settings file a link to /dev/zero") << "ini zero" << "Cannot read the settings file";
     QTest::newRow("the player's own sounds and music") << "own sounds" << "";
     QTest::newRow("a FIFO, a device and a huge file as sounds") << "special sounds" << "Cannot open file";
 }
@@ -71,6 +75,7 @@ void MissingFilesTest::gameGoesOn()
     QFETCH(QString, message);
     QByteArray kept; // the background copy, as it must stay
     GameFixture game;
+    std::optional<FifoWatch> fifo;
     game.writeQuietSettings();
     const QDir root(game.dir.path());
     if (damage.startsWith("rm ")) {
@@ -128,6 +133,12 @@ void MissingFilesTest::gameGoesOn()
     } else if (damage == "ini folder") {
         QVERIFY(QFile::remove(game.iniPath()));
         QVERIFY(root.mkdir("ZRV_XQ.INI"));
+    } else if (damage == "ini fifo") {
+        QVERIFY(QFile::remove(game.iniPath()));
+        fifo.emplace(game.iniPath());
+    } else if (damage == "ini zero") {
+        QVERIFY(QFile::remove(game.iniPath()));
+        QVERIFY(QFile::link("/dev/zero", game.iniPath()));
     }
 
     TfrmMain &window = game.start();
@@ -175,6 +186,16 @@ void MissingFilesTest::gameGoesOn()
         QVERIFY2(copy.readAll() == kept, "the background copy changed");
         QCOMPARE(root.entryList({"XQBG*"}, QDir::Files | QDir::Hidden).size(), 1);
     }
+
+    // Neither read nor written over.
+    if (fifo) {
+        fifo->stop();
+        QCOMPARE(fifo->readers(), 0);
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(game.iniPath()).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    }
+    if (damage == "ini zero")
+        QCOMPARE(QFileInfo(game.iniPath()).symLinkTarget(), QStringLiteral("/dev/zero"));
 
     QStringList texts;
     for (const RecordingDesktop::Box &box : game.boxes)

@@ -149,7 +149,59 @@ private slots:
         QCOMPARE(game.options().dictionary(), QStringLiteral("wide"));
     }
 
+    void roundNumberShowsAllItsText()
+    {
+        GameFixture game;
+        TfrmMain &window = startWithWords(game);
+        dealWide(game);
+        QStringList cut;
+        QTimer::singleShot(0, &window, [&] {
+            auto *dialog = qobject_cast<RoundNumberDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            // A friend's code for a dictionary this game lacks: the line below says so at length.
+            dialog->edit()->setText(QStringLiteral("02J8-GW00-0C1SV (Words a friend gathered on a long journey)"));
+            QApplication::processEvents();
+            for (const QLabel *label : dialog->findChildren<QLabel *>())
+                if (label->isVisible() && label->height() < label->heightForWidth(label->width()))
+                    cut << label->objectName();
+            dialog->reject();
+        });
+        window.findChild<QAction *>("mRoundNumber")->trigger();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+    }
+
+    void codeCheckedBesideHugeFiles()
+    {
+        GameFixture game;
+        TfrmMain &window = startWithWords(game);
+        dealWide(game);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+        const QString copied = QApplication::clipboard()->text();
+        // Disk images and the like in the player's dictionary folder: one larger
+        // than a dictionary can be, one without a dictionary's signature.
+        QDir own(m_playerData.filePath(QStringLiteral("splitwick/kbs")));
+        QVERIFY(own.mkpath(QStringLiteral(".")));
+        for (const auto &[name, size] : {std::pair{"huge.dic", qint64(5) << 30}, std::pair{"zeros.dic", qint64(1) << 30}}) {
+            QFile file(own.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size)); // sparse
+        }
+        const qint64 before = bytesRead();
+        QCOMPARE(typeIntoRoundNumber(window, copied), QString());
+        const qint64 read = bytesRead() - before;
+        QVERIFY(own.removeRecursively());
+        QVERIFY2(read < qint64(64) << 20, qPrintable(QStringLiteral("%1 MB read").arg(read >> 20)));
+        QVERIFY(lbText(window).endsWith(copied.left(15)));
+    }
+
 private:
+    // What this process has read so far ("rchar: ..." opens /proc/self/io).
+    static qint64 bytesRead()
+    {
+        QFile io(QStringLiteral("/proc/self/io"));
+        return io.open(QIODevice::ReadOnly) ? io.readLine().mid(6).trimmed().toLongLong() : 0;
+    }
+
     QTemporaryDir m_playerData;
 };
 
