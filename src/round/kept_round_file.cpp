@@ -15,10 +15,7 @@ namespace {
 // The one read of the file. Only a regular file of a kept round's size is read.
 QByteArray readKeptBytes(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > KeptRoundFormat::MaxFileSize)
-        throw GameError(QStringLiteral("not a regular file of a kept round's size"));
-    return readWholeFile(path);
+    return readWholeFile(path, FileKind::KeptRound);
 }
 } // namespace
 
