@@ -20,7 +20,8 @@ enum class FileKind {
     Dictionary, // a dictionary: its format addresses its texts with 32 bits
     Sound,      // a sound effect or a tune: about six minutes of CD-quality WAVE
     Picture,    // a background or splash picture: no more than Qt's image readers decode
-    KeptRound,  // the round in play kept between runs: 250 tiles and 45 words
+    KeptRound,  // the round kept over a quit: far above the 250 tiles of the largest round
+    List,       // a few lines of the installation's or the desktop's (languages, a desktop entry)
 };
 qint64 largestFile(FileKind kind);
 

@@ -41,8 +41,6 @@ namespace KeptRoundFormat {
 
 inline constexpr int Version = 1;
 inline constexpr char FormatName[] = "splitwick-round";
-// Far above the 250 tiles of the largest round.
-inline constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
 QByteArray write(const KeptRound &kept);
 // The round in bytes; GameError with what is wrong when they are damaged,
