@@ -174,9 +174,4 @@ void RoundCards::showResult()
                     m_resultOffered && m_resultOffered() ? tr("F2: new round. Ctrl+Shift+C: copy result")
                                                          : tr("F2: new round"),
                     BoardCard::Kind::OverBoard);
-    // Read after the round's own news, which says the moment first.
-    QTimer::singleShot(ReadCardAfterMs, this, [this] {
-        if (m_card->isVisible() && !m_card->coversBoard())
-            m_announcer.answer(m_card->spoken());
-    });
 }

@@ -24,7 +24,6 @@ class RoundCards : public QObject
     Q_OBJECT
 public:
     static constexpr int AwayMs = 1000;
-    static constexpr int ReadCardAfterMs = 700;
 
     RoundCards(QWidget &window, QWidget &board, RoundEngine &engine, Announcer &announcer,
                QObject *parent = nullptr);
