@@ -33,6 +33,7 @@ qint64 largestFile(FileKind kind)
     case FileKind::Sound: return qint64(64) << 20;
     case FileKind::Picture: return qint64(256) << 20; // Qt's image readers allocate no more
     case FileKind::KeptRound: return qint64(4) << 20;
+    case FileKind::List: return qint64(256) << 10;
     }
     return 0;
 }

@@ -21,6 +21,7 @@ enum class FileKind {
     Sound,      // a sound effect or a tune: about six minutes of CD-quality WAVE
     Picture,    // a background or splash picture: no more than Qt's image readers decode
     KeptRound,  // the round in play kept between runs: 250 tiles and 45 words
+    List,       // a few lines of the installation's or the desktop's (languages, a desktop entry)
 };
 qint64 largestFile(FileKind kind);
 

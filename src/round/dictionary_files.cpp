@@ -3,11 +3,11 @@
 #include "round/dictionary_files.h"
 
 #include "base/program_folder.h"
+#include "base/whole_file.h"
 #include "settings/player_folders.h"
 #include "words/dictionary_id.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 
 namespace {
@@ -17,11 +17,10 @@ constexpr qint64 MaxLanguageListSize = 64 * 1024;
 // "fr=Mots français" lines of the installation's list; blank lines and "#" notes skipped.
 QString listedDictionary(const QString &code)
 {
-    const QFileInfo info(dataPath(QStringLiteral("kbs/languages.txt")));
-    QFile file(info.filePath());
-    if (!info.isFile() || info.size() > MaxLanguageListSize || !file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> list = readFile(dataPath(QStringLiteral("kbs/languages.txt")), FileKind::List);
+    if (!list || list->size() > MaxLanguageListSize)
         return QString();
-    const QString text = QString::fromUtf8(file.read(MaxLanguageListSize));
+    const QString text = QString::fromUtf8(*list);
     for (const QString &line : text.split(u'\n')) {
         const QString trimmed = line.trimmed();
         const qsizetype equals = trimmed.indexOf(u'=');

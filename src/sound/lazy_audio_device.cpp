@@ -70,8 +70,11 @@ bool LazyAudioDevice::hasArrived()
 
 void LazyAudioDevice::arrived()
 {
-    if (isLoaded() && m_waitingWave)
+    if (isLoaded() && m_waitingWave) {
         m_device->playWave(m_waitingWave->image, m_waitingWave->loop);
+        if (m_paused)
+            m_device->setPaused(true);
+    }
     m_waitingWave.reset();
 }
 
@@ -118,7 +121,8 @@ void LazyAudioDevice::stopWave()
 
 void LazyAudioDevice::setPaused(bool paused)
 {
-    // Nothing plays before the device is there.
+    // Nothing plays before the device is there; a wave waiting for it starts held.
+    m_paused = paused;
     if (m_waited && m_device)
         m_device->setPaused(paused);
 }

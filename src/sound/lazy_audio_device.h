@@ -76,4 +76,5 @@ private:
         bool loop;
     };
     std::optional<Wave> m_waitingWave;
+    bool m_paused = false;
 };

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A FIFO where a file is expected, as a player's folder may hold one: it
+// A FIFO where a file is expected, as a player's folder may hold one, that
 // counts whoever opens it to read. Such a reader would wait for a writer for
-// good; here it reads an empty file at once, so that a test of code that
-// opens it fails instead of hanging.
+// good; here it reads an empty file at once: a test fails rather than hangs.
 
 #include <QFile>
 #include <QString>

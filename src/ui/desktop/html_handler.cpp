@@ -2,7 +2,8 @@
 // Asking the desktop which application opens HTML pages.
 #include "ui/desktop/html_handler.h"
 
-#include <QFile>
+#include "base/whole_file.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -50,11 +51,9 @@ Default forHtml()
     if (id.isEmpty())
         return Default::NoBrowser;
     const QString entryPath = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id);
-    QFile entry(entryPath);
     // A desktop entry is a few kilobytes; a name that leads nowhere is no browser.
-    if (entryPath.isEmpty() || !entry.open(QIODevice::ReadOnly))
-        return Default::NoBrowser;
-    return isBrowserEntry(entry.read(256 * 1024)) ? Default::Browser : Default::NoBrowser;
+    const std::optional<QByteArray> entry = entryPath.isEmpty() ? std::nullopt : readFile(entryPath, FileKind::List);
+    return entry && isBrowserEntry(*entry) ? Default::Browser : Default::NoBrowser;
 }
 
 } // namespace HtmlHandler

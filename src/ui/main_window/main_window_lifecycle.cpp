@@ -4,6 +4,7 @@
 #include "ui/desktop/game_language.h"
 
 #include "base/game_error.h"
+#include "round/kept_round_file.h"
 #include "round/qt_round_timer.h"
 #include "round/round_engine.h"
 #include "settings/options_model.h"
@@ -151,6 +152,9 @@ void TfrmMain::displayLost()
         return;
     m_closed = true;
     closeSteps(false, [](const QString &text) { qWarning("%s", qUtf8Printable(text)); });
+    // The process ends right after: the kept round is on disk first.
+    if (m_keptRound)
+        m_keptRound->waitForWrites();
 }
 
 void TfrmMain::closeSteps(bool withDisplay, const std::function<void(const QString &)> &report)

@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Plays for the accessibility bus tests: a definition asked for by key, a
 // wrong drop and a round to its win, then a round to its loss, by keys to
-// the focus widget.
-//
-// A screen reader needs a player's pace, and a busy machine slows it down:
-// one that falls behind skips events it has not dealt with yet when newer
-// ones wait. So when SPLITWICK_HEARD_FILE names the reader's log, written
-// line by line (Orca's debug log), the driver waits after each key until the
-// reader has taken in an event (a line holding SPLITWICK_READER_TAKES) and
-// dealt with all it took in (a line holding SPLITWICK_READER_IDLE after it),
-// and after each step whose news the test looks for until the reader has said
-// that news (a line holding SPLITWICK_HEARD_AFTER, Orca's "SPEECH OUTPUT: '",
-// then the news). Never a fixed time. Without that file it pauses
-// SPLITWICK_KEY_PAUSE_MS after each key (default none) and
-// SPLITWICK_DROP_PAUSE_MS after each step (default 400) instead. A new step
-// is its keys, then heard() for its news.
+// the focus widget. A screen reader that falls behind (a busy machine slows
+// it) skips what newer events overtake, so, given the reader's log written
+// line by line (SPLITWICK_HEARD_FILE), the driver waits after each key until
+// the reader has taken in an event (a line holding SPLITWICK_READER_TAKES)
+// and dealt with all it took in (SPLITWICK_READER_IDLE), and after each step
+// until it has said the board's news (SPLITWICK_HEARD_AFTER, then the news).
+// Never a fixed time; without that log it pauses 400 ms after each step. A
+// new step is its keys, then heard().
 #include "support/game_fixture.h"
 
 #include "ui/accessibility/announcer.h"
@@ -29,11 +23,9 @@ const QString Format = QStringLiteral("5 letters: 2-1-2");
 // in vain no more are made: the test then says which lines are missing.
 constexpr int WithinMs = 90000;
 
-void pause(const char *variable, int otherwise)
+void pause()
 {
-    const int ms = qEnvironmentVariableIsSet(variable) ? qEnvironmentVariableIntValue(variable) : otherwise;
-    if (ms > 0)
-        KeyboardPlayer::runUntil([] { return false; }, ms);
+    KeyboardPlayer::runUntil([] { return false; }, 400);
 }
 
 // The reader's log, as it grows.
@@ -119,7 +111,7 @@ void heard(GameFixture &game)
     if (reader().listening())
         reader().said(game.main().keyboardPlay()->announcer().lastNews().toUtf8());
     else
-        pause("SPLITWICK_DROP_PAUSE_MS", 400);
+        pause();
 }
 
 // One key to the focus widget, as the desktop sends it. On the bus Qt first
@@ -127,11 +119,8 @@ void heard(GameFixture &game)
 // answers. Then the reader deals with what the key changed.
 bool press(int key)
 {
-    if (!reader().listening()) {
-        const bool arrived = KeyboardPlayer::press(key);
-        pause("SPLITWICK_KEY_PAUSE_MS", 0);
-        return arrived;
-    }
+    if (!reader().listening())
+        return KeyboardPlayer::press(key);
     reader().mark();
     const QPointer<QWidget> focus = QApplication::focusWidget();
     if (!focus)
@@ -170,7 +159,7 @@ bool deal(GameFixture &game)
     KeyboardPlayer::runUntil([&] { return game.main().keyboardPlay()->announcer().lastNews() != before; }, WithinMs);
     if (reader().listening())
         return reader().caughtUp(false);
-    pause("SPLITWICK_DROP_PAUSE_MS", 400);
+    pause();
     return true;
 }
 

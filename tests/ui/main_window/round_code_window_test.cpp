@@ -195,14 +195,11 @@ private slots:
     }
 
 private:
-    // What this process has read from files so far.
+    // What this process has read so far ("rchar: ..." opens /proc/self/io).
     static qint64 bytesRead()
     {
         QFile io(QStringLiteral("/proc/self/io"));
-        if (!io.open(QIODevice::ReadOnly))
-            return 0;
-        const QByteArray line = io.readLine();
-        return line.startsWith("rchar:") ? line.mid(6).trimmed().toLongLong() : 0;
+        return io.open(QIODevice::ReadOnly) ? io.readLine().mid(6).trimmed().toLongLong() : 0;
     }
 
     QTemporaryDir m_playerData;
