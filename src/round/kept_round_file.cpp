@@ -24,37 +24,27 @@ QString KeptRoundFile::defaultPath()
     return PlayerFolders::writtenFilePath(QLatin1String(FileName));
 }
 
-KeptRoundFile::KeptRoundFile(const QString &path) : m_path(path)
-{
-    m_writer.setMaxThreadCount(1);
-}
+KeptRoundFile::KeptRoundFile(const QString &path) : m_path(path) {}
 
-KeptRoundFile::~KeptRoundFile()
-{
-    waitForWrites();
-}
+KeptRoundFile::~KeptRoundFile() = default;
 
 void KeptRoundFile::waitForWrites()
 {
-    m_writer.waitForDone();
+    // Every write is made before save() or remove() returns.
 }
 
 void KeptRoundFile::save(const KeptRound &kept)
 {
-    m_writer.start([path = m_path, kept] {
-        const QByteArray bytes = KeptRoundFormat::write(kept);
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-            file.commit();
-    });
+    const QByteArray bytes = KeptRoundFormat::write(kept);
+    QSaveFile file(m_path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        file.commit();
 }
 
 void KeptRoundFile::remove()
 {
-    m_writer.start([path = m_path] {
-        if (QFileInfo::exists(path))
-            QFile::remove(path);
-    });
+    if (QFileInfo::exists(m_path))
+        QFile::remove(m_path);
 }
 
 KeptRoundFile::Loaded KeptRoundFile::load()

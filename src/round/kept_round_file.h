@@ -4,7 +4,6 @@
 #include "round/kept_round.h"
 
 #include <QString>
-#include <QThreadPool>
 
 #include <optional>
 
@@ -24,9 +23,8 @@ public:
     const QString &path() const { return m_path; }
 
     // A temporary file renamed over the old one: a kill leaves either the
-    // previous round or this one. Written on a thread of its own, in the
-    // order asked, so a drop is painted without waiting for the disk; a file
-    // that cannot be written only means the round will not survive quitting.
+    // previous round or this one. A file that cannot be written only means
+    // the round will not survive quitting.
     void save(const KeptRound &kept);
     void remove();
     // Until every save and removal asked for so far is on the disk.
@@ -44,5 +42,4 @@ public:
 
 private:
     QString m_path;
-    QThreadPool m_writer; // one thread: the writes land in the order they were asked
 };
