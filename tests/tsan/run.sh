@@ -26,8 +26,9 @@ cmake --build "$build" -j"$(nproc)" --target "${wanted[@]/#/tests_}" >/dev/null
 # thread) hand memory over through futexes that the checker cannot see in the
 # uninstrumented Qt libraries; ignore_noninstrumented_modules leaves out the
 # accesses those libraries make themselves (malloc, free, memmove called from
-# Qt), while every access of this project's code is still checked.
-export TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1 ignore_noninstrumented_modules=1 suppressions=$PWD/tests/tsan/suppressions.txt"
+# Qt), while every access of this project's code is still checked. The game starts
+# xdg-mime and xdg-open as child processes, which exec at once: die_after_fork=0.
+export TSAN_OPTIONS="halt_on_error=1 die_after_fork=0 exitcode=66 second_deadlock_stack=1 ignore_noninstrumented_modules=1 suppressions=$PWD/tests/tsan/suppressions.txt"
 # The screen-reader tests run the game under a real accessibility bus and Orca,
 # at a player's pace; they stay in the sanitizer run of the whole suite.
 cd "$build" && ctest --output-on-failure -j"$(nproc)" -L "$labels" -LE screenreader "$@"
