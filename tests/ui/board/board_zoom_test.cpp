@@ -4,6 +4,7 @@
 // a hover hint and keyboard play work on the enlarged board as at its natural size.
 #include "support/game_fixture.h"
 #include "support/board_tiles.h"
+#include "support/offscreen_screen.h"
 
 #include "ui/board/board_panel.h"
 #include "ui/board/keyboard_play.h"
@@ -186,14 +187,8 @@ int main(int argc, char *argv[])
 {
     // A laptop's screen, as players have it.
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!useOffscreenScreen(dir, 1366, 768))
         return 1;
-    file.write(R"({ "screens": [ { "name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,
-                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
     GameApplication app(argc, argv);
     initialiseProgram();
     BoardZoomTest test;

@@ -5,6 +5,7 @@
 // smoothly rather than by repeating pixels.
 #include "support/game_fixture.h"
 #include "support/board_tiles.h"
+#include "support/offscreen_screen.h"
 #include "ui/board/board_panel.h"
 #include "support/board_tiles.h"
 #include "ui/background/background_image.h"
@@ -195,14 +196,8 @@ void HighDpiTest::picturesAreEnlargedSmoothly()
 int main(int argc, char *argv[])
 {
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!useOffscreenScreen(dir, 2560, 1600))
         return 1;
-    file.write(R"({ "screens": [ { "name": "wide", "x": 0, "y": 0, "width": 2560, "height": 1600,
-                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
     qputenv("QT_SCALE_FACTOR", "2");
     GameApplication app(argc, argv);
     initialiseProgram();
